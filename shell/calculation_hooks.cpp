@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app.h"
+
+#include "case_record.h"
+#include "composition.h"
+#include "window_registry.h"
+
+#include <QMessageBox>
+
+namespace app {
+
+void installCalculationHooks()
+{
+    CalculationHooks &hooks = calculationHooks();
+    hooks.noHeirsNotice = [](const CaseRecord &c) {
+        QMessageBox box(QMessageBox::Information, report::noHeirsTitle(c.Language),
+                        report::noHeirsText(c.Language), QMessageBox::Ok);
+        box.setObjectName(QStringLiteral("noHeirsNotice"));
+        box.exec();
+    };
+    hooks.openResults = [](const CaseRecord &) {
+        ui::showModeless(QStringLiteral("Results"));
+    };
+}
+
+} // namespace app

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Caption tables of the windows, one JSON file per window in
+// resources/captions/<window>.json:
+//   { "window": { "ar": "...", "en": "..." },
+//     "<control objectName>": { "ar": "...", "en": "..." },
+//     "<list objectName>": { "ar": ["...", ...], "en": [...] } }
+// "window" is the window title. A language missing for a key leaves that
+// control as it is. Texts are used exactly as they stand.
+namespace captions {
+
+enum Lang { Arabic = 0, English = 1 };
+
+// The text of one key, or a null QString when the table has none.
+QString text(const QString &window, const QString &key, int language);
+QStringList list(const QString &window, const QString &key, int language);
+bool has(const QString &window, const QString &key, int language);
+
+// Applies every caption of the language to the window and its children,
+// found by objectName: window title, labels, buttons, group boxes, line
+// edits, menus and actions, and combo box entries (lists).
+void apply(QWidget *window, const QString &windowName, int language);
+
+} // namespace captions

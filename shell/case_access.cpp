@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "case_access.h"
+
+#include "case_record.h"
+#include "window_registry.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QRadioButton>
+
+namespace caseaccess {
+namespace {
+
+QAction *printEntry()
+{
+    QWidget *main = ui::loadedWindow(QStringLiteral("frmInherence"));
+    return main ? main->findChild<QAction *>(QStringLiteral("mnuPrint")) : nullptr;
+}
+
+} // namespace
+
+void setPrintEntryEnabled(bool enabled)
+{
+    if (QAction *a = printEntry())
+        a->setEnabled(enabled);
+}
+
+bool printEntryEnabled()
+{
+    QAction *a = printEntry();
+    return a && a->isEnabled();
+}
+
+QString deceasedName()
+{
+    QWidget *w = ui::loadedWindow(QStringLiteral("Inheretence"));
+    auto *edit = w ? w->findChild<QLineEdit *>(QStringLiteral("txtNameofDead")) : nullptr;
+    return edit ? edit->text() : QString();
+}
+
+bool deceasedIsWoman()
+{
+    QWidget *w = ui::loadedWindow(QStringLiteral("Inheretence"));
+    auto *woman = w ? w->findChild<QRadioButton *>(QStringLiteral("OptWoman")) : nullptr;
+    return woman && woman->isChecked();
+}
+
+void beginNewCase()
+{
+    CaseRecord &c = theCase();
+    const auto language = c.Language;
+    c = CaseRecord{};
+    c.Language = language;
+}
+
+} // namespace caseaccess

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "language.h"
+
+#include "case_record.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <QWidget>
+
+namespace language {
+
+int current()
+{
+    return theCase().Language;
+}
+
+void applyToApplication(int language)
+{
+    static QTranslator *translator = nullptr;
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+        translator = nullptr;
+    }
+    if (language == 1) {
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+    } else {
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+        auto *t = new QTranslator;
+        if (t->load(QLocale(QLocale::Arabic), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(t);
+            translator = t;
+        } else {
+            delete t;
+        }
+    }
+}
+
+void applyDirection(QWidget *window, int language)
+{
+    window->setLayoutDirection(language == 1 ? Qt::LeftToRight : Qt::RightToLeft);
+}
+
+} // namespace language
