@@ -22,6 +22,7 @@ void registerAllWindows()
     registerFamilyWindows();
     registerCollateralWindows();
     registerReportWindows();
+    registerNotesWindow();
 }
 
 } // namespace app
