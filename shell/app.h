@@ -16,3 +16,4 @@ void registerShellWindows();       // shell/
 void registerFamilyWindows();      // questionnaires/family/
 void registerCollateralWindows();  // questionnaires/collateral/
 void registerReportWindows();      // report/ui/
+void registerNotesWindow();        // shell/notes/
