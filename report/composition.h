@@ -45,6 +45,9 @@ double rowTestedShare(const CaseRecord &c, int row);
 QString percentageText(double value);
 // Whole number of 2400ths, halves to the even neighbour.
 long long sharesOf2400(double value);
+// A plain decimal number with up to 15 significant digits and no exponent:
+// 100 -> "100", 99.99999999999999 -> "100", 12.5 -> "12.5".
+QString plainNumber(double value);
 
 QList<ScreenLine> screenLines(const CaseRecord &c, int language);
 QList<PrintedRow> printedRows(const CaseRecord &c, int language);

@@ -1,0 +1,310 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "composition.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace report {
+namespace {
+
+enum class LabelKind { Single, Counted, GrandMothers };
+
+struct HeirRow
+{
+    double CaseRecord::*share;
+    std::int16_t CaseRecord::*count; // chooses the label; nullptr for single rows
+    bool perHead;                    // value is count x share
+    LabelKind kind;
+};
+
+// The 24 heir rows in report order (row n is kRows[n - 1]).
+const std::array<HeirRow, 24> kRows = {{
+    {&CaseRecord::FatherShare, nullptr, false, LabelKind::Single},
+    {&CaseRecord::GrandFatherShare, nullptr, false, LabelKind::Single},
+    {&CaseRecord::MotherShare, nullptr, false, LabelKind::Single},
+    {&CaseRecord::GrandMotherShare, nullptr, false, LabelKind::GrandMothers},
+    {&CaseRecord::HusbandShare, nullptr, false, LabelKind::Single},
+    // The wives' share is whole; their count only picks the label.
+    {&CaseRecord::WifeShare, &CaseRecord::WifeCount, false, LabelKind::Counted},
+    {&CaseRecord::SonShare, &CaseRecord::SonCount, true, LabelKind::Counted},
+    {&CaseRecord::DaughterShare, &CaseRecord::DaughterCount, true, LabelKind::Counted},
+    {&CaseRecord::SonsSonShare, &CaseRecord::SonsSonCount, true, LabelKind::Counted},
+    {&CaseRecord::SonsDaughterShare, &CaseRecord::SonsDaughterCount, true, LabelKind::Counted},
+    {&CaseRecord::SonsSonsSonShare, &CaseRecord::SonsSonsSonCount, true, LabelKind::Counted},
+    {&CaseRecord::SonsSonsDaughterShare, &CaseRecord::SonsSonsDaughterCount, true, LabelKind::Counted},
+    {&CaseRecord::FullBrotherShare, &CaseRecord::FullBrotherCount, true, LabelKind::Counted},
+    {&CaseRecord::FullSisterShare, &CaseRecord::FullSisterCount, true, LabelKind::Counted},
+    {&CaseRecord::ParentalBrotherShare, &CaseRecord::ParentalBrotherCount, true, LabelKind::Counted},
+    {&CaseRecord::ParentalSisterShare, &CaseRecord::ParentalSisterCount, true, LabelKind::Counted},
+    {&CaseRecord::MaternalSiblingShare, &CaseRecord::MaternalSiblingCount, true, LabelKind::Counted},
+    {&CaseRecord::BrothersSonShare, &CaseRecord::BrothersSonCount, true, LabelKind::Counted},
+    {&CaseRecord::ParentalBrothersSonShare, &CaseRecord::ParentalBrothersSonCount, true, LabelKind::Counted},
+    {&CaseRecord::FullUncleShare, &CaseRecord::FullUncleCount, true, LabelKind::Counted},
+    {&CaseRecord::ParentalUncleShare, &CaseRecord::ParentalUncleCount, true, LabelKind::Counted},
+    {&CaseRecord::FullUnclesSonShare, &CaseRecord::FullUnclesSonCount, true, LabelKind::Counted},
+    {&CaseRecord::ParentalUnclesSonShare, &CaseRecord::ParentalUnclesSonCount, true, LabelKind::Counted},
+    {&CaseRecord::TreasuryShare, nullptr, false, LabelKind::Single},
+}};
+
+const HeirRow *heirRow(int row)
+{
+    if (row < 1 || row > int(kRows.size()))
+        return nullptr;
+    return &kRows[std::size_t(row - 1)];
+}
+
+QJsonObject loadJson(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("report: cannot open %s", qPrintable(path));
+    const QJsonDocument doc = QJsonDocument::fromJson(file.readAll());
+    if (!doc.isObject())
+        qFatal("report: %s is not a JSON object", qPrintable(path));
+    return doc.object();
+}
+
+struct Texts
+{
+    QJsonObject screen = loadJson(QStringLiteral(":/report/screen_labels.json"));
+    QJsonObject printed = loadJson(QStringLiteral(":/report/printed_labels.json"));
+    QJsonObject messages = loadJson(QStringLiteral(":/report/messages.json"));
+};
+
+const Texts &texts()
+{
+    static const Texts t;
+    return t;
+}
+
+QString languageKey(int language)
+{
+    return language == 1 ? QStringLiteral("en") : QStringLiteral("ar");
+}
+
+QString labelText(const QJsonObject &table, int row, int language, const char *form)
+{
+    return table.value(QString::number(row))
+        .toObject()
+        .value(languageKey(language))
+        .toObject()
+        .value(QLatin1String(form))
+        .toString();
+}
+
+} // namespace
+
+double rowTestedShare(const CaseRecord &c, int row)
+{
+    const HeirRow *r = heirRow(row);
+    return r ? c.*(r->share) : 0.0;
+}
+
+double rowValue(const CaseRecord &c, int row)
+{
+    const HeirRow *r = heirRow(row);
+    if (!r)
+        return 0.0;
+    if (r->perHead)
+        return double(c.*(r->count)) * (c.*(r->share));
+    return c.*(r->share);
+}
+
+// "###.00": two decimals, no leading zero, a point whatever the locale.
+// A value exactly halfway between two hundredths (only odd multiples of 1/8
+// are, in binary) rounds away from zero, as one would by hand; everything
+// else is rounded correctly from the exact binary value.
+static QString hundredthsText(double x)
+{
+    std::string text;
+    const double eighths = x * 8.0;
+    if (std::isfinite(x) && eighths == std::trunc(eighths) && std::fmod(eighths, 2.0) != 0.0
+        && std::fabs(x) < 1e12) {
+        const long long hundredths = std::llround(x * 100.0); // exact: x is j/8
+        const long long a = std::llabs(hundredths);
+        const std::string frac = std::to_string(a % 100);
+        text = (hundredths < 0 ? "-" : "") + std::to_string(a / 100) + "."
+            + (frac.size() < 2 ? "0" : "") + frac;
+    } else {
+        char buf[400];
+        const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 2);
+        text.assign(buf, res.ptr);
+    }
+    // Drop a lone leading zero ("0.50" -> ".50") and the sign of a rounded zero.
+    const bool negative = !text.empty() && text[0] == '-';
+    std::string digits = negative ? text.substr(1) : text;
+    if (digits.size() >= 2 && digits[0] == '0' && digits[1] == '.')
+        digits.erase(0, 1);
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    if (negative && !zero)
+        digits.insert(0, 1, '-');
+    return QString::fromStdString(digits);
+}
+
+QString percentageText(double value)
+{
+    return hundredthsText(100.0 * value) + QStringLiteral("    %");
+}
+
+long long sharesOf2400(double value)
+{
+    const double x = value * 2400.0;
+    if (!std::isfinite(x))
+        return 0;
+    // Halves to the even neighbour, whatever the floating-point rounding mode.
+    const double low = std::floor(x);
+    const double diff = x - low;
+    double rounded = low;
+    if (diff > 0.5 || (diff == 0.5 && std::fmod(low, 2.0) != 0.0))
+        rounded = low + 1.0;
+    return static_cast<long long>(rounded);
+}
+
+QString plainNumber(double value)
+{
+    if (!std::isfinite(value))
+        return QString::number(value);
+    if (value == 0.0)
+        return QStringLiteral("0");
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const std::string sci(buf, res.ptr); // "-d.dddddddddddddde+XX"
+    const std::size_t ePos = sci.find('e');
+    const int exponent = std::atoi(sci.c_str() + ePos + 1);
+    const bool negative = sci[0] == '-';
+    std::string digits;
+    for (std::size_t i = negative ? 1 : 0; i < ePos; ++i)
+        if (sci[i] != '.')
+            digits += sci[i];
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out;
+    if (exponent >= 0) {
+        const std::size_t intDigits = std::size_t(exponent) + 1;
+        if (digits.size() <= intDigits) {
+            out = digits + std::string(intDigits - digits.size(), '0');
+        } else {
+            out = digits.substr(0, intDigits) + "." + digits.substr(intDigits);
+        }
+    } else {
+        out = "0." + std::string(std::size_t(-exponent - 1), '0') + digits;
+    }
+    if (negative)
+        out.insert(0, 1, '-');
+    return QString::fromStdString(out);
+}
+
+QList<ScreenLine> screenLines(const CaseRecord &c, int language)
+{
+    const QJsonObject &table = texts().screen;
+    QList<ScreenLine> lines;
+    for (int row = 1; row <= int(kRows.size()); ++row) {
+        if (rowTestedShare(c, row) == 0.0)
+            continue;
+        const HeirRow &r = kRows[std::size_t(row - 1)];
+        ScreenLine line;
+        line.row = row;
+        // Each test that holds overwrites the caption of an earlier one; when
+        // none holds the caption stays empty, as on a freshly loaded window.
+        switch (r.kind) {
+        case LabelKind::Single:
+            line.label = labelText(table, row, language, "one");
+            break;
+        case LabelKind::Counted: {
+            const int count = c.*(r.count);
+            if (count == 1)
+                line.label = labelText(table, row, language, "one");
+            if (count > 1)
+                line.label = labelText(table, row, language, "several");
+            break;
+        }
+        case LabelKind::GrandMothers:
+            if (c.MaternalGrandMotherAlive == 1)
+                line.label = labelText(table, row, language, "mothersMother");
+            if (c.ParentalGrandMotherAlive == 1)
+                line.label = labelText(table, row, language, "fathersMother");
+            if (c.MaternalGrandMotherAlive == 1 && c.ParentalGrandMotherAlive == 1)
+                line.label = labelText(table, row, language, "several");
+            break;
+        }
+        line.percent = percentageText(rowValue(c, row));
+        lines.append(line);
+    }
+    return lines;
+}
+
+QList<PrintedRow> printedRows(const CaseRecord &c, int language)
+{
+    const QJsonObject &table = texts().printed;
+    QList<PrintedRow> rows;
+    for (int row = 1; row <= int(kRows.size()); ++row) {
+        if (rowTestedShare(c, row) == 0.0)
+            continue;
+        const HeirRow &r = kRows[std::size_t(row - 1)];
+        PrintedRow out;
+        out.row = row;
+        const char *form = nullptr;
+        switch (r.kind) {
+        case LabelKind::Single:
+            form = "one";
+            break;
+        case LabelKind::Counted: {
+            const int count = c.*(r.count);
+            if (count == 1)
+                form = "one";
+            else if (count > 1)
+                form = "several";
+            break;
+        }
+        case LabelKind::GrandMothers: {
+            const int maternal = c.MaternalGrandMotherAlive;
+            const int paternal = c.ParentalGrandMotherAlive;
+            if (maternal == 1 && paternal == 1)
+                form = "several";
+            else if (maternal == 1 && paternal == 0)
+                form = "mothersMother";
+            else if (paternal == 1 && maternal == 0)
+                form = "fathersMother";
+            break;
+        }
+        }
+        const double value = rowValue(c, row);
+        out.printed = form != nullptr;
+        if (form)
+            out.label = labelText(table, row, language, form);
+        out.percent = percentageText(value);
+        out.shares = sharesOf2400(value);
+        rows.append(out);
+    }
+    return rows;
+}
+
+PrintedTotals printedTotals(const CaseRecord &c)
+{
+    PrintedTotals totals;
+    totals.percent = plainNumber(100.0 * c.ShareTotal);
+    totals.shares = sharesOf2400(c.ShareTotal);
+    return totals;
+}
+
+QString noHeirsTitle(int language)
+{
+    Q_UNUSED(language) // the same title in both languages
+    return texts().messages.value(QStringLiteral("noHeirs")).toObject().value(QStringLiteral("title")).toString();
+}
+
+QString noHeirsText(int language)
+{
+    return texts().messages.value(QStringLiteral("noHeirs")).toObject().value(languageKey(language)).toString();
+}
+
+} // namespace report
