@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "brothers_layout.h"
+
+#include "geometry.h"
+
+namespace layout {
+
+BrothersRects brothersWindow(QSizeF screen)
+{
+    BrothersRects r;
+    const double W = 0.92 * screen.width();
+    const double H = 0.82 * screen.height();
+    r.insert(QStringLiteral("window"), geom::centred(screen, QSizeF(W, H)));
+    r.insert(QStringLiteral("cmdfinish"),
+             QRectF((W - BrothersFinishWidth) / 2, H - 2.3 * BrothersFinishHeight,
+                    BrothersFinishWidth, BrothersFinishHeight));
+    const double FW = BrothersFrameWidth;
+    const double left = (W - 2 * FW) / 3;
+    const double right = 2 * left + FW;
+    const double h = H / 9;
+    for (int q = 1; q <= 12; ++q) {
+        const int row = (q - 1) / 2;
+        const double top = row * 1.2 * h;
+        const bool odd = q % 2 == 1;
+        r.insert(QStringLiteral("Frame%1").arg(q), QRectF(odd ? right : left, top, FW, h));
+    }
+    return r;
+}
+
+QRectF brothersLabel(int question, int language)
+{
+    if (language == 1)
+        return QRectF(50, 190, question == 11 ? 2300 : 2200, 300);
+    return QRectF(1900, 160, 2200, 450);
+}
+
+QRectF brothersList(int question, int language)
+{
+    Q_UNUSED(question);
+    return QRectF(language == 1 ? 2500 : 120, 240, 1455, 315);
+}
+
+} // namespace layout

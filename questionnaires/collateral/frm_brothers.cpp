@@ -1,0 +1,211 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frm_brothers.h"
+
+#include "answers.h"
+#include "brothers_layout.h"
+#include "calculation.h"
+#include "captions.h"
+#include "case_record.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "language.h"
+#include "recalculation.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString Name = QStringLiteral("frmBrothers");
+
+struct Question
+{
+    const char *list;
+    const char *label;
+    std::int16_t CaseRecord::*value;
+};
+
+// By question number, 1 to 12 (index 0 unused).
+const Question Questions[] = {
+    {nullptr, nullptr, nullptr},
+    {"cmbFullBrothers", "Label1", &CaseRecord::FullBrotherCount},
+    {"cmbFullSisters", "Label2", &CaseRecord::FullSisterCount},
+    {"cmbMaternalBrothers", "Label3", &CaseRecord::MaternalBrotherCount},
+    {"cmbMaternalSisters", "Label5", &CaseRecord::MaternalSisterCount},
+    {"cmbParentalBrothers", "Label4", &CaseRecord::ParentalBrotherCount},
+    {"cmbParentalSisters", "Label6", &CaseRecord::ParentalSisterCount},
+    {"cmbBrothersSons", "Label7", &CaseRecord::BrothersSonCount},
+    {"cmbParentalBrothersSons", "Label8", &CaseRecord::ParentalBrothersSonCount},
+    {"cmbFullUncles", "Label9", &CaseRecord::FullUncleCount},
+    {"cmbParentalUncles", "Label10", &CaseRecord::ParentalUncleCount},
+    {"cmbFullUnclesSons", "Label11", &CaseRecord::FullUnclesSonCount},
+    {"cmbParentalUnclesSons", "Label12", &CaseRecord::ParentalUnclesSonCount},
+};
+
+constexpr int QuestionCount = 12;
+
+} // namespace
+
+frmBrothers::frmBrothers(QWidget *parent)
+    : CaseDialog(Name, parent)
+{
+    setAutoFillBackground(true);
+    QPalette dark = palette();
+    dark.setColor(QPalette::Window, QColor(0, 0, 64));
+    setPalette(dark);
+
+    const QFont labelFont = fonts::design(QStringLiteral("Simplified Arabic"), 12);
+    for (int q = 1; q <= QuestionCount; ++q) {
+        auto *box = new QGroupBox(this);
+        box->setObjectName(QStringLiteral("Frame%1").arg(q));
+        // The frames keep the ordinary colours on the dark window.
+        box->setPalette(QPalette());
+        box->setAutoFillBackground(true);
+        auto *label = new QLabel(box);
+        label->setObjectName(QLatin1String(Questions[q].label));
+        label->setFont(labelFont);
+        label->setAlignment(Qt::AlignCenter);
+        QComboBox *l = answers::newList(Questions[q].list, box);
+        connect(l, &QComboBox::activated, this, [this, q](int index) { answered(q, index); });
+    }
+    auto *finish = new QPushButton(this);
+    finish->setObjectName(QStringLiteral("cmdfinish"));
+    finish->setAutoDefault(false);
+    finish->setPalette(QPalette());
+    connect(finish, &QPushButton::clicked, this, &frmBrothers::cmdfinish_Click);
+
+    captions::apply(this, Name, captions::Arabic);
+    language::applyDirection(this, captions::Arabic);
+
+    // Load step.
+    const int lang = theCase().Language;
+    if (lang == captions::English)
+        finish->setText(captions::text(Name, QStringLiteral("cmdfinish"), lang));
+    finish->hide();
+    ClearCollateralCounts(theCase());
+    for (int q = 3; q <= QuestionCount; ++q)
+        frame(q)->hide();
+    for (int q = 1; q <= QuestionCount; ++q)
+        answers::fillCounts(list(q));
+
+    const layout::BrothersRects r = layout::brothersWindow(geom::screenTwips());
+    for (auto it = r.begin(); it != r.end(); ++it) {
+        if (it.key() == QLatin1String("window"))
+            geom::placeWindow(this, it.value());
+        else if (auto *w = findChild<QWidget *>(it.key()))
+            geom::placeControl(w, it.value());
+    }
+    for (int q = 1; q <= QuestionCount; ++q) {
+        geom::placeControl(findChild<QLabel *>(QLatin1String(Questions[q].label)),
+                           layout::brothersLabel(q, captions::Arabic));
+        geom::placeControl(list(q), layout::brothersList(q, captions::Arabic));
+    }
+    if (lang == captions::English)
+        applyEnglish();
+}
+
+void frmBrothers::applyEnglish()
+{
+    setFont(fonts::design(QStringLiteral("Times New Roman"), 11));
+    language::applyDirection(this, captions::English);
+    for (int q = 1; q <= QuestionCount; ++q) {
+        frame(q)->setLayoutDirection(Qt::LeftToRight);
+        auto *label = findChild<QLabel *>(QLatin1String(Questions[q].label));
+        geom::placeControl(label, layout::brothersLabel(q, captions::English));
+        QFont f = label->font();
+        f.setPointSizeF(q == 11 ? 9 : 10);
+        label->setFont(f);
+        geom::placeControl(list(q), layout::brothersList(q, captions::English));
+    }
+    captions::apply(this, Name, captions::English);
+}
+
+QGroupBox *frmBrothers::frame(int question) const
+{
+    return findChild<QGroupBox *>(QStringLiteral("Frame%1").arg(question));
+}
+
+QComboBox *frmBrothers::list(int question) const
+{
+    return findChild<QComboBox *>(QLatin1String(Questions[question].list));
+}
+
+void frmBrothers::showQuestion(int question)
+{
+    if (QGroupBox *f = frame(question))
+        f->show();
+}
+
+void frmBrothers::answered(int q, int index)
+{
+    CaseRecord &c = theCase();
+    const auto finishWith = [this, &c](void (*distribution)(CaseRecord &)) {
+        hide();
+        distribution(c);
+    };
+    const auto finishWithEntry = [this](void (*entry)()) {
+        hide();
+        entry();
+    };
+    if (q == 6)
+        findChild<QPushButton *>(QStringLiteral("cmdfinish"))->show();
+    answers::storeCount(list(q), index, c.*(Questions[q].value));
+    const std::int16_t count = c.*(Questions[q].value);
+    switch (q) {
+    case 1:
+        showQuestion(2);
+        break;
+    case 2: {
+        const int descendants = c.SonCount + c.DaughterCount + c.SonsSonCount
+                                + c.SonsDaughterCount + c.SonsSonsSonCount
+                                + c.SonsSonsDaughterCount;
+        showQuestion(descendants == 0 ? 3 : 5);
+        break;
+    }
+    case 3:
+        showQuestion(4);
+        break;
+    case 4:
+        c.MaternalSiblingCount = std::int16_t(c.MaternalSisterCount + c.MaternalBrotherCount);
+        showQuestion(5);
+        break;
+    case 5:
+        showQuestion(6);
+        break;
+    case 6:
+        if (c.FatherAlive == 1 || c.GrandFatherAlive == 1)
+            finishWith(DistributeWithFather);
+        else if (c.FullBrotherCount != 0 || c.ParentalBrotherCount != 0)
+            finishWith(DistributeWithoutFather);
+        else
+            showQuestion(7);
+        break;
+    case 7:
+    case 8:
+    case 11:
+        if (count != 0)
+            finishWithEntry(RecalculateFromCollaterals);
+        else
+            showQuestion(q + 1);
+        break;
+    case 9:
+    case 10:
+        if (count != 0)
+            finishWith(DistributeWithoutFather);
+        else
+            showQuestion(q + 1);
+        break;
+    case 12:
+        finishWith(DistributeWithoutFather);
+        break;
+    default:
+        break;
+    }
+}
+
+void frmBrothers::cmdfinish_Click()
+{
+    RecalculateFromCollaterals();
+}

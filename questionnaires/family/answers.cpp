@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "answers.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace answers {
+
+void unselect(QAbstractButton *option)
+{
+    if (!option || !option->isChecked())
+        return;
+    // An exclusive option refuses to be cleared while it is the checked one.
+    const QSignalBlocker blocker(option);
+    const bool exclusive = option->autoExclusive();
+    option->setAutoExclusive(false);
+    option->setChecked(false);
+    option->setAutoExclusive(exclusive);
+}
+
+bool storeCount(const QComboBox *list, int index, std::int16_t &value)
+{
+    if (!list || index < 0 || index >= list->count())
+        return false;
+    bool ok = false;
+    const short n = list->itemText(index).toShort(&ok);
+    if (ok)
+        value = n;
+    return ok;
+}
+
+void fillCounts(QComboBox *list)
+{
+    for (int n = 0; n <= MaxCount; ++n)
+        list->addItem(QString::number(n));
+    list->setCurrentIndex(-1);
+}
+
+QComboBox *newList(const char *name, QWidget *parent)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setEditable(false);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+} // namespace answers

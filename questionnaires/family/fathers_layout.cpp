@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fathers_layout.h"
+
+#include "geometry.h"
+
+namespace layout {
+namespace {
+
+// Frames by row: right column first, then left.
+struct Row { const char *right; const char *left; };
+constexpr Row Rows[] = {
+    {"Frame1", "Frame2"},  {"Frame3", "Frame4"},   {"Frame5", "Frame6"},
+    {"Frame7", "Frame15"}, {"Frame8", "Frame9"},   {"Frame10", "Frame11"},
+    {"Frame12", "Frame13"},
+};
+
+struct YesNo { const char *label; const char *yes; const char *no; double noWidth; };
+constexpr YesNo YesNoFrames[] = {
+    {"Label1", "optFatherYes", "optFatherNo", 735},
+    {"label5", "optGrandFatherYes", "optGrandFatherNo", 735},
+    {"Label2", "optMotherYes", "optMotherNo", 735},
+    {"Label3", "optMaternalGrandMotherYes", "optMaternalGrandMotherNo", 735},
+    {"Label4", "optParentalGrandMotherYes", "optParentalGrandMotherNo", 735},
+    {"Label6", "optMarriedYes", "optMarriedNo", 615},
+    {"Label7", "optHusbandYes", "optHusbandNo", 615},
+};
+
+struct Count { const char *label; const char *list; };
+constexpr Count CountFrames[] = {
+    {"Label8", "cmbSons"},          {"Label9", "cmbDaughters"},
+    {"Label10", "cmbSonsOfSons"},   {"Label11", "cmbDaughtersOfSons"},
+    {"Label12", "cmbSonsSonsSons"}, {"Label13", "cmbDaughtersSonsSons"},
+    {"Label14", "cmbWifes"},
+};
+
+constexpr double LabelTop = 180, LabelHeight = 450;
+constexpr double OptionTop = 240, OptionWidth = 735, OptionHeight = 375;
+constexpr double ListTop = 240, ListWidth = 1215, ListHeight = 315;
+constexpr double KidsTop = 180, KidsHeight = 405;
+
+} // namespace
+
+Rects fathersWindow(QSizeF screen)
+{
+    Rects r;
+    const double W = 0.92 * screen.width();
+    const double H = 0.82 * screen.height();
+    r.insert(QStringLiteral("window"), geom::centred(screen, QSizeF(W, H)));
+    r.insert(QStringLiteral("cmdfinish"),
+             QRectF((W - FathersFinishWidth) / 2, H - 2.3 * FathersFinishHeight,
+                    FathersFinishWidth, FathersFinishHeight));
+
+    const double w = 0.45 * W;
+    const double h = H / 9;
+    const double x1 = (W - 2 * w) / 3;
+    const double x2 = 2 * x1 + w;
+    int k = 0;
+    for (const Row &row : Rows) {
+        const double top = 1.1 * k * h;
+        r.insert(QLatin1String(row.right), QRectF(x2, top, w, h));
+        r.insert(QLatin1String(row.left), QRectF(x1, top, w, h));
+        ++k;
+    }
+    // Frame14 (wives) shares the husband's place; only one of them shows.
+    r.insert(QStringLiteral("Frame14"), r.value(QStringLiteral("Frame7")));
+    // Option1 sits inside Frame1 beyond its right edge, never seen.
+    r.insert(QStringLiteral("Option1"), QRectF(x2 + w / 2, h / 2, 255, 255));
+    return r;
+}
+
+Rects fathersFrameContents(int language)
+{
+    Rects r;
+    const bool english = language == 1;
+    for (const YesNo &f : YesNoFrames) {
+        if (english) {
+            r.insert(QLatin1String(f.label), QRectF(100, LabelTop, 2800, LabelHeight));
+            r.insert(QLatin1String(f.yes), QRectF(3800, OptionTop, OptionWidth, OptionHeight));
+            r.insert(QLatin1String(f.no), QRectF(3000, OptionTop, f.noWidth, OptionHeight));
+        } else {
+            r.insert(QLatin1String(f.label), QRectF(1950, LabelTop, 2055, LabelHeight));
+            r.insert(QLatin1String(f.yes), QRectF(1000, OptionTop, OptionWidth, OptionHeight));
+            r.insert(QLatin1String(f.no), QRectF(100, OptionTop, f.noWidth, OptionHeight));
+        }
+    }
+    for (const Count &f : CountFrames) {
+        const QString list = QLatin1String(f.list);
+        if (english) {
+            const bool deep = list == QLatin1String("cmbSonsSonsSons")
+                              || list == QLatin1String("cmbDaughtersSonsSons");
+            const QString label = QLatin1String(f.label);
+            const bool wide = label == QLatin1String("Label12") || label == QLatin1String("Label13");
+            r.insert(label, wide ? QRectF(20, LabelTop, 3200, LabelHeight)
+                                 : QRectF(100, LabelTop, 2800, LabelHeight));
+            r.insert(list, QRectF(deep ? 3300 : 3000, ListTop, ListWidth, ListHeight));
+        } else {
+            r.insert(QLatin1String(f.label), QRectF(1950, LabelTop, 2055, LabelHeight));
+            r.insert(list, QRectF(300, ListTop, ListWidth, ListHeight));
+        }
+    }
+    if (english) {
+        r.insert(QStringLiteral("optWithoutKids"), QRectF(50, KidsTop, 2100, KidsHeight));
+        r.insert(QStringLiteral("optWithKids"), QRectF(2400, KidsTop, 2100, KidsHeight));
+    } else {
+        r.insert(QStringLiteral("optWithoutKids"), QRectF(100, KidsTop, 1815, KidsHeight));
+        r.insert(QStringLiteral("optWithKids"), QRectF(2200, KidsTop, 1935, KidsHeight));
+    }
+    return r;
+}
+
+} // namespace layout

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+// Geometry of the family questionnaire, in twips.
+namespace layout {
+
+using Rects = QHash<QString, QRectF>;
+
+inline constexpr double FathersFinishWidth = 3375;
+inline constexpr double FathersFinishHeight = 375;
+
+// The window on the screen ("window"), the finish button, the fifteen
+// frames (relative to the window) and Option1 (relative to Frame1).
+Rects fathersWindow(QSizeF screen);
+
+// The label and answer controls inside their frame: the Arabic design
+// arrangement (question on the right) or the English one (question on the
+// left). Every control is keyed by its name.
+Rects fathersFrameContents(int language);
+
+} // namespace layout

@@ -1,0 +1,511 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frm_fathers.h"
+
+#include "answers.h"
+#include "calculation.h"
+#include "captions.h"
+#include "case_access.h"
+#include "case_record.h"
+#include "fathers_layout.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "language.h"
+#include "recalculation.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString Name = QStringLiteral("frmFathers");
+
+struct FrameControls
+{
+    int frame;
+    const char *label;     // nullptr for Frame15
+    const char *controls[3];
+};
+
+// Which controls each frame carries; the first answer control of a yes/no
+// frame is the Yes option.
+constexpr FrameControls Frames[] = {
+    {1, "Label1", {"optFatherYes", "optFatherNo", "Option1"}},
+    {2, "label5", {"optGrandFatherYes", "optGrandFatherNo", nullptr}},
+    {3, "Label2", {"optMotherYes", "optMotherNo", nullptr}},
+    {4, "Label3", {"optMaternalGrandMotherYes", "optMaternalGrandMotherNo", nullptr}},
+    {5, "Label4", {"optParentalGrandMotherYes", "optParentalGrandMotherNo", nullptr}},
+    {6, "Label6", {"optMarriedYes", "optMarriedNo", nullptr}},
+    {7, "Label7", {"optHusbandYes", "optHusbandNo", nullptr}},
+    {8, "Label8", {"cmbSons", nullptr, nullptr}},
+    {9, "Label9", {"cmbDaughters", nullptr, nullptr}},
+    {10, "Label10", {"cmbSonsOfSons", nullptr, nullptr}},
+    {11, "Label11", {"cmbDaughtersOfSons", nullptr, nullptr}},
+    {12, "Label12", {"cmbSonsSonsSons", nullptr, nullptr}},
+    {13, "Label13", {"cmbDaughtersSonsSons", nullptr, nullptr}},
+    {14, "Label14", {"cmbWifes", nullptr, nullptr}},
+    {15, nullptr, {"optWithKids", "optWithoutKids", nullptr}},
+};
+
+// The count lists in the order the load fills them.
+constexpr const char *CountLists[] = {"cmbSons", "cmbDaughters", "cmbSonsOfSons",
+                                      "cmbDaughtersOfSons", "cmbSonsSonsSons",
+                                      "cmbDaughtersSonsSons"};
+
+constexpr const char *YesOptions[] = {"optFatherYes", "optGrandFatherYes", "optMotherYes",
+                                      "optMaternalGrandMotherYes", "optParentalGrandMotherYes",
+                                      "optMarriedYes", "optHusbandYes"};
+
+bool isList(const char *name)
+{
+    return name[0] == 'c';
+}
+
+} // namespace
+
+frmFathers::frmFathers(QWidget *parent)
+    : CaseDialog(Name, parent)
+{
+    build();
+    captions::apply(this, Name, captions::Arabic);
+    language::applyDirection(this, captions::Arabic);
+    load();
+}
+
+void frmFathers::build()
+{
+    const QFont labelFont = fonts::design(QStringLiteral("Simplified Arabic"), 12);
+    for (const FrameControls &f : Frames) {
+        auto *box = new QGroupBox(this);
+        box->setObjectName(QStringLiteral("Frame%1").arg(f.frame));
+        if (f.label) {
+            auto *label = new QLabel(box);
+            label->setObjectName(QLatin1String(f.label));
+            label->setFont(labelFont);
+        }
+        for (const char *name : f.controls) {
+            if (!name)
+                continue;
+            if (isList(name)) {
+                answers::newList(name, box);
+            } else {
+                auto *opt = new QRadioButton(box);
+                opt->setObjectName(QLatin1String(name));
+                if (f.frame == 15)
+                    opt->setFont(labelFont);
+            }
+        }
+    }
+    auto *finish = new QPushButton(this);
+    finish->setObjectName(QStringLiteral("cmdfinish"));
+    finish->setAutoDefault(false);
+
+    // Options answer on a click only, so that clearing one from code never
+    // runs its handler; lists answer when an entry is picked.
+    const auto onClick = [this](const char *name, void (frmFathers::*handler)()) {
+        connect(option(name), &QRadioButton::clicked, this, handler);
+    };
+    const auto onPick = [this](const char *name, void (frmFathers::*handler)(int)) {
+        connect(list(name), &QComboBox::activated, this, handler);
+    };
+    onClick("optFatherYes", &frmFathers::optFatherYes_Click);
+    onClick("optFatherNo", &frmFathers::optFatherNo_Click);
+    onClick("optGrandFatherYes", &frmFathers::optGrandFatherYes_Click);
+    onClick("optGrandFatherNo", &frmFathers::optGrandFatherNo_Click);
+    onClick("optMotherYes", &frmFathers::optMotherYes_Click);
+    onClick("optMotherNo", &frmFathers::optMotherNo_Click);
+    onClick("optMaternalGrandMotherYes", &frmFathers::optMaternalGrandMotherYes_Click);
+    onClick("optMaternalGrandMotherNo", &frmFathers::optMaternalGrandMotherNo_Click);
+    onClick("optParentalGrandMotherYes", &frmFathers::optParentalGrandMotherYes_Click);
+    onClick("optParentalGrandMotherNo", &frmFathers::optParentalGrandMotherNo_Click);
+    onClick("optMarriedYes", &frmFathers::optMarriedYes_Click);
+    onClick("optMarriedNo", &frmFathers::optMarriedNo_Click);
+    onClick("optHusbandYes", &frmFathers::optHusbandYes_Click);
+    onClick("optHusbandNo", &frmFathers::optHusbandNo_Click);
+    onClick("optWithKids", &frmFathers::optWithKids_Click);
+    onClick("optWithoutKids", &frmFathers::optWithoutKids_Click);
+    onPick("cmbWifes", &frmFathers::cmbWifes_Click);
+    onPick("cmbSons", &frmFathers::cmbSons_Click);
+    onPick("cmbDaughters", &frmFathers::cmbDaughters_Click);
+    onPick("cmbSonsOfSons", &frmFathers::cmbSonsOfSons_Click);
+    onPick("cmbDaughtersOfSons", &frmFathers::cmbDaughtersOfSons_Click);
+    onPick("cmbSonsSonsSons", &frmFathers::cmbSonsSonsSons_Click);
+    onPick("cmbDaughtersSonsSons", &frmFathers::cmbDaughtersSonsSons_Click);
+    connect(finish, &QPushButton::clicked, this, &frmFathers::cmdfinish_Click);
+}
+
+void frmFathers::load()
+{
+    CaseRecord &c = theCase();
+    c.FatherAlive = 0;
+    c.MotherAlive = 0;
+    c.GrandFatherAlive = 0;
+    c.ParentalGrandMotherAlive = 0;
+    c.MaternalGrandMotherAlive = 0;
+    c.SonCount = 0;
+    c.DaughterCount = 0;
+    c.SonsSonCount = 0;
+    c.SonsDaughterCount = 0;
+    c.SonsSonsSonCount = 0;
+    c.SonsSonsDaughterCount = 0;
+    c.HusbandAlive = 0;
+    c.WifeCount = 0;
+
+    const int lang = c.Language;
+    const layout::Rects outer = layout::fathersWindow(geom::screenTwips());
+    geom::placeWindow(this, outer.value(QStringLiteral("window")));
+    for (auto it = outer.begin(); it != outer.end(); ++it) {
+        if (it.key() == QLatin1String("window"))
+            continue;
+        if (auto *w = findChild<QWidget *>(it.key()))
+            geom::placeControl(w, it.value());
+    }
+    const layout::Rects inner = layout::fathersFrameContents(captions::Arabic);
+    for (auto it = inner.begin(); it != inner.end(); ++it)
+        if (auto *w = findChild<QWidget *>(it.key()))
+            geom::placeControl(w, it.value());
+
+    for (int n = 2; n <= 15; ++n)
+        hideFrame(n);
+    answers::unselect(option("optFatherYes"));
+    answers::unselect(option("optFatherNo"));
+
+    for (int n = 0; n <= answers::MaxCount; ++n)
+        for (const char *name : CountLists)
+            list(name)->addItem(QString::number(n));
+    for (const char *name : CountLists)
+        list(name)->setCurrentIndex(-1);
+    QComboBox *wives = list("cmbWifes");
+    wives->clear();
+    wives->addItems(captions::list(Name, QStringLiteral("cmbWifes"), lang));
+    wives->setCurrentIndex(-1);
+
+    if (lang == captions::English)
+        applyEnglish();
+}
+
+void frmFathers::applyEnglish()
+{
+    language::applyDirection(this, captions::English);
+    setFont(fonts::design(QStringLiteral("Times New Roman"), 10));
+    for (int n = 1; n <= 15; ++n)
+        frame(n)->setLayoutDirection(Qt::LeftToRight);
+    captions::apply(this, Name, captions::English);
+
+    for (const FrameControls &f : Frames) {
+        if (!f.label)
+            continue;
+        auto *label = findChild<QLabel *>(QLatin1String(f.label));
+        if (!label)
+            continue;
+        QFont font = label->font();
+        const bool descendant = f.frame >= 8 && f.frame <= 13;
+        font.setPointSizeF(descendant ? 10 : 11);
+        label->setFont(font);
+    }
+    for (const char *name : {"optWithKids", "optWithoutKids"}) {
+        QFont font = option(name)->font();
+        font.setPointSizeF(9);
+        option(name)->setFont(font);
+    }
+    const layout::Rects inner = layout::fathersFrameContents(captions::English);
+    for (auto it = inner.begin(); it != inner.end(); ++it)
+        if (auto *w = findChild<QWidget *>(it.key()))
+            geom::placeControl(w, it.value());
+}
+
+QGroupBox *frmFathers::frame(int n) const
+{
+    return findChild<QGroupBox *>(QStringLiteral("Frame%1").arg(n));
+}
+
+void frmFathers::showFrame(int n)
+{
+    if (QGroupBox *f = frame(n))
+        f->show();
+}
+
+void frmFathers::hideFrame(int n)
+{
+    if (QGroupBox *f = frame(n))
+        f->hide();
+}
+
+QRadioButton *frmFathers::option(const char *name) const
+{
+    return findChild<QRadioButton *>(QLatin1String(name));
+}
+
+QComboBox *frmFathers::list(const char *name) const
+{
+    return findChild<QComboBox *>(QLatin1String(name));
+}
+
+void frmFathers::optFatherYes_Click()
+{
+    theCase().FatherAlive = 1;
+    theCase().GrandFatherAlive = 0;
+    hideFrame(2);
+    showFrame(3);
+}
+
+void frmFathers::optFatherNo_Click()
+{
+    theCase().FatherAlive = 0;
+    showFrame(2);
+    hideFrame(3);
+}
+
+void frmFathers::optGrandFatherYes_Click()
+{
+    theCase().GrandFatherAlive = 1;
+    showFrame(3);
+}
+
+void frmFathers::optGrandFatherNo_Click()
+{
+    theCase().GrandFatherAlive = 0;
+    showFrame(3);
+}
+
+void frmFathers::optMotherYes_Click()
+{
+    theCase().MotherAlive = 1;
+    answers::unselect(option("optMotherNo"));
+    theCase().ParentalGrandMotherAlive = 0;
+    theCase().MaternalGrandMotherAlive = 0;
+    hideFrame(5);
+    hideFrame(4);
+    showFrame(6);
+}
+
+void frmFathers::optMotherNo_Click()
+{
+    theCase().MotherAlive = 0;
+    showFrame(4);
+    hideFrame(6);
+}
+
+void frmFathers::optMaternalGrandMotherYes_Click()
+{
+    theCase().MaternalGrandMotherAlive = 1;
+    showFrame(5);
+}
+
+void frmFathers::optMaternalGrandMotherNo_Click()
+{
+    theCase().MaternalGrandMotherAlive = 0;
+    showFrame(5);
+}
+
+void frmFathers::optParentalGrandMotherYes_Click()
+{
+    theCase().ParentalGrandMotherAlive = 1;
+    showFrame(6);
+}
+
+void frmFathers::optParentalGrandMotherNo_Click()
+{
+    theCase().ParentalGrandMotherAlive = 0;
+    showFrame(6);
+}
+
+void frmFathers::optMarriedYes_Click()
+{
+    const bool woman = caseaccess::deceasedIsWoman();
+    if (woman) {
+        theCase().HusbandAlive = 0;
+        showFrame(7);
+    }
+    if (!woman) {
+        theCase().WifeCount = 0;
+        showFrame(14);
+    }
+}
+
+void frmFathers::optMarriedNo_Click()
+{
+    CaseRecord &c = theCase();
+    c.HusbandAlive = 0;
+    c.WifeCount = 0;
+    c.SonCount = 0;
+    c.DaughterCount = 0;
+    c.SonsSonCount = 0;
+    c.SonsDaughterCount = 0;
+    c.SonsSonsSonCount = 0;
+    c.SonsSonsDaughterCount = 0;
+    for (int n : {7, 8, 9, 10, 11, 12, 13, 14})
+        hideFrame(n);
+    hide();
+    marriageAndChildrenRouting();
+}
+
+void frmFathers::optHusbandYes_Click()
+{
+    theCase().HusbandAlive = 1;
+    showFrame(15);
+}
+
+void frmFathers::optHusbandNo_Click()
+{
+    theCase().HusbandAlive = 0;
+    showFrame(15);
+}
+
+void frmFathers::cmbWifes_Click(int index)
+{
+    if (index >= 0 && index <= 4)
+        theCase().WifeCount = std::int16_t(index);
+    showFrame(15);
+}
+
+void frmFathers::optWithKids_Click()
+{
+    answers::unselect(option("optWithoutKids"));
+    showFrame(8);
+}
+
+void frmFathers::optWithoutKids_Click()
+{
+    answers::unselect(option("optWithKids"));
+    CaseRecord &c = theCase();
+    c.SonCount = 0;
+    c.DaughterCount = 0;
+    c.SonsSonCount = 0;
+    c.SonsDaughterCount = 0;
+    c.SonsSonsSonCount = 0;
+    c.SonsSonsDaughterCount = 0;
+    for (int n = 8; n <= 14; ++n)
+        hideFrame(n);
+    hide();
+    marriageAndChildrenRouting();
+}
+
+void frmFathers::cmbSons_Click(int index)
+{
+    answers::storeCount(list("cmbSons"), index, theCase().SonCount);
+    showFrame(9);
+}
+
+void frmFathers::cmbDaughters_Click(int index)
+{
+    answers::storeCount(list("cmbDaughters"), index, theCase().DaughterCount);
+    if (theCase().SonCount == 0)
+        showFrame(10);
+    else
+        RecalculateFromFamily();
+}
+
+void frmFathers::cmbSonsOfSons_Click(int index)
+{
+    answers::storeCount(list("cmbSonsOfSons"), index, theCase().SonsSonCount);
+    showFrame(11);
+}
+
+void frmFathers::cmbDaughtersOfSons_Click(int index)
+{
+    answers::storeCount(list("cmbDaughtersOfSons"), index, theCase().SonsDaughterCount);
+    if (theCase().SonsSonCount == 0)
+        showFrame(12);
+    else
+        RecalculateFromFamily();
+}
+
+void frmFathers::cmbSonsSonsSons_Click(int index)
+{
+    answers::storeCount(list("cmbSonsSonsSons"), index, theCase().SonsSonsSonCount);
+    showFrame(13);
+}
+
+void frmFathers::cmbDaughtersSonsSons_Click(int index)
+{
+    answers::storeCount(list("cmbDaughtersSonsSons"), index, theCase().SonsSonsDaughterCount);
+    if (theCase().SonsSonsSonCount == 0) {
+        hide();
+        descendantRouting();
+    } else {
+        RecalculateFromFamily();
+    }
+}
+
+void frmFathers::cmdfinish_Click()
+{
+    RecalculateFromFamily();
+}
+
+bool frmFathers::askGrandFatherMethod()
+{
+    const QPointer<frmFathers> self(this);
+    const QPointer<QWidget> method = ui::window(QStringLiteral("frmJadd"));
+    ui::showModal(QStringLiteral("frmJadd"));
+    // Closing the method window through its title bar stops the whole case.
+    return self && method && ui::loadedWindow(QStringLiteral("frmJadd")) == method
+           && ui::loadedWindow(Name) == self;
+}
+
+bool frmFathers::secondMethodChosen() const
+{
+    QWidget *method = ui::loadedWindow(QStringLiteral("frmJadd"));
+    auto *unlike = method ? method->findChild<QRadioButton *>(QStringLiteral("optUnlikeFather"))
+                          : nullptr;
+    return unlike && unlike->isChecked();
+}
+
+void frmFathers::marriageAndChildrenRouting()
+{
+    CaseRecord &c = theCase();
+    const QString collaterals = QStringLiteral("frmBrothers");
+    if (c.FatherAlive != 0) {
+        // Excluded siblings still reduce the mother's share: count them.
+        if (c.MotherAlive == 1)
+            ui::showModeless(collaterals);
+        else
+            RecalculateFromFamily();
+        return;
+    }
+    if (c.GrandFatherAlive != 0) {
+        if (!askGrandFatherMethod())
+            return;
+        // The first method puts the grandfather in the father's place, so
+        // it continues as the father's path does.
+        if (secondMethodChosen() || (c.FatherAlive == 1 && c.MotherAlive == 1)) {
+            ui::showModeless(collaterals);
+            return;
+        }
+        if (c.FatherAlive == 1 || c.GrandFatherAlive == 1)
+            DistributeWithFather(c);
+        return;
+    }
+    ui::showModeless(collaterals);
+}
+
+void frmFathers::descendantRouting()
+{
+    CaseRecord &c = theCase();
+    // With no descendant at all the siblings matter as after "no children".
+    if (c.SonCount == 0 && c.DaughterCount == 0 && c.SonsSonCount == 0
+        && c.SonsDaughterCount == 0 && c.SonsSonsSonCount == 0 && c.SonsSonsDaughterCount == 0) {
+        marriageAndChildrenRouting();
+        return;
+    }
+    const QString collaterals = QStringLiteral("frmBrothers");
+    if (c.FatherAlive == 1 || c.GrandFatherAlive == 1) {
+        if (c.GrandFatherAlive == 0) {
+            DistributeWithFather(c);
+            return;
+        }
+        if (!askGrandFatherMethod())
+            return;
+        if (!secondMethodChosen()) {
+            DistributeWithFather(c);
+            return;
+        }
+        // The collateral questionnaire runs the distribution itself.
+        ui::showModal(collaterals);
+        return;
+    }
+    ui::showModal(collaterals);
+}

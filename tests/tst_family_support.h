@@ -1,0 +1,234 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the questionnaire tests share: a stand-in deceased entry window, a
+// recorder for the results hook, and clicks and picks as a user makes them.
+
+#include "app.h"
+#include "case_record.h"
+#include "gui_support.h"
+#include "window_registry.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+
+#include <deque>
+#include <functional>
+
+namespace quest {
+
+struct Field { const char *name; std::int16_t CaseRecord::*member; };
+inline const Field Fields[] = {
+    {"FatherAlive", &CaseRecord::FatherAlive}, {"MotherAlive", &CaseRecord::MotherAlive},
+    {"GrandFatherAlive", &CaseRecord::GrandFatherAlive},
+    {"ParentalGrandMotherAlive", &CaseRecord::ParentalGrandMotherAlive},
+    {"MaternalGrandMotherAlive", &CaseRecord::MaternalGrandMotherAlive},
+    {"HusbandAlive", &CaseRecord::HusbandAlive}, {"WifeCount", &CaseRecord::WifeCount},
+    {"SonCount", &CaseRecord::SonCount}, {"DaughterCount", &CaseRecord::DaughterCount},
+    {"SonsSonCount", &CaseRecord::SonsSonCount}, {"SonsDaughterCount", &CaseRecord::SonsDaughterCount},
+    {"SonsSonsSonCount", &CaseRecord::SonsSonsSonCount},
+    {"SonsSonsDaughterCount", &CaseRecord::SonsSonsDaughterCount},
+    {"FullBrotherCount", &CaseRecord::FullBrotherCount}, {"FullSisterCount", &CaseRecord::FullSisterCount},
+    {"ParentalBrotherCount", &CaseRecord::ParentalBrotherCount},
+    {"ParentalSisterCount", &CaseRecord::ParentalSisterCount},
+    {"MaternalBrotherCount", &CaseRecord::MaternalBrotherCount},
+    {"MaternalSisterCount", &CaseRecord::MaternalSisterCount},
+    {"MaternalSiblingCount", &CaseRecord::MaternalSiblingCount},
+    {"BrothersSonCount", &CaseRecord::BrothersSonCount},
+    {"ParentalBrothersSonCount", &CaseRecord::ParentalBrothersSonCount},
+    {"FullUncleCount", &CaseRecord::FullUncleCount}, {"ParentalUncleCount", &CaseRecord::ParentalUncleCount},
+    {"FullUnclesSonCount", &CaseRecord::FullUnclesSonCount},
+    {"ParentalUnclesSonCount", &CaseRecord::ParentalUnclesSonCount},
+    {"GrandFatherAsFather", &CaseRecord::GrandFatherAsFather},
+};
+
+inline std::int16_t CaseRecord::*member(const QString &name)
+{
+    for (const Field &f : Fields)
+        if (name == QLatin1String(f.name))
+            return f.member;
+    return nullptr;
+}
+
+// Compares the record with "Name=value Name=value ..."; returns the
+// mismatches, empty when all agree.
+inline QString mismatches(const CaseRecord &c, const QString &expected)
+{
+    QStringList out;
+    for (const QString &item : expected.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList kv = item.split(QLatin1Char('='));
+        auto m = member(kv.value(0));
+        if (!m) {
+            out << QStringLiteral("unknown %1").arg(kv.value(0));
+            continue;
+        }
+        if (c.*m != kv.value(1).toInt())
+            out << QStringLiteral("%1=%2 (expected %3)").arg(kv.value(0)).arg(c.*m).arg(kv.value(1));
+    }
+    return out.join(QLatin1String(", "));
+}
+
+// Counts the results hook and keeps the record as the distribution left it.
+struct Recorder
+{
+    int results = 0;
+    int noHeirs = 0;
+    CaseRecord last;
+    QStringList visibleAtResults;   // questionnaire windows still on screen
+
+    void install()
+    {
+        calculationHooks().openResults = [this](const CaseRecord &c) {
+            ++results;
+            last = c;
+            visibleAtResults.clear();
+            for (const char *n : {"frmFathers", "frmBrothers", "frmJadd"})
+                if (QWidget *w = ui::loadedWindow(QLatin1String(n)); w && w->isVisible())
+                    visibleAtResults << QLatin1String(n);
+        };
+        calculationHooks().noHeirsNotice = [this](const CaseRecord &) { ++noHeirs; };
+    }
+};
+
+// The deceased entry as far as the questionnaires read it.
+inline void registerDeceasedStandIn(bool woman)
+{
+    ui::registerWindow(QStringLiteral("Inheretence"), [woman] {
+        auto *d = new QDialog;
+        d->setObjectName(QStringLiteral("Inheretence"));
+        auto *name = new QLineEdit(d);
+        name->setObjectName(QStringLiteral("txtNameofDead"));
+        auto *man = new QRadioButton(d);
+        man->setObjectName(QStringLiteral("OptMan"));
+        auto *w = new QRadioButton(d);
+        w->setObjectName(QStringLiteral("OptWoman"));
+        (woman ? w : man)->setChecked(true);
+        return d;
+    });
+    ui::window(QStringLiteral("Inheretence"));
+}
+
+// A fresh run: empty record in the language, the questionnaire windows
+// registered, a stand-in deceased of the given sex.
+inline void freshCase(Recorder &rec, bool woman, int language = 0)
+{
+    ui::resetRegistry();
+    theCase() = CaseRecord{};
+    theCase().Language = std::int16_t(language);
+    registerFamilyWindows();
+    registerCollateralWindows();
+    registerDeceasedStandIn(woman);
+    rec = Recorder{};
+    rec.install();
+}
+
+template<class T = QWidget>
+T *child(const char *window, const QString &name)
+{
+    QWidget *w = ui::loadedWindow(QLatin1String(window));
+    return w ? w->findChild<T *>(name) : nullptr;
+}
+
+// Clicks an option on its round indicator, a button in its middle.
+inline void click(QAbstractButton *b)
+{
+    QVERIFY2(b, "no such button");
+    QVERIFY2(b->isVisible() && b->isEnabled(), qPrintable(b->objectName() + " cannot be clicked"));
+    QPoint at = b->rect().center();
+    if (qobject_cast<QRadioButton *>(b)) {
+        QStyleOptionButton opt;
+        opt.initFrom(b);
+        opt.text = b->text();
+        at = b->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &opt, b).center();
+    }
+    QTest::mouseClick(b, Qt::LeftButton, {}, at);
+}
+
+// Opens the list and clicks the entry, as a user picks it.
+inline void pick(QComboBox *combo, int index)
+{
+    QVERIFY2(combo, "no such list");
+    QVERIFY2(combo->isVisible(), qPrintable(combo->objectName() + " is not on screen"));
+    combo->showPopup();
+    QAbstractItemView *view = combo->view();
+    QTRY_VERIFY(view->isVisible());
+    const QModelIndex item = combo->model()->index(index, 0);
+    view->scrollTo(item);
+    QCoreApplication::processEvents();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    QTRY_VERIFY(!view->isVisible());
+}
+
+// Runs "optFatherYes" (click) or "cmbSons:2" (pick entry 2) on a loaded window.
+inline void step(const char *window, const QString &s)
+{
+    const QStringList parts = s.split(QLatin1Char(':'));
+    if (parts.size() == 2) {
+        pick(child<QComboBox>(window, parts[0]), parts[1].toInt());
+    } else {
+        auto *b = child<QAbstractButton>(window, parts[0]);
+        QVERIFY2(b, qPrintable(QStringLiteral("no %1 in %2").arg(parts[0], QLatin1String(window))));
+        click(b);
+    }
+}
+
+// The frames of a window that are not hidden, as "1 3 6".
+inline QString shownFrames(const char *window, int count)
+{
+    QStringList out;
+    for (int n = 1; n <= count; ++n)
+        if (auto *f = child<QGroupBox>(window, QStringLiteral("Frame%1").arg(n)); f && !f->isHidden())
+            out << QString::number(n);
+    return out.join(QLatin1Char(' '));
+}
+
+// Acts on the modal windows that open one after another while it lives;
+// each action receives the modal window. A modal window with no action left
+// is recorded as unexpected and hidden, so a wrong path fails, never hangs.
+class ModalScript
+{
+public:
+    ModalScript()
+    {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
+        m_timer.start();
+    }
+    void then(std::function<void(QWidget *)> act) { m_acts.push_back(std::move(act)); }
+    bool done() const { return m_acts.empty(); }
+    QStringList seen;
+    QStringList unexpected;
+
+private:
+    void poll()
+    {
+        QWidget *m = QApplication::activeModalWidget();
+        if (!m || !m->isVisible() || m == m_current)
+            return;
+        if (m_acts.empty()) {
+            unexpected << m->objectName();
+            m->hide();
+            return;
+        }
+        auto act = std::move(m_acts.front());
+        m_acts.pop_front();
+        m_current = m;
+        seen << m->objectName();
+        act(m);
+    }
+    QTimer m_timer;
+    QPointer<QWidget> m_current;
+    std::deque<std::function<void(QWidget *)>> m_acts;
+};
+
+} // namespace quest
