@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printing.h"
 
+#include "captions.h"
+#include "language.h"
+#include "print_results.h"
+#include "window_registry.h"
+
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -12,7 +18,9 @@ class DialogPrinterChooser : public PrinterChooser
 public:
     bool choose(QPrinter &printer, QWidget *parent) override
     {
+        // With no printer installed the dialog still offers a PDF file.
         QPrintDialog dialog(&printer, parent);
+        dialog.setObjectName(QStringLiteral("printDialog"));
         return dialog.exec() == QDialog::Accepted;
     }
 };
@@ -25,6 +33,13 @@ std::unique_ptr<PrinterChooser> &chooserSlot()
 
 } // namespace
 
+bool PdfFileChooser::choose(QPrinter &printer, QWidget *)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(m_path);
+    return true;
+}
+
 void setPrinterChooser(std::unique_ptr<PrinterChooser> chooser)
 {
     chooserSlot() = chooser ? std::move(chooser) : std::make_unique<DialogPrinterChooser>();
@@ -35,8 +50,35 @@ PrinterChooser &printerChooser()
     return *chooserSlot();
 }
 
-void printFromMainWindow(QWidget *)
+void showPrintFailure(QWidget *parent)
 {
+    const int lang = language::current();
+    const QString window = QStringLiteral("Results");
+    QMessageBox box(QMessageBox::Warning, captions::text(window, QStringLiteral("printFailed.title"), lang),
+                    captions::text(window, QStringLiteral("printFailed.text"), lang), QMessageBox::Ok,
+                    parent);
+    box.setObjectName(QStringLiteral("printFailedNotice"));
+    box.exec();
+}
+
+PrintOutcome chooseAndPrint(QWidget *parent)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printerChooser().choose(printer, parent))
+        return PrintOutcome::Cancelled;
+    if (!PrintResults(printer)) {
+        showPrintFailure(parent);
+        return PrintOutcome::Failed;
+    }
+    return PrintOutcome::Printed;
+}
+
+void printFromMainWindow(QWidget *parent)
+{
+    // The printer dialog belongs to the results window: referring to it
+    // loads that window (hidden) when it is not loaded.
+    ui::window(QStringLiteral("Results"));
+    chooseAndPrint(parent);
 }
 
 } // namespace printing

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class QPrinter;
@@ -19,8 +21,29 @@ public:
     virtual bool choose(QPrinter &printer, QWidget *parent) = 0;
 };
 
+// Prints to a PDF file without asking.
+class PdfFileChooser : public PrinterChooser
+{
+public:
+    explicit PdfFileChooser(QString path) : m_path(std::move(path)) {}
+    bool choose(QPrinter &printer, QWidget *parent) override;
+
+private:
+    QString m_path;
+};
+
 void setPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
 PrinterChooser &printerChooser();
+
+enum class PrintOutcome { Cancelled, Printed, Failed };
+
+// Chooses a printer and prints the current case's report on it. A cancel
+// ends silently; a failure is reported in a message box in the current
+// language before returning.
+PrintOutcome chooseAndPrint(QWidget *parent);
+
+// The message box that tells the user the report could not be printed.
+void showPrintFailure(QWidget *parent);
 
 // The main window's print entry: choose a printer, then print the report of
 // the current case record. A cancel ends silently; a printing failure is

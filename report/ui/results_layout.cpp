@@ -1,0 +1,76 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results_layout.h"
+
+#include "geometry.h"
+
+#include <cmath>
+
+namespace resultslayout {
+
+QString labelName(int slot)
+{
+    return QStringLiteral("Label3(%1)").arg(slot);
+}
+
+QString valueName(int slot)
+{
+    return QStringLiteral("Text1(%1)").arg(slot);
+}
+
+QRectF window(QSizeF screen)
+{
+    return geom::fractionOfScreen(screen, 0.85, 0.85);
+}
+
+QRectF labelSlot(int slot, int language)
+{
+    const double top = LineTop + LineStep * slot;
+    return language == 1 ? QRectF(2700, top, 3500, 375) : QRectF(4700, top, 2800, 375);
+}
+
+QRectF valueSlot(int slot, int language)
+{
+    const double top = LineTop + LineStep * slot;
+    return language == 1 ? QRectF(5900, top, 1600, 375) : QRectF(3000, top, 1600, 375);
+}
+
+QHash<QString, QRectF> controls(int language)
+{
+    QHash<QString, QRectF> r{
+        {QStringLiteral("txtTitle"), QRectF(2160, 120, 5295, 495)},
+        {QStringLiteral("Label1"), QRectF(1440, 600, 5775, 735)},
+        {QStringLiteral("lblName"), QRectF(5280, 1080, 2055, 345)},
+        {QStringLiteral("lblResultsName"), QRectF(1800, 1560, 6015, 375)},
+        {QStringLiteral("lblDate"), QRectF(5160, 1560, 2295, 255)},
+        {QStringLiteral("cmdPrint"), QRectF(120, 2400, 1575, 615)},
+        {QStringLiteral("cmdFinish"), QRectF(120, 3600, 1575, 615)},
+        {QStringLiteral("Shape1"), QRectF(8400, 120, 135, 6255)},
+        {QStringLiteral("Shape2"), QRectF(8640, 120, 135, 5775)},
+        {QStringLiteral("Shape3"), QRectF(8880, 120, 135, 5295)},
+        {QStringLiteral("Shape4"), QRectF(9120, 120, 135, 4815)},
+    };
+    for (int k = 0; k < DesignSlots; ++k) {
+        r.insert(labelName(k), labelSlot(k, language));
+        r.insert(valueName(k), valueSlot(k, language));
+    }
+    return r;
+}
+
+double linesLeft()
+{
+    return 2700;
+}
+
+double linesRight()
+{
+    return 8400;
+}
+
+int slotsFitting(double clientHeight)
+{
+    if (clientHeight <= LineTop)
+        return 0;
+    return int(std::floor((clientHeight - LineTop) / LineStep + 1e-9));
+}
+
+} // namespace resultslayout

@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "results_window.h"
+
+#include "captions.h"
+#include "case_access.h"
+#include "case_record.h"
+#include "composition.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "language.h"
+#include "printing.h"
+#include "results_layout.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollArea>
+
+namespace {
+
+const QString WindowName = QStringLiteral("Results");
+const QColor DarkRed(192, 0, 0);
+const QColor DarkBlue(0, 0, 192);
+const QColor Blue(0, 0, 255);
+
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    w->setPalette(p);
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QFont &font, Qt::Alignment align)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setFont(font);
+    l->setAlignment(align);
+    return l;
+}
+
+QFrame *makeBar(QWidget *parent, const QString &name, const QColor &colour)
+{
+    auto *bar = new QFrame(parent);
+    bar->setObjectName(name);
+    bar->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border-radius: 4px; }")
+                           .arg(name, colour.name()));
+    return bar;
+}
+
+// Line fonts: the design's Arabic face, or Times New Roman in English; the
+// size is set when a line is composed.
+QFont lineFont(int language)
+{
+    return fonts::design(language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"),
+                         language == 1 ? 11 : 9);
+}
+
+} // namespace
+
+Results::Results(QWidget *parent)
+    : CaseDialog(WindowName, parent)
+    , m_language(language::current() == 1 ? 1 : 0)
+{
+    buildDesign();
+
+    // Load sequence.
+    geom::placeWindow(this, resultslayout::window(geom::screenTwips()));
+    m_finish->setVisible(true);
+    hideLines();
+    if (m_language == 1)
+        presentEnglish();
+    composeLines();
+    theCase().GrandFatherAsFather = 0;
+    caseaccess::setPrintEntryEnabled(true);
+}
+
+void Results::buildDesign()
+{
+    language::applyDirection(this, 0);
+
+    auto *title = new QLineEdit(this);
+    title->setObjectName(QStringLiteral("txtTitle"));
+    title->setReadOnly(true);
+    title->setAlignment(Qt::AlignCenter);
+    title->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 15.75));
+    setTextColour(title, DarkRed);
+
+    auto *credit = makeLabel(this, QStringLiteral("Label1"),
+                             fonts::design(QStringLiteral("Simplified Arabic"), 12), Qt::AlignCenter);
+    credit->setWordWrap(true);
+    setTextColour(makeLabel(this, QStringLiteral("lblName"),
+                            fonts::design(QStringLiteral("Traditional Arabic"), 12), Qt::AlignCenter),
+                  Blue);
+    setTextColour(makeLabel(this, QStringLiteral("lblResultsName"),
+                            fonts::design(QStringLiteral("Arial"), 12), Qt::AlignCenter),
+                  DarkRed);
+    setTextColour(makeLabel(this, QStringLiteral("lblDate"), font(), Qt::AlignCenter), Blue);
+
+    m_print = new QPushButton(this);
+    m_print->setObjectName(QStringLiteral("cmdPrint"));
+    m_print->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 14.25));
+    m_print->setAutoDefault(false);
+    m_finish = new QPushButton(this);
+    m_finish->setObjectName(QStringLiteral("cmdFinish"));
+    m_finish->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 14.25));
+    m_finish->setAutoDefault(false);
+    connect(m_print, &QPushButton::clicked, this, &Results::onPrint);
+    connect(m_finish, &QPushButton::clicked, this, &Results::onFinish);
+
+    const QColor green(192, 255, 192), salmon(255, 128, 128);
+    makeBar(this, QStringLiteral("Shape1"), green);
+    makeBar(this, QStringLiteral("Shape2"), salmon);
+    makeBar(this, QStringLiteral("Shape3"), green);
+    makeBar(this, QStringLiteral("Shape4"), salmon);
+
+    for (int k = 0; k < resultslayout::DesignSlots; ++k)
+        ensureSlot(k);
+
+    const auto rects = resultslayout::controls(0);
+    for (auto it = rects.begin(); it != rects.end(); ++it)
+        if (auto *w = findChild<QWidget *>(it.key()))
+            geom::placeControl(w, it.value());
+
+    captions::apply(this, WindowName, 0);
+}
+
+void Results::ensureSlot(int slot)
+{
+    while (m_labels.size() <= slot) {
+        const int k = int(m_labels.size());
+        const bool english = m_language == 1 && k >= resultslayout::DesignSlots;
+        auto *label = makeLabel(this, resultslayout::labelName(k), lineFont(0),
+                                Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+        label->setLayoutDirection(Qt::RightToLeft);
+        setTextColour(label, DarkBlue);
+        auto *value = new QLineEdit(this);
+        value->setObjectName(resultslayout::valueName(k));
+        value->setReadOnly(true);
+        value->setFont(lineFont(0));
+        value->setLayoutDirection(Qt::RightToLeft);
+        setTextColour(value, DarkRed);
+        if (english) {
+            // Slots beyond the design's ten take the English presentation
+            // the load gave the first ten.
+            label->setLayoutDirection(Qt::LeftToRight);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            label->setFont(lineFont(1));
+            value->setLayoutDirection(Qt::LeftToRight);
+            value->setFont(lineFont(1));
+        }
+        const int lang = k >= resultslayout::DesignSlots ? m_language : 0;
+        geom::placeControl(label, resultslayout::labelSlot(k, lang));
+        geom::placeControl(value, resultslayout::valueSlot(k, lang));
+        label->hide();
+        value->hide();
+        m_labels.append(label);
+        m_values.append(value);
+    }
+}
+
+void Results::hideLines()
+{
+    for (int k = 0; k < m_labels.size(); ++k) {
+        m_values[k]->hide();
+        m_labels[k]->hide();
+    }
+    m_nextSlot = 0;
+}
+
+void Results::presentEnglish()
+{
+    language::applyDirection(this, 1);
+    for (int k = 0; k < m_labels.size(); ++k) {
+        QLineEdit *value = m_values[k];
+        value->setLayoutDirection(Qt::LeftToRight);
+        QFont vf = value->font();
+        vf.setFamily(QStringLiteral("Times New Roman"));
+        value->setFont(vf);
+        QRectF vr = resultslayout::valueSlot(k, 1);
+        geom::placeControl(value, vr);
+
+        QLabel *label = m_labels[k];
+        label->setLayoutDirection(Qt::LeftToRight);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QFont lf = label->font();
+        lf.setFamily(QStringLiteral("Times New Roman"));
+        label->setFont(lf);
+        geom::placeControl(label, resultslayout::labelSlot(k, 1));
+    }
+    captions::apply(this, WindowName, 1);
+
+    auto *title = findChild<QLineEdit *>(QStringLiteral("txtTitle"));
+    QFont tf = title->font();
+    tf.setFamily(QStringLiteral("Times New Roman"));
+    tf.setPointSizeF(18);
+    title->setFont(tf);
+    title->setLayoutDirection(Qt::LeftToRight);
+
+    auto *credit = findChild<QLabel *>(QStringLiteral("Label1"));
+    QFont cf = credit->font();
+    cf.setFamily(QStringLiteral("Times New Roman"));
+    cf.setPointSizeF(12);
+    credit->setFont(cf);
+    credit->setLayoutDirection(Qt::LeftToRight);
+
+    auto *heading = findChild<QLabel *>(QStringLiteral("lblResultsName"));
+    QFont hf = heading->font();
+    hf.setFamily(QStringLiteral("Times New Roman"));
+    hf.setPointSizeF(14);
+    heading->setFont(hf);
+    heading->setLayoutDirection(Qt::LeftToRight);
+}
+
+void Results::composeLines()
+{
+    const double size = m_language == 1 ? 11 : 9;
+    const QList<report::ScreenLine> lines = report::screenLines(theCase(), m_language);
+    for (const report::ScreenLine &line : lines) {
+        const int k = m_nextSlot;
+        ensureSlot(k);
+        QLabel *label = m_labels[k];
+        QLineEdit *value = m_values[k];
+        QFont lf = label->font();
+        lf.setPointSizeF(size);
+        label->setFont(lf);
+        QFont vf = value->font();
+        vf.setPointSizeF(size);
+        value->setFont(vf);
+        label->setText(line.label);
+        label->show();
+        value->setText(line.percent);
+        value->setCursorPosition(0);
+        value->show();
+        ++m_nextSlot;
+    }
+    fitLines();
+}
+
+// Lines that do not fit below the design's ten go into a scrolling band, so
+// that every line of a large case can be read.
+void Results::fitLines()
+{
+    const double clientHeight = geom::toTwips(height());
+    if (m_nextSlot <= resultslayout::slotsFitting(clientHeight))
+        return;
+    const double left = resultslayout::linesLeft();
+    const double top = resultslayout::LineTop;
+    m_lineArea = new QScrollArea(this);
+    m_lineArea->setObjectName(QStringLiteral("lineArea"));
+    m_lineArea->setFrameShape(QFrame::NoFrame);
+    m_lineArea->setLayoutDirection(Qt::LeftToRight);
+    m_lineArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_lineArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_lineArea->viewport()->setAutoFillBackground(false);
+    geom::placeControl(m_lineArea, QRectF(left, top, resultslayout::linesRight() - left,
+                                          clientHeight - top));
+    m_lineArea->setWidgetResizable(true);
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("lineAreaContent"));
+    content->setAutoFillBackground(false);
+    content->setMinimumHeight(geom::toPixels(resultslayout::LineStep * m_labels.size()));
+    const QPoint shift = QPoint(geom::toPixels(left), geom::toPixels(top));
+    for (int k = 0; k < m_labels.size(); ++k) {
+        for (QWidget *w : {static_cast<QWidget *>(m_labels[k]), static_cast<QWidget *>(m_values[k])}) {
+            const QRect g = w->geometry().translated(-shift);
+            const bool shown = k < m_nextSlot;
+            w->setParent(content);
+            w->setGeometry(g);
+            w->setVisible(shown);
+        }
+    }
+    m_lineArea->setWidget(content);
+    m_lineArea->show();
+}
+
+void Results::onFinish()
+{
+    caseaccess::setPrintEntryEnabled(true);
+    ui::showModeless(QStringLiteral("frmwhattodo"));
+}
+
+void Results::onPrint()
+{
+    // A cancel or a failure leaves the window as it is; the failure has
+    // been reported by then.
+    if (printing::chooseAndPrint(this) != printing::PrintOutcome::Printed)
+        return;
+    ui::showModal(QStringLiteral("frmwhattodo"));
+}

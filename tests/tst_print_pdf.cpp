@@ -1,0 +1,159 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// End to end: the results window's print button prints the worked example
+// to a PDF file, read back with pdftotext.
+#include "tst_results_support.h"
+
+#include "captions.h"
+#include "fonts.h"
+#include "gui_support.h"
+#include "results_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// pdftotext wraps runs in bidi controls and gives Arabic letters as
+// presentation forms; fold both away.
+QString plain(const QString &text)
+{
+    QString s = text;
+    s.remove(QRegularExpression(QStringLiteral("[\\x{202A}-\\x{202E}]")));
+    return s.normalized(QString::NormalizationForm_KC);
+}
+
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(30000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+QString lineWith(const QStringList &lines, const QString &needle)
+{
+    for (const QString &l : lines)
+        if (l.contains(needle))
+            return l;
+    return {};
+}
+
+} // namespace
+
+class tst_print_pdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        fonts::installSubstitutions();
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+    }
+    void cleanup()
+    {
+        printing::setPrinterChooser(nullptr);
+        ui::resetRegistry();
+    }
+
+    void workedExample_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Arabic") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void workedExample()
+    {
+        QFETCH(int, language);
+        support::freshCase(language, QStringLiteral("Ahmad Salem"));
+        support::overviewExample(theCase());
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+        printing::setPrinterChooser(std::make_unique<support::CountingPdfChooser>(pdf));
+        QWidget *results = ui::window(QStringLiteral("Results"));
+        results->show();
+        onNextModal([](QWidget *m) { m->hide(); });
+        QTest::mouseClick(results->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        QCOMPARE(support::seen().afterResultsOpened, 1);
+
+        // Keep the page for a look at it: TARNAVEL_KEEP_PDF=<directory>.
+        const QString keep = qEnvironmentVariable("TARNAVEL_KEEP_PDF");
+        if (!keep.isEmpty())
+            QFile::copy(pdf, QDir(keep).filePath(language == 1 ? QStringLiteral("report-en.pdf")
+                                                                : QStringLiteral("report-ar.pdf")));
+
+        const QString text = plain(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
+        QVERIFY2(!text.isEmpty(), "no text in the PDF");
+        const QStringList lines = text.split(QLatin1Char('\n'));
+
+        QVERIFY(text.contains(QStringLiteral("Tarnavel")));
+        QVERIFY(text.contains(QStringLiteral("Ahmad Salem")));
+        QVERIFY(text.contains(QDate::currentDate().toString(QStringLiteral("yyyy"))));
+        const struct
+        {
+            int row;
+            const char *percent;
+            const char *shares;
+        } expected[] = {{1, "16.67", "400"}, {6, "12.50", "300"}, {7, "54.17", "1300"}};
+        for (const auto &e : expected) {
+            const QString line = lineWith(lines, QLatin1String(e.percent));
+            QVERIFY2(!line.isEmpty(), e.percent);
+            const QRegularExpression sharesNumber(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QLatin1String(e.shares)));
+            QVERIFY2(line.contains(sharesNumber), qPrintable(line));
+            const int p = line.indexOf(QLatin1String(e.percent));
+            const int s = int(line.indexOf(sharesNumber));
+            if (language == 1) {
+                // Left to right: label, percentage, shares.
+                const QString label = support::reportLabel(QStringLiteral("printed_labels"), e.row,
+                                                           QStringLiteral("one"), 1).trimmed();
+                const int l = line.indexOf(label);
+                QVERIFY2(l >= 0 && l < p && p < s, qPrintable(line));
+            } else {
+                // Right to left: the shares stand left of the percentage.
+                QVERIFY2(s < p, qPrintable(line));
+            }
+        }
+        QCOMPARE(lines.filter(QStringLiteral("16.67")).size(), 2);
+        const QString totals = lineWith(lines, QStringLiteral("2400"));
+        // pdftotext gives the Arabic line in reading order: "%100".
+        QVERIFY2(totals.contains(language == 1 ? QStringLiteral("100%") : QStringLiteral("%100")),
+                 qPrintable(totals));
+        if (language == 1) {
+            QVERIFY(text.contains(QStringLiteral("Father Has :")));
+            QVERIFY(text.contains(QStringLiteral("Wife has :")));
+            QVERIFY(totals.contains(QStringLiteral("Total : 100%")));
+            QVERIFY(totals.contains(QStringLiteral("Total Shares : 2400")));
+            QVERIFY(totals.indexOf(QStringLiteral("Total :")) < totals.indexOf(QStringLiteral("Total Shares")));
+        } else {
+            // Arabic words without a lam-alef, whose text survives the PDF:
+            // the share unit and the total label, the wife's label and the
+            // column heading.
+            const QString unit = captions::text(QStringLiteral("Results"), QStringLiteral("PrintResults.shareUnit"), 0).trimmed();
+            const QString total = captions::text(QStringLiteral("Results"), QStringLiteral("PrintResults.total"), 0)
+                                      .section(QLatin1Char(' '), 0, 0);
+            const QString wife = support::reportLabel(QStringLiteral("printed_labels"), 6, QStringLiteral("one"), 0)
+                                     .section(QLatin1Char(' '), 0, 0);
+            const QString percentHead = captions::text(QStringLiteral("Results"), QStringLiteral("PrintResults.percentColumn"), 0);
+            QVERIFY2(totals.contains(unit), qPrintable(totals));
+            QVERIFY2(totals.contains(total), qPrintable(totals));
+            QVERIFY2(lineWith(lines, QStringLiteral("12.50")).contains(wife), qPrintable(wife));
+            QVERIFY2(text.contains(percentHead), qPrintable(percentHead));
+        }
+
+        const QString fonts = run(QStringLiteral("pdffonts"), {pdf});
+        QVERIFY2(fonts.contains(QStringLiteral("LiberationSans")), qPrintable(fonts));
+        if (language == 0)
+            QVERIFY2(fonts.contains(QStringLiteral("NotoSansArabic")), qPrintable(fonts));
+    }
+};
+
+QTEST_MAIN(tst_print_pdf)
+#include "tst_print_pdf.moc"
