@@ -5,6 +5,22 @@
 
 // Remainders below this (0.1 % of the estate, negative ones included) are none.
 inline constexpr double RemainderThreshold = 0.001;
+// A total may exceed the estate by rounding noise; only more than this is an
+// excess that calls for a reduction.
+inline constexpr double OverfullTolerance = 1e-9;
+
+// Every "is anything left" test after ComputeTotals: rounding noise never
+// chooses a branch (a total of 0.9999999999999999 is the whole estate).
+inline bool somethingLeft(const CaseRecord &c)
+{
+    return c.Remainder >= RemainderThreshold;
+}
+
+// The shares given exceed the estate by more than rounding noise.
+inline bool overfull(const CaseRecord &c)
+{
+    return c.ShareTotal > 1.0 + OverfullTolerance;
+}
 
 // Share arithmetic.
 void ComputeTotals(CaseRecord &c);
