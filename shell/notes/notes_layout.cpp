@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "notes_layout.h"
+
+#include "geometry.h"
+
+QHash<QString, QRectF> notesLayout(QSizeF screen)
+{
+    const QRectF window = geom::fractionOfScreen(screen, 0.9, 0.9);
+    const double w = window.width();
+    const double h = window.height();
+
+    // The text box keeps its designed corner and grows with the window.
+    const QRectF text(240, 120, w * 0.9, h * 0.8);
+
+    const QSizeF button(2775, 615);
+    const QRectF close(geom::centredLeft(w, button.width()), h * 0.84, button.width(), button.height());
+
+    return {{QStringLiteral("frmNotes"), window},
+            {QStringLiteral("RichTextBox1"), text},
+            {QStringLiteral("Command1"), close}};
+}
