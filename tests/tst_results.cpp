@@ -13,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -43,6 +44,13 @@ Results *loadResults()
 QLabel *label3(QWidget *w, int k)
 {
     return w->findChild<QLabel *>(resultslayout::labelName(k));
+}
+
+QFont lineFontOf(const QLabel *l, double size)
+{
+    QFont f = l->font();
+    f.setPointSizeF(size);
+    return f;
 }
 
 QLineEdit *text1(QWidget *w, int k)
@@ -110,7 +118,18 @@ private slots:
             QWidget *c = w->findChild<QWidget *>(it.key());
             QVERIFY2(c, qPrintable(it.key()));
             QCOMPARE(c->parentWidget(), static_cast<QWidget *>(w));
-            QVERIFY2(c->geometry() == geom::toPixels(it.value()), qPrintable(it.key()));
+            const QRect design = geom::toPixels(it.value());
+            if (it.key() == QLatin1String("lblResultsName")) {
+                // Widened about its centre when its text needs the room.
+                QVERIFY(qAbs(c->geometry().center().x() - design.center().x()) <= 1);
+                QCOMPARE(c->y(), design.y());
+                QVERIFY(c->width() >= design.width());
+                QVERIFY(c->geometry().right() < geom::toPixels(8400));
+                auto *l = static_cast<QLabel *>(c);
+                QVERIFY(QFontMetricsF(l->font()).horizontalAdvance(l->text()) <= c->width());
+                continue;
+            }
+            QVERIFY2(c->geometry() == design, qPrintable(it.key()));
         }
         QCOMPARE(w->layoutDirection(), language == 1 ? Qt::LeftToRight : Qt::RightToLeft);
         QVERIFY(w->findChild<QPushButton *>(QStringLiteral("cmdFinish"))->isVisibleTo(w));
@@ -120,6 +139,8 @@ private slots:
         QCOMPARE(first->alignment() & Qt::AlignHorizontal_Mask,
                  language == 1 ? Qt::Alignment(Qt::AlignLeft) : (Qt::AlignRight | Qt::AlignAbsolute));
         QCOMPARE(text1(w, 0)->layoutDirection(), language == 1 ? Qt::LeftToRight : Qt::RightToLeft);
+        QCOMPARE(text1(w, 0)->alignment() & Qt::AlignHorizontal_Mask,
+                 language == 1 ? Qt::Alignment(Qt::AlignLeft) : (Qt::AlignRight | Qt::AlignAbsolute));
 
         const QString names[] = {QStringLiteral("txtTitle"), QStringLiteral("lblResultsName"),
                                  QStringLiteral("cmdPrint"), QStringLiteral("cmdFinish")};
@@ -319,7 +340,14 @@ private slots:
             QVERIFY(v->isVisibleTo(w));
             QVERIFY(!l->text().isEmpty());
             QCOMPARE(v->text(), QStringLiteral("%1    %").arg((k + 1) / 10.0, 0, 'f', 2).remove(QRegularExpression("^0")));
-            QCOMPARE(l->font().pointSizeF(), language == 1 ? 11.0 : 9.0);
+            // A label too long for its slot is set smaller, never cut off.
+            const double size = language == 1 ? 11.0 : 9.0;
+            QVERIFY(l->font().pointSizeF() <= size && l->font().pointSizeF() >= 6);
+            QCOMPARE(v->font().pointSizeF(), size);
+            const double room = language == 1 ? 3200 / 15.0 : 2800 / 15.0;
+            QVERIFY2(QFontMetricsF(l->font()).horizontalAdvance(l->text()) <= room, qPrintable(l->text()));
+            if (QFontMetricsF(lineFontOf(l, size)).horizontalAdvance(l->text()) <= room - 2)
+                QCOMPARE(l->font().pointSizeF(), size);
             // Each line keeps the design's column and row spacing.
             const QRectF design = resultslayout::labelSlot(k, language);
             const QPoint at = l->mapTo(w, QPoint(0, 0));
@@ -476,6 +504,51 @@ private slots:
             QCOMPARE(text, captions::text(QStringLiteral("Results"), QStringLiteral("printFailed.text"), 0));
         QCOMPARE(QFileInfo::exists(pdf), outcome == 2);
         QCOMPARE(support::seen().afterResultsOpened, 0);
+    }
+
+    // Pictures of the window for a look at it: TARNAVEL_SHOTS=<directory>.
+    void screenshots()
+    {
+        const QString dir = qEnvironmentVariable("TARNAVEL_SHOTS");
+        if (dir.isEmpty())
+            QSKIP("set TARNAVEL_SHOTS to a directory to save pictures of the window");
+        for (int lang : {0, 1}) {
+            for (int lines : {4, 13, 24}) {
+                support::freshCase(lang);
+                language::applyToApplication(lang);
+                CaseRecord &c = theCase();
+                support::overviewExample(c);
+                if (lines > 4) {
+                    c.MaternalGrandMotherAlive = c.ParentalGrandMotherAlive = 1;
+                    c.MaternalSiblingCount = c.FullUnclesSonCount = c.ParentalUnclesSonCount = 2;
+                    c.DaughterCount = c.SonsSonCount = c.SonsDaughterCount = c.FullSisterCount = 3;
+                    for (double *s : {&c.GrandFatherShare, &c.GrandMotherShare, &c.DaughterShare, &c.SonsSonShare,
+                                      &c.SonsDaughterShare, &c.FullSisterShare, &c.MaternalSiblingShare,
+                                      &c.FullUnclesSonShare, &c.TreasuryShare})
+                        *s = 0.004;
+                }
+                if (lines > 13) {
+                    c.HusbandShare = c.ParentalUnclesSonShare = 0.1;
+                    c.WifeCount = 2;
+                    c.SonCount = 3;
+                    c.SonsSonsSonCount = c.SonsSonsDaughterCount = c.FullBrotherCount = c.ParentalBrotherCount = 1;
+                    c.ParentalSisterCount = c.BrothersSonCount = c.ParentalBrothersSonCount = c.FullUncleCount = c.ParentalUncleCount = 2;
+                    for (double *s : {&c.SonsSonsSonShare, &c.SonsSonsDaughterShare, &c.FullBrotherShare,
+                                      &c.ParentalBrotherShare, &c.ParentalSisterShare, &c.BrothersSonShare,
+                                      &c.ParentalBrothersSonShare, &c.FullUncleShare, &c.ParentalUncleShare})
+                        *s = 0.01;
+                }
+                Results *w = loadResults();
+                w->show();
+                QVERIFY(QTest::qWaitForWindowExposed(w));
+                QCOMPARE(w->lineCount(), lines);
+                QTest::qWait(50);
+                QVERIFY(w->grab().save(QStringLiteral("%1/results-%2-%3.png")
+                                           .arg(dir, lang == 1 ? QStringLiteral("en") : QStringLiteral("ar"))
+                                           .arg(lines)));
+            }
+        }
+        language::applyToApplication(0);
     }
 
     void titleBarCloseStopsTheCase()

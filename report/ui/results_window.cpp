@@ -11,12 +11,16 @@
 #include "printing.h"
 #include "results_layout.h"
 
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -73,6 +77,7 @@ Results::Results(QWidget *parent)
     hideLines();
     if (m_language == 1)
         presentEnglish();
+    fitHeading();
     composeLines();
     theCase().GrandFatherAsFather = 0;
     caseaccess::setPrintEntryEnabled(true);
@@ -142,6 +147,9 @@ void Results::ensureSlot(int slot)
         value->setReadOnly(true);
         value->setFont(lineFont(0));
         value->setLayoutDirection(Qt::RightToLeft);
+        // A right-to-left text box keeps its text at the right, next to the
+        // label; digits alone would otherwise pull it to the left.
+        value->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
         setTextColour(value, DarkRed);
         if (english) {
             // Slots beyond the design's ten take the English presentation
@@ -150,6 +158,7 @@ void Results::ensureSlot(int slot)
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             label->setFont(lineFont(1));
             value->setLayoutDirection(Qt::LeftToRight);
+            value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
             value->setFont(lineFont(1));
         }
         const int lang = k >= resultslayout::DesignSlots ? m_language : 0;
@@ -177,6 +186,7 @@ void Results::presentEnglish()
     for (int k = 0; k < m_labels.size(); ++k) {
         QLineEdit *value = m_values[k];
         value->setLayoutDirection(Qt::LeftToRight);
+        value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QFont vf = value->font();
         vf.setFamily(QStringLiteral("Times New Roman"));
         value->setFont(vf);
@@ -231,6 +241,7 @@ void Results::composeLines()
         vf.setPointSizeF(size);
         value->setFont(vf);
         label->setText(line.label);
+        fitLineLabel(label, k);
         label->show();
         value->setText(line.percent);
         value->setCursorPosition(0);
@@ -238,6 +249,40 @@ void Results::composeLines()
         ++m_nextSlot;
     }
     fitLines();
+}
+
+// A few heir labels are longer than their slot (in English the value box
+// also covers the slot's last 300 twips): such a label gets a smaller size
+// instead of being cut off.
+void Results::fitLineLabel(QLabel *label, int slot)
+{
+    const QRectF l = resultslayout::labelSlot(slot, m_language);
+    const QRectF v = resultslayout::valueSlot(slot, m_language);
+    const double room = m_language == 1 ? std::min(l.width(), v.left() - l.left()) : l.width();
+    const double available = geom::toPixels(room) - 2;
+    QFont f = label->font();
+    while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(label->text()) > available)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    label->setFont(f);
+}
+
+// The Arabic heading is wider than its box in the free faces: it widens
+// about the same centre, as far as the decorative bars allow.
+void Results::fitHeading()
+{
+    auto *heading = findChild<QLabel *>(QStringLiteral("lblResultsName"));
+    const QRect box = heading->geometry();
+    const double needed = QFontMetricsF(heading->font()).horizontalAdvance(heading->text()) + 8;
+    if (needed <= box.width())
+        return;
+    const int centre = box.center().x();
+    const int half = std::min({int(std::ceil(needed / 2)), centre,
+                               geom::toPixels(resultslayout::linesRight()) - centre});
+    heading->setGeometry(centre - half, box.y(), 2 * half, box.height());
+    QFont f = heading->font();
+    while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(heading->text()) + 8 > 2 * half)
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    heading->setFont(f);
 }
 
 // Lines that do not fit below the design's ten go into a scrolling band, so

@@ -27,6 +27,8 @@ private:
     void presentEnglish();
     void composeLines();
     void fitLines();
+    void fitLineLabel(QLabel *label, int slot);
+    void fitHeading();
     void ensureSlot(int slot);
     void onFinish();
     void onPrint();
