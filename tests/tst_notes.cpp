@@ -37,7 +37,7 @@ QString normalised(QString s)
 // The sections a reader must find, by their anchors.
 const QStringList requiredSections = {
     "definition", "estate", "causes", "conditions", "impediments", "heirs", "shares",
-    "residuaries", "exclusion", "grandfather", "special", "umariyyatan", "mushtaraka",
+    "residuaries", "exclusion", "grandfather", "named-cases", "umariyyatan", "mushtaraka",
     "akdariyya", "minbariyya", "awl", "radd", "treasury", "calculation", "examples",
     "views", "sources"};
 
