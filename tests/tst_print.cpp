@@ -9,6 +9,8 @@
 #include "print_results.h"
 #include "report_printer.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -78,6 +80,15 @@ class tst_print : public QObject
         m_pageHeight = p.pageHeight();
         if (!p.endDoc())
             return {};
+        // Keep the page for a look at it: TARNAVEL_KEEP_PDF=<directory>.
+        const QString keep = qEnvironmentVariable("TARNAVEL_KEEP_PDF");
+        if (!keep.isEmpty()) {
+            QString name = QString::fromLatin1(QTest::currentTestFunction());
+            if (QTest::currentDataTag())
+                name += QLatin1Char('-') + QString::fromLatin1(QTest::currentDataTag());
+            QFile::remove(QDir(keep).filePath(name + QStringLiteral(".pdf")));
+            QFile::copy(m_printer->outputFileName(), QDir(keep).filePath(name + QStringLiteral(".pdf")));
+        }
         return p.displayList();
     }
 
