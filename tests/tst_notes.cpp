@@ -189,7 +189,8 @@ void tst_notes::documentReadsRightToLeft()
         const QString target = m.next().captured(1);
         QVERIFY2(anchors.contains(target), qPrintable(target));
     }
-    QVERIFY(links >= requiredSections.size() - 4);
+    // The contents list the top-level sections (the named cases sit under one).
+    QVERIFY(links >= 15);
 }
 
 void tst_notes::headingsUseTheDesignFaces()
