@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The results window among the program's own windows: the calculation opens
+// it, finish and print lead to the after-results window, which ends the case.
+#include "app.h"
+#include "calculation.h"
+#include "case_access.h"
+#include "case_record.h"
+#include "fonts.h"
+#include "gui_support.h"
+#include "language.h"
+#include "printing.h"
+#include "window_registry.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_results_flow : public QObject
+{
+    Q_OBJECT
+
+    // The worked example, answered and calculated: father, mother, a wife
+    // and a son.
+    QWidget *calculate(int language)
+    {
+        theCase().Language = std::int16_t(language);
+        language::applyToApplication(language);
+        ui::window(QStringLiteral("frmInherence"));
+        auto *name = ui::window(QStringLiteral("Inheretence"))->findChild<QLineEdit *>(QStringLiteral("txtNameofDead"));
+        if (name)
+            name->setText(QStringLiteral("Khalid"));
+        CaseRecord &c = theCase();
+        c.FatherAlive = 1;
+        c.MotherAlive = 1;
+        c.WifeCount = 1;
+        c.SonCount = 1;
+        Recalculate(c);
+        return ui::loadedWindow(QStringLiteral("Results"));
+    }
+
+private slots:
+    void initTestCase() { fonts::installSubstitutions(); }
+    void init()
+    {
+        ui::resetRegistry();
+        theCase() = CaseRecord{};
+        app::registerAllWindows();
+        app::installCalculationHooks();
+    }
+    void cleanup()
+    {
+        printing::setPrinterChooser(nullptr);
+        ui::resetRegistry();
+        language::applyToApplication(0);
+    }
+
+    void calculationShowsTheReport_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Arabic") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void calculationShowsTheReport()
+    {
+        QFETCH(int, language);
+        QWidget *results = calculate(language);
+        QVERIFY(results);
+        QVERIFY(results->isVisible());
+        QVERIFY(!results->isModal());
+        const char *values[] = {"16.67    %", "16.67    %", "12.50    %", "54.17    %"};
+        for (int k = 0; k < 4; ++k) {
+            auto *v = results->findChild<QLineEdit *>(QStringLiteral("Text1(%1)").arg(k));
+            QCOMPARE(v->text(), QLatin1String(values[k]));
+            QVERIFY(v->isVisible());
+        }
+        QVERIFY(!results->findChild<QLabel *>(QStringLiteral("Label3(4)"))->isVisible());
+        QVERIFY(caseaccess::printEntryEnabled());
+    }
+
+    void finishEndsTheCase()
+    {
+        QPointer<QWidget> results = calculate(1);
+        QVERIFY(results);
+        QTest::mouseClick(results->findChild<QPushButton *>(QStringLiteral("cmdFinish")), Qt::LeftButton);
+        QWidget *after = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+        QVERIFY(after && after->isVisible());
+        QVERIFY(!qobject_cast<QDialog *>(after)->isModal());
+        QTRY_VERIFY(results.isNull());
+        QCOMPARE(theCase().SonShare, 0.0);
+        QVERIFY(caseaccess::printEntryEnabled());
+        after->hide();
+    }
+
+    void printThenAfterResults()
+    {
+        QPointer<QWidget> results = calculate(0);
+        QVERIFY(results);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("flow.pdf"));
+        printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(pdf));
+        QString modal;
+        onNextModal([&](QWidget *m) {
+            modal = m->objectName();
+            // Back to the main window.
+            if (auto *cancel = m->findChild<QPushButton *>(QStringLiteral("Command3")))
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            if (m->isVisible())
+                m->hide();
+        });
+        QTest::mouseClick(results->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        QCOMPARE(modal, QStringLiteral("frmwhattodo"));
+        QVERIFY(QFileInfo(pdf).size() > 1000);
+        QTRY_VERIFY(results.isNull());
+        QCOMPARE(theCase().FatherShare, 0.0);
+    }
+};
+
+QTEST_MAIN(tst_results_flow)
+#include "tst_results_flow.moc"
