@@ -495,10 +495,11 @@ private slots:
         printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
         QTest::qWait(outcome == 1 ? 0 : 1100);
         QCOMPARE(support::seen().choices, 1);
-        // Referring to the print dialog loads the results window, unseen.
-        QWidget *results = ui::loadedWindow(QStringLiteral("Results"));
-        QVERIFY(results);
-        QVERIFY(!results->isVisible());
+        // Referring to the print dialog loads the results window, unseen,
+        // for the print only: the next calculation loads it afresh.
+        QVERIFY(support::seen().resultsLoadedWhileChoosing);
+        QVERIFY(support::printEntry()->isEnabled());
+        QVERIFY(!ui::isLoaded(QStringLiteral("Results")));
         QCOMPARE(modalSeen, outcome == 1);
         if (outcome == 1)
             QCOMPARE(text, captions::text(QStringLiteral("Results"), QStringLiteral("printFailed.text"), 0));
@@ -549,6 +550,20 @@ private slots:
             }
         }
         language::applyToApplication(0);
+    }
+
+    // Printing from the menu while the results are on screen leaves them.
+    void mainWindowPrintKeepsShownResults()
+    {
+        support::freshCase(1);
+        support::overviewExample(theCase());
+        printing::setPrinterChooser(std::make_unique<support::CancellingChooser>());
+        Results *w = loadResults();
+        w->show();
+        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        QCOMPARE(support::seen().choices, 1);
+        QCOMPARE(ui::loadedWindow(QStringLiteral("Results")), static_cast<QWidget *>(w));
+        QVERIFY(w->isVisible());
     }
 
     void titleBarCloseStopsTheCase()

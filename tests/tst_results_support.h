@@ -26,6 +26,7 @@ struct Seen
     int afterResultsOpened = 0;
     bool afterResultsModal = false;
     int choices = 0;
+    bool resultsLoadedWhileChoosing = false;
 };
 
 inline Seen &seen()
@@ -86,6 +87,7 @@ public:
     bool choose(QPrinter &, QWidget *) override
     {
         ++seen().choices;
+        seen().resultsLoadedWhileChoosing = ui::isLoaded(QStringLiteral("Results"));
         return false;
     }
 };
@@ -97,6 +99,7 @@ public:
     bool choose(QPrinter &printer, QWidget *) override
     {
         ++seen().choices;
+        seen().resultsLoadedWhileChoosing = ui::isLoaded(QStringLiteral("Results"));
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QStringLiteral("/nonexistent-directory/report.pdf"));
         return true;
@@ -110,6 +113,7 @@ public:
     bool choose(QPrinter &printer, QWidget *parent) override
     {
         ++seen().choices;
+        seen().resultsLoadedWhileChoosing = ui::isLoaded(QStringLiteral("Results"));
         return PdfFileChooser::choose(printer, parent);
     }
 };

@@ -77,8 +77,14 @@ void printFromMainWindow(QWidget *parent)
 {
     // The printer dialog belongs to the results window: referring to it
     // loads that window (hidden) when it is not loaded.
-    ui::window(QStringLiteral("Results"));
+    const QString results = QStringLiteral("Results");
+    const bool wasLoaded = ui::isLoaded(results);
+    ui::window(results);
     chooseAndPrint(parent);
+    // Loaded only for this print, it would otherwise linger with the lines
+    // of the case at hand, and the next calculation would show those.
+    if (!wasLoaded)
+        ui::discard(results);
 }
 
 } // namespace printing

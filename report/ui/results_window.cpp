@@ -183,6 +183,9 @@ void Results::hideLines()
 void Results::presentEnglish()
 {
     language::applyDirection(this, 1);
+    QFont windowFont = font();
+    windowFont.setFamily(QStringLiteral("Times New Roman"));
+    setFont(windowFont);
     for (int k = 0; k < m_labels.size(); ++k) {
         QLineEdit *value = m_values[k];
         value->setLayoutDirection(Qt::LeftToRight);
