@@ -55,12 +55,11 @@ QFrame *makeBar(QWidget *parent, const QString &name, const QColor &colour)
     return bar;
 }
 
-// Line fonts: the design's Arabic face, or Times New Roman in English; the
-// size is set when a line is composed.
-QFont lineFont(int language)
+// The design face of the report lines; the size is set when a line is
+// composed and English takes Times New Roman.
+QFont lineFont()
 {
-    return fonts::design(language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"),
-                         language == 1 ? 11 : 9);
+    return fonts::design(QStringLiteral("Arial"), 9);
 }
 
 } // namespace
@@ -133,42 +132,51 @@ void Results::buildDesign()
     captions::apply(this, WindowName, 0);
 }
 
+// Slots beyond the design's ten are made when a case has more lines, in the
+// presentation the load gave the first ten.
 void Results::ensureSlot(int slot)
 {
     while (m_labels.size() <= slot) {
         const int k = int(m_labels.size());
-        const bool english = m_language == 1 && k >= resultslayout::DesignSlots;
-        auto *label = makeLabel(this, resultslayout::labelName(k), lineFont(0),
-                                Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
-        label->setLayoutDirection(Qt::RightToLeft);
+        auto *label = makeLabel(this, resultslayout::labelName(k), lineFont(), Qt::AlignRight);
         setTextColour(label, DarkBlue);
         auto *value = new QLineEdit(this);
         value->setObjectName(resultslayout::valueName(k));
         value->setReadOnly(true);
-        value->setFont(lineFont(0));
-        value->setLayoutDirection(Qt::RightToLeft);
-        // A right-to-left text box keeps its text at the right, next to the
-        // label; digits alone would otherwise pull it to the left.
-        value->setAlignment(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+        value->setFont(lineFont());
         setTextColour(value, DarkRed);
-        if (english) {
-            // Slots beyond the design's ten take the English presentation
-            // the load gave the first ten.
-            label->setLayoutDirection(Qt::LeftToRight);
-            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            label->setFont(lineFont(1));
-            value->setLayoutDirection(Qt::LeftToRight);
-            value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-            value->setFont(lineFont(1));
-        }
-        const int lang = k >= resultslayout::DesignSlots ? m_language : 0;
-        geom::placeControl(label, resultslayout::labelSlot(k, lang));
-        geom::placeControl(value, resultslayout::valueSlot(k, lang));
         label->hide();
         value->hide();
         m_labels.append(label);
         m_values.append(value);
+        presentSlot(k, k < resultslayout::DesignSlots ? 0 : m_language);
     }
+}
+
+// Direction, alignment, typeface and place of a line slot in a language.
+void Results::presentSlot(int k, int language)
+{
+    QLabel *label = m_labels[k];
+    QLineEdit *value = m_values[k];
+    const bool english = language == 1;
+    const QString family = english ? QStringLiteral("Times New Roman") : QStringLiteral("Arial");
+    label->setLayoutDirection(english ? Qt::LeftToRight : Qt::RightToLeft);
+    label->setAlignment(english ? Qt::AlignLeft | Qt::AlignVCenter
+                                : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    QFont lf = label->font();
+    lf.setFamily(family);
+    label->setFont(lf);
+    geom::placeControl(label, resultslayout::labelSlot(k, language));
+
+    value->setLayoutDirection(english ? Qt::LeftToRight : Qt::RightToLeft);
+    // A right-to-left text box keeps its text at the right, next to the
+    // label; digits alone would otherwise pull it to the left.
+    value->setAlignment(english ? Qt::AlignLeft | Qt::AlignVCenter
+                                : Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignVCenter);
+    QFont vf = value->font();
+    vf.setFamily(family);
+    value->setFont(vf);
+    geom::placeControl(value, resultslayout::valueSlot(k, language));
 }
 
 void Results::hideLines()
@@ -186,24 +194,8 @@ void Results::presentEnglish()
     QFont windowFont = font();
     windowFont.setFamily(QStringLiteral("Times New Roman"));
     setFont(windowFont);
-    for (int k = 0; k < m_labels.size(); ++k) {
-        QLineEdit *value = m_values[k];
-        value->setLayoutDirection(Qt::LeftToRight);
-        value->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        QFont vf = value->font();
-        vf.setFamily(QStringLiteral("Times New Roman"));
-        value->setFont(vf);
-        QRectF vr = resultslayout::valueSlot(k, 1);
-        geom::placeControl(value, vr);
-
-        QLabel *label = m_labels[k];
-        label->setLayoutDirection(Qt::LeftToRight);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        QFont lf = label->font();
-        lf.setFamily(QStringLiteral("Times New Roman"));
-        label->setFont(lf);
-        geom::placeControl(label, resultslayout::labelSlot(k, 1));
-    }
+    for (int k = 0; k < m_labels.size(); ++k)
+        presentSlot(k, 1);
     captions::apply(this, WindowName, 1);
 
     auto *title = findChild<QLineEdit *>(QStringLiteral("txtTitle"));

@@ -30,6 +30,7 @@ private:
     void fitLineLabel(QLabel *label, int slot);
     void fitHeading();
     void ensureSlot(int slot);
+    void presentSlot(int slot, int language);
     void onFinish();
     void onPrint();
 
