@@ -214,7 +214,8 @@ private slots:
         QCOMPARE(child<QGroupBox>("frmBrothers", "Frame1")->title(), QStringLiteral("Full Brothers "));
         QCOMPARE(child<QLabel>("frmBrothers", "Label5")->text(), QStringLiteral(" Maternal Sisters "));
         QCOMPARE(child<QLabel>("frmBrothers", "Label4")->text(), QStringLiteral(" Paternal Brothers"));
-        QCOMPARE(child<QLabel>("frmBrothers", "Label11")->font().pointSizeF(), 9.0);
+        // 9 points, or less where the caption would not fit.
+        QVERIFY(child<QLabel>("frmBrothers", "Label11")->font().pointSizeF() <= 9.0);
         QCOMPARE(child<QLabel>("frmBrothers", "Label10")->font().pointSizeF(), 10.0);
         // The question stands on the left, its list on the right.
         auto *label = child<QLabel>("frmBrothers", "Label1");

@@ -61,12 +61,12 @@ private slots:
 
     void frameContentsFit()
     {
-        const double h = 0.82 * 9000 / 9;
+        const double h = 0.82 * 9000 / 9, w = 0.45 * 0.92 * 12000;
         for (int lang : {0, 1})
             for (int q = 1; q <= 12; ++q) {
-                const QRectF label = layout::brothersLabel(q, lang), list = layout::brothersList(q, lang);
+                const QRectF label = layout::brothersLabel(q, lang, w), list = layout::brothersList(q, lang);
                 QVERIFY(!label.intersects(list));
-                QVERIFY(label.right() <= layout::BrothersFrameWidth && list.right() <= layout::BrothersFrameWidth);
+                QVERIFY(label.right() <= w && list.right() <= w);
                 QVERIFY(label.bottom() <= h && list.bottom() <= h);
             }
     }
@@ -98,7 +98,7 @@ private slots:
         QVERIFY(finish->y() + finish->height() <= w->height());
         if (language == 1) {
             auto *label = child<QLabel>("frmBrothers", "Label11");
-            QCOMPARE(geom::twipsOf(label), QRectF(45, 195, 2295, 300));   // 50, 190, 2300 rounded to pixels
+            QCOMPARE(geom::twipsOf(label), QRectF(45, 300, 2400, 300));   // 50 rounded to pixels
         }
     }
 };

@@ -76,7 +76,7 @@ private slots:
         // or overlaps its neighbour.
         const double w = 0.45 * 0.92 * 12000, h = 0.82 * 9000 / 9;
         for (int lang : {0, 1}) {
-            const layout::Rects r = layout::fathersFrameContents(lang);
+            const layout::Rects r = layout::fathersFrameContents(lang, w);
             for (auto it = r.begin(); it != r.end(); ++it) {
                 QVERIFY2(it->left() >= 0 && it->right() <= w, qPrintable(it.key()));
                 QVERIFY2(it->bottom() <= h, qPrintable(it.key()));

@@ -3,7 +3,12 @@
 
 #include "geometry.h"
 
+#include <algorithm>
+
 namespace layout {
+namespace {
+constexpr double EnglishTop = 300;
+}
 
 BrothersRects brothersWindow(QSizeF screen)
 {
@@ -14,7 +19,7 @@ BrothersRects brothersWindow(QSizeF screen)
     r.insert(QStringLiteral("cmdfinish"),
              QRectF((W - BrothersFinishWidth) / 2, H - 2.3 * BrothersFinishHeight,
                     BrothersFinishWidth, BrothersFinishHeight));
-    const double FW = BrothersFrameWidth;
+    const double FW = 0.45 * W;
     const double left = (W - 2 * FW) / 3;
     const double right = 2 * left + FW;
     const double h = H / 9;
@@ -27,17 +32,18 @@ BrothersRects brothersWindow(QSizeF screen)
     return r;
 }
 
-QRectF brothersLabel(int question, int language)
+QRectF brothersLabel(int question, int language, double frameWidth)
 {
+    // In English the frame's caption takes the top of the frame.
     if (language == 1)
-        return QRectF(50, 190, question == 11 ? 2300 : 2200, 300);
-    return QRectF(1900, 160, 2200, 450);
+        return QRectF(50, EnglishTop, std::max(question == 11 ? 2300.0 : 2200.0, 2400.0), 300);
+    return QRectF(1700, 160, std::max(2200.0, frameWidth - 60 - 1700), 450);
 }
 
 QRectF brothersList(int question, int language)
 {
     Q_UNUSED(question);
-    return QRectF(language == 1 ? 2500 : 120, 240, 1455, 315);
+    return language == 1 ? QRectF(2500, EnglishTop, 1455, 315) : QRectF(120, 240, 1455, 315);
 }
 
 } // namespace layout

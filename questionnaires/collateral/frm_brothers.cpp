@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 namespace {
@@ -51,17 +52,12 @@ constexpr int QuestionCount = 12;
 frmBrothers::frmBrothers(QWidget *parent)
     : CaseDialog(Name, parent)
 {
-    setAutoFillBackground(true);
-    QPalette dark = palette();
-    dark.setColor(QPalette::Window, QColor(0, 0, 64));
-    setPalette(dark);
 
     const QFont labelFont = fonts::design(QStringLiteral("Simplified Arabic"), 12);
     for (int q = 1; q <= QuestionCount; ++q) {
         auto *box = new QGroupBox(this);
         box->setObjectName(QStringLiteral("Frame%1").arg(q));
         // The frames keep the ordinary colours on the dark window.
-        box->setPalette(QPalette());
         box->setAutoFillBackground(true);
         auto *label = new QLabel(box);
         label->setObjectName(QLatin1String(Questions[q].label));
@@ -73,7 +69,6 @@ frmBrothers::frmBrothers(QWidget *parent)
     auto *finish = new QPushButton(this);
     finish->setObjectName(QStringLiteral("cmdfinish"));
     finish->setAutoDefault(false);
-    finish->setPalette(QPalette());
     connect(finish, &QPushButton::clicked, this, &frmBrothers::cmdfinish_Click);
 
     captions::apply(this, Name, captions::Arabic);
@@ -99,11 +94,19 @@ frmBrothers::frmBrothers(QWidget *parent)
     }
     for (int q = 1; q <= QuestionCount; ++q) {
         geom::placeControl(findChild<QLabel *>(QLatin1String(Questions[q].label)),
-                           layout::brothersLabel(q, captions::Arabic));
+                           layout::brothersLabel(q, captions::Arabic, geom::twipsOf(frame(q)).width()));
         geom::placeControl(list(q), layout::brothersList(q, captions::Arabic));
     }
     if (lang == captions::English)
         applyEnglish();
+    answers::fitCaptions(this);
+}
+
+void frmBrothers::paintEvent(QPaintEvent *)
+{
+    // Only the window's own ground is dark blue; a dark palette would reach
+    // the frames and lists too.
+    QPainter(this).fillRect(rect(), QColor(0, 0, 64));
 }
 
 void frmBrothers::applyEnglish()
@@ -113,7 +116,7 @@ void frmBrothers::applyEnglish()
     for (int q = 1; q <= QuestionCount; ++q) {
         frame(q)->setLayoutDirection(Qt::LeftToRight);
         auto *label = findChild<QLabel *>(QLatin1String(Questions[q].label));
-        geom::placeControl(label, layout::brothersLabel(q, captions::English));
+        geom::placeControl(label, layout::brothersLabel(q, captions::English, geom::twipsOf(frame(q)).width()));
         QFont f = label->font();
         f.setPointSizeF(q == 11 ? 9 : 10);
         label->setFont(f);

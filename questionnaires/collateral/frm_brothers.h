@@ -16,6 +16,9 @@ class frmBrothers : public CaseDialog
 public:
     explicit frmBrothers(QWidget *parent = nullptr);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void applyEnglish();
     QGroupBox *frame(int question) const;

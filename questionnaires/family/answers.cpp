@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QSignalBlocker>
 
 namespace answers {
@@ -44,6 +45,23 @@ QComboBox *newList(const char *name, QWidget *parent)
     list->setEditable(false);
     list->setMaxVisibleItems(12);
     return list;
+}
+
+void fitCaptions(QWidget *window)
+{
+    const auto fit = [](QWidget *control, auto needed) {
+        QFont font = control->font();
+        while (needed() > control->width() && font.pointSizeF() > 7) {
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+            control->setFont(font);
+        }
+    };
+    for (QLabel *label : window->findChildren<QLabel *>())
+        if (!label->wordWrap() && !label->text().isEmpty())
+            fit(label, [label] { return label->sizeHint().width(); });
+    for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
+        if (!button->text().isEmpty())
+            fit(button, [button] { return button->sizeHint().width(); });
 }
 
 } // namespace answers

@@ -3,6 +3,8 @@
 
 #include "geometry.h"
 
+#include <algorithm>
+
 namespace layout {
 namespace {
 
@@ -68,17 +70,19 @@ Rects fathersWindow(QSizeF screen)
     return r;
 }
 
-Rects fathersFrameContents(int language)
+Rects fathersFrameContents(int language, double frameWidth)
 {
     Rects r;
     const bool english = language == 1;
+    const double edge = frameWidth - 60;                    // inner right edge
+    const double arabicLabelWidth = std::max(2055.0, edge - 1800);
     for (const YesNo &f : YesNoFrames) {
         if (english) {
-            r.insert(QLatin1String(f.label), QRectF(100, LabelTop, 2800, LabelHeight));
+            r.insert(QLatin1String(f.label), QRectF(100, LabelTop, 2850, LabelHeight));
             r.insert(QLatin1String(f.yes), QRectF(3800, OptionTop, OptionWidth, OptionHeight));
             r.insert(QLatin1String(f.no), QRectF(3000, OptionTop, f.noWidth, OptionHeight));
         } else {
-            r.insert(QLatin1String(f.label), QRectF(1950, LabelTop, 2055, LabelHeight));
+            r.insert(QLatin1String(f.label), QRectF(1800, LabelTop, arabicLabelWidth, LabelHeight));
             r.insert(QLatin1String(f.yes), QRectF(1000, OptionTop, OptionWidth, OptionHeight));
             r.insert(QLatin1String(f.no), QRectF(100, OptionTop, f.noWidth, OptionHeight));
         }
@@ -90,20 +94,22 @@ Rects fathersFrameContents(int language)
                               || list == QLatin1String("cmbDaughtersSonsSons");
             const QString label = QLatin1String(f.label);
             const bool wide = label == QLatin1String("Label12") || label == QLatin1String("Label13");
-            r.insert(label, wide ? QRectF(20, LabelTop, 3200, LabelHeight)
-                                 : QRectF(100, LabelTop, 2800, LabelHeight));
+            r.insert(label, wide ? QRectF(20, LabelTop, 3230, LabelHeight)
+                                 : QRectF(100, LabelTop, 2850, LabelHeight));
             r.insert(list, QRectF(deep ? 3300 : 3000, ListTop, ListWidth, ListHeight));
         } else {
-            r.insert(QLatin1String(f.label), QRectF(1950, LabelTop, 2055, LabelHeight));
+            r.insert(QLatin1String(f.label), QRectF(1800, LabelTop, arabicLabelWidth, LabelHeight));
             r.insert(list, QRectF(300, ListTop, ListWidth, ListHeight));
         }
     }
     if (english) {
         r.insert(QStringLiteral("optWithoutKids"), QRectF(50, KidsTop, 2100, KidsHeight));
-        r.insert(QStringLiteral("optWithKids"), QRectF(2400, KidsTop, 2100, KidsHeight));
+        r.insert(QStringLiteral("optWithKids"), QRectF(2400, KidsTop, std::max(2100.0, edge - 2400), KidsHeight));
     } else {
-        r.insert(QStringLiteral("optWithoutKids"), QRectF(100, KidsTop, 1815, KidsHeight));
-        r.insert(QStringLiteral("optWithKids"), QRectF(2200, KidsTop, 1935, KidsHeight));
+        // Each option takes half of the frame.
+        const double half = frameWidth / 2;
+        r.insert(QStringLiteral("optWithoutKids"), QRectF(100, KidsTop, half - 130, KidsHeight));
+        r.insert(QStringLiteral("optWithKids"), QRectF(half + 30, KidsTop, edge - half - 30, KidsHeight));
     }
     return r;
 }

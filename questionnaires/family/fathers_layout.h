@@ -18,9 +18,11 @@ inline constexpr double FathersFinishHeight = 375;
 // frames (relative to the window) and Option1 (relative to Frame1).
 Rects fathersWindow(QSizeF screen);
 
-// The label and answer controls inside their frame: the Arabic design
-// arrangement (question on the right) or the English one (question on the
-// left). Every control is keyed by its name.
-Rects fathersFrameContents(int language);
+// The label and answer controls inside a frame of the given width: the
+// Arabic design arrangement (question on the right) or the English one
+// (question on the left). Every control is keyed by its name. The captions
+// take the room the frame leaves them, since the substitute fonts run wider
+// than the design fonts.
+Rects fathersFrameContents(int language, double frameWidth);
 
 } // namespace layout

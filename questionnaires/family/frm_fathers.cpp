@@ -163,7 +163,8 @@ void frmFathers::load()
         if (auto *w = findChild<QWidget *>(it.key()))
             geom::placeControl(w, it.value());
     }
-    const layout::Rects inner = layout::fathersFrameContents(captions::Arabic);
+    const double frameWidth = outer.value(QStringLiteral("Frame1")).width();
+    const layout::Rects inner = layout::fathersFrameContents(captions::Arabic, frameWidth);
     for (auto it = inner.begin(); it != inner.end(); ++it)
         if (auto *w = findChild<QWidget *>(it.key()))
             geom::placeControl(w, it.value());
@@ -185,6 +186,7 @@ void frmFathers::load()
 
     if (lang == captions::English)
         applyEnglish();
+    answers::fitCaptions(this);
 }
 
 void frmFathers::applyEnglish()
@@ -211,7 +213,7 @@ void frmFathers::applyEnglish()
         font.setPointSizeF(9);
         option(name)->setFont(font);
     }
-    const layout::Rects inner = layout::fathersFrameContents(captions::English);
+    const layout::Rects inner = layout::fathersFrameContents(captions::English, geom::twipsOf(frame(1)).width());
     for (auto it = inner.begin(); it != inner.end(); ++it)
         if (auto *w = findChild<QWidget *>(it.key()))
             geom::placeControl(w, it.value());

@@ -87,6 +87,7 @@ frmJadd::frmJadd(QWidget *parent)
         m_unlikeFather->setLayoutDirection(Qt::LeftToRight);
         captions::apply(this, Name, captions::English);
     }
+    answers::fitCaptions(this);
 }
 
 void frmJadd::optLikeFather_Click()

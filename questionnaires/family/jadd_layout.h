@@ -8,7 +8,7 @@ namespace layout {
 // Design sizes of the method window's controls, in twips.
 inline constexpr double JaddLabel1Width = 9000, JaddLabel1Height = 600;
 inline constexpr double JaddLabelWidth = 10500, JaddLabelHeight = 700;
-inline constexpr double JaddOptionWidth = 3500, JaddOptionHeight = 450;
+inline constexpr double JaddOptionWidth = 4000, JaddOptionHeight = 450;
 inline constexpr double JaddButtonWidth = 1800, JaddButtonHeight = 500;
 
 // The method window ("window" on the screen) and its controls, for the
