@@ -157,6 +157,35 @@ private slots:
         QCOMPARE(rec.results, 0);
     }
 
+    void entryThatIsNoNumberKeepsTheCount()
+    {
+        open(false);
+        run({"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids", "cmbSons:3"});
+        auto *sons = child<QComboBox>("frmFathers", "cmbSons");
+        sons->addItem(QStringLiteral("x"));
+        run({"cmbSons:51"});
+        QCOMPARE(theCase().SonCount, 3);
+        QVERIFY(!child<QGroupBox>("frmFathers", "Frame9")->isHidden());
+    }
+
+    void closingTheModalCollateralQuestionnaireStopsTheCase()
+    {
+        open(false);
+        run({"optFatherNo", "optGrandFatherNo", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids",
+             "cmbSons:0", "cmbDaughters:1", "cmbSonsOfSons:0", "cmbDaughtersOfSons:0", "cmbSonsSonsSons:0"});
+        ModalScript script;
+        script.then([](QWidget *m) {
+            QCOMPARE(m->objectName(), QStringLiteral("frmBrothers"));
+            QTest::keyClick(m, Qt::Key_Escape);
+        });
+        step("frmFathers", QStringLiteral("cmbDaughtersSonsSons:0"));
+        QTRY_VERIFY(script.done());
+        QCOMPARE(rec.results, 0);
+        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
+        QVERIFY(!ui::isLoaded(QStringLiteral("frmBrothers")));
+        QVERIFY(!ui::isLoaded(QStringLiteral("Inheretence")));
+    }
+
     void changingTheChildrenAnswerZeroesDescendants()
     {
         open(false);
