@@ -1,2 +1,6 @@
 # Report composition (no widgets) and the command-line calculator.
 tarnavel_add_core_test(tst_composition tst_composition.cpp)
+
+tarnavel_add_core_test(tst_calc_cli tst_calc_cli.cpp)
+target_compile_definitions(tst_calc_cli PRIVATE TARNAVEL_CALC_PATH="$<TARGET_FILE:tarnavel-calc>")
+add_dependencies(tst_calc_cli tarnavel-calc)

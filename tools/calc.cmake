@@ -1,0 +1,11 @@
+# Command-line calculator: the calculation and the report texts, no windows.
+qt_add_executable(tarnavel-calc ${CMAKE_CURRENT_LIST_DIR}/tarnavel_calc.cpp)
+target_link_libraries(tarnavel-calc PRIVATE tarnavel_report tarnavel_case Qt6::Core)
+set_target_properties(tarnavel-calc PROPERTIES WIN32_EXECUTABLE OFF MACOSX_BUNDLE OFF)
+
+# Records per second through tarnavel-calc: cmake --build <dir> --target bench_cli
+add_custom_target(bench_cli
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/bench_cli.sh $<TARGET_FILE:tarnavel-calc>
+  DEPENDS tarnavel-calc
+  USES_TERMINAL
+  VERBATIM)
