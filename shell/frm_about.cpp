@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frm_about.h"
+
+#include "app_icon.h"
+#include "captions.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "language.h"
+#include "shell_layouts.h"
+#include "shell_widgets.h"
+#include "system_info.h"
+#include "window_registry.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWindow>
+
+#ifndef TARNAVEL_VERSION_MAJOR
+#define TARNAVEL_VERSION_MAJOR 2
+#define TARNAVEL_VERSION_MINOR 0
+#define TARNAVEL_VERSION_PATCH 35
+#endif
+
+namespace {
+
+const QString Name = QStringLiteral("frmAbout");
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QDialog(parent)
+{
+    using namespace shellui;
+    setObjectName(Name);
+    setWindowIcon(appicon::icon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    auto *icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setPixmap(appicon::pixmap(36));
+    icon->setAlignment(Qt::AlignCenter);
+
+    QLabel *title = label(this, QStringLiteral("lblTitle"), fonts::design(QStringLiteral("Arial"), 12));
+    setTextColour(title, Qt::black);
+    label(this, QStringLiteral("lblVersion"), fonts::design(QStringLiteral("Arial"), 8, false));
+    QLabel *description = label(this, QStringLiteral("lblDescription"), fonts::design(QStringLiteral("Arial"), 14.25));
+    description->setWordWrap(true);
+    setTextColour(description, QColor(0, 0, 192));
+
+    // The etched separator: a grey line over a white one.
+    for (int i = 0; i < 2; ++i) {
+        QFrame *line = bar(this, QStringLiteral("Line1(%1)").arg(i), i == 0 ? QColor(128, 128, 128) : Qt::white);
+        line->setFixedHeight(1);
+    }
+
+    QPushButton *okButton = button(this, QStringLiteral("cmdOK"), fonts::design(QStringLiteral("Arial"), 9));
+    okButton->setDefault(true);
+    QPushButton *sysInfo = button(this, QStringLiteral("cmdSysInfo"), fonts::design(QStringLiteral("Arial"), 9));
+    connect(okButton, &QPushButton::clicked, this, &frmAbout::ok);
+    connect(sysInfo, &QPushButton::clicked, this, &frmAbout::systemInfo);
+
+    captions::apply(this, Name, captions::Arabic);
+    load();
+}
+
+QString frmAbout::versionText()
+{
+    return QStringLiteral("Version %1.%2.%3")
+        .arg(TARNAVEL_VERSION_MAJOR)
+        .arg(TARNAVEL_VERSION_MINOR)
+        .arg(TARNAVEL_VERSION_PATCH);
+}
+
+void frmAbout::load()
+{
+    const QFont font = fonts::design(QStringLiteral("Times New Roman"), 14);
+    const layout::Rects rects = layout::aboutBox(geom::screenTwips());
+    for (auto it = rects.begin(); it != rects.end(); ++it) {
+        if (it.key() == QLatin1String("window")) {
+            geom::placeWindow(this, *it);
+            setFixedSize(size());
+        } else if (it.key() == QLatin1String("Line1")) {
+            const QRect r = geom::toPixels(*it);
+            findChild<QWidget *>(QStringLiteral("Line1(0)"))->setGeometry(r.x(), r.y(), r.width(), 1);
+            findChild<QWidget *>(QStringLiteral("Line1(1)"))->setGeometry(r.x(), r.y() + 1, r.width(), 1);
+        } else if (auto *w = findChild<QWidget *>(it.key())) {
+            geom::placeControl(w, *it);
+        }
+    }
+
+    const int lang = language::current();
+    language::applyDirection(this, lang);
+    findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(versionText());
+    if (lang == 1) {
+        captions::apply(this, Name, captions::English);
+        findChild<QLabel *>(QStringLiteral("lblTitle"))->setFont(font);
+        findChild<QLabel *>(QStringLiteral("lblDescription"))->setFont(font);
+    }
+}
+
+void frmAbout::ok()
+{
+    close();
+}
+
+void frmAbout::reject()
+{
+    ok();
+}
+
+void frmAbout::systemInfo()
+{
+    using namespace platform::sysinfo;
+    if (!startViewer(environment()).isEmpty())
+        return;
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(),
+                    captions::text(Name, QStringLiteral("sysInfoUnavailable"), language::current()),
+                    QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("sysInfoNotice"));
+    box.exec();
+}
+
+void frmAbout::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    ui::discard(objectName());
+}
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    // Kept off the task bar: it belongs to the main window.
+    QWidget *main = ui::loadedWindow(QStringLiteral("frmInherence"));
+    if (main && main->windowHandle() && windowHandle())
+        windowHandle()->setTransientParent(main->windowHandle());
+    QDialog::showEvent(event);
+}

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frm_inherence.h"
+
+#include "app_icon.h"
+#include "captions.h"
+#include "case_access.h"
+#include "case_record.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "help.h"
+#include "language.h"
+#include "printing.h"
+#include "program_end.h"
+#include "shell_layouts.h"
+#include "shell_widgets.h"
+#include "window_registry.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProxyStyle>
+#include <QPushButton>
+
+namespace {
+
+const QString Name = QStringLiteral("frmInherence");
+
+template<class T> T *child(QObject *w, const char *name)
+{
+    return w->findChild<T *>(QString::fromLatin1(name));
+}
+
+// Access keys work without being underlined: an underlined letter splits
+// an Arabic word into unjoined pieces.
+class NoUnderlinedAccessKeys : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_UnderlineShortcut)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
+
+frmInherence::frmInherence(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(Name);
+    setWindowIcon(appicon::icon());
+    buildControls();
+    buildMenus();
+    captions::apply(this, Name, captions::Arabic);
+    load();
+}
+
+bool frmInherence::screenTooSmall(int widthPixels, int heightPixels)
+{
+    return heightPixels < 600 && widthPixels < 800;
+}
+
+void frmInherence::buildControls()
+{
+    using namespace shellui;
+    m_central = new QWidget(this);
+    m_central->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_central);
+
+    button(m_central, QStringLiteral("Command3"), fonts::design(QStringLiteral("MS Sans Serif"), 12), Teal);
+    button(m_central, QStringLiteral("Command4"), fonts::design(QStringLiteral("Arial"), 18), Teal);
+    button(m_central, QStringLiteral("Command1"), fonts::design(QStringLiteral("Simplified Arabic"), 14.25), Teal);
+    button(m_central, QStringLiteral("Command2"), fonts::design(QStringLiteral("Simplified Arabic"), 14.25), Teal);
+
+    label(m_central, QStringLiteral("Label1"), fonts::design(QStringLiteral("Arial"), 36));
+    QLabel *credit = label(m_central, QStringLiteral("Label2"), fonts::design(QStringLiteral("Arial"), 14.25));
+    setBackground(credit, Teal);
+    QLabel *basmala = label(m_central, QStringLiteral("Label3"), fonts::design(QStringLiteral("Andalus"), 24));
+    setTextColour(basmala, QColor(0, 128, 0));
+
+    bar(m_central, QStringLiteral("Shape1"), QColor(192, 0, 0));
+    bar(m_central, QStringLiteral("Shape2"), QColor(192, 0, 0));
+    bar(m_central, QStringLiteral("Shape3"), QColor(0, 192, 0));
+    bar(m_central, QStringLiteral("Shape4"), QColor(0, 192, 0));
+
+    connect(child<QPushButton>(this, "Command3"), &QPushButton::clicked, this, &frmInherence::chooseEnglish);
+    connect(child<QPushButton>(this, "Command4"), &QPushButton::clicked, this, &frmInherence::chooseArabic);
+    connect(child<QPushButton>(this, "Command1"), &QPushButton::clicked, this, &frmInherence::start);
+    connect(child<QPushButton>(this, "Command2"), &QPushButton::clicked, this, [] { program::end(); });
+}
+
+void frmInherence::buildMenus()
+{
+    auto *menuStyle = new NoUnderlinedAccessKeys;
+    menuStyle->setParent(this);
+    menuBar()->setStyle(menuStyle);
+    auto menu = [this, menuStyle](const char *name) {
+        auto *m = new QMenu(menuBar());
+        m->setStyle(menuStyle);
+        m->setObjectName(QString::fromLatin1(name));
+        menuBar()->addMenu(m);
+        m_menus << m;
+        return m;
+    };
+    auto entry = [this](QMenu *m, const char *name, auto slot) {
+        auto *a = new QAction(m);
+        a->setObjectName(QString::fromLatin1(name));
+        m->addAction(a);
+        connect(a, &QAction::triggered, this, slot);
+        return a;
+    };
+
+    QMenu *info = menu("mnuInfo");
+    entry(info, "mnuInheretence", [] { ui::showModal(QStringLiteral("frmNotes")); });
+    entry(info, "mnuQuit", [] { program::end(); });
+
+    QMenu *calculation = menu("mnuCalculation");
+    entry(calculation, "mnuStart", [this] { start(); });
+    entry(calculation, "mnuPrint", [this] { printing::printFromMainWindow(this); });
+
+    QMenu *help = menu("mnuhelp");
+    entry(help, "mnuAbout", [] { ui::showModeless(QStringLiteral("frmAbout")); });
+    entry(help, "mnuhelp1", [this] { platform::help::show(this, language::current()); });
+}
+
+void frmInherence::load()
+{
+    const QSizeF screen = geom::screenTwips();
+    const QSize pixels(geom::toPixels(screen.width()), geom::toPixels(screen.height()));
+    if (screenTooSmall(pixels.width(), pixels.height())) {
+        QMessageBox notice(QMessageBox::Information,
+                           captions::text(Name, QStringLiteral("smallScreenTitle"), captions::Arabic),
+                           captions::text(Name, QStringLiteral("smallScreenText"), captions::Arabic),
+                           QMessageBox::Ok);
+        notice.setObjectName(QStringLiteral("smallScreenNotice"));
+        notice.exec();
+    }
+
+    const layout::Rects rects = layout::mainWindow(screen);
+    for (auto it = rects.begin(); it != rects.end(); ++it) {
+        if (it.key() == QLatin1String("window"))
+            geom::placeWindow(this, *it);
+        else if (auto *w = m_central->findChild<QWidget *>(it.key()))
+            geom::placeControl(w, *it);
+    }
+
+    for (const char *hidden : {"Command1", "Command2", "Label1", "Label2", "Label3"})
+        child<QWidget>(this, hidden)->hide();
+    child<QWidget>(this, "Command4")->show();
+    child<QWidget>(this, "Command3")->show();
+
+    child<QAction>(this, "mnuPrint")->setEnabled(false);
+
+    // No menu bar until a language is chosen.
+    for (QMenu *m : std::as_const(m_menus))
+        m->menuAction()->setVisible(false);
+    menuBar()->hide();
+}
+
+void frmInherence::showReady()
+{
+    for (const char *shown : {"Command1", "Command2", "Label1", "Label2", "Label3"})
+        child<QWidget>(this, shown)->show();
+    child<QWidget>(this, "Command3")->hide();
+    child<QWidget>(this, "Command4")->hide();
+    for (QMenu *m : std::as_const(m_menus))
+        m->menuAction()->setVisible(true);
+    menuBar()->show();
+}
+
+void frmInherence::chooseEnglish()
+{
+    const QFont font = fonts::design(QStringLiteral("Arial Greek"), 14);
+    theCase().Language = 1;
+    language::applyToApplication(1);
+    language::applyDirection(this, 1);
+    captions::apply(this, Name, captions::English);
+    child<QLabel>(this, "Label1")->setFont(font);
+    child<QLabel>(this, "Label2")->setFont(font);
+    showReady();
+    child<QAction>(this, "mnuInheretence")->setVisible(false);
+    child<QAction>(this, "mnuhelp1")->setVisible(false);
+}
+
+void frmInherence::chooseArabic()
+{
+    theCase().Language = 0;
+    language::applyToApplication(0);
+    showReady();
+}
+
+void frmInherence::start()
+{
+    for (const char *hidden : {"Command1", "Command2", "Label1", "Label2", "Label3"})
+        child<QWidget>(this, hidden)->hide();
+    // A case still on screen (its results, say) ends here, and the new one
+    // starts from a clean record with an empty name and the male option.
+    ui::discardCaseWindows();
+    caseaccess::beginNewCase();
+    ui::showModal(QStringLiteral("Inheretence"));
+    caseaccess::setPrintEntryEnabled(false);
+}
+
+void frmInherence::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    // The title bar's close ends the run like Exit: the main window stays
+    // open for as long as the program runs.
+    if (event->spontaneous())
+        program::end();
+}

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "frm_whattodo.h"
+
+#include "app_icon.h"
+#include "captions.h"
+#include "case_access.h"
+#include "case_record.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "language.h"
+#include "program_end.h"
+#include "shell_layouts.h"
+#include "shell_widgets.h"
+#include "window_registry.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString Name = QStringLiteral("frmwhattodo");
+
+} // namespace
+
+frmwhattodo::frmwhattodo(QWidget *parent)
+    : QDialog(parent)
+{
+    using namespace shellui;
+    setObjectName(Name);
+    setWindowIcon(appicon::icon());
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(fonts::design(QStringLiteral("Arial"), 12));
+
+    QLabel *question = label(this, QStringLiteral("Label1"), fonts::design(QStringLiteral("Arial"), 14.25));
+    setTextColour(question, QColor(192, 0, 0));
+    const QFont buttonFont = fonts::design(QStringLiteral("Simplified Arabic"), 14.25);
+    QPushButton *another = button(this, QStringLiteral("Command1"), buttonFont, Teal);
+    QPushButton *exit = button(this, QStringLiteral("Command2"), buttonFont, Teal);
+    QPushButton *cancel = button(this, QStringLiteral("Command3"), buttonFont, Teal);
+    connect(another, &QPushButton::clicked, this, &frmwhattodo::anotherCalculation);
+    connect(exit, &QPushButton::clicked, this, &frmwhattodo::exitProgram);
+    connect(cancel, &QPushButton::clicked, this, &frmwhattodo::reject);
+
+    captions::apply(this, Name, captions::Arabic);
+    load();
+}
+
+void frmwhattodo::load()
+{
+    const QFont questionFont = fonts::design(QStringLiteral("Times New Roman"), 14);
+    const layout::Rects rects = layout::afterResults(geom::screenTwips());
+
+    // Every window of the case goes, and starts afresh when next opened.
+    ui::discardCaseWindows();
+
+    for (auto it = rects.begin(); it != rects.end(); ++it) {
+        if (it.key() == QLatin1String("window"))
+            geom::placeWindow(this, *it);
+        else if (auto *w = findChild<QWidget *>(it.key()))
+            geom::placeControl(w, *it);
+    }
+
+    ClearShares(theCase());
+
+    const int lang = language::current();
+    language::applyDirection(this, lang);
+    if (lang == 1) {
+        captions::apply(this, Name, captions::English);
+        findChild<QLabel *>(QStringLiteral("Label1"))->setFont(questionFont);
+    }
+}
+
+void frmwhattodo::anotherCalculation()
+{
+    close();
+    caseaccess::setPrintEntryEnabled(false);
+    caseaccess::beginNewCase();
+    ui::showModal(QStringLiteral("Inheretence"));
+}
+
+void frmwhattodo::exitProgram()
+{
+    program::end();
+}
+
+void frmwhattodo::reject()
+{
+    close();
+}
+
+void frmwhattodo::closeEvent(QCloseEvent *event)
+{
+    // The window lives from its opening to the choice: the next opening
+    // runs its load step again.
+    event->accept();
+    ui::discard(objectName());
+}

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+class QWidget;
+
+// The program's help file is kept outside the program, next to it. The help
+// entry opens it with the desktop's handler; without it, a message says so,
+// as a help system would.
+namespace platform::help {
+
+inline constexpr const char *FileName = "TARNAVEL.HLP";
+
+// The folder searched (the program's own folder unless a test sets another).
+QString folder();
+void setFolder(const QString &folder); // empty: the program's folder
+
+// How the file is handed to the desktop; tests record instead.
+using Opener = std::function<bool(const QUrl &)>;
+void setOpener(Opener opener); // empty: QDesktopServices::openUrl
+
+// Opens the help file (the desktop's handler has no notion of a help
+// context, so the whole file is shown). Returns true when the file was handed
+// on; otherwise a message box in the given language has said why.
+bool show(QWidget *parent, int language);
+
+} // namespace platform::help
