@@ -517,24 +517,27 @@ void tst_shell_main::newStartEndsCaseStillOnScreen()
 void tst_shell_main::exitEndsProgram_data()
 {
     QTest::addColumn<int>("lang");
-    QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("Arabic close button") << 0 << false;
-    QTest::newRow("English close button") << 1 << false;
-    QTest::newRow("Arabic menu") << 0 << true;
-    QTest::newRow("English menu") << 1 << true;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Arabic close button") << 0 << QStringLiteral("button");
+    QTest::newRow("English close button") << 1 << QStringLiteral("button");
+    QTest::newRow("Arabic menu") << 0 << QStringLiteral("menu");
+    QTest::newRow("English menu") << 1 << QStringLiteral("menu");
+    QTest::newRow("main window's title bar") << 0 << QStringLiteral("title bar");
 }
 
 void tst_shell_main::exitEndsProgram()
 {
     QFETCH(int, lang);
-    QFETCH(bool, fromMenu);
+    QFETCH(QString, how);
     chooseLanguage(lang);
     ui::showModeless(QStringLiteral("frmAbout"));
     QVERIFY(ui::window(QStringLiteral("frmAbout"))->isVisible());
-    if (fromMenu)
+    if (how == QLatin1String("menu"))
         action("mnuQuit")->trigger();
-    else
+    else if (how == QLatin1String("button"))
         click(mainWindow(), "Command2");
+    else
+        titleBarClose(mainWindow());
     QCOMPARE(m_quits, 1);
     QVERIFY(!mainWindow()->isVisible());
     QVERIFY(!ui::isLoaded(QStringLiteral("frmAbout")) || !ui::loadedWindow(QStringLiteral("frmAbout"))->isVisible());
