@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
 
 class tst_shell_look : public QObject
@@ -145,6 +147,16 @@ void tst_shell_look::window()
                                  .arg(s.width())
                                  .arg(s.height());
         QVERIFY(w->grab().save(file));
+        // The main window's menus, opened.
+        if (auto *main = qobject_cast<QMainWindow *>(w); main && lang >= 0) {
+            for (QMenu *menu : main->menuBar()->findChildren<QMenu *>()) {
+                menu->popup(main->mapToGlobal(QPoint(main->width() / 2, 40)));
+                QTest::qWait(100);
+                QVERIFY(menu->grab().save(QString(file).replace(QStringLiteral(".png"),
+                                                                QStringLiteral("-%1.png").arg(menu->objectName()))));
+                menu->hide();
+            }
+        }
     }
 
     const QString found = problems(w);
