@@ -114,8 +114,12 @@ private slots:
             << "MotherAlive=1 MaternalGrandMotherAlive=0 ParentalGrandMotherAlive=0" << "1 3 6";
         QTest::newRow("optMarriedYes man") << false << married << "WifeCount=0 HusbandAlive=0" << "1 3 6 14";
         QTest::newRow("optMarriedYes woman") << true << married << "WifeCount=0 HusbandAlive=0" << "1 3 6 7";
-        QTest::newRow("optMarriedYes again resets wives")
-            << false << married + QStringList{"cmbWifes:3", "optMarriedYes"} << "WifeCount=0" << "1 3 6 14 15";
+        QTest::newRow("chosen answer clicked again changes nothing")
+            << false << married + QStringList{"cmbWifes:3", "optMarriedYes"} << "WifeCount=3" << "1 3 6 14 15";
+        QTest::newRow("married Yes after another answer")
+            << false << QStringList{"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:3", "optMotherNo",
+                                    "optMaternalGrandMotherNo", "optParentalGrandMotherNo", "optMarriedYes"}
+            << "WifeCount=3 MotherAlive=0" << "1 3 4 5 6 14 15";
         QTest::newRow("optHusbandYes") << true << married + QStringList{"optHusbandYes"}
                                        << "HusbandAlive=1" << "1 3 6 7 15";
         QTest::newRow("optHusbandNo") << true << married + QStringList{"optHusbandNo"}

@@ -94,6 +94,8 @@ void frmFathers::build()
             } else {
                 auto *opt = new QRadioButton(box);
                 opt->setObjectName(QLatin1String(name));
+                if (f.frame == 1 && QLatin1String(name) == QLatin1String("Option1"))
+                    opt->setFocusPolicy(Qt::NoFocus);   // out of sight: never reached by keys
                 if (f.frame == 15)
                     opt->setFont(labelFont);
             }
@@ -103,10 +105,15 @@ void frmFathers::build()
     finish->setObjectName(QStringLiteral("cmdfinish"));
     finish->setAutoDefault(false);
 
-    // Options answer on a click only, so that clearing one from code never
-    // runs its handler; lists answer when an entry is picked.
+    // An option answers when the user selects it; clicking the answer already
+    // chosen changes nothing (it would reset what was answered below it while
+    // the lists still show the old entries), and clearing an option from code
+    // runs no handler. A list answers whenever an entry is picked.
     const auto onClick = [this](const char *name, void (frmFathers::*handler)()) {
-        connect(option(name), &QRadioButton::clicked, this, handler);
+        connect(option(name), &QRadioButton::toggled, this, [this, handler](bool selected) {
+            if (selected)
+                (this->*handler)();
+        });
     };
     const auto onPick = [this](const char *name, void (frmFathers::*handler)(int)) {
         connect(list(name), &QComboBox::activated, this, handler);

@@ -56,8 +56,14 @@ frmJadd::frmJadd(QWidget *parent)
     // grandfather had no siblings, without ever asking about them.
     m_confirm->setEnabled(false);
 
-    connect(m_likeFather, &QRadioButton::clicked, this, &frmJadd::optLikeFather_Click);
-    connect(m_unlikeFather, &QRadioButton::clicked, this, &frmJadd::optUnlikeFather_Click);
+    connect(m_likeFather, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optLikeFather_Click();
+    });
+    connect(m_unlikeFather, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optUnlikeFather_Click();
+    });
     connect(m_confirm, &QPushButton::clicked, this, &frmJadd::cmdJadd_Click);
 
     captions::apply(this, Name, captions::Arabic);
