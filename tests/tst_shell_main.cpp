@@ -9,6 +9,7 @@
 #include "gui_support.h"
 #include "help.h"
 #include "language.h"
+#include "printing.h"
 #include "program_end.h"
 #include "window_registry.h"
 
@@ -558,6 +559,21 @@ void tst_shell_main::menuEntries()
     onNextModal([&](QWidget *m) { notes = m->objectName(); m->hide(); });
     action("mnuInheretence")->trigger();
     QCOMPARE(notes, QStringLiteral("frmNotes"));
+
+    // Print asks for a printer first (cancelled here, which ends quietly).
+    struct Chooser : printing::PrinterChooser
+    {
+        int *asked;
+        explicit Chooser(int *a) : asked(a) {}
+        bool choose(QPrinter &, QWidget *) override { ++*asked; return false; }
+    };
+    int asked = 0;
+    printing::setPrinterChooser(std::make_unique<Chooser>(&asked));
+    action("mnuPrint")->setEnabled(true); // as the results window leaves it
+    action("mnuPrint")->trigger();
+    printing::setPrinterChooser(nullptr);
+    QCOMPARE(asked, 1);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void tst_shell_main::helpFile_data()
