@@ -33,7 +33,6 @@ private slots:
     void timer();
     void requests_data();
     void requests();
-    void noDisplayDoesNothing();
 
 private:
     QWidget *openEntry(int lang);
@@ -119,18 +118,6 @@ void tst_shell_keyboard::requests()
         QTest::qWait(1100);
         QCOMPARE(m_requests, 0);
     }
-}
-
-void tst_shell_keyboard::noDisplayDoesNothing()
-{
-    // Offscreen there is no X display: the system layer must stay quiet.
-    platform::setKeyboardLayout(nullptr);
-    platform::keyboardLayout().activateArabic();
-    QWidget *entry = openEntry(0);
-    QVERIFY(entry);
-    entry->findChild<QWidget *>(QStringLiteral("txtNameofDead"))->setFocus();
-    QTest::qWait(1100);
-    QVERIFY(entry->isVisible());
 }
 
 QTEST_MAIN(tst_shell_keyboard)
