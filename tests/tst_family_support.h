@@ -6,6 +6,8 @@
 
 #include "app.h"
 #include "case_record.h"
+#include "fonts.h"
+#include "language.h"
 #include "gui_support.h"
 #include "window_registry.h"
 
@@ -125,6 +127,8 @@ inline void freshCase(Recorder &rec, bool woman, int language = 0)
     ui::resetRegistry();
     theCase() = CaseRecord{};
     theCase().Language = std::int16_t(language);
+    fonts::installSubstitutions();
+    language::applyToApplication(language);
     registerFamilyWindows();
     registerCollateralWindows();
     registerDeceasedStandIn(woman);

@@ -36,7 +36,7 @@ QRectF brothersLabel(int question, int language, double frameWidth)
 {
     // In English the frame's caption takes the top of the frame.
     if (language == 1)
-        return QRectF(50, EnglishTop, std::max(question == 11 ? 2300.0 : 2200.0, 2400.0), 300);
+        return QRectF(50, EnglishTop, std::max(question == 11 ? 2300.0 : 2200.0, 2400.0), 360);
     return QRectF(1700, 160, std::max(2200.0, frameWidth - 60 - 1700), 450);
 }
 
