@@ -104,12 +104,14 @@ void tst_shell_keyboard::requests()
     target->setFocus();
     QCOMPARE(QApplication::focusWidget(), target);
     m_requests = 0;
-    // Within a second, and again every second after that.
-    QTest::qWait(2100);
-    if (asked)
-        QVERIFY2(m_requests >= 2, qPrintable(QString::number(m_requests)));
-    else
+    // Within a second, and again every second after that (a loaded machine
+    // may deliver the ticks late, so allow some slack before failing).
+    if (asked) {
+        QTRY_VERIFY_WITH_TIMEOUT(m_requests >= 2, 6000);
+    } else {
+        QTest::qWait(2100);
         QCOMPARE(m_requests, 0);
+    }
 
     // Focus elsewhere: the requests stop.
     if (asked) {
