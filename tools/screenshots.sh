@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Renders every window in both languages at 800x600 and 1024x768 into
+# docs/screenshots/ (offscreen platform; build first with scripts/build.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${BUILD_DIR:-build}"
+cmake --build "$build" --target tarnavel-screenshots >/dev/null
+out=docs/screenshots
+mkdir -p "$out"
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+for size in 800x600 1024x768; do
+  cfg="$build/screen-$size.json"
+  QT_QPA_PLATFORM="offscreen:configfile=$PWD/$cfg" "$build/tools/tarnavel-screenshots" "$out"
+done
