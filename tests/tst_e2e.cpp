@@ -1,0 +1,435 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Whole cases as a user runs them: from the main window, by clicks and list
+// choices, through the real questionnaires, message box and results window,
+// in both languages.
+#include "tst_acceptance_support.h"
+
+#include "captions.h"
+#include "case_access.h"
+#include "printing.h"
+
+#include <QMenu>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+
+namespace {
+
+const char *languageName(int lang) { return lang == 1 ? "English" : "Arabic"; }
+
+// Types the name, picks the sex and presses OK on the deceased entry.
+void enterDeceased(QWidget *entry, const QString &name, bool woman)
+{
+    QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
+    QTest::keyClicks(acc::child(entry, QStringLiteral("txtNameofDead")), name);
+    quest::click(acc::child<QRadioButton>(entry, woman ? QStringLiteral("OptWoman") : QStringLiteral("OptMan")));
+    quest::click(acc::child<QPushButton>(entry, QStringLiteral("cmdok1")));
+}
+
+void answer(const char *window, const QStringList &steps)
+{
+    for (const QString &s : steps) {
+        quest::step(window, s);
+        if (QTest::currentTestFailed())
+            return;
+    }
+}
+
+QStringList percents(const QStringList &values)
+{
+    QStringList out;
+    for (const QString &v : values)
+        out << v + QStringLiteral("    %");
+    return out;
+}
+
+} // namespace
+
+class tst_e2e : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void overviewExample_data();
+    void overviewExample();
+    void grandfatherWithBrother_data();
+    void grandfatherWithBrother();
+    void noHeirAtAll_data();
+    void noHeirAtAll();
+    void cancelAtDeceasedEntry_data();
+    void cancelAtDeceasedEntry();
+    void anotherCalculation_data();
+    void anotherCalculation();
+
+private:
+    void languages();
+    void chooseLanguage(int lang);
+    using Act = std::function<void(QWidget *)>;
+    // Does `trigger`, acting on the modal windows that open meanwhile, one
+    // act each, in order; any other modal window fails the test.
+    void drive(const std::function<void()> &trigger, const QList<Act> &acts);
+    void startCase(const QList<Act> &acts);
+
+    // A modal window nobody closes fails the test instead of hanging it.
+    QTimer m_watchdog;
+    QElapsedTimer m_clock;
+    bool m_rescued = false;
+};
+
+void tst_e2e::init()
+{
+    acc::startProgram();
+    QVERIFY(QTest::qWaitForWindowExposed(acc::mainWindow()));
+    m_rescued = false;
+    m_clock.start();
+    m_watchdog.disconnect();
+    m_watchdog.setInterval(250);
+    connect(&m_watchdog, &QTimer::timeout, this, [this] {
+        if (m_clock.elapsed() < 30000)
+            return;
+        while (QWidget *m = QApplication::activeModalWidget()) {
+            m_rescued = true;
+            m->hide();
+        }
+    });
+    m_watchdog.start();
+}
+
+void tst_e2e::cleanup()
+{
+    m_watchdog.stop();
+    QVERIFY2(!m_rescued, "a modal window was left open");
+    QCOMPARE(acc::outside().quits, 0);
+    acc::stopProgram();
+}
+
+void tst_e2e::languages()
+{
+    QTest::addColumn<int>("lang");
+    QTest::newRow("Arabic") << 0;
+    QTest::newRow("English") << 1;
+}
+
+void tst_e2e::chooseLanguage(int lang)
+{
+    quest::click(acc::child<QPushButton>(acc::mainWindow(), lang == 1 ? QStringLiteral("Command3")
+                                                                       : QStringLiteral("Command4")));
+    QCOMPARE(int(theCase().Language), lang);
+}
+
+void tst_e2e::drive(const std::function<void()> &trigger, const QList<Act> &acts)
+{
+    acc::ModalDriver script(acts);
+    trigger();
+    QTRY_VERIFY(script.done());
+    QCOMPARE(script.unexpected, QStringList());
+}
+
+// The start button; returns when no case window is modal any more.
+void tst_e2e::startCase(const QList<Act> &acts)
+{
+    drive([] { quest::click(acc::child<QPushButton>(acc::mainWindow(), QStringLiteral("Command1"))); }, acts);
+}
+
+void tst_e2e::overviewExample_data() { languages(); }
+
+void tst_e2e::overviewExample()
+{
+    QFETCH(int, lang);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    chooseLanguage(lang);
+
+    startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Ahmad Salem"), false); },
+               [](QWidget *fathers) {
+                   QCOMPARE(fathers->objectName(), QStringLiteral("frmFathers"));
+                   answer("frmFathers", {"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1",
+                                         "optWithKids", "cmbSons:1", "cmbDaughters:0"});
+               }});
+
+    QWidget *results = ui::loadedWindow(QStringLiteral("Results"));
+    QVERIFY(results && results->isVisible());
+    QCOMPARE(acc::resultPercents(), percents({"16.67", "16.67", "12.50", "54.17"}));
+    const QStringList lines = acc::resultLines();
+    QCOMPARE(lines.first().section(QLatin1Char('|'), 0, 0),
+             report::screenLines(theCase(), lang).first().label.trimmed());
+    QCOMPARE(results->layoutDirection(), lang == 1 ? Qt::LeftToRight : Qt::RightToLeft);
+
+    // Print from the results window, then back to the main window.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(pdf));
+    drive([results] { quest::click(acc::child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
+          {[](QWidget *m) {
+              QCOMPARE(m->objectName(), QStringLiteral("frmwhattodo"));
+              quest::click(acc::child<QPushButton>(m, QStringLiteral("Command3")));
+          }});
+    QTRY_VERIFY(!ui::isLoaded(QStringLiteral("Results")));
+    QVERIFY(acc::mainWindow()->isVisible());
+
+    const QString text = acc::pdfText(pdf);
+    QVERIFY2(!text.isEmpty(), "no text in the PDF");
+    QVERIFY(text.contains(QStringLiteral("Ahmad Salem")));
+    const QStringList pdfLines = text.split(QLatin1Char('\n'));
+    auto lineWith = [&](const QString &number) {
+        const QRegularExpression whole(QStringLiteral("(?<![\\d.])%1(?![\\d.])").arg(QRegularExpression::escape(number)));
+        return pdfLines.filter(whole);
+    };
+    QCOMPARE(lineWith(QStringLiteral("400")).size(), 2);
+    QCOMPARE(lineWith(QStringLiteral("300")).size(), 1);
+    QCOMPARE(lineWith(QStringLiteral("1300")).size(), 1);
+    QVERIFY(lineWith(QStringLiteral("300")).first().contains(QStringLiteral("12.50")));
+    QVERIFY(lineWith(QStringLiteral("1300")).first().contains(QStringLiteral("54.17")));
+    const QStringList totals = lineWith(QStringLiteral("2400"));
+    QCOMPARE(totals.size(), 1);
+    // pdftotext gives the Arabic line in reading order: "%100".
+    QVERIFY2(totals.first().contains(lang == 1 ? QStringLiteral("100%") : QStringLiteral("%100")),
+             qPrintable(totals.first()));
+}
+
+void tst_e2e::grandfatherWithBrother_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<bool>("likeFather");
+    QTest::addColumn<bool>("mother");
+    QTest::addColumn<bool>("siblingsAsked");
+    QTest::addColumn<QStringList>("expected");   // percentages, in report order (grandfather before mother)
+    QTest::addColumn<double>("brotherShare");
+    for (int lang : {0, 1}) {
+        // Alone beside the grandfather, the brother shares with him under
+        // the second method; under the first he is not even asked about.
+        QTest::addRow("%s, grandfather and a full brother, second method", languageName(lang))
+            << lang << false << false << true << percents({"50.00", "50.00"}) << 0.5;
+        QTest::addRow("%s, grandfather and a full brother, first method", languageName(lang))
+            << lang << true << false << false << percents({"100.00"}) << 0.0;
+        // With the mother the siblings are asked under both methods; the
+        // first still gives the brother nothing.
+        QTest::addRow("%s, grandfather, mother and a full brother, second method", languageName(lang))
+            << lang << false << true << true << percents({"33.33", "33.33", "33.33"}) << 1.0 / 3;
+        QTest::addRow("%s, grandfather, mother and a full brother, first method", languageName(lang))
+            << lang << true << true << true << percents({"66.67", "33.33"}) << 0.0;
+    }
+}
+
+void tst_e2e::grandfatherWithBrother()
+{
+    QFETCH(int, lang);
+    QFETCH(bool, likeFather);
+    QFETCH(bool, mother);
+    QFETCH(bool, siblingsAsked);
+    QFETCH(QStringList, expected);
+    QFETCH(double, brotherShare);
+    chooseLanguage(lang);
+
+    startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Omar"), false); },
+               [mother](QWidget *) {
+                   QStringList steps{"optFatherNo", "optGrandFatherYes"};
+                   steps += mother ? QStringList{"optMotherYes"}
+                                   : QStringList{"optMotherNo", "optMaternalGrandMotherNo",
+                                                 "optParentalGrandMotherNo"};
+                   steps << "optMarriedNo";
+                   answer("frmFathers", steps);
+               },
+               [likeFather](QWidget *jadd) {
+                   QCOMPARE(jadd->objectName(), QStringLiteral("frmJadd"));
+                   quest::click(acc::child<QRadioButton>(jadd, likeFather ? QStringLiteral("optLikeFather")
+                                                                          : QStringLiteral("optUnlikeFather")));
+                   quest::click(acc::child<QPushButton>(jadd, QStringLiteral("cmdJadd")));
+               }});
+
+    QWidget *brothers = ui::loadedWindow(QStringLiteral("frmBrothers"));
+    QCOMPARE(brothers && brothers->isVisible(), siblingsAsked);
+    if (siblingsAsked) {
+        // The sisters and the paternal siblings, while they are asked.
+        quest::step("frmBrothers", QStringLiteral("cmbFullBrothers:1"));
+        for (const char *s : {"cmbFullSisters", "cmbMaternalBrothers", "cmbMaternalSisters", "cmbParentalBrothers",
+                              "cmbParentalSisters"}) {
+            if (!brothers->isVisible())
+                break;
+            auto *list = acc::child<QComboBox>(brothers, QLatin1String(s));
+            if (list && list->isVisible())
+                quest::pick(list, 0);
+        }
+        QVERIFY2(!brothers->isVisible(), "the collateral questionnaire did not end the case");
+    }
+    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    QVERIFY(ui::loadedWindow(QStringLiteral("Results"))->isVisible());
+    QCOMPARE(acc::resultPercents(), expected);
+    QCOMPARE(int(theCase().FullBrotherCount), siblingsAsked ? 1 : 0);
+    QVERIFY(qAbs(theCase().FullBrotherShare * theCase().FullBrotherCount - brotherShare) < 1e-9);
+    QVERIFY(qAbs(acc::estateShared(theCase()) - 1.0) < 1e-9);
+}
+
+void tst_e2e::noHeirAtAll_data() { languages(); }
+
+void tst_e2e::noHeirAtAll()
+{
+    QFETCH(int, lang);
+    chooseLanguage(lang);
+
+    startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Salma"), true); },
+               [](QWidget *) {
+                   answer("frmFathers", {"optFatherNo", "optGrandFatherNo", "optMotherNo",
+                                         "optMaternalGrandMotherNo", "optParentalGrandMotherNo", "optMarriedNo"});
+               }});
+
+    QWidget *brothers = ui::loadedWindow(QStringLiteral("frmBrothers"));
+    QVERIFY(brothers && brothers->isVisible());
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool resultsBeforeBox = true;
+    // Every question answered 0, in the order they are asked; the last one
+    // brings the message box.
+    int answered = 0;
+    drive(
+        [&] {
+            for (const char *list : {"cmbFullBrothers", "cmbFullSisters", "cmbMaternalBrothers",
+                                     "cmbMaternalSisters", "cmbParentalBrothers", "cmbParentalSisters",
+                                     "cmbBrothersSons", "cmbParentalBrothersSons", "cmbFullUncles",
+                                     "cmbParentalUncles", "cmbFullUnclesSons", "cmbParentalUnclesSons"}) {
+                QVERIFY2(brothers->isVisible(), list);
+                quest::pick(acc::child<QComboBox>(brothers, QLatin1String(list)), 0);
+                ++answered;
+            }
+        },
+        {[&](QWidget *m) {
+            auto *b = qobject_cast<QMessageBox *>(m);
+            QVERIFY2(b, qPrintable(m->objectName()));
+            title = b->windowTitle();
+            text = b->text();
+            icon = b->icon();
+            resultsBeforeBox = ui::isLoaded(QStringLiteral("Results"));
+            QTest::mouseClick(b->button(QMessageBox::Ok), Qt::LeftButton);
+        }});
+    QCOMPARE(answered, 12);
+    QVERIFY(!brothers->isVisible());
+    QVERIFY(!resultsBeforeBox);
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(title, report::noHeirsTitle(0));
+    if (lang == 1)
+        QCOMPARE(text, QStringLiteral(" no inheritors, all goes to Muslim trusts "));
+    else
+        QVERIFY(text != report::noHeirsText(1) && text.contains(QRegularExpression(QStringLiteral("\\p{Arabic}"))));
+    QCOMPARE(text, report::noHeirsText(lang));
+
+    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    const QStringList lines = acc::resultLines();
+    QCOMPARE(lines.size(), 1);
+    QCOMPARE(lines.first().section(QLatin1Char('|'), 1), QStringLiteral("100.00    %"));
+    QCOMPARE(theCase().TreasuryShare, 1.0);
+}
+
+void tst_e2e::cancelAtDeceasedEntry_data() { languages(); }
+
+void tst_e2e::cancelAtDeceasedEntry()
+{
+    QFETCH(int, lang);
+    chooseLanguage(lang);
+    QString afterTitle;
+    startCase({[](QWidget *entry) {
+                   QTest::keyClicks(acc::child(entry, QStringLiteral("txtNameofDead")), QStringLiteral("Zaid"));
+                   quest::click(acc::child<QPushButton>(entry, QStringLiteral("Command1")));
+               },
+               [&](QWidget *after) {
+                   QCOMPARE(after->objectName(), QStringLiteral("frmwhattodo"));
+                   afterTitle = acc::child<QPushButton>(after, QStringLiteral("Command3"))->text();
+                   quest::click(acc::child<QPushButton>(after, QStringLiteral("Command3")));
+               }});
+    QCOMPARE(afterTitle, captions::text(QStringLiteral("frmwhattodo"), QStringLiteral("Command3"), lang));
+    QVERIFY(acc::mainWindow()->isVisible());
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
+    QTRY_VERIFY(!ui::isLoaded(QStringLiteral("Inheretence")));
+    // Back at the main window, whose start menu entry starts the next case.
+    QString name = QStringLiteral("<not opened>");
+    drive([] { acc::child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
+          {[&](QWidget *entry) {
+              QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
+              name = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
+              QTest::keyClick(entry, Qt::Key_Escape);
+          }});
+    QVERIFY(name.isEmpty());
+}
+
+void tst_e2e::anotherCalculation_data() { languages(); }
+
+void tst_e2e::anotherCalculation()
+{
+    QFETCH(int, lang);
+    chooseLanguage(lang);
+
+    // The first case: a woman leaves her father, her husband and a daughter.
+    startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Fatima"), true); },
+               [](QWidget *) {
+                   answer("frmFathers", {"optFatherYes", "optMotherNo", "optMaternalGrandMotherNo",
+                                         "optParentalGrandMotherNo", "optMarriedYes", "optHusbandYes",
+                                         "optWithKids", "cmbSons:0", "cmbDaughters:1", "cmbSonsOfSons:0",
+                                         "cmbDaughtersOfSons:0", "cmbSonsSonsSons:0", "cmbDaughtersSonsSons:0"});
+               }});
+    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    QPointer<QWidget> firstResults = ui::loadedWindow(QStringLiteral("Results"));
+    const QStringList firstLines = acc::resultLines();
+    QCOMPARE(firstLines.size(), 3);   // father, husband, daughter
+    QVERIFY(qAbs(acc::estateShared(theCase()) - 1.0) < 1e-9);
+
+    // Finish, then another calculation from the after-results window.
+    QString againName;
+    bool againMale = false, againWoman = true, recordClean = false;
+    const Act anotherEntry = [&](QWidget *entry) {
+        QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
+        againName = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
+        againMale = acc::child<QRadioButton>(entry, QStringLiteral("OptMan"))->isChecked();
+        againWoman = acc::child<QRadioButton>(entry, QStringLiteral("OptWoman"))->isChecked();
+        recordClean = theCase().HusbandAlive == 0 && theCase().DaughterCount == 0 && theCase().FatherShare == 0
+            && theCase().HusbandShare == 0;
+        QTest::keyClicks(acc::child(entry, QStringLiteral("txtNameofDead")), QStringLiteral("Yusuf"));
+        quest::click(acc::child<QPushButton>(entry, QStringLiteral("cmdok1")));
+    };
+    // A man who leaves his mother and a full sister.
+    const Act anotherFamily = [](QWidget *) {
+        answer("frmFathers", {"optFatherNo", "optGrandFatherNo", "optMotherYes", "optMarriedNo"});
+    };
+    quest::click(acc::child<QPushButton>(firstResults, QStringLiteral("cmdFinish")));
+    QWidget *after = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+    QVERIFY(after && after->isVisible());
+    drive([after] { quest::click(acc::child<QPushButton>(after, QStringLiteral("Command1"))); },
+          {anotherEntry, anotherFamily});
+    QVERIFY(againName.isEmpty());
+    QVERIFY(againMale);
+    QVERIFY(!againWoman);
+    QVERIFY(recordClean);
+    QVERIFY(firstResults.isNull());
+
+    QWidget *brothers = ui::loadedWindow(QStringLiteral("frmBrothers"));
+    QVERIFY(brothers && brothers->isVisible());
+    for (const char *s : {"cmbFullBrothers:0", "cmbFullSisters:1", "cmbMaternalBrothers:0", "cmbMaternalSisters:0",
+                          "cmbParentalBrothers:0", "cmbParentalSisters:0", "cmbBrothersSons:0",
+                          "cmbParentalBrothersSons:0", "cmbFullUncles:0", "cmbParentalUncles:0",
+                          "cmbFullUnclesSons:0", "cmbParentalUnclesSons:0"}) {
+        if (!brothers->isVisible())
+            break;
+        quest::step("frmBrothers", QLatin1String(s));
+    }
+    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    QWidget *results = ui::loadedWindow(QStringLiteral("Results"));
+    QVERIFY(results->isVisible());
+    QVERIFY(results != firstResults);
+    // Mother and sister take everything between them by return; nothing of
+    // the husband, the daughter or the father of the first case is left.
+    QCOMPARE(caseaccess::deceasedName(), QStringLiteral("Yusuf"));
+    QCOMPARE(int(theCase().HusbandAlive), 0);
+    QCOMPARE(theCase().HusbandShare, 0.0);
+    QCOMPARE(theCase().DaughterShare, 0.0);
+    QCOMPARE(theCase().FatherShare, 0.0);
+    const QStringList lines = acc::resultLines();
+    QCOMPARE(lines.size(), 2);
+    for (const QString &l : lines)
+        QVERIFY2(!firstLines.contains(l), qPrintable(l));
+    QVERIFY(qAbs(acc::estateShared(theCase()) - 1.0) < 1e-9);
+}
+
+QTEST_MAIN(tst_e2e)
+#include "tst_e2e.moc"
