@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -130,9 +131,9 @@ static QString hundredthsText(double x)
         && std::fabs(x) < 1e12) {
         const long long hundredths = std::llround(x * 100.0); // exact: x is j/8
         const long long a = std::llabs(hundredths);
-        const std::string frac = std::to_string(a % 100);
-        text = (hundredths < 0 ? "-" : "") + std::to_string(a / 100) + "."
-            + (frac.size() < 2 ? "0" : "") + frac;
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%s%lld.%02lld", hundredths < 0 ? "-" : "", a / 100, a % 100);
+        text = buf;
     } else {
         char buf[400];
         const auto res = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, 2);
