@@ -82,6 +82,7 @@ private slots:
     void windowAtLoad();
     void documentReadsRightToLeft();
     void headingsUseTheDesignFaces();
+    void anchorsDoNotSplitWords();
     void quotedVersesAreExact();
     void closingUnloads_data();
     void closingUnloads();
@@ -208,6 +209,28 @@ void tst_notes::headingsUseTheDesignFaces()
         ++checked;
     }
     QVERIFY(checked >= 15);
+}
+
+// Qt keeps a named anchor on the character that follows it, as a fragment of
+// its own, and shapes fragments separately: an anchor on a heading's first
+// letter breaks that letter off its word. Anchors must sit on a character
+// that joins nothing.
+void tst_notes::anchorsDoNotSplitWords()
+{
+    QTextDocument doc;
+    doc.setHtml(frmNotes::documentHtml());
+    int anchors = 0;
+    for (QTextBlock b = doc.begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            if (f.charFormat().anchorNames().isEmpty())
+                continue;
+            ++anchors;
+            for (QChar ch : f.text())
+                QVERIFY2(!ch.isLetterOrNumber(), qPrintable(f.charFormat().anchorNames().join(u' ')));
+        }
+    }
+    QVERIFY(anchors >= 19);
 }
 
 void tst_notes::quotedVersesAreExact()
