@@ -63,6 +63,7 @@ private slots:
     void cancelAtDeceasedEntry();
     void anotherCalculation_data();
     void anotherCalculation();
+    void anotherCalculationFromStaleChoice();
 
 private:
     void languages();
@@ -429,6 +430,43 @@ void tst_e2e::anotherCalculation()
     for (const QString &l : lines)
         QVERIFY2(!firstLines.contains(l), qPrintable(l));
     QVERIFY(qAbs(acc::estateShared(theCase()) - 1.0) < 1e-9);
+}
+
+// The after-results window stays open, not modal, after a finish; a case
+// started meanwhile from the main window ends when that window's "another
+// calculation" is chosen, and the next starts afresh.
+void tst_e2e::anotherCalculationFromStaleChoice()
+{
+    chooseLanguage(1);
+    const QStringList fatherOnly = {"optFatherYes", "optMotherNo", "optMaternalGrandMotherNo",
+                                    "optParentalGrandMotherNo", "optMarriedNo"};
+    startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("First"), false); },
+               [&](QWidget *) { answer("frmFathers", fatherOnly); }});
+    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    quest::click(acc::child<QPushButton>(ui::loadedWindow(QStringLiteral("Results")), QStringLiteral("cmdFinish")));
+    QPointer<QWidget> stale = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+    QVERIFY(stale && stale->isVisible());
+
+    drive([] { acc::child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
+          {[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Second"), false); },
+           [&](QWidget *) { answer("frmFathers", fatherOnly); }});
+    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    QPointer<QWidget> secondResults = ui::loadedWindow(QStringLiteral("Results"));
+    QVERIFY(secondResults->isVisible());
+    QVERIFY(stale && stale->isVisible());
+
+    QString name = QStringLiteral("<not opened>");
+    bool resultsOnScreen = true;
+    drive([&] { quest::click(acc::child<QPushButton>(stale, QStringLiteral("Command1"))); },
+          {[&](QWidget *entry) {
+              QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
+              name = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
+              resultsOnScreen = secondResults && secondResults->isVisible();
+              QTest::keyClick(entry, Qt::Key_Escape);
+          }});
+    QVERIFY(name.isEmpty());
+    QVERIFY(!resultsOnScreen);
+    QTRY_VERIFY(secondResults.isNull());
 }
 
 QTEST_MAIN(tst_e2e)
