@@ -49,4 +49,16 @@ inline void openResults(const CaseRecord &c)
         calculationHooks().openResults(c);
 }
 
+// What is left goes to the sons' sons' sons, with their sisters two to one.
+inline void greatGrandchildrenShareRest(CaseRecord &c)
+{
+    if (!somethingLeft(c))
+        return;
+    if (c.SonsSonsDaughterCount != 0)
+        splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
+                      c.SonsSonsSonShare, c.SonsSonsDaughterShare);
+    else
+        givePerHead(c.Remainder, c.SonsSonsSonCount, c.SonsSonsSonShare);
+}
+
 } // namespace calc

@@ -119,17 +119,6 @@ void daughtersBlock(CaseRecord &c)
     ComputeTotals(c);
 }
 
-void greatGrandchildrenShareRest(CaseRecord &c)
-{
-    if (!somethingLeft(c))
-        return;
-    if (c.SonsSonsDaughterCount != 0)
-        splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
-                      c.SonsSonsSonShare, c.SonsSonsDaughterShare);
-    else
-        givePerHead(c.Remainder, c.SonsSonsSonCount, c.SonsSonsSonShare);
-}
-
 // Beside only female grandchildren or great-grandchildren the grandfather's
 // sixth is given before their totals, as beside daughters. An excess is left
 // to the closing reduction: reducing here as well would scale the estate twice

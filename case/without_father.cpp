@@ -83,17 +83,6 @@ void daughtersBlock(CaseRecord &c)
         ReduceShares(c);
 }
 
-void greatGrandchildrenShareRest(CaseRecord &c)
-{
-    if (!somethingLeft(c))
-        return;
-    if (c.SonsSonsDaughterCount != 0)
-        splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
-                      c.SonsSonsSonShare, c.SonsSonsDaughterShare);
-    else
-        givePerHead(c.Remainder, c.SonsSonsSonCount, c.SonsSonsSonShare);
-}
-
 void grandchildrenBlock(CaseRecord &c)
 {
     if (c.SonsSonCount != 0) { // D1
