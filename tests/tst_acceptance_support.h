@@ -51,12 +51,14 @@ inline Outside &outside()
 }
 
 // A fresh run: nothing loaded, an empty record, then what main() does.
-inline void startProgram()
+// `keepCounts` keeps what the outside world saw in earlier runs.
+inline void startProgram(bool keepCounts = false)
 {
     ui::resetRegistry();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     theCase() = CaseRecord{};
-    outside() = Outside{};
+    if (!keepCounts)
+        outside() = Outside{};
     program::setQuitFunction([] { ++outside().quits; });
     platform::help::setOpener([](const QUrl &) { ++outside().helpOpened; return true; });
     platform::sysinfo::Environment env;
