@@ -200,7 +200,10 @@ void frmInherence::start()
         child<QWidget>(this, hidden)->hide();
     // A case still on screen (its results, say) ends here, and the new one
     // starts from a clean record with an empty name and the male option.
+    // An after-results window left open belongs to that case too: opened
+    // again later it would be neither loaded afresh nor modal.
     ui::discardCaseWindows();
+    ui::discard(QStringLiteral("frmwhattodo"));
     caseaccess::beginNewCase();
     ui::showModal(QStringLiteral("Inheretence"));
     caseaccess::setPrintEntryEnabled(false);

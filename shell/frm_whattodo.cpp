@@ -75,9 +75,6 @@ void frmwhattodo::anotherCalculation()
 {
     close();
     caseaccess::setPrintEntryEnabled(false);
-    // This window is not modal after a finish: a case started meanwhile from
-    // the main window may still be on screen, and ends here.
-    ui::discardCaseWindows();
     caseaccess::beginNewCase();
     ui::showModal(QStringLiteral("Inheretence"));
 }

@@ -64,7 +64,7 @@ private slots:
     void cancelAtDeceasedEntry();
     void anotherCalculation_data();
     void anotherCalculation();
-    void anotherCalculationFromStaleChoice();
+    void startClosesOpenAfterResults();
 
 private:
     void languages();
@@ -434,10 +434,10 @@ void tst_e2e::anotherCalculation()
     QVERIFY(qAbs(acc::estateShared(theCase()) - 1.0) < 1e-9);
 }
 
-// The after-results window stays open, not modal, after a finish; a case
-// started meanwhile from the main window ends when that window's "another
-// calculation" is chosen, and the next starts afresh.
-void tst_e2e::anotherCalculationFromStaleChoice()
+// The after-results window stays open, not modal, after a finish. A case
+// started meanwhile from the main window closes it: the next print opens a
+// fresh one, modal, that ends the new case.
+void tst_e2e::startClosesOpenAfterResults()
 {
     chooseLanguage(1);
     const QStringList fatherOnly = {"optFatherYes", "optMotherNo", "optMaternalGrandMotherNo",
@@ -446,29 +446,37 @@ void tst_e2e::anotherCalculationFromStaleChoice()
                [&](QWidget *) { answer("frmFathers", fatherOnly); }});
     QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
     quest::click(acc::child<QPushButton>(ui::loadedWindow(QStringLiteral("Results")), QStringLiteral("cmdFinish")));
-    QPointer<QWidget> stale = ui::loadedWindow(QStringLiteral("frmwhattodo"));
-    QVERIFY(stale && stale->isVisible());
+    QPointer<QWidget> first = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+    QVERIFY(first && first->isVisible());
 
+    bool firstOnScreen = true;
     drive([] { acc::child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
-          {[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Second"), false); },
-           [&](QWidget *) { answer("frmFathers", fatherOnly); }});
-    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
-    QPointer<QWidget> secondResults = ui::loadedWindow(QStringLiteral("Results"));
-    QVERIFY(secondResults->isVisible());
-    QVERIFY(stale && stale->isVisible());
-
-    QString name = QStringLiteral("<not opened>");
-    bool resultsOnScreen = true;
-    drive([&] { quest::click(acc::child<QPushButton>(stale, QStringLiteral("Command1"))); },
           {[&](QWidget *entry) {
-              QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
-              name = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
-              resultsOnScreen = secondResults && secondResults->isVisible();
-              QTest::keyClick(entry, Qt::Key_Escape);
+               firstOnScreen = first && first->isVisible();
+               enterDeceased(entry, QStringLiteral("Second"), false);
+           },
+           [&](QWidget *) { answer("frmFathers", fatherOnly); }});
+    QVERIFY(!firstOnScreen);
+    QTRY_VERIFY(first.isNull());
+    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    QPointer<QWidget> results = ui::loadedWindow(QStringLiteral("Results"));
+    QCOMPARE(theCase().FatherShare, 1.0);
+
+    QTemporaryDir dir;
+    printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(dir.filePath(QStringLiteral("r.pdf"))));
+    bool modal = false, resultsGone = false, cleared = false;
+    drive([&] { quest::click(acc::child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
+          {[&](QWidget *after) {
+              QCOMPARE(after->objectName(), QStringLiteral("frmwhattodo"));
+              modal = after->isModal();
+              resultsGone = !results || !results->isVisible();
+              cleared = theCase().FatherShare == 0.0;
+              quest::click(acc::child<QPushButton>(after, QStringLiteral("Command3")));
           }});
-    QVERIFY(name.isEmpty());
-    QVERIFY(!resultsOnScreen);
-    QTRY_VERIFY(secondResults.isNull());
+    QVERIFY(modal);
+    QVERIFY(resultsGone);
+    QVERIFY(cleared);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 QTEST_MAIN(tst_e2e)

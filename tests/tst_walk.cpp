@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -51,7 +52,7 @@ public:
                     Clock::now().time_since_epoch()).count() - m_last;
                 if (idle > limitMs) {
                     std::lock_guard<std::mutex> lock(m_mutex);
-                    std::fprintf(stderr, "walk hung for %lld ms: seed %u, last action %s\n",
+                    std::fprintf(stderr, "walk hung for %lld ms: seed %u, last actions:\n  %s\n",
                                  static_cast<long long>(idle), m_seed, m_action.c_str());
                     std::fflush(stderr);
                     std::abort();
@@ -68,7 +69,7 @@ public:
     {
         m_last = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count();
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_action = action.left(200).toStdString();
+        m_action = action.toStdString();
     }
 
 private:
@@ -112,8 +113,15 @@ public:
     {
         printing::setPrinterChooser(std::make_unique<WalkChooser>(&m_rng, folder, &m_prints));
         qApp->installEventFilter(this);
+        s_current = this;
+        m_previousHandler = qInstallMessageHandler(&Walker::message);
     }
-    ~Walker() override { qApp->removeEventFilter(this); }
+    ~Walker() override
+    {
+        qApp->removeEventFilter(this);
+        qInstallMessageHandler(m_previousHandler);
+        s_current = nullptr;
+    }
 
     // Runs the walk to its end; returns the failure, empty when none.
     QString run()
@@ -137,6 +145,7 @@ public:
     int noHeirBoxes = 0;
     int done = 0;
     QMap<QString, int> windowsActedOn;
+    QStringList slow;
     std::function<void()> afterStart; // after each (re)start of the program
     int prints() const { return m_prints; }
 
@@ -155,6 +164,16 @@ protected:
     }
 
 private:
+    // Qt's word that a window was misused: shown modally while it already
+    // was, and the like.
+    static void message(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (s_current && type == QtWarningMsg && text.contains(QLatin1String("Recursive call")))
+            s_current->fail(QStringLiteral("Qt warns: %1").arg(text));
+        if (s_current && s_current->m_previousHandler)
+            s_current->m_previousHandler(type, context, text);
+    }
+
     void fail(const QString &why)
     {
         if (!m_failure.isEmpty())
@@ -164,6 +183,7 @@ private:
                         .arg(done)
                         .arg(why, m_recent.join(QStringLiteral("\n  ")));
         m_finishing = true;
+        m_guard.progress(QStringLiteral("(failed, leaving the modal loops) ") + m_failure);
     }
 
     void note(const QString &action)
@@ -171,7 +191,7 @@ private:
         m_recent << QStringLiteral("%1 %2").arg(done).arg(action);
         if (m_recent.size() > 25)
             m_recent.removeFirst();
-        m_guard.progress(action);
+        m_guard.progress(m_recent.join(QStringLiteral("\n  ")));
     }
 
     void checkEstate(const QString &when)
@@ -216,8 +236,13 @@ private:
                 m->hide();
                 return;
             }
-            if (m_depth > 0)
+            if (m_depth > 0) {
+                // A dialog in exec() that failed to become modal.
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    if (qobject_cast<QDialog *>(w) && w->isVisible())
+                        w->hide();
                 return;
+            }
             if (m_restartPending && !m_finishing) {
                 m_restartPending = false;
                 note(QStringLiteral("restart after quit"));
@@ -244,11 +269,16 @@ private:
             m_lastModal = modal;
         }
 
+        const qint64 started = m_clock.elapsed();
+        const int before = done;
         ++m_depth;
         act(modal);
         --m_depth;
         ++done;
         m_lastProgress = m_clock.elapsed();
+        // Slow actions that did not open a window (whose time is the user's).
+        if (done == before + 1 && m_lastProgress - started > 1000)
+            slow << QStringLiteral("%1 ms: %2").arg(m_lastProgress - started).arg(m_recent.last());
     }
 
     // A modal window that random actions have not left for a long time: the
@@ -309,6 +339,11 @@ private:
                 windows << w;
         if (windows.isEmpty())
             return nullptr;
+        // Qt keeps its windows in a hash: sorted, a seed walks the same way
+        // on every run.
+        std::sort(windows.begin(), windows.end(), [](QWidget *a, QWidget *b) {
+            return a->objectName() < b->objectName();
+        });
         // The main window is always there; the others come and go.
         QList<int> weights;
         int total = 0;
@@ -577,6 +612,8 @@ private:
     QElapsedTimer m_clock;
     qint64 m_lastProgress = 0;
     HangGuard m_guard;
+    QtMessageHandler m_previousHandler = nullptr;
+    static inline Walker *s_current = nullptr;
 };
 
 } // namespace
@@ -665,6 +702,8 @@ private slots:
               walker.done, clock.elapsed(), walker.quits, walker.resultsShown, walker.noHeirBoxes, walker.prints(),
               qPrintable(windows.join(QStringLiteral(", "))));
         QVERIFY(walker.done >= actions);
+        if (!walker.slow.isEmpty())
+            qInfo("slow actions:\n  %s", qPrintable(walker.slow.join(QStringLiteral("\n  "))));
         QCOMPARE(acc::outside().viewersStarted, 0);
     }
 };
