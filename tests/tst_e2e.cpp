@@ -9,6 +9,7 @@
 #include "printing.h"
 #include "tst_results_support.h"
 
+#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -159,6 +160,9 @@ void tst_e2e::overviewExample()
     QCOMPARE(lines.first().section(QLatin1Char('|'), 0, 0),
              support::reportLabel(QStringLiteral("screen_labels"), 1, QStringLiteral("one"), lang).trimmed());
     QCOMPARE(results->layoutDirection(), lang == 1 ? Qt::LeftToRight : Qt::RightToLeft);
+    // TARNAVEL_SHOTS=<folder> keeps a picture of the report for a look.
+    if (const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS"); !shots.isEmpty())
+        results->grab().save(QDir(shots).filePath(QStringLiteral("e2e-results-%1.png").arg(languageName(lang))));
 
     // Print from the results window, then back to the main window.
     QTemporaryDir dir;
