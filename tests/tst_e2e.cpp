@@ -15,7 +15,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-
 namespace {
 
 const char *languageName(int lang) { return lang == 1 ? "English" : "Arabic"; }

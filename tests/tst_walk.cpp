@@ -109,7 +109,7 @@ class Walker : public QObject
 {
 public:
     Walker(quint32 seed, int actions, const QString &folder)
-        : m_rng(seed), m_seed(seed), m_target(actions), m_guard(seed, 15000)
+        : m_rng(seed), m_seed(seed), m_target(actions), m_guard(seed, 20000)
     {
         printing::setPrinterChooser(std::make_unique<WalkChooser>(&m_rng, folder, &m_prints));
         qApp->installEventFilter(this);
