@@ -40,6 +40,34 @@ inline QRectF fractionOfScreen(QSizeF screen, double fw, double fh, double upwar
     return centred(screen, QSizeF(screen.width() * fw, screen.height() * fh), upward);
 }
 
+// The questionnaire windows: 92 % of the screen's width and 82 % of its
+// height, centred.
+inline QRectF questionnaireWindow(QSizeF screen)
+{
+    return fractionOfScreen(screen, 0.92, 0.82);
+}
+
+// A finish button centred across a window, its top 2.3 of its own heights
+// above the window's bottom edge.
+inline QRectF finishButton(QSizeF window, QSizeF button)
+{
+    return QRectF((window.width() - button.width()) / 2, window.height() - 2.3 * button.height(),
+                  button.width(), button.height());
+}
+
+// Left edges of two columns of the given width that leave three equal gaps
+// across a window: {left column, right column}.
+struct Columns
+{
+    double left;
+    double right;
+};
+inline Columns twoColumns(double windowWidth, double columnWidth)
+{
+    const double gap = (windowWidth - 2 * columnWidth) / 3;
+    return {gap, 2 * gap + columnWidth};
+}
+
 // Left edge that centres something of width w in a container of width W.
 inline double centredLeft(double containerWidth, double width) { return (containerWidth - width) / 2; }
 

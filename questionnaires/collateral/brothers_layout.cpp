@@ -13,15 +13,14 @@ constexpr double EnglishTop = 300;
 BrothersRects brothersWindow(QSizeF screen)
 {
     BrothersRects r;
-    const double W = 0.92 * screen.width();
-    const double H = 0.82 * screen.height();
-    r.insert(QStringLiteral("window"), geom::centred(screen, QSizeF(W, H)));
+    const QRectF window = geom::questionnaireWindow(screen);
+    const double W = window.width();
+    const double H = window.height();
+    r.insert(QStringLiteral("window"), window);
     r.insert(QStringLiteral("cmdfinish"),
-             QRectF((W - BrothersFinishWidth) / 2, H - 2.3 * BrothersFinishHeight,
-                    BrothersFinishWidth, BrothersFinishHeight));
+             geom::finishButton(window.size(), QSizeF(BrothersFinishWidth, BrothersFinishHeight)));
     const double FW = 0.45 * W;
-    const double left = (W - 2 * FW) / 3;
-    const double right = 2 * left + FW;
+    const auto [left, right] = geom::twoColumns(W, FW);
     const double h = H / 9;
     for (int q = 1; q <= 12; ++q) {
         const int row = (q - 1) / 2;

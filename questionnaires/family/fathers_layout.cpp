@@ -45,17 +45,16 @@ constexpr double KidsTop = 180, KidsHeight = 405;
 Rects fathersWindow(QSizeF screen)
 {
     Rects r;
-    const double W = 0.92 * screen.width();
-    const double H = 0.82 * screen.height();
-    r.insert(QStringLiteral("window"), geom::centred(screen, QSizeF(W, H)));
+    const QRectF window = geom::questionnaireWindow(screen);
+    const double W = window.width();
+    const double H = window.height();
+    r.insert(QStringLiteral("window"), window);
     r.insert(QStringLiteral("cmdfinish"),
-             QRectF((W - FathersFinishWidth) / 2, H - 2.3 * FathersFinishHeight,
-                    FathersFinishWidth, FathersFinishHeight));
+             geom::finishButton(window.size(), QSizeF(FathersFinishWidth, FathersFinishHeight)));
 
     const double w = 0.45 * W;
     const double h = H / 9;
-    const double x1 = (W - 2 * w) / 3;
-    const double x2 = 2 * x1 + w;
+    const auto [x1, x2] = geom::twoColumns(W, w);
     int k = 0;
     for (const Row &row : Rows) {
         const double top = 1.1 * k * h;

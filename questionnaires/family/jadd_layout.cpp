@@ -8,9 +8,10 @@ namespace layout {
 Rects jaddWindow(QSizeF screen, int language)
 {
     Rects r;
-    const double W = 0.92 * screen.width();
-    const double H = 0.82 * screen.height();
-    r.insert(QStringLiteral("window"), geom::centred(screen, QSizeF(W, H)));
+    const QRectF window = geom::questionnaireWindow(screen);
+    const double W = window.width();
+    const double H = window.height();
+    r.insert(QStringLiteral("window"), window);
 
     const auto centredAt = [W](double top, double width, double height) {
         return QRectF((W - width) / 2, top, width, height);
