@@ -242,24 +242,28 @@ void tst_notes::quotedVersesAreExact()
     const QJsonObject verses = data.value("verses").toObject();
 
     const QString html = frmNotes::documentHtml();
-    QRegularExpression span("<span class=\"ayah\" data-ref=\"(\\d+:\\d+)\""
-                            "(?: data-words=\"(\\d+)-(\\d+)\")?>(.*?)</span>",
+    // Each quotation is followed by its visible reference, [sura: verse].
+    QRegularExpression span("<span class=\"ayah\" data-ref=\"(\\d+):(\\d+)\""
+                            "(?: data-words=\"(\\d+)-(\\d+)\")?>(.*?)</span>"
+                            "\\x{FD3E}?( \\[[^\\]:]+: (\\d+)\\])?",
                             QRegularExpression::DotMatchesEverythingOption);
     QSet<QString> quoted;
     int count = 0;
     for (auto it = span.globalMatch(html); it.hasNext(); ++count) {
         const auto m = it.next();
-        const QString ref = m.captured(1);
+        const QString ref = m.captured(1) + u':' + m.captured(2);
         QVERIFY2(verses.contains(ref), qPrintable(ref));
+        QVERIFY2(m.captured(7) == m.captured(2), qPrintable(ref + QStringLiteral(" without its reference")));
         QString expected = normalised(verses.value(ref).toString());
-        if (!m.captured(2).isEmpty()) {
+        if (!m.captured(3).isEmpty()) {
             const QStringList words = expected.split(' ');
-            const int from = m.captured(2).toInt();
-            const int to = m.captured(3).toInt();
+            const int from = m.captured(3).toInt();
+            const int to = m.captured(4).toInt();
             QVERIFY2(from >= 1 && to <= words.size() && from <= to, qPrintable(ref));
-            expected = words.mid(from - 1, to - from + 1).join(' ');
+            // An excerpt does not open with the section mark.
+            expected = words.mid(from - 1, to - from + 1).join(' ').remove(QRegularExpression("^\\x{06DE}"));
         }
-        const QString shown = normalised(m.captured(4));
+        const QString shown = normalised(m.captured(5));
         QVERIFY2(!shown.isEmpty(), qPrintable(ref));
         QVERIFY2(shown == expected, qPrintable(ref + QStringLiteral(" differs")));
         quoted.insert(ref);

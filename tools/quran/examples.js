@@ -90,7 +90,8 @@ function cells(share, stored, c) {
 }
 
 const html = fs.readFileSync(documentPath, 'utf8');
-const tablePattern = /<h3 dir="rtl"><a name="([^"]+)">[\s\S]*?<table class="example" data-case='([^']*)'[^>]*>([\s\S]*?)<\/table>/g;
+// A table is named by the nearest heading above it.
+const tablePattern = /<h3 dir="rtl"><a name="([^"]+)">(?:(?!<h3 )[\s\S])*?<table class="example" data-case='([^']*)'[^>]*>([\s\S]*?)<\/table>/g;
 const rowPattern = /(<tr class="heir" data-share="(\w+)" data-value="([\d/]+)"><td dir="rtl">[^<]*<\/td>)[\s\S]*?(<\/tr>)/g;
 
 const examples = [];

@@ -8,7 +8,8 @@
 // In the document a quotation is
 //   <span class="ayah" data-ref="4:11">...</span>                 the whole verse
 //   <span class="ayah" data-ref="4:11" data-words="1-6">...</span>  words 1 to 6
-// Words are the verse's space-separated words, counted from 1.
+// Words are the verse's space-separated words, counted from 1; an excerpt
+// does not begin with the section mark ۞.
 //
 //   node extract.js           rewrite the spans and the verse file
 //   node extract.js --check   report differences, change nothing (exit 1 if any)
@@ -42,7 +43,8 @@ function quotation(chapter, number, from, to) {
   const words = text.split(/\s+/);
   if (from < 1 || to > words.length || from > to)
     throw new Error(`words ${from}-${to} outside ${chapter}:${number} (${words.length} words)`);
-  return words.slice(from - 1, to).join(' ');
+  // An excerpt leaves out the mark of a new section (۞) that opens a verse.
+  return words.slice(from - 1, to).join(' ').replace(/^\u06DE/, '');
 }
 
 const check = process.argv.includes('--check');
