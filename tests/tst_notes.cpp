@@ -39,7 +39,8 @@ const QStringList requiredSections = {
     "definition", "estate", "causes", "conditions", "impediments", "heirs", "shares",
     "residuaries", "exclusion", "grandfather", "named-cases", "umariyyatan", "mushtaraka",
     "akdariyya", "minbariyya", "awl", "radd", "treasury", "calculation", "examples",
-    "views", "sources"};
+    "views", "sources", "grandmothers", "tashih", "munasakhat", "haml", "mafqud", "khuntha",
+    "gharqa", "takharuj"};
 
 QSet<QString> anchorsOf(const QTextDocument *doc)
 {
