@@ -68,7 +68,7 @@ void tst_notes_examples::examples_data()
     QTest::addColumn<QString>("caseJson");
     QTest::addColumn<QList<Row>>("rows");
 
-    QRegularExpression table("<h3 dir=\"rtl\"><a name=\"([^\"]+)\">.*?<table class=\"example\" "
+    QRegularExpression table("<h3 dir=\"(?:rtl|ltr)\"><a name=\"([^\"]+)\">.*?<table class=\"example\" "
                              "data-case='([^']*)'[^>]*>(.*?)</table>",
                              QRegularExpression::DotMatchesEverythingOption);
     QRegularExpression row("<tr class=\"heir\" data-share=\"(\\w+)\" data-value=\"([\\d/]+)\">(.*?)</tr>",
