@@ -109,7 +109,7 @@ void tst_notes_examples::examples_data()
     QTest::addColumn<QList<Row>>("rows");
 
     // Each table is named by the nearest heading above it.
-    QRegularExpression table("<h3 dir=\"rtl\"><a name=\"([^\"]+)\">(?:(?!<h3 ).)*?<table class=\"example\" "
+    QRegularExpression table("<h3 dir=\"(?:rtl|ltr)\"><a name=\"([^\"]+)\">(?:(?!<h3 ).)*?<table class=\"example\" "
                              "data-case='([^']*)'( data-base=\"(\\d+)\")?[^>]*>(.*?)</table>",
                              QRegularExpression::DotMatchesEverythingOption);
     QRegularExpression row("<tr class=\"heir\" data-share=\"(\\w+)\" data-value=\"([\\d/]+)\">(.*?)</tr>",

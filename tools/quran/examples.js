@@ -14,6 +14,7 @@
 //   node examples.js --calc PATH     also run the tarnavel-calc at PATH on every
 //                                    case and report any share that differs
 //   node examples.js --check         change nothing; exit 1 if a file would change
+//   --en                             the English document (science_en.html)
 
 'use strict';
 
@@ -22,8 +23,10 @@ const path = require('path');
 const { execFileSync } = require('child_process');
 
 const root = path.resolve(__dirname, '..', '..');
-const documentPath = path.join(root, 'resources', 'doc', 'science.html');
-const examplesPath = path.join(root, 'tests', 'data', 'science_examples.json');
+const english = process.argv.includes('--en');
+const documentPath = path.join(root, 'resources', 'doc', english ? 'science_en.html' : 'science.html');
+const examplesPath = path.join(root, 'tests', 'data', english ? 'science_examples_en.json' : 'science_examples.json');
+const dir = english ? 'ltr' : 'rtl';
 
 const countOf = {
   SonShare: 'SonCount', DaughterShare: 'DaughterCount',
@@ -77,8 +80,8 @@ const rowOrder = ['FatherShare', 'GrandFatherShare', 'MotherShare', 'GrandMother
   'ParentalBrothersSonShare', 'FullUncleShare', 'ParentalUncleShare', 'FullUnclesSonShare',
   'ParentalUnclesSonShare', 'TreasuryShare'];
 
-const nothing = 'لا شيء';
-const notShown = 'لا يظهر';
+const nothing = english ? 'nothing' : 'لا شيء';
+const notShown = english ? 'not shown' : 'لا يظهر';
 
 function cells(share, stored, c) {
   if (stored[0] === 0)
@@ -91,8 +94,8 @@ function cells(share, stored, c) {
 
 const html = fs.readFileSync(documentPath, 'utf8');
 // A table is named by the nearest heading above it.
-const tablePattern = /<h3 dir="rtl"><a name="([^"]+)">(?:(?!<h3 )[\s\S])*?<table class="example" data-case='([^']*)'[^>]*>([\s\S]*?)<\/table>/g;
-const rowPattern = /(<tr class="heir" data-share="(\w+)" data-value="([\d/]+)"><td dir="rtl">[^<]*<\/td>)[\s\S]*?(<\/tr>)/g;
+const tablePattern = new RegExp(`<h3 dir="${dir}"><a name="([^"]+)">(?:(?!<h3 )[\\s\\S])*?<table class="example" data-case='([^']*)'[^>]*>([\\s\\S]*?)</table>`, 'g');
+const rowPattern = new RegExp(`(<tr class="heir" data-share="(\\w+)" data-value="([\\d/]+)"><td dir="${dir}">[^<]*</td>)[\\s\\S]*?(</tr>)`, 'g');
 
 const examples = [];
 const filled = html.replace(tablePattern, (table, id, caseJson, body) => {
@@ -105,7 +108,7 @@ const filled = html.replace(tablePattern, (table, id, caseJson, body) => {
     if (stored !== '0')
       figures[share] = { percent: cellTexts[2].replace('%', ''), shares: +cellTexts[3] };
     const text = cellTexts
-      .map((t) => `<td dir="rtl" align="center">${t}</td>`).join('');
+      .map((t) => `<td dir="${dir}" align="center">${t}</td>`).join('');
     return start + text + end;
   });
   examples.push({ id, case: c, shares, figures });
