@@ -4,7 +4,7 @@
 // The case record's values by name, for readers and writers that work from
 // text (the command-line calculator, tests).
 
-#include "case_record.h"
+#include "case/case_record.h"
 
 #include <span>
 #include <string_view>

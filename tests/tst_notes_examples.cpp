@@ -2,10 +2,10 @@
 // The worked examples of the inheritance-science document must be what the
 // program computes: each table carries its case and the shares as stored, and
 // shows the report's percentage and shares out of 2400.
-#include "calculation.h"
-#include "case_fields.h"
-#include "case_record.h"
-#include "composition.h"
+#include "case/calculation.h"
+#include "case/case_fields.h"
+#include "case/case_record.h"
+#include "report/composition.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tarnavel-calc: the share calculation and the report texts for batch use.
 // One JSON object per input line, one JSON object per output line.
-#include "calculation.h"
-#include "case_record.h"
-#include "composition.h"
+#include "case/calculation.h"
+#include "case/case_record.h"
+#include "report/composition.h"
 
 #include <QByteArray>
 #include <QJsonDocument>

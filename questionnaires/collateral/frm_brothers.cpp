@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_brothers.h"
+#include "questionnaires/collateral/frm_brothers.h"
 
-#include "answers.h"
-#include "brothers_layout.h"
-#include "calculation.h"
-#include "captions.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "language.h"
-#include "recalculation.h"
+#include "case/calculation.h"
+#include "case/case_record.h"
+#include "questionnaires/answers.h"
+#include "questionnaires/collateral/brothers_layout.h"
+#include "questionnaires/recalculation.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
 
 #include <QComboBox>
 #include <QGroupBox>

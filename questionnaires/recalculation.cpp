@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "recalculation.h"
+#include "questionnaires/recalculation.h"
 
-#include "calculation.h"
-#include "case_record.h"
-#include "window_registry.h"
+#include "case/calculation.h"
+#include "case/case_record.h"
+#include "ui/window_registry.h"
 
 namespace {
 
