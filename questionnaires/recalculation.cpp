@@ -5,31 +5,16 @@
 #include "case/case_record.h"
 #include "ui/window_registry.h"
 
-namespace {
-
-void distribute()
-{
-    CaseRecord &c = theCase();
-    if (c.FatherAlive == 1 || c.GrandFatherAlive == 1)
-        DistributeWithFather(c);
-    else
-        DistributeWithoutFather(c);
-}
-
-} // namespace
-
 void RecalculateFromFamily()
 {
-    ClearShares(theCase());
     ui::hideWindow(QStringLiteral("frmFathers"));
     ui::hideWindow(QStringLiteral("frmBrothers"));
-    distribute();
+    Recalculate(theCase());
 }
 
 void RecalculateFromCollaterals()
 {
-    ClearShares(theCase());
     ui::hideWindow(QStringLiteral("frmBrothers"));
     ui::hideWindow(QStringLiteral("frmFathers"));
-    distribute();
+    Recalculate(theCase());
 }

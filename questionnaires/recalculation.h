@@ -2,7 +2,8 @@
 #pragma once
 
 // The two ways the questionnaires start a calculation of the program-wide
-// case: clear the shares, hide both questionnaires (the caller's own first)
-// and run the distribution that fits the father and grandfather answers.
+// case: hide both questionnaires (the caller's own first), then run the
+// calculation's Recalculate(), which clears the shares and runs the
+// distribution that fits the father and grandfather answers.
 void RecalculateFromFamily();
 void RecalculateFromCollaterals();
