@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app.h"
-#include "app_icon.h"
-#include "window_registry.h"
+#include "ui/app_icon.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "case_record.h"
+#include "case/case_record.h"
 
 // Remainders below this (0.1 % of the estate, negative ones included) are none.
 inline constexpr double RemainderThreshold = 0.001;

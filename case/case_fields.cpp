@@ -1,36 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "case_fields.h"
+#include "case/case_fields.h"
 
 #include <array>
 
 namespace {
 
-#define FIELD(n) { #n, &CaseRecord::n }
+constexpr int MaxCount = 50;
+constexpr int MaxWives = 4;
+// Maternal brothers and sisters are one count, so it can reach 50 + 50.
+constexpr int MaxMaternalSiblings = 2 * MaxCount;
+
+#define FLAG(n, share) { #n, &CaseRecord::n, FieldKind::Flag, 1, share }
+#define COUNT(n, max, share) { #n, &CaseRecord::n, FieldKind::Count, max, share }
 
 const std::array<CountField, 28> inputs = {{
-    FIELD(FatherAlive), FIELD(GrandFatherAlive), FIELD(MotherAlive),
-    FIELD(MaternalGrandMotherAlive), FIELD(ParentalGrandMotherAlive),
-    FIELD(HusbandAlive), FIELD(WifeCount),
-    FIELD(SonCount), FIELD(DaughterCount), FIELD(SonsSonCount), FIELD(SonsDaughterCount),
-    FIELD(SonsSonsSonCount), FIELD(SonsSonsDaughterCount),
-    FIELD(FullBrotherCount), FIELD(FullSisterCount), FIELD(ParentalBrotherCount),
-    FIELD(ParentalSisterCount), FIELD(MaternalBrotherCount), FIELD(MaternalSisterCount),
-    FIELD(MaternalSiblingCount), FIELD(BrothersSonCount), FIELD(ParentalBrothersSonCount),
-    FIELD(FullUncleCount), FIELD(ParentalUncleCount), FIELD(FullUnclesSonCount),
-    FIELD(ParentalUnclesSonCount), FIELD(GrandFatherAsFather), FIELD(Language),
+    FLAG(FatherAlive, "FatherShare"),
+    FLAG(GrandFatherAlive, "GrandFatherShare"),
+    FLAG(MotherAlive, "MotherShare"),
+    FLAG(MaternalGrandMotherAlive, "GrandMotherShare"),
+    FLAG(ParentalGrandMotherAlive, "GrandMotherShare"),
+    FLAG(HusbandAlive, "HusbandShare"),
+    COUNT(WifeCount, MaxWives, "WifeShare"),
+    COUNT(SonCount, MaxCount, "SonShare"),
+    COUNT(DaughterCount, MaxCount, "DaughterShare"),
+    COUNT(SonsSonCount, MaxCount, "SonsSonShare"),
+    COUNT(SonsDaughterCount, MaxCount, "SonsDaughterShare"),
+    COUNT(SonsSonsSonCount, MaxCount, "SonsSonsSonShare"),
+    COUNT(SonsSonsDaughterCount, MaxCount, "SonsSonsDaughterShare"),
+    COUNT(FullBrotherCount, MaxCount, "FullBrotherShare"),
+    COUNT(FullSisterCount, MaxCount, "FullSisterShare"),
+    COUNT(ParentalBrotherCount, MaxCount, "ParentalBrotherShare"),
+    COUNT(ParentalSisterCount, MaxCount, "ParentalSisterShare"),
+    {"MaternalBrotherCount", &CaseRecord::MaternalBrotherCount, FieldKind::EnteredCount, MaxCount, {}},
+    {"MaternalSisterCount", &CaseRecord::MaternalSisterCount, FieldKind::EnteredCount, MaxCount, {}},
+    COUNT(MaternalSiblingCount, MaxMaternalSiblings, "MaternalSiblingShare"),
+    COUNT(BrothersSonCount, MaxCount, "BrothersSonShare"),
+    COUNT(ParentalBrothersSonCount, MaxCount, "ParentalBrothersSonShare"),
+    COUNT(FullUncleCount, MaxCount, "FullUncleShare"),
+    COUNT(ParentalUncleCount, MaxCount, "ParentalUncleShare"),
+    COUNT(FullUnclesSonCount, MaxCount, "FullUnclesSonShare"),
+    COUNT(ParentalUnclesSonCount, MaxCount, "ParentalUnclesSonShare"),
+    FLAG(GrandFatherAsFather, {}),
+    {"Language", &CaseRecord::Language, FieldKind::Language, 1, {}},
 }};
+
+#undef FLAG
+#undef COUNT
+#define WHOLE(n) { #n, &CaseRecord::n, false }
+#define PER_HEAD(n) { #n, &CaseRecord::n, true }
 
 const std::array<ShareField, 24> shares = {{
-    FIELD(FatherShare), FIELD(MotherShare), FIELD(GrandFatherShare), FIELD(GrandMotherShare),
-    FIELD(SonShare), FIELD(DaughterShare), FIELD(SonsSonShare), FIELD(SonsDaughterShare),
-    FIELD(SonsSonsSonShare), FIELD(SonsSonsDaughterShare), FIELD(WifeShare), FIELD(HusbandShare),
-    FIELD(FullBrotherShare), FIELD(FullSisterShare), FIELD(FullUncleShare), FIELD(BrothersSonShare),
-    FIELD(ParentalBrothersSonShare), FIELD(FullUnclesSonShare), FIELD(ParentalUncleShare),
-    FIELD(ParentalUnclesSonShare), FIELD(MaternalSiblingShare), FIELD(ParentalSisterShare),
-    FIELD(ParentalBrotherShare), FIELD(TreasuryShare),
+    WHOLE(FatherShare), WHOLE(GrandFatherShare), WHOLE(MotherShare), WHOLE(GrandMotherShare),
+    WHOLE(HusbandShare), WHOLE(WifeShare),
+    PER_HEAD(SonShare), PER_HEAD(DaughterShare), PER_HEAD(SonsSonShare), PER_HEAD(SonsDaughterShare),
+    PER_HEAD(SonsSonsSonShare), PER_HEAD(SonsSonsDaughterShare),
+    PER_HEAD(FullBrotherShare), PER_HEAD(FullSisterShare), PER_HEAD(ParentalBrotherShare),
+    PER_HEAD(ParentalSisterShare), PER_HEAD(MaternalSiblingShare), PER_HEAD(BrothersSonShare),
+    PER_HEAD(ParentalBrothersSonShare), PER_HEAD(FullUncleShare), PER_HEAD(ParentalUncleShare),
+    PER_HEAD(FullUnclesSonShare), PER_HEAD(ParentalUnclesSonShare),
+    WHOLE(TreasuryShare),
 }};
 
-#undef FIELD
+#undef WHOLE
+#undef PER_HEAD
 
 } // namespace
 
@@ -56,6 +88,14 @@ const ShareField *findShareField(std::string_view name)
 {
     for (const ShareField &f : shares)
         if (f.name == name)
+            return &f;
+    return nullptr;
+}
+
+const CountField *countOf(const ShareField &share)
+{
+    for (const CountField &f : inputs)
+        if (f.kind == FieldKind::Count && f.share == share.name)
             return &f;
     return nullptr;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "case_record.h"
+#include "case/case_record.h"
 
 CaseRecord &theCase()
 {

@@ -2,8 +2,8 @@
 // The father's father beside brothers and sisters, when the user chose that
 // the siblings inherit with him.
 
-#include "calculation.h"
-#include "share_steps.h"
+#include "case/calculation.h"
+#include "case/share_steps.h"
 
 using namespace calc;
 

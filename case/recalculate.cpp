@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "calculation.h"
+#include "case/calculation.h"
 
 void Recalculate(CaseRecord &c)
 {

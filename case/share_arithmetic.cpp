@@ -2,8 +2,8 @@
 // Totals, proportional reduction, the residue chain, the return of a surplus
 // and the treasury.
 
-#include "calculation.h"
-#include "share_steps.h"
+#include "case/calculation.h"
+#include "case/share_steps.h"
 
 using calc::count;
 

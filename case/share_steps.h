@@ -4,7 +4,7 @@
 // Small steps shared by the distribution procedures (not part of the
 // library's interface).
 
-#include "calculation.h"
+#include "case/calculation.h"
 
 namespace calc {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The distribution when neither the father nor the father's father is alive.
 
-#include "calculation.h"
-#include "share_steps.h"
+#include "case/calculation.h"
+#include "case/share_steps.h"
 
 using namespace calc;
 

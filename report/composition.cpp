@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "composition.h"
+#include "report/composition.h"
+
+#include "case/case_fields.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -26,40 +28,34 @@ struct HeirRow
     LabelKind kind;
 };
 
-// The 24 heir rows in report order (row n is kRows[n - 1]).
-const std::array<HeirRow, 24> kRows = {{
-    {&CaseRecord::FatherShare, nullptr, false, LabelKind::Single},
-    {&CaseRecord::GrandFatherShare, nullptr, false, LabelKind::Single},
-    {&CaseRecord::MotherShare, nullptr, false, LabelKind::Single},
-    {&CaseRecord::GrandMotherShare, nullptr, false, LabelKind::GrandMothers},
-    {&CaseRecord::HusbandShare, nullptr, false, LabelKind::Single},
-    // The wives' share is whole; their count only picks the label.
-    {&CaseRecord::WifeShare, &CaseRecord::WifeCount, false, LabelKind::Counted},
-    {&CaseRecord::SonShare, &CaseRecord::SonCount, true, LabelKind::Counted},
-    {&CaseRecord::DaughterShare, &CaseRecord::DaughterCount, true, LabelKind::Counted},
-    {&CaseRecord::SonsSonShare, &CaseRecord::SonsSonCount, true, LabelKind::Counted},
-    {&CaseRecord::SonsDaughterShare, &CaseRecord::SonsDaughterCount, true, LabelKind::Counted},
-    {&CaseRecord::SonsSonsSonShare, &CaseRecord::SonsSonsSonCount, true, LabelKind::Counted},
-    {&CaseRecord::SonsSonsDaughterShare, &CaseRecord::SonsSonsDaughterCount, true, LabelKind::Counted},
-    {&CaseRecord::FullBrotherShare, &CaseRecord::FullBrotherCount, true, LabelKind::Counted},
-    {&CaseRecord::FullSisterShare, &CaseRecord::FullSisterCount, true, LabelKind::Counted},
-    {&CaseRecord::ParentalBrotherShare, &CaseRecord::ParentalBrotherCount, true, LabelKind::Counted},
-    {&CaseRecord::ParentalSisterShare, &CaseRecord::ParentalSisterCount, true, LabelKind::Counted},
-    {&CaseRecord::MaternalSiblingShare, &CaseRecord::MaternalSiblingCount, true, LabelKind::Counted},
-    {&CaseRecord::BrothersSonShare, &CaseRecord::BrothersSonCount, true, LabelKind::Counted},
-    {&CaseRecord::ParentalBrothersSonShare, &CaseRecord::ParentalBrothersSonCount, true, LabelKind::Counted},
-    {&CaseRecord::FullUncleShare, &CaseRecord::FullUncleCount, true, LabelKind::Counted},
-    {&CaseRecord::ParentalUncleShare, &CaseRecord::ParentalUncleCount, true, LabelKind::Counted},
-    {&CaseRecord::FullUnclesSonShare, &CaseRecord::FullUnclesSonCount, true, LabelKind::Counted},
-    {&CaseRecord::ParentalUnclesSonShare, &CaseRecord::ParentalUnclesSonCount, true, LabelKind::Counted},
-    {&CaseRecord::TreasuryShare, nullptr, false, LabelKind::Single},
-}};
+// The 24 heir rows in report order (row n is heirRows()[n - 1]), from the case's
+// share table: a share that a count of heirs takes is labelled by that count.
+std::array<HeirRow, 24> makeRows()
+{
+    std::array<HeirRow, 24> rows{};
+    const std::span<const ShareField> shares = shareFields();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ShareField &share = shares[i];
+        const CountField *count = countOf(share);
+        const LabelKind kind = share.member == &CaseRecord::GrandMotherShare ? LabelKind::GrandMothers
+                             : count                                        ? LabelKind::Counted
+                                                                            : LabelKind::Single;
+        rows[i] = {share.member, count ? count->member : nullptr, share.perHead, kind};
+    }
+    return rows;
+}
+
+const std::array<HeirRow, 24> &heirRows()
+{
+    static const std::array<HeirRow, 24> r = makeRows();
+    return r;
+}
 
 const HeirRow *heirRow(int row)
 {
-    if (row < 1 || row > int(kRows.size()))
+    if (row < 1 || row > int(heirRows().size()))
         return nullptr;
-    return &kRows[std::size_t(row - 1)];
+    return &heirRows()[std::size_t(row - 1)];
 }
 
 QJsonObject loadJson(const QString &path)
@@ -208,10 +204,10 @@ QList<ScreenLine> screenLines(const CaseRecord &c, int language)
 {
     const QJsonObject &table = texts().screen;
     QList<ScreenLine> lines;
-    for (int row = 1; row <= int(kRows.size()); ++row) {
+    for (int row = 1; row <= int(heirRows().size()); ++row) {
         if (rowTestedShare(c, row) == 0.0)
             continue;
-        const HeirRow &r = kRows[std::size_t(row - 1)];
+        const HeirRow &r = heirRows()[std::size_t(row - 1)];
         ScreenLine line;
         line.row = row;
         // Each test that holds overwrites the caption of an earlier one; when
@@ -247,10 +243,10 @@ QList<PrintedRow> printedRows(const CaseRecord &c, int language)
 {
     const QJsonObject &table = texts().printed;
     QList<PrintedRow> rows;
-    for (int row = 1; row <= int(kRows.size()); ++row) {
+    for (int row = 1; row <= int(heirRows().size()); ++row) {
         if (rowTestedShare(c, row) == 0.0)
             continue;
-        const HeirRow &r = kRows[std::size_t(row - 1)];
+        const HeirRow &r = heirRows()[std::size_t(row - 1)];
         PrintedRow out;
         out.row = row;
         const char *form = nullptr;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "case_record.h"
+#include "case/case_record.h"
 
 #include <QList>
 #include <QString>

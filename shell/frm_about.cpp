@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_about.h"
+#include "shell/frm_about.h"
 
-#include "app_icon.h"
-#include "captions.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "language.h"
-#include "shell_layouts.h"
-#include "shell_widgets.h"
-#include "system_info.h"
-#include "window_registry.h"
+#include "shell/platform/system_info.h"
+#include "shell/shell_layouts.h"
+#include "ui/app_icon.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
+#include "ui/widgets.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_inherence.h"
+#include "shell/frm_inherence.h"
 
-#include "app_icon.h"
-#include "captions.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "help.h"
-#include "language.h"
-#include "printing.h"
-#include "program_end.h"
-#include "shell_layouts.h"
-#include "shell_widgets.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/platform/help.h"
+#include "shell/shell_layouts.h"
+#include "ui/app_icon.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
+#include "ui/program_end.h"
+#include "ui/widgets.h"
+#include "ui/window_registry.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -121,11 +120,18 @@ void frmInherence::buildMenus()
 
     QMenu *calculation = menu("mnuCalculation");
     entry(calculation, "mnuStart", [this] { start(); });
-    entry(calculation, "mnuPrint", [this] { printing::printFromMainWindow(this); });
+    entry(calculation, "mnuPrint", [this] { caseaccess::printReport(this); });
 
     QMenu *help = menu("mnuhelp");
     entry(help, "mnuAbout", [] { ui::showModeless(QStringLiteral("frmAbout")); });
-    entry(help, "mnuhelp1", [this] { platform::help::show(this, language::current()); });
+    entry(help, "mnuhelp1", [this] { platform::help::show(this, helpMessages(language::current())); });
+}
+
+platform::help::Messages frmInherence::helpMessages(int language)
+{
+    return {captions::text(Name, QStringLiteral("helpTitle"), language),
+            captions::text(Name, QStringLiteral("helpMissing"), language),
+            captions::text(Name, QStringLiteral("helpUnopened"), language)};
 }
 
 void frmInherence::load()

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_whattodo.h"
+#include "shell/frm_whattodo.h"
 
-#include "app_icon.h"
-#include "captions.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "language.h"
-#include "program_end.h"
-#include "shell_layouts.h"
-#include "shell_widgets.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/shell_layouts.h"
+#include "ui/app_icon.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
+#include "ui/program_end.h"
+#include "ui/widgets.h"
+#include "ui/window_registry.h"
 
 #include <QCloseEvent>
 #include <QLabel>

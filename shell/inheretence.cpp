@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "inheretence.h"
+#include "shell/inheretence.h"
 
-#include "app_icon.h"
-#include "captions.h"
-#include "case_access.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "keyboard_layout.h"
-#include "language.h"
-#include "shell_layouts.h"
-#include "shell_widgets.h"
+#include "shell/platform/keyboard_layout.h"
+#include "shell/shell_layouts.h"
+#include "ui/app_icon.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QGroupBox>

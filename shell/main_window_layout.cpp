@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell_layouts.h"
+#include "shell/shell_layouts.h"
 
-#include "geometry.h"
+#include "ui/geometry.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app.h"
+#include "shell/register_shell.h"
 
-#include "frm_about.h"
-#include "frm_inherence.h"
-#include "frm_whattodo.h"
-#include "inheretence.h"
-#include "window_registry.h"
+#include "shell/frm_about.h"
+#include "shell/frm_inherence.h"
+#include "shell/frm_whattodo.h"
+#include "shell/inheretence.h"
+#include "ui/window_registry.h"
 
 void registerShellWindows()
 {

@@ -21,7 +21,7 @@ find_program(TARNAVEL_XVFB_RUN xvfb-run)
 find_program(TARNAVEL_SETXKBMAP setxkbmap)
 if(X11_FOUND AND X11_XTest_FOUND AND TARNAVEL_XVFB_RUN AND TARNAVEL_SETXKBMAP)
   qt_add_executable(tst_keyboard_x11 tst_keyboard_x11.cpp)
-  target_link_libraries(tst_keyboard_x11 PRIVATE tarnavel_ui Qt6::Test X11::X11 X11::Xtst)
+  target_link_libraries(tst_keyboard_x11 PRIVATE tarnavel_app Qt6::Test X11::X11 X11::Xtst)
   add_test(NAME tst_keyboard_x11_arabic COMMAND ${TARNAVEL_XVFB_RUN} -a -s "-screen 0 1024x768x24 -noreset"
     sh -c "setxkbmap -layout us,ara && TARNAVEL_KEYMAP=arabic \"$<TARGET_FILE:tst_keyboard_x11>\"")
   add_test(NAME tst_keyboard_x11_latin_only COMMAND ${TARNAVEL_XVFB_RUN} -a -s "-screen 0 1024x768x24 -noreset"

@@ -6,14 +6,14 @@
 #pragma once
 
 #include "app.h"
-#include "case_record.h"
-#include "composition.h"
-#include "program_end.h"
-#include "window_registry.h"
-#include "help.h"
-#include "printing.h"
-#include "system_info.h"
-#include "tst_family_support.h"
+#include "case/case_record.h"
+#include "report/composition.h"
+#include "report/ui/printing.h"
+#include "shell/platform/help.h"
+#include "shell/platform/system_info.h"
+#include "tests/tst_family_support.h"
+#include "ui/program_end.h"
+#include "ui/window_registry.h"
 
 #include <QtTest/qtestspontaneevent.h>
 #include <QCloseEvent>

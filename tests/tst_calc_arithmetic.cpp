@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Totals, reduction, the residue chain, the return and the treasury.
 
-#include "tst_calc_support.h"
+#include "tests/tst_calc_support.h"
 
 using namespace calctest;
 

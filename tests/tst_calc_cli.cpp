@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built tarnavel-calc as a user would, through its standard input.
-#include "composition.h"
+#include "report/composition.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -4,7 +4,7 @@
 // Pseudo-random cases for the property test and the benchmark; the same
 // seed always gives the same cases.
 
-#include "case_record.h"
+#include "case/case_record.h"
 
 #include <cstdint>
 #include <random>

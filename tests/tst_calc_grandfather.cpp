@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The father's father beside brothers and sisters (siblings inheriting).
 
-#include "tst_calc_support.h"
+#include "tests/tst_calc_support.h"
 
 using namespace calctest;
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Properties every reachable case must keep, over many generated cases.
 
-#include "tst_calc_generator.h"
-#include "tst_calc_support.h"
+#include "tests/tst_calc_generator.h"
+#include "tests/tst_calc_support.h"
 
 using namespace calctest;
 

@@ -7,8 +7,8 @@
 //   expected: "FatherShare=1/6 MotherShare=1/6 WifeShare=1/8 SonShare=13/24"
 // A record may also preset shares ("HusbandShare=1/2") for the arithmetic.
 
-#include "calculation.h"
-#include "case_fields.h"
+#include "case/calculation.h"
+#include "case/case_fields.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole cases with the father, or the father's father in his place.
 
-#include "tst_calc_support.h"
+#include "tests/tst_calc_support.h"
 
 using namespace calctest;
 

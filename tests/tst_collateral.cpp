@@ -2,7 +2,7 @@
 // The collateral questionnaire by picks: what each answer stores, which
 // question follows, and how and when the questionnaire ends.
 
-#include "tst_family_support.h"
+#include "tests/tst_family_support.h"
 
 #include <QLabel>
 

@@ -2,10 +2,10 @@
 // Geometry of the collateral questionnaire for both design screens, and the
 // window as placed on this test's screen.
 
-#include "tst_family_support.h"
+#include "tests/tst_family_support.h"
 
-#include "brothers_layout.h"
-#include "geometry.h"
+#include "questionnaires/collateral/brothers_layout.h"
+#include "ui/geometry.h"
 
 #include <QGuiApplication>
 #include <QLabel>

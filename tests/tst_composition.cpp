@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "composition.h"
+#include "report/composition.h"
 
 #include <QFile>
 #include <QJsonDocument>

@@ -2,12 +2,12 @@
 // Whole cases as a user runs them: from the main window, by clicks and list
 // choices, through the real questionnaires, message box and results window,
 // in both languages.
-#include "tst_acceptance_support.h"
+#include "tests/tst_acceptance_support.h"
 
-#include "captions.h"
-#include "case_access.h"
-#include "printing.h"
-#include "tst_results_support.h"
+#include "report/ui/printing.h"
+#include "tests/tst_results_support.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
 
 #include <QDir>
 #include <QMenu>

@@ -2,7 +2,9 @@
 // The family questionnaire by clicks: each answer's writes and the frames it
 // reveals or hides, then where each ending answer leads.
 
-#include "tst_family_support.h"
+#include "questionnaires/collateral/register_collateral.h"
+#include "questionnaires/family/register_family.h"
+#include "tests/tst_family_support.h"
 
 #include <QLabel>
 

@@ -2,11 +2,11 @@
 // Geometry of the family questionnaire and the method window: the twips
 // layouts for both design screens, and the windows as placed on this one.
 
-#include "tst_family_support.h"
+#include "tests/tst_family_support.h"
 
-#include "fathers_layout.h"
-#include "geometry.h"
-#include "jadd_layout.h"
+#include "questionnaires/family/fathers_layout.h"
+#include "questionnaires/family/jadd_layout.h"
+#include "ui/geometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

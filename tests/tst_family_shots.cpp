@@ -3,7 +3,7 @@
 // both languages: no caption may be cut off by its control. With
 // TARNAVEL_SHOTS set to a folder, the windows are also saved there as PNG.
 
-#include "tst_family_support.h"
+#include "tests/tst_family_support.h"
 
 #include <QDir>
 #include <QGuiApplication>

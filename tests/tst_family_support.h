@@ -5,11 +5,13 @@
 // recorder for the results hook, and clicks and picks as a user makes them.
 
 #include "app.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "language.h"
-#include "gui_support.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "questionnaires/collateral/register_collateral.h"
+#include "questionnaires/family/register_family.h"
+#include "tests/gui_support.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

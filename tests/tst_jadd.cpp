@@ -2,7 +2,7 @@
 // The method window: the choice, what confirming writes, and that a choice
 // is required.
 
-#include "tst_family_support.h"
+#include "tests/tst_family_support.h"
 
 #include <QLabel>
 

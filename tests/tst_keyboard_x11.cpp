@@ -2,12 +2,13 @@
 // The X11 keyboard layer against a real X server (Xvfb). TARNAVEL_KEYMAP says
 // what keymap the server was given: "arabic" (us,ara) or "latin" (us).
 #include "app.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "keyboard_layout.h"
-#include "keyboard_layout_x11.h"
-#include "language.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/platform/keyboard_layout.h"
+#include "shell/platform/keyboard_layout_x11.h"
+#include "shell/register_shell.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QtTest>
 #include <QLineEdit>

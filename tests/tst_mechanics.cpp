@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Window lifetime, geometry helpers and the caption loader shared by every window.
-#include "captions.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/window_registry.h"
 
 #include <QCheckBox>
 #include <QFontInfo>

@@ -2,15 +2,17 @@
 // The inheritance-science window: its layout, the document it shows, the
 // exactness of the quoted verses, and how it is reached from the main window.
 #include "app.h"
-#include "captions.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "frm_notes.h"
-#include "geometry.h"
-#include "gui_support.h"
-#include "language.h"
-#include "notes_layout.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/notes/frm_notes.h"
+#include "shell/notes/notes_layout.h"
+#include "shell/notes/register_notes.h"
+#include "shell/register_shell.h"
+#include "tests/gui_support.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QAction>
 #include <QFile>

@@ -4,10 +4,10 @@
 // shows the report's percentage and shares out of 2400. A table may state the
 // corrected base of its case. The workings of the cases the program does not
 // compute (successive deaths, reserves, withdrawals) must add up.
-#include "calculation.h"
-#include "case_fields.h"
-#include "case_record.h"
-#include "composition.h"
+#include "case/calculation.h"
+#include "case/case_fields.h"
+#include "case/case_record.h"
+#include "report/composition.h"
 
 #include <QFile>
 #include <QJsonDocument>

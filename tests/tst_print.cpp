@@ -2,12 +2,12 @@
 // The printed report as drawn: texts, positions in twips, sizes, order,
 // blank lines and totals, in both languages, read from the printer layer's
 // display list.
-#include "tst_results_support.h"
+#include "tests/tst_results_support.h"
 
-#include "captions.h"
-#include "fonts.h"
-#include "print_results.h"
-#include "report_printer.h"
+#include "report/ui/print_results.h"
+#include "report/ui/report_printer.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
 
 #include <QDir>
 #include <QFile>

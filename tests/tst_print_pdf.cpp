@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: the results window's print button prints the worked example
 // to a PDF file, read back with pdftotext.
-#include "tst_results_support.h"
+#include "tests/tst_results_support.h"
 
-#include "captions.h"
-#include "fonts.h"
-#include "gui_support.h"
-#include "results_window.h"
+#include "report/ui/results_window.h"
+#include "tests/gui_support.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
 
 #include <QDir>
 #include <QFile>

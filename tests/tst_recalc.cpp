@@ -2,9 +2,9 @@
 // The two recalculation entry points, and one whole case by clicks from the
 // deceased entry to the shares.
 
-#include "tst_family_support.h"
+#include "tests/tst_family_support.h"
 
-#include "recalculation.h"
+#include "questionnaires/recalculation.h"
 
 #include <QLineEdit>
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results window: placement in both languages, the report lines, the
 // load's side effects, finish and print.
-#include "tst_results_support.h"
+#include "tests/tst_results_support.h"
 
-#include "captions.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "gui_support.h"
-#include "language.h"
-#include "results_layout.h"
-#include "results_window.h"
+#include "report/ui/results_layout.h"
+#include "report/ui/results_window.h"
+#include "tests/gui_support.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>

@@ -2,14 +2,14 @@
 // The results window among the program's own windows: the calculation opens
 // it, finish and print lead to the after-results window, which ends the case.
 #include "app.h"
-#include "calculation.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "gui_support.h"
-#include "language.h"
-#include "printing.h"
-#include "window_registry.h"
+#include "case/calculation.h"
+#include "case/case_record.h"
+#include "report/ui/printing.h"
+#include "tests/gui_support.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QFileInfo>
 #include <QLabel>

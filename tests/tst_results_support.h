@@ -4,9 +4,10 @@
 #pragma once
 
 #include "app.h"
-#include "case_record.h"
-#include "printing.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "report/ui/printing.h"
+#include "report/ui/register_report.h"
+#include "ui/window_registry.h"
 
 #include <QAction>
 #include <QFile>

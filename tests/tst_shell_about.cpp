@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The about box in both languages, its keys and its system-information button.
 #include "app.h"
-#include "captions.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "gui_support.h"
-#include "language.h"
-#include "registry.h"
-#include "system_info.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/platform/registry.h"
+#include "shell/platform/system_info.h"
+#include "shell/register_shell.h"
+#include "tests/gui_support.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QtTest>
 #include <QLabel>

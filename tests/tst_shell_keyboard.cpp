@@ -2,11 +2,12 @@
 // The deceased entry's timer asks for the Arabic keyboard while the name box
 // has the focus in the Arabic interface, and only then.
 #include "app.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "keyboard_layout.h"
-#include "language.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/platform/keyboard_layout.h"
+#include "shell/register_shell.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Layouts of the shell windows for fixed screens, computed without a display.
-#include "frm_inherence.h"
-#include "shell_layouts.h"
+#include "shell/frm_inherence.h"
+#include "shell/shell_layouts.h"
 
 #include <QtTest>
 

@@ -3,11 +3,12 @@
 // control inside its container and its text not cut off. With
 // TARNAVEL_SHOTS=<folder> the windows are also saved as pictures there.
 #include "app.h"
-#include "captions.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "language.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/register_shell.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QtTest>
 #include <QAbstractButton>

@@ -2,16 +2,18 @@
 // The main window, the deceased entry and the after-results choice, driven
 // by object name as a user would.
 #include "app.h"
-#include "captions.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "gui_support.h"
-#include "help.h"
-#include "language.h"
-#include "printing.h"
-#include "program_end.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "report/ui/printing.h"
+#include "shell/frm_inherence.h"
+#include "shell/platform/help.h"
+#include "shell/register_shell.h"
+#include "tests/gui_support.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/program_end.h"
+#include "ui/window_registry.h"
 
 #include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
@@ -112,6 +114,7 @@ void tst_shell_main::init()
     language::applyToApplication(0);
     fonts::installSubstitutions();
     registerShellWindows();
+    caseaccess::setPrintReport(printing::printFromMainWindow);
     for (const char *name : {"frmFathers", "frmNotes", "Results"})
         ui::registerWindow(QString::fromLatin1(name), [name] { return new StandIn(QString::fromLatin1(name)); });
     m_quits = 0;
@@ -607,7 +610,7 @@ void tst_shell_main::helpFile()
         chooseLanguage(0);
         action("mnuhelp1")->trigger();
     } else {
-        platform::help::show(mainWindow(), 1); // the entry is Arabic only
+        platform::help::show(mainWindow(), frmInherence::helpMessages(1)); // the entry is Arabic only
     }
     if (present) {
         QCOMPARE(m_helpOpened, QList<QUrl>{QUrl::fromLocalFile(file)});

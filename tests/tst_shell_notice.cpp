@@ -2,11 +2,12 @@
 // The main window's load step on the configured screen: the notice comes
 // only when the screen is smaller than 800 x 600 in both directions.
 #include "app.h"
-#include "captions.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "language.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "shell/register_shell.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QtTest>
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a registry value, and finding the system-information viewer, over
 // prepared data.
-#include "registry.h"
-#include "system_info.h"
+#include "shell/platform/registry.h"
+#include "shell/platform/system_info.h"
 
 #include <QtTest>
 

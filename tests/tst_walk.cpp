@@ -8,9 +8,9 @@
 // It fails on a crash, a hang (no action finished for 10 s), a modal window
 // that neither Escape nor the title bar can leave, and a results window whose
 // shares and treasury do not add up to the estate.
-#include "tst_acceptance_support.h"
+#include "tests/tst_acceptance_support.h"
 
-#include "printing.h"
+#include "report/ui/printing.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -2,5 +2,4 @@
 #   cmake --build <dir> --target bench_calc && <dir>/tools/bench_calc
 qt_add_executable(bench_calc ${CMAKE_CURRENT_LIST_DIR}/bench_calc.cpp)
 target_link_libraries(bench_calc PRIVATE tarnavel_case)
-target_include_directories(bench_calc PRIVATE ${PROJECT_SOURCE_DIR}/tests)
 set_target_properties(bench_calc PROPERTIES WIN32_EXECUTABLE OFF MACOSX_BUNDLE OFF)

@@ -3,8 +3,8 @@
 // distribution), over a fixed set of reachable records.
 // Usage: bench_calc [records] [seconds]
 
-#include "calculation.h"
-#include "tst_calc_generator.h"
+#include "case/calculation.h"
+#include "tests/tst_calc_generator.h"
 
 #include <chrono>
 #include <cstdio>

@@ -10,11 +10,11 @@
 // Usage: bench_case [ar|en] [prints] [kept PDF]
 
 #include "app.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "print_results.h"
-#include "printing.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "report/ui/print_results.h"
+#include "report/ui/printing.h"
+#include "ui/fonts.h"
+#include "ui/window_registry.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -4,10 +4,10 @@
 // Run it on the offscreen platform with a configured screen (see
 // tools/screenshots.sh) to get the pictures for one screen size.
 #include "app.h"
-#include "calculation.h"
-#include "case_record.h"
-#include "language.h"
-#include "window_registry.h"
+#include "case/calculation.h"
+#include "case/case_record.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tarnavel-calc: the share calculation and the report texts for batch use.
 // One JSON object per input line, one JSON object per output line.
-#include "calculation.h"
-#include "case_record.h"
-#include "composition.h"
+#include "case/calculation.h"
+#include "case/case_fields.h"
+#include "case/case_record.h"
+#include "report/composition.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -11,7 +12,6 @@
 #include <QJsonParseError>
 #include <QJsonValue>
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -21,81 +21,6 @@
 #include <string>
 
 namespace {
-
-struct InputField
-{
-    const char *name;
-    std::int16_t CaseRecord::*member;
-    int max; // values run from 0 to max
-};
-
-constexpr int kFlag = 1;
-constexpr int kCount = 50;
-// Maternal brothers and sisters are one count, so it can reach 50 + 50.
-constexpr int kMaternalSiblings = 100;
-
-const std::array<InputField, 26> kInputs = {{
-    {"FatherAlive", &CaseRecord::FatherAlive, kFlag},
-    {"GrandFatherAlive", &CaseRecord::GrandFatherAlive, kFlag},
-    {"MotherAlive", &CaseRecord::MotherAlive, kFlag},
-    {"MaternalGrandMotherAlive", &CaseRecord::MaternalGrandMotherAlive, kFlag},
-    {"ParentalGrandMotherAlive", &CaseRecord::ParentalGrandMotherAlive, kFlag},
-    {"HusbandAlive", &CaseRecord::HusbandAlive, kFlag},
-    {"WifeCount", &CaseRecord::WifeCount, 4},
-    {"SonCount", &CaseRecord::SonCount, kCount},
-    {"DaughterCount", &CaseRecord::DaughterCount, kCount},
-    {"SonsSonCount", &CaseRecord::SonsSonCount, kCount},
-    {"SonsDaughterCount", &CaseRecord::SonsDaughterCount, kCount},
-    {"SonsSonsSonCount", &CaseRecord::SonsSonsSonCount, kCount},
-    {"SonsSonsDaughterCount", &CaseRecord::SonsSonsDaughterCount, kCount},
-    {"FullBrotherCount", &CaseRecord::FullBrotherCount, kCount},
-    {"FullSisterCount", &CaseRecord::FullSisterCount, kCount},
-    {"ParentalBrotherCount", &CaseRecord::ParentalBrotherCount, kCount},
-    {"ParentalSisterCount", &CaseRecord::ParentalSisterCount, kCount},
-    {"MaternalSiblingCount", &CaseRecord::MaternalSiblingCount, kMaternalSiblings},
-    {"BrothersSonCount", &CaseRecord::BrothersSonCount, kCount},
-    {"ParentalBrothersSonCount", &CaseRecord::ParentalBrothersSonCount, kCount},
-    {"FullUncleCount", &CaseRecord::FullUncleCount, kCount},
-    {"ParentalUncleCount", &CaseRecord::ParentalUncleCount, kCount},
-    {"FullUnclesSonCount", &CaseRecord::FullUnclesSonCount, kCount},
-    {"ParentalUnclesSonCount", &CaseRecord::ParentalUnclesSonCount, kCount},
-    {"GrandFatherAsFather", &CaseRecord::GrandFatherAsFather, kFlag},
-    {"Language", &CaseRecord::Language, 1},
-}};
-
-struct ShareOutput
-{
-    const char *name;
-    double CaseRecord::*member;
-};
-
-// In the order of the report's rows.
-const std::array<ShareOutput, 24> kShares = {{
-    {"FatherShare", &CaseRecord::FatherShare},
-    {"GrandFatherShare", &CaseRecord::GrandFatherShare},
-    {"MotherShare", &CaseRecord::MotherShare},
-    {"GrandMotherShare", &CaseRecord::GrandMotherShare},
-    {"HusbandShare", &CaseRecord::HusbandShare},
-    {"WifeShare", &CaseRecord::WifeShare},
-    {"SonShare", &CaseRecord::SonShare},
-    {"DaughterShare", &CaseRecord::DaughterShare},
-    {"SonsSonShare", &CaseRecord::SonsSonShare},
-    {"SonsDaughterShare", &CaseRecord::SonsDaughterShare},
-    {"SonsSonsSonShare", &CaseRecord::SonsSonsSonShare},
-    {"SonsSonsDaughterShare", &CaseRecord::SonsSonsDaughterShare},
-    {"FullBrotherShare", &CaseRecord::FullBrotherShare},
-    {"FullSisterShare", &CaseRecord::FullSisterShare},
-    {"ParentalBrotherShare", &CaseRecord::ParentalBrotherShare},
-    {"ParentalSisterShare", &CaseRecord::ParentalSisterShare},
-    {"MaternalSiblingShare", &CaseRecord::MaternalSiblingShare},
-    {"BrothersSonShare", &CaseRecord::BrothersSonShare},
-    {"ParentalBrothersSonShare", &CaseRecord::ParentalBrothersSonShare},
-    {"FullUncleShare", &CaseRecord::FullUncleShare},
-    {"ParentalUncleShare", &CaseRecord::ParentalUncleShare},
-    {"FullUnclesSonShare", &CaseRecord::FullUnclesSonShare},
-    {"ParentalUnclesSonShare", &CaseRecord::ParentalUnclesSonShare},
-    {"TreasuryShare", &CaseRecord::TreasuryShare},
-}};
 
 const char kHelp[] = R"(Usage: tarnavel-calc [--help]
 
@@ -171,11 +96,6 @@ void appendString(std::string &out, const QString &text)
     out += '"';
 }
 
-void appendString(std::string &out, const char *text)
-{
-    appendString(out, QString::fromUtf8(text));
-}
-
 // Shortest text that reads back as the same double.
 void appendNumber(std::string &out, double value)
 {
@@ -224,12 +144,12 @@ QString describe(const QJsonValue &v)
     }
 }
 
-const InputField *inputField(const QString &key)
+// The calculation's inputs: every field of the table but the counts that only
+// a questionnaire enters.
+const CountField *inputField(const QString &key)
 {
-    for (const InputField &f : kInputs)
-        if (key == QLatin1String(f.name))
-            return &f;
-    return nullptr;
+    const CountField *field = findInputField(key.toStdString());
+    return field && field->kind != FieldKind::EnteredCount ? field : nullptr;
 }
 
 // Fills the record from one input line; returns the error text, if any.
@@ -248,7 +168,7 @@ std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseR
     const QJsonObject object = doc.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString keyText = QStringLiteral("key \"%1\": ").arg(it.key());
-        const InputField *field = inputField(it.key());
+        const CountField *field = inputField(it.key());
         if (!field)
             return where + QStringLiteral("unknown key \"%1\"").arg(it.key());
         const QJsonValue value = it.value();
@@ -280,19 +200,18 @@ std::string answer(CaseRecord &c)
     };
     hooks.openResults = [](const CaseRecord &) {};
 
-    ClearShares(c);
     Recalculate(c);
 
     std::string out = "{\"shares\": {";
     bool first = true;
-    for (const ShareOutput &s : kShares) {
+    for (const ShareField &s : shareFields()) {
         const double value = c.*(s.member);
         if (value == 0.0)
             continue;
         if (!first)
             out += ", ";
         first = false;
-        appendString(out, s.name);
+        appendString(out, QString::fromLatin1(s.name.data(), qsizetype(s.name.size())));
         out += ": ";
         appendNumber(out, value);
     }

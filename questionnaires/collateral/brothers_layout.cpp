@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "brothers_layout.h"
+#include "questionnaires/collateral/brothers_layout.h"
 
-#include "geometry.h"
+#include "ui/geometry.h"
 
 #include <algorithm>
 

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_brothers.h"
+#include "questionnaires/collateral/frm_brothers.h"
 
-#include "answers.h"
-#include "brothers_layout.h"
-#include "calculation.h"
-#include "captions.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "language.h"
-#include "recalculation.h"
+#include "case/calculation.h"
+#include "case/case_fields.h"
+#include "case/case_record.h"
+#include "questionnaires/answers.h"
+#include "questionnaires/collateral/brothers_layout.h"
+#include "questionnaires/recalculation.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -25,27 +26,32 @@ struct Question
 {
     const char *list;
     const char *label;
-    std::int16_t CaseRecord::*value;
+    const char *field; // the case record's field, as the field table names it
 };
 
 // By question number, 1 to 12 (index 0 unused).
 const Question Questions[] = {
     {nullptr, nullptr, nullptr},
-    {"cmbFullBrothers", "Label1", &CaseRecord::FullBrotherCount},
-    {"cmbFullSisters", "Label2", &CaseRecord::FullSisterCount},
-    {"cmbMaternalBrothers", "Label3", &CaseRecord::MaternalBrotherCount},
-    {"cmbMaternalSisters", "Label5", &CaseRecord::MaternalSisterCount},
-    {"cmbParentalBrothers", "Label4", &CaseRecord::ParentalBrotherCount},
-    {"cmbParentalSisters", "Label6", &CaseRecord::ParentalSisterCount},
-    {"cmbBrothersSons", "Label7", &CaseRecord::BrothersSonCount},
-    {"cmbParentalBrothersSons", "Label8", &CaseRecord::ParentalBrothersSonCount},
-    {"cmbFullUncles", "Label9", &CaseRecord::FullUncleCount},
-    {"cmbParentalUncles", "Label10", &CaseRecord::ParentalUncleCount},
-    {"cmbFullUnclesSons", "Label11", &CaseRecord::FullUnclesSonCount},
-    {"cmbParentalUnclesSons", "Label12", &CaseRecord::ParentalUnclesSonCount},
+    {"cmbFullBrothers", "Label1", "FullBrotherCount"},
+    {"cmbFullSisters", "Label2", "FullSisterCount"},
+    {"cmbMaternalBrothers", "Label3", "MaternalBrotherCount"},
+    {"cmbMaternalSisters", "Label5", "MaternalSisterCount"},
+    {"cmbParentalBrothers", "Label4", "ParentalBrotherCount"},
+    {"cmbParentalSisters", "Label6", "ParentalSisterCount"},
+    {"cmbBrothersSons", "Label7", "BrothersSonCount"},
+    {"cmbParentalBrothersSons", "Label8", "ParentalBrothersSonCount"},
+    {"cmbFullUncles", "Label9", "FullUncleCount"},
+    {"cmbParentalUncles", "Label10", "ParentalUncleCount"},
+    {"cmbFullUnclesSons", "Label11", "FullUnclesSonCount"},
+    {"cmbParentalUnclesSons", "Label12", "ParentalUnclesSonCount"},
 };
 
 constexpr int QuestionCount = 12;
+
+std::int16_t &answer(CaseRecord &c, int question)
+{
+    return c.*(findInputField(Questions[question].field)->member);
+}
 
 } // namespace
 
@@ -154,8 +160,8 @@ void frmBrothers::answered(int q, int index)
     };
     if (q == 6)
         findChild<QPushButton *>(QStringLiteral("cmdfinish"))->show();
-    answers::storeCount(list(q), index, c.*(Questions[q].value));
-    const std::int16_t count = c.*(Questions[q].value);
+    answers::storeCount(list(q), index, answer(c, q));
+    const std::int16_t count = answer(c, q);
     switch (q) {
     case 1:
         showQuestion(2);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app.h"
+#include "questionnaires/collateral/register_collateral.h"
 
-#include "frm_brothers.h"
-#include "window_registry.h"
+#include "questionnaires/collateral/frm_brothers.h"
+#include "ui/window_registry.h"
 
 void registerCollateralWindows()
 {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fathers_layout.h"
+#include "questionnaires/family/fathers_layout.h"
 
-#include "geometry.h"
+#include "ui/geometry.h"
 
 #include <algorithm>
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_fathers.h"
+#include "questionnaires/family/frm_fathers.h"
 
-#include "answers.h"
-#include "calculation.h"
-#include "captions.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "fathers_layout.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "language.h"
-#include "recalculation.h"
+#include "case/calculation.h"
+#include "case/case_record.h"
+#include "questionnaires/answers.h"
+#include "questionnaires/family/fathers_layout.h"
+#include "questionnaires/recalculation.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_jadd.h"
+#include "questionnaires/family/frm_jadd.h"
 
-#include "answers.h"
-#include "captions.h"
-#include "case_record.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "jadd_layout.h"
-#include "language.h"
+#include "case/case_record.h"
+#include "questionnaires/answers.h"
+#include "questionnaires/family/jadd_layout.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
 
 #include <QFrame>
 #include <QLabel>

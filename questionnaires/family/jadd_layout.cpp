@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "jadd_layout.h"
+#include "questionnaires/family/jadd_layout.h"
 
-#include "geometry.h"
+#include "ui/geometry.h"
 
 namespace layout {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "fathers_layout.h"
+#include "questionnaires/family/fathers_layout.h"
 
 namespace layout {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app.h"
+#include "questionnaires/family/register_family.h"
 
-#include "frm_fathers.h"
-#include "frm_jadd.h"
-#include "window_registry.h"
+#include "questionnaires/family/frm_fathers.h"
+#include "questionnaires/family/frm_jadd.h"
+#include "ui/window_registry.h"
 
 void registerFamilyWindows()
 {

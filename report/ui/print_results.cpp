@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "print_results.h"
+#include "report/ui/print_results.h"
 
-#include "captions.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "composition.h"
+#include "case/case_record.h"
+#include "report/composition.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
 
 #include <QPrinter>
 

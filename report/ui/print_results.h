@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "report_printer.h"
+#include "report/ui/report_printer.h"
 
 #include <QDate>
 #include <QString>

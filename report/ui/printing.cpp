@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "printing.h"
+#include "report/ui/printing.h"
 
-#include "captions.h"
-#include "language.h"
-#include "print_results.h"
-#include "window_registry.h"
+#include "report/ui/print_results.h"
+#include "ui/captions.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 #include <QMessageBox>
 #include <QPrintDialog>

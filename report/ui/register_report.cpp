@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app.h"
+#include "report/ui/register_report.h"
 
-#include "results_window.h"
-#include "window_registry.h"
+#include "report/ui/printing.h"
+#include "report/ui/results_window.h"
+#include "ui/case_access.h"
+#include "ui/window_registry.h"
 
 void registerReportWindows()
 {
     ui::registerWindow(QStringLiteral("Results"), [] { return new Results; });
+    caseaccess::setPrintReport(printing::printFromMainWindow);
 }

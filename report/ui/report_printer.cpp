@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "report_printer.h"
+#include "report/ui/report_printer.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>

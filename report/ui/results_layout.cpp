@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_layout.h"
+#include "report/ui/results_layout.h"
 
-#include "geometry.h"
+#include "ui/geometry.h"
 
 #include <cmath>
 

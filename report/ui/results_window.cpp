@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "results_window.h"
+#include "report/ui/results_window.h"
 
-#include "captions.h"
-#include "case_access.h"
-#include "case_record.h"
-#include "composition.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "language.h"
-#include "printing.h"
-#include "results_layout.h"
+#include "case/case_record.h"
+#include "report/composition.h"
+#include "report/ui/printing.h"
+#include "report/ui/results_layout.h"
+#include "ui/captions.h"
+#include "ui/case_access.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/language.h"
 
 #include <QFontMetricsF>
 #include <QFrame>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frm_notes.h"
+#include "shell/notes/frm_notes.h"
 
-#include "captions.h"
-#include "fonts.h"
-#include "geometry.h"
-#include "notes_layout.h"
-#include "window_registry.h"
+#include "shell/notes/notes_layout.h"
+#include "ui/captions.h"
+#include "ui/fonts.h"
+#include "ui/geometry.h"
+#include "ui/window_registry.h"
 
 #include <QFile>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "notes_layout.h"
+#include "shell/notes/notes_layout.h"
 
-#include "geometry.h"
+#include "ui/geometry.h"
 
 QHash<QString, QRectF> notesLayout(QSizeF screen)
 {

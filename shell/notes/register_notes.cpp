@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app.h"
+#include "shell/notes/register_notes.h"
 
-#include "frm_notes.h"
-#include "window_registry.h"
+#include "shell/notes/frm_notes.h"
+#include "ui/window_registry.h"
 
 void registerNotesWindow()
 {

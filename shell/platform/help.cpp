@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "help.h"
-
-#include "captions.h"
+#include "shell/platform/help.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -24,11 +22,9 @@ Opener &openerSlot()
     return o;
 }
 
-void tell(QWidget *parent, const QString &key, const QString &path, int language)
+void tell(QWidget *parent, const QString &title, const QString &message, const QString &path)
 {
-    const QString window = QStringLiteral("frmInherence");
-    QMessageBox box(QMessageBox::Warning, captions::text(window, QStringLiteral("helpTitle"), language),
-                    captions::text(window, key, language).arg(QDir::toNativeSeparators(path)),
+    QMessageBox box(QMessageBox::Warning, title, message.arg(QDir::toNativeSeparators(path)),
                     QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("helpMessage"));
     box.exec();
@@ -51,17 +47,17 @@ void setOpener(Opener opener)
     openerSlot() = std::move(opener);
 }
 
-bool show(QWidget *parent, int language)
+bool show(QWidget *parent, const Messages &messages)
 {
     const QString path = QDir(folder()).filePath(QString::fromLatin1(FileName));
     if (!QFileInfo(path).isFile()) {
-        tell(parent, QStringLiteral("helpMissing"), path, language);
+        tell(parent, messages.title, messages.missing, path);
         return false;
     }
     const QUrl url = QUrl::fromLocalFile(path);
     const bool opened = openerSlot() ? openerSlot()(url) : QDesktopServices::openUrl(url);
     if (!opened)
-        tell(parent, QStringLiteral("helpUnopened"), path, language);
+        tell(parent, messages.title, messages.unopened, path);
     return opened;
 }
 

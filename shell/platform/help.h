@@ -23,9 +23,18 @@ void setFolder(const QString &folder); // empty: the program's folder
 using Opener = std::function<bool(const QUrl &)>;
 void setOpener(Opener opener); // empty: QDesktopServices::openUrl
 
+// The message box texts, in the caller's language; %1 in the two messages is
+// the help file's path.
+struct Messages
+{
+    QString title;
+    QString missing;  // the file is not there
+    QString unopened; // the desktop could not open it
+};
+
 // Opens the help file (the desktop's handler has no notion of a help
 // context, so the whole file is shown). Returns true when the file was handed
-// on; otherwise a message box in the given language has said why.
-bool show(QWidget *parent, int language);
+// on; otherwise a message box has said why.
+bool show(QWidget *parent, const Messages &messages);
 
 } // namespace platform::help

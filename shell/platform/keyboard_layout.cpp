@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "keyboard_layout.h"
+#include "shell/platform/keyboard_layout.h"
 
 namespace platform {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Platforms without a way to switch the layout from the program.
-#include "keyboard_layout.h"
+#include "shell/platform/keyboard_layout.h"
 
 namespace platform {
 namespace {

@@ -2,8 +2,8 @@
 // X11: the layouts of the user's keymap are XKB groups. Switching means
 // locking the group named Arabic; a keymap without one is left alone rather
 // than rewritten.
-#include "keyboard_layout.h"
-#include "keyboard_layout_x11.h"
+#include "shell/platform/keyboard_layout.h"
+#include "shell/platform/keyboard_layout_x11.h"
 
 #include <QGuiApplication>
 #include <QString>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "registry.h"
+#include "shell/platform/registry.h"
 
 namespace platform::registry {
 

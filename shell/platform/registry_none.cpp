@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Linux keeps no registry: every key is missing.
-#include "registry.h"
+#include "shell/platform/registry.h"
 
 namespace platform::registry {
 namespace {

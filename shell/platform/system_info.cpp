@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "system_info.h"
+#include "shell/platform/system_info.h"
 
-#include "registry.h"
+#include "shell/platform/registry.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "language.h"
+#include "ui/language.h"
 
-#include "case_record.h"
+#include "case/case_record.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "window_registry.h"
+#include "ui/window_registry.h"
 
 #include <QCloseEvent>
 #include <QHash>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "answers.h"
+#include "questionnaires/answers.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

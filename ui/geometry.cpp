@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "geometry.h"
+#include "ui/geometry.h"
 
 #include <QGuiApplication>
 #include <QScreen>

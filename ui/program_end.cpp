@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "program_end.h"
+#include "ui/program_end.h"
 
-#include "window_registry.h"
+#include "ui/window_registry.h"
 
 #include <QApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell_widgets.h"
+#include "ui/widgets.h"
 
 #include <QFrame>
 #include <QLabel>

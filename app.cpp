@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app.h"
 
-#include "case_record.h"
-#include "fonts.h"
-#include "language.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "questionnaires/collateral/register_collateral.h"
+#include "questionnaires/family/register_family.h"
+#include "report/ui/register_report.h"
+#include "shell/notes/register_notes.h"
+#include "shell/register_shell.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
 
 namespace app {
 

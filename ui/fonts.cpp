@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fonts.h"
+#include "ui/fonts.h"
 
 #include <QStringList>
 

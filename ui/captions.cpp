@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "captions.h"
+#include "ui/captions.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "case_access.h"
+#include "ui/case_access.h"
 
-#include "case_record.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "ui/window_registry.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -17,6 +17,12 @@ QAction *printEntry()
     return main ? main->findChild<QAction *>(QStringLiteral("mnuPrint")) : nullptr;
 }
 
+PrintReport &printSlot()
+{
+    static PrintReport print;
+    return print;
+}
+
 } // namespace
 
 void setPrintEntryEnabled(bool enabled)
@@ -29,6 +35,17 @@ bool printEntryEnabled()
 {
     QAction *a = printEntry();
     return a && a->isEnabled();
+}
+
+void setPrintReport(PrintReport print)
+{
+    printSlot() = std::move(print);
+}
+
+void printReport(QWidget *parent)
+{
+    if (printSlot())
+        printSlot()(parent);
 }
 
 QString deceasedName()

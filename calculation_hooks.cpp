@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app.h"
 
-#include "case_record.h"
-#include "composition.h"
-#include "window_registry.h"
+#include "case/case_record.h"
+#include "report/composition.h"
+#include "ui/window_registry.h"
 
 #include <QMessageBox>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app_icon.h"
+#include "ui/app_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -3,12 +3,23 @@
 
 #include <QString>
 
+#include <functional>
+
+class QWidget;
+
 // What the windows of a case read from each other.
 namespace caseaccess {
 
 // The main window's print entry (mnuPrint); nothing happens without a main window.
 void setPrintEntryEnabled(bool enabled);
 bool printEntryEnabled();
+
+// What the print entry does: print the current case's report. The printed
+// report (report/ui) installs it when its windows are registered; until then
+// the entry does nothing.
+using PrintReport = std::function<void(QWidget *parent)>;
+void setPrintReport(PrintReport print);
+void printReport(QWidget *parent);
 
 // The deceased's particulars, read from the deceased entry window while it
 // is loaded (it stays loaded, hidden, for the whole case). Without it the
