@@ -125,7 +125,8 @@ int heads(const BasicCaseRecord<N> &c, Heir h)
 {
     switch (h) {
     case Heir::Father: return c.FatherAlive;
-    case Heir::GrandFather: return c.GrandFatherAlive;
+    // The grandfather in the father's place holds the grandfather's line.
+    case Heir::GrandFather: return c.GrandFatherAlive != 0 || c.GrandFatherAsFather == 1 ? 1 : 0;
     case Heir::Mother: return c.MotherAlive;
     case Heir::GrandMother: return c.MaternalGrandMotherAlive + c.ParentalGrandMotherAlive;
     case Heir::Husband: return c.HusbandAlive;
