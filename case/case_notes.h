@@ -51,6 +51,9 @@ enum class Portion : std::uint8_t {
 // The portion a rule gives, and whether it counts as a fixed share in the
 // base of the case.
 Portion portionOf(Rule r);
+// Names of rules and portions in output and in the sentence tables.
+const char *ruleKey(Rule r);
+const char *portionKey(Portion p);
 bool isFixedPortion(Portion p);
 
 enum CaseEvent : std::uint16_t {

@@ -180,6 +180,77 @@ Exact perHeadShare(const ExactRecord &c, Heir h)
     return n > 1 ? s / Exact(n) : s;
 }
 
+const char *ruleKey(Rule r)
+{
+    static constexpr const char *keys[RuleCount] = {
+        "None",
+        "FatherSixth",
+        "MotherSixthDescendants",
+        "MotherSixthSiblings",
+        "MotherThird",
+        "MotherThirdOfRemainder",
+        "GrandMotherSixth",
+        "HusbandHalf",
+        "HusbandQuarter",
+        "WifeQuarter",
+        "WifeEighth",
+        "DaughterHalf",
+        "DaughtersTwoThirds",
+        "SonsDaughterHalf",
+        "SonsDaughtersTwoThirds",
+        "SonsDaughterSixth",
+        "SonsSonsDaughterHalf",
+        "SonsSonsDaughtersTwoThirds",
+        "SonsSonsDaughterSixth",
+        "FullSisterHalf",
+        "FullSistersTwoThirds",
+        "ParentalSisterHalf",
+        "ParentalSistersTwoThirds",
+        "ParentalSisterSixth",
+        "MaternalSiblingSixth",
+        "MaternalSiblingsThird",
+        "GrandFatherSixth",
+        "Residue",
+        "ResidueTwoToOne",
+        "ResidueWithLowerMale",
+        "ResidueWithDaughters",
+        "SixthAndResidue",
+        "GrandFatherSharing",
+        "GrandFatherThird",
+        "GrandFatherBestSixth",
+        "GrandFatherThirdOfRemainder",
+        "SiblingsAfterGrandFather",
+        "FullSisterHalfBesideGrandFather",
+        "FullSisterRestBesideGrandFather",
+        "SharedThird",
+        "Akdariyya",
+    };
+    return keys[static_cast<int>(r)];
+}
+
+const char *portionKey(Portion p)
+{
+    static constexpr const char *keys[] = {
+        "None",
+        "Half",
+        "Quarter",
+        "Eighth",
+        "TwoThirds",
+        "Third",
+        "Sixth",
+        "ThirdOfRemainder",
+        "Residue",
+        "SixthAndResidue",
+        "Sharing",
+        "BestSixth",
+        "HalfOrRest",
+        "Rest",
+        "SharedThird",
+        "Akdariyya",
+    };
+    return keys[static_cast<int>(p)];
+}
+
 Portion portionOf(Rule r)
 {
     switch (r) {

@@ -161,10 +161,13 @@ void grandFatherWithSiblings(BasicCaseRecord<N> &c)
             c.FullSisterShare = fraction<N>(4, 27);
         else
             c.ParentalSisterShare = fraction<N>(4, 27);
-        note(c, Heir::Husband, Rule::Akdariyya);
-        note(c, Heir::Mother, Rule::Akdariyya);
-        note(c, Heir::GrandFather, Rule::Akdariyya);
-        note(c, c.FullSisterCount == 1 ? Heir::FullSister : Heir::ParentalSister, Rule::Akdariyya);
+        // Husband a half, mother a third, grandfather a sixth, sister a half:
+        // 6 rising to 9; then the grandfather and the sister pool their 4 of
+        // 9 and share it two to one.
+        noteNominal(c, Heir::Husband, Rule::Akdariyya, 1, 2);
+        noteNominal(c, Heir::Mother, Rule::Akdariyya, 1, 3);
+        noteNominal(c, Heir::GrandFather, Rule::Akdariyya, 1, 6);
+        noteNominal(c, c.FullSisterCount == 1 ? Heir::FullSister : Heir::ParentalSister, Rule::Akdariyya, 1, 2);
     }
 }
 

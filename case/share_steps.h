@@ -113,6 +113,19 @@ inline void noteResidue(BasicCaseRecord<N> &c, Heir male, Heir female, std::int1
     }
 }
 
+// The group's share was settled by a named case: the rule and the fixed share
+// it was first given, whatever it holds now.
+template <class N>
+inline void noteNominal(BasicCaseRecord<N> &c, Heir h, Rule r, int num, int den)
+{
+    if constexpr (takesNotes<N>) {
+        GroupNote &g = c.notes[h];
+        g = GroupNote{};
+        g.rule = r;
+        g.fixed = Rational(num, den);
+    }
+}
+
 template <class N>
 inline void noteCleared(BasicCaseRecord<N> &c, Heir h)
 {

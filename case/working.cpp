@@ -151,6 +151,17 @@ bool isMaleResidueGroup(Heir h)
 
 } // namespace
 
+Portion nominalPortion(Rule r, const Rational &fixed)
+{
+    if (r != Rule::Akdariyya)
+        return portionOf(r);
+    if (fixed == Rational(1, 2))
+        return Portion::Half;
+    if (fixed == Rational(1, 3))
+        return Portion::Third;
+    return Portion::Sixth;
+}
+
 bool methodAsked(const CaseRecord &family)
 {
     const bool male = family.SonCount + family.SonsSonCount + family.SonsSonsSonCount != 0;

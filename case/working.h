@@ -60,6 +60,10 @@ struct AdmittedFamily
 };
 AdmittedFamily admitFamily(const CaseRecord &given);
 
+// The portion a group was given: its rule's, or for a named case the
+// fraction it was first given.
+Portion nominalPortion(Rule r, const Rational &fixed);
+
 struct GroupWorking
 {
     Heir heir;
