@@ -9,7 +9,8 @@ using namespace calc;
 
 namespace {
 
-bool noFixedShareHeir(const CaseRecord &c)
+template <class N>
+bool noFixedShareHeir(const BasicCaseRecord<N> &c)
 {
     // Sons' daughters and their daughters hold fixed shares as the daughters do.
     return c.HusbandAlive == 0 && c.WifeCount == 0 && c.MotherAlive == 0
@@ -19,68 +20,95 @@ bool noFixedShareHeir(const CaseRecord &c)
 
 // The best of sharing as one more brother, a third, a sixth, or a third of
 // what the fixed shares leave.
-void grandfatherBestOption(CaseRecord &c)
+template <class N>
+void grandfatherBestOption(BasicCaseRecord<N> &c)
 {
-    const double males = count(c.MaleSiblingCount);
-    const double females = count(c.FemaleSiblingCount);
+    const N males = count<N>(c.MaleSiblingCount);
+    const N females = count<N>(c.FemaleSiblingCount);
     if (noFixedShareHeir(c)) {
-        c.SharingOption = 2.0 / (2.0 * males + females + 2.0);
-        c.ThirdOption = 1.0 / 3.0;
-        c.GrandFatherShare = c.SharingOption > c.ThirdOption ? c.SharingOption : c.ThirdOption;
+        c.SharingOption = N(2) / (N(2) * males + females + N(2));
+        c.ThirdOption = fraction<N>(1, 3);
+        const bool sharing = c.SharingOption > c.ThirdOption;
+        c.GrandFatherShare = sharing ? c.SharingOption : c.ThirdOption;
+        note(c, Heir::GrandFather, sharing ? Rule::GrandFatherSharing : Rule::GrandFatherThird);
         return;
     }
     ComputeTotals(c);
     // Beside female descendants he already holds his sixth: his options are
     // weighed on what was left before it.
-    const double r = c.Remainder + c.GrandFatherShare;
-    c.SharingOption = 2.0 * r / (2.0 * males + females + 2.0);
-    c.SixthOption = 1.0 / 6.0;
-    c.ThirdOfRemainderOption = r / 3.0;
-    double best = c.SharingOption;
-    if (c.SixthOption > best)
+    const N r = c.Remainder + c.GrandFatherShare;
+    c.SharingOption = N(2) * r / (N(2) * males + females + N(2));
+    c.SixthOption = fraction<N>(1, 6);
+    c.ThirdOfRemainderOption = r / N(3);
+    N best = c.SharingOption;
+    Rule rule = Rule::GrandFatherSharing;
+    if (c.SixthOption > best) {
         best = c.SixthOption;
-    if (c.ThirdOfRemainderOption > best)
+        rule = Rule::GrandFatherBestSixth;
+    }
+    if (c.ThirdOfRemainderOption > best) {
         best = c.ThirdOfRemainderOption;
+        rule = Rule::GrandFatherThirdOfRemainder;
+    }
     c.GrandFatherShare = best;
+    note(c, Heir::GrandFather, rule);
 }
 
-void siblingsTakeRest(CaseRecord &c)
+template <class N>
+void siblingsTakeRest(BasicCaseRecord<N> &c)
 {
-    const double r = c.Remainder;
+    const N r = c.Remainder;
     if (c.FullBrotherCount != 0) {
         // Paternal siblings are shut out by a full brother.
         if (c.FullSisterCount != 0)
             splitTwoToOne(r, c.FullBrotherCount, c.FullSisterCount, c.FullBrotherShare, c.FullSisterShare);
         else
             givePerHead(r, c.FullBrotherCount, c.FullBrotherShare);
+        note(c, Heir::FullBrother, Rule::SiblingsAfterGrandFather);
+        if (c.FullSisterCount != 0)
+            note(c, Heir::FullSister, Rule::SiblingsAfterGrandFather);
     } else if (c.FullSisterCount == 1) {
         if (c.ParentalSisterCount + c.ParentalBrotherCount == 0) {
             c.FullSisterShare = r;
+            note(c, Heir::FullSister, Rule::FullSisterRestBesideGrandFather);
         } else {
             // One half, or what is left if that is less; the paternal
             // siblings share what remains after her.
-            c.FullSisterShare = r < 1.0 / 2.0 ? r : 1.0 / 2.0;
+            c.FullSisterShare = r < fraction<N>(1, 2) ? r : fraction<N>(1, 2);
+            note(c, Heir::FullSister, Rule::FullSisterHalfBesideGrandFather);
             ComputeTotals(c);
-            if (c.ParentalBrotherCount != 0)
+            if (c.ParentalBrotherCount != 0) {
                 splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
                               c.ParentalBrotherShare, c.ParentalSisterShare);
-            else
+                note(c, Heir::ParentalBrother, Rule::SiblingsAfterGrandFather);
+                if (c.ParentalSisterCount != 0)
+                    note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
+            } else {
                 givePerHead(c.Remainder, c.ParentalSisterCount, c.ParentalSisterShare);
+                note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
+            }
         }
     } else if (c.FullSisterCount >= 2) {
         givePerHead(r, c.FullSisterCount, c.FullSisterShare);
+        note(c, Heir::FullSister, Rule::FullSisterRestBesideGrandFather);
     } else {
         if (c.ParentalSisterCount + c.ParentalBrotherCount != 0) {
             ComputeTotals(c);
-            if (c.ParentalBrotherCount != 0)
+            if (c.ParentalBrotherCount != 0) {
                 splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
                               c.ParentalBrotherShare, c.ParentalSisterShare);
-            else
+                note(c, Heir::ParentalBrother, Rule::SiblingsAfterGrandFather);
+                if (c.ParentalSisterCount != 0)
+                    note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
+            } else {
                 givePerHead(c.Remainder, c.ParentalSisterCount, c.ParentalSisterShare);
+                note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
+            }
         } else {
             // Only maternal siblings, whom he shuts out: the rest is his.
             ComputeTotals(c);
             c.GrandFatherShare = c.Remainder;
+            note(c, Heir::GrandFather, Rule::Residue);
         }
         ComputeTotals(c);
         if (overfull(c))
@@ -90,7 +118,8 @@ void siblingsTakeRest(CaseRecord &c)
 
 // Husband, mother, grandfather and one sister (full, or paternal without a
 // full one): settled by fixed parts of 27.
-bool isCaseOf27(const CaseRecord &c)
+template <class N>
+bool isCaseOf27(const BasicCaseRecord<N> &c)
 {
     const bool oneSister = (c.FullSisterCount == 1 && c.ParentalSisterCount == 0)
         || (c.FullSisterCount == 0 && c.ParentalSisterCount == 1);
@@ -100,30 +129,49 @@ bool isCaseOf27(const CaseRecord &c)
         && c.GrandFatherAlive == 1 && c.HusbandAlive == 1 && c.MotherAlive == 1 && oneSister;
 }
 
-} // namespace
-
-void GrandFatherWithSiblings(CaseRecord &c)
+template <class N>
+void grandFatherWithSiblings(BasicCaseRecord<N> &c)
 {
     if (siblingCount(c) == 0)
         return;
     c.MaleSiblingCount = static_cast<std::int16_t>(c.FullBrotherCount + c.ParentalBrotherCount);
     c.FemaleSiblingCount = static_cast<std::int16_t>(c.FullSisterCount + c.ParentalSisterCount);
+    // Full and paternal siblings together: the paternal ones are counted
+    // against the grandfather, then give way to the full ones.
+    if (c.FullBrotherCount + c.FullSisterCount != 0 && c.ParentalBrotherCount + c.ParentalSisterCount != 0)
+        noteEvent(c, EventMuadda);
 
     // Beside a descendant the mother keeps her sixth.
-    if (c.MotherAlive == 1 && !hasDescendants(c))
-        c.MotherShare = siblingCount(c) < 2 ? 1.0 / 3.0 : 1.0 / 6.0;
+    if (c.MotherAlive == 1 && !hasDescendants(c)) {
+        const bool third = siblingCount(c) < 2;
+        c.MotherShare = third ? fraction<N>(1, 3) : fraction<N>(1, 6);
+        note(c, Heir::Mother, third ? Rule::MotherThird : Rule::MotherSixthSiblings);
+    }
 
     grandfatherBestOption(c);
     ComputeTotals(c);
     siblingsTakeRest(c);
 
     if (isCaseOf27(c)) {
-        c.HusbandShare = 9.0 / 27.0;
-        c.MotherShare = 6.0 / 27.0;
-        c.GrandFatherShare = 8.0 / 27.0;
+        noteEvent(c, EventAkdariyya);
+        c.HusbandShare = fraction<N>(9, 27);
+        c.MotherShare = fraction<N>(6, 27);
+        c.GrandFatherShare = fraction<N>(8, 27);
         if (c.FullSisterCount == 1)
-            c.FullSisterShare = 4.0 / 27.0;
+            c.FullSisterShare = fraction<N>(4, 27);
         else
-            c.ParentalSisterShare = 4.0 / 27.0;
+            c.ParentalSisterShare = fraction<N>(4, 27);
+        // Husband a half, mother a third, grandfather a sixth, sister a half:
+        // 6 rising to 9; then the grandfather and the sister pool their 4 of
+        // 9 and share it two to one.
+        noteNominal(c, Heir::Husband, Rule::Akdariyya, 1, 2);
+        noteNominal(c, Heir::Mother, Rule::Akdariyya, 1, 3);
+        noteNominal(c, Heir::GrandFather, Rule::Akdariyya, 1, 6);
+        noteNominal(c, c.FullSisterCount == 1 ? Heir::FullSister : Heir::ParentalSister, Rule::Akdariyya, 1, 2);
     }
 }
+
+} // namespace
+
+void GrandFatherWithSiblings(CaseRecord &c) { grandFatherWithSiblings(c); }
+void GrandFatherWithSiblings(ExactRecord &c) { grandFatherWithSiblings(c); }

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "case/calculation.h"
 
-void Recalculate(CaseRecord &c)
+namespace {
+
+template <class N>
+void recalculate(BasicCaseRecord<N> &c)
 {
     ClearShares(c);
     if (c.FatherAlive == 1 || c.GrandFatherAlive == 1)
@@ -9,3 +12,8 @@ void Recalculate(CaseRecord &c)
     else
         DistributeWithoutFather(c);
 }
+
+} // namespace
+
+void Recalculate(CaseRecord &c) { recalculate(c); }
+void Recalculate(ExactRecord &c) { recalculate(c); }

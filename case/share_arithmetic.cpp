@@ -7,44 +7,53 @@
 
 using calc::count;
 
-void ComputeTotals(CaseRecord &c)
+namespace calc {
+
+template <class N>
+void computeTotals(BasicCaseRecord<N> &c)
 {
     // The order of the sum is fixed: a different order rounds differently.
-    double t = c.FatherShare;
+    N t = c.FatherShare;
     t = t + c.GrandFatherShare;
-    t = t + count(c.SonCount) * c.SonShare;
+    t = t + count<N>(c.SonCount) * c.SonShare;
     t = t + c.MotherShare;
     t = t + c.HusbandShare;
     t = t + c.WifeShare;
-    t = t + count(c.DaughterCount) * c.DaughterShare;
-    t = t + count(c.SonsSonCount) * c.SonsSonShare;
-    t = t + count(c.SonsDaughterCount) * c.SonsDaughterShare;
+    t = t + count<N>(c.DaughterCount) * c.DaughterShare;
+    t = t + count<N>(c.SonsSonCount) * c.SonsSonShare;
+    t = t + count<N>(c.SonsDaughterCount) * c.SonsDaughterShare;
     t = t + c.GrandMotherShare;
-    t = t + count(c.FullBrotherCount) * c.FullBrotherShare;
-    t = t + count(c.FullSisterCount) * c.FullSisterShare;
-    t = t + count(c.ParentalBrotherCount) * c.ParentalBrotherShare;
-    t = t + count(c.ParentalSisterCount) * c.ParentalSisterShare;
-    t = t + count(c.MaternalSiblingCount) * c.MaternalSiblingShare;
-    t = t + count(c.SonsSonsDaughterCount) * c.SonsSonsDaughterShare;
-    t = t + count(c.SonsSonsSonCount) * c.SonsSonsSonShare;
-    t = t + count(c.FullUncleCount) * c.FullUncleShare;
-    t = t + count(c.BrothersSonCount) * c.BrothersSonShare;
-    t = t + count(c.ParentalBrothersSonCount) * c.ParentalBrothersSonShare;
-    t = t + count(c.ParentalUncleCount) * c.ParentalUncleShare;
-    t = t + count(c.ParentalUnclesSonCount) * c.ParentalUnclesSonShare;
+    t = t + count<N>(c.FullBrotherCount) * c.FullBrotherShare;
+    t = t + count<N>(c.FullSisterCount) * c.FullSisterShare;
+    t = t + count<N>(c.ParentalBrotherCount) * c.ParentalBrotherShare;
+    t = t + count<N>(c.ParentalSisterCount) * c.ParentalSisterShare;
+    t = t + count<N>(c.MaternalSiblingCount) * c.MaternalSiblingShare;
+    t = t + count<N>(c.SonsSonsDaughterCount) * c.SonsSonsDaughterShare;
+    t = t + count<N>(c.SonsSonsSonCount) * c.SonsSonsSonShare;
+    t = t + count<N>(c.FullUncleCount) * c.FullUncleShare;
+    t = t + count<N>(c.BrothersSonCount) * c.BrothersSonShare;
+    t = t + count<N>(c.ParentalBrothersSonCount) * c.ParentalBrothersSonShare;
+    t = t + count<N>(c.ParentalUncleCount) * c.ParentalUncleShare;
+    t = t + count<N>(c.ParentalUnclesSonCount) * c.ParentalUnclesSonShare;
     t = t + c.TreasuryShare;
-    t = t + count(c.FullUnclesSonCount) * c.FullUnclesSonShare;
+    t = t + count<N>(c.FullUnclesSonCount) * c.FullUnclesSonShare;
     c.ShareTotal = t;
-    c.Remainder = 1.0 - c.ShareTotal;
+    c.Remainder = N(1) - c.ShareTotal;
     if (c.Remainder < RemainderThreshold)
         c.Remainder = 0;
 }
 
-void ReduceShares(CaseRecord &c)
+template <class N>
+void reduceShares(BasicCaseRecord<N> &c)
 {
+    if constexpr (takesNotes<N>) {
+        if (!c.notes.has(EventAwl))
+            c.notes.awlTotal = c.ShareTotal.q;
+    }
+    noteEvent(c, EventAwl);
     // Only fixed shares are scaled: the residuaries hold nothing when the
     // fixed shares exceed the estate.
-    const double total = c.ShareTotal;
+    const N total = c.ShareTotal;
     c.MotherShare = c.MotherShare / total;
     c.GrandMotherShare = c.GrandMotherShare / total;
     c.FullBrotherShare = c.FullBrotherShare / total;
@@ -62,30 +71,42 @@ void ReduceShares(CaseRecord &c)
     ComputeTotals(c);
 }
 
-namespace calc {
-
-void residueChain(CaseRecord &c)
+template <class N>
+void residueChain(BasicCaseRecord<N> &c)
 {
-    const double r = c.Remainder;
-    if (c.BrothersSonCount != 0)
+    const N r = c.Remainder;
+    if (c.BrothersSonCount != 0) {
         givePerHead(r, c.BrothersSonCount, c.BrothersSonShare);
-    else if (c.ParentalBrothersSonCount != 0)
+        note(c, Heir::BrothersSon, Rule::Residue);
+    } else if (c.ParentalBrothersSonCount != 0) {
         givePerHead(r, c.ParentalBrothersSonCount, c.ParentalBrothersSonShare);
-    else if (c.FullUncleCount != 0)
+        note(c, Heir::ParentalBrothersSon, Rule::Residue);
+    } else if (c.FullUncleCount != 0) {
         givePerHead(r, c.FullUncleCount, c.FullUncleShare);
-    else if (c.ParentalUncleCount != 0)
+        note(c, Heir::FullUncle, Rule::Residue);
+    } else if (c.ParentalUncleCount != 0) {
         givePerHead(r, c.ParentalUncleCount, c.ParentalUncleShare);
-    else if (c.FullUnclesSonCount != 0)
+        note(c, Heir::ParentalUncle, Rule::Residue);
+    } else if (c.FullUnclesSonCount != 0) {
         givePerHead(r, c.FullUnclesSonCount, c.FullUnclesSonShare);
-    else if (c.ParentalUnclesSonCount != 0)
+        note(c, Heir::FullUnclesSon, Rule::Residue);
+    } else if (c.ParentalUnclesSonCount != 0) {
         givePerHead(r, c.ParentalUnclesSonCount, c.ParentalUnclesSonShare);
+        note(c, Heir::ParentalUnclesSon, Rule::Residue);
+    }
 }
+
+template void residueChain(CaseRecord &);
+template void residueChain(ExactRecord &);
 
 } // namespace calc
 
 namespace {
 
-bool hasReturnHeir(const CaseRecord &c)
+using namespace calc;
+
+template <class N>
+bool hasReturnHeir(const BasicCaseRecord<N> &c)
 {
     return c.DaughterCount != 0 || c.SonsDaughterCount != 0 || c.ParentalGrandMotherAlive != 0
         || c.SonsSonsDaughterCount != 0 || c.FullSisterCount != 0 || c.ParentalSisterCount != 0
@@ -94,44 +115,65 @@ bool hasReturnHeir(const CaseRecord &c)
 
 // The surplus goes back to the fixed-share heirs other than the spouses, in
 // proportion to their shares. False when none of them holds anything.
-bool returnSurplus(CaseRecord &c)
+template <class N>
+bool returnSurplus(BasicCaseRecord<N> &c)
 {
-    const double rest = 1.0 - c.HusbandShare - c.WifeShare;
-    double base = count(c.DaughterCount) * c.DaughterShare;
-    base = base + count(c.SonsDaughterCount) * c.SonsDaughterShare;
-    base = base + count(c.SonsSonsDaughterCount) * c.SonsSonsDaughterShare;
-    base = base + count(c.FullSisterCount) * c.FullSisterShare;
+    const N rest = N(1) - c.HusbandShare - c.WifeShare;
+    N base = count<N>(c.DaughterCount) * c.DaughterShare;
+    base = base + count<N>(c.SonsDaughterCount) * c.SonsDaughterShare;
+    base = base + count<N>(c.SonsSonsDaughterCount) * c.SonsSonsDaughterShare;
+    base = base + count<N>(c.FullSisterCount) * c.FullSisterShare;
     base = base + c.MotherShare;
     base = base + c.GrandMotherShare;
-    base = base + count(c.ParentalSisterCount) * c.ParentalSisterShare;
-    base = base + count(c.MaternalSiblingCount) * c.MaternalSiblingShare;
+    base = base + count<N>(c.ParentalSisterCount) * c.ParentalSisterShare;
+    base = base + count<N>(c.MaternalSiblingCount) * c.MaternalSiblingShare;
     c.ReturnBase = base;
     if (!(base > 0))
         return false;   // guards the division; no reachable case gets here
+    noteEvent(c, EventReturn);
     c.Remainder = rest;
-    const auto scaled = [&](double share) { return c.Remainder * share / c.ReturnBase; };
-    if (c.DaughterCount != 0)
+    const auto scaled = [&](N share) { return c.Remainder * share / c.ReturnBase; };
+    const auto returned = [&](Heir h) {
+        if constexpr (takesNotes<N>)
+            c.notes[h].returned = true;
+    };
+    if (c.DaughterCount != 0) {
         c.DaughterShare = scaled(c.DaughterShare);
-    if (c.SonsDaughterCount != 0)
+        returned(Heir::Daughter);
+    }
+    if (c.SonsDaughterCount != 0) {
         c.SonsDaughterShare = scaled(c.SonsDaughterShare);
-    if (c.SonsSonsDaughterCount != 0)
+        returned(Heir::SonsDaughter);
+    }
+    if (c.SonsSonsDaughterCount != 0) {
         c.SonsSonsDaughterShare = scaled(c.SonsSonsDaughterShare);
-    if (c.FullSisterCount != 0)
+        returned(Heir::SonsSonsDaughter);
+    }
+    if (c.FullSisterCount != 0) {
         c.FullSisterShare = scaled(c.FullSisterShare);
-    if (c.ParentalSisterCount != 0)
+        returned(Heir::FullSister);
+    }
+    if (c.ParentalSisterCount != 0) {
         c.ParentalSisterShare = scaled(c.ParentalSisterShare);
-    if (c.MotherAlive != 0)
+        returned(Heir::ParentalSister);
+    }
+    if (c.MotherAlive != 0) {
         c.MotherShare = scaled(c.MotherShare);
-    if (c.MaternalGrandMotherAlive != 0 || c.ParentalGrandMotherAlive != 0)
+        returned(Heir::Mother);
+    }
+    if (c.MaternalGrandMotherAlive != 0 || c.ParentalGrandMotherAlive != 0) {
         c.GrandMotherShare = scaled(c.GrandMotherShare);
-    if (c.MaternalSiblingCount != 0)
+        returned(Heir::GrandMother);
+    }
+    if (c.MaternalSiblingCount != 0) {
         c.MaternalSiblingShare = scaled(c.MaternalSiblingShare);
+        returned(Heir::MaternalSibling);
+    }
     return true;
 }
 
-} // namespace
-
-void ResidueToOthers(CaseRecord &c)
+template <class N>
+void residueToOthers(BasicCaseRecord<N> &c)
 {
     ComputeTotals(c);
     calc::residueChain(c);
@@ -139,10 +181,16 @@ void ResidueToOthers(CaseRecord &c)
 
     if (somethingLeft(c)) {
         if (!hasReturnHeir(c) || !returnSurplus(c)) {
-            if (c.HusbandAlive == 1)
+            if (c.HusbandAlive == 1) {
                 c.HusbandShare = c.HusbandShare + c.Remainder;
-            if (c.WifeCount != 0)
+                noteAdded(c, Heir::Husband, Rule::None);
+                noteEvent(c, EventRestToSpouse);
+            }
+            if (c.WifeCount != 0) {
                 c.WifeShare = c.WifeShare + c.Remainder;
+                noteAdded(c, Heir::Wife, Rule::None);
+                noteEvent(c, EventRestToSpouse);
+            }
         }
     }
 
@@ -153,8 +201,21 @@ void ResidueToOthers(CaseRecord &c)
     if (somethingLeft(c)) {
         // Nobody can take the rest: it goes to the treasury, after the user
         // has been told.
-        if (calculationHooks().noHeirsNotice)
-            calculationHooks().noHeirsNotice(c);
+        if constexpr (!takesNotes<N>) {
+            if (calculationHooks().noHeirsNotice)
+                calculationHooks().noHeirsNotice(c);
+        }
         c.TreasuryShare = c.Remainder;
+        note(c, Heir::Treasury, Rule::Residue);
+        noteEvent(c, EventTreasury);
     }
 }
+
+} // namespace
+
+void ComputeTotals(CaseRecord &c) { calc::computeTotals(c); }
+void ComputeTotals(ExactRecord &c) { calc::computeTotals(c); }
+void ReduceShares(CaseRecord &c) { calc::reduceShares(c); }
+void ReduceShares(ExactRecord &c) { calc::reduceShares(c); }
+void ResidueToOthers(CaseRecord &c) { residueToOthers(c); }
+void ResidueToOthers(ExactRecord &c) { residueToOthers(c); }

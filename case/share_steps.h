@@ -2,63 +2,171 @@
 #pragma once
 
 // Small steps shared by the distribution procedures (not part of the
-// library's interface).
+// library's interface). The procedures are written once over the number type
+// N and run on doubles for the program and on Exact for the working of a
+// case; notes are taken only on Exact.
 
 #include "case/calculation.h"
 
+#include <type_traits>
+
 namespace calc {
 
-inline double count(std::int16_t n)
+template <class N>
+inline constexpr bool takesNotes = std::is_same_v<N, Exact>;
+
+template <class N>
+inline N count(std::int16_t n)
 {
-    return static_cast<double>(n);
+    if constexpr (takesNotes<N>)
+        return Exact(static_cast<int>(n));
+    else
+        return static_cast<double>(n);
+}
+
+// The fraction a/b computed as the program always has: b divided into a at
+// run time.
+template <class N>
+inline N fraction(int a, int b)
+{
+    return N(a) / N(b);
 }
 
 // Two parts to each male, one to each female of the same degree.
-inline void splitTwoToOne(double r, std::int16_t males, std::int16_t females,
-                          double &maleShare, double &femaleShare)
+template <class N>
+inline void splitTwoToOne(N r, std::int16_t males, std::int16_t females, N &maleShare, N &femaleShare)
 {
-    maleShare = 2.0 * r / (2.0 * count(males) + count(females));
+    maleShare = N(2) * r / (N(2) * count<N>(males) + count<N>(females));
     if (females != 0)
-        femaleShare = maleShare / 2.0;
+        femaleShare = maleShare / N(2);
 }
 
 // Each of `heads` receives p / heads.
-inline void givePerHead(double p, std::int16_t heads, double &share)
+template <class N>
+inline void givePerHead(N p, std::int16_t heads, N &share)
 {
-    share = p / count(heads);
+    share = p / count<N>(heads);
 }
 
-inline bool hasDescendants(const CaseRecord &c)
+template <class N>
+inline bool hasDescendants(const BasicCaseRecord<N> &c)
 {
     return c.SonCount != 0 || c.DaughterCount != 0 || c.SonsSonCount != 0
         || c.SonsDaughterCount != 0 || c.SonsSonsSonCount != 0 || c.SonsSonsDaughterCount != 0;
 }
 
-inline int siblingCount(const CaseRecord &c)
+template <class N>
+inline int siblingCount(const BasicCaseRecord<N> &c)
 {
     return c.FullBrotherCount + c.FullSisterCount + c.ParentalBrotherCount
         + c.ParentalSisterCount + c.MaternalSiblingCount;
 }
 
-// The first present class of distant male relatives takes what is left.
-void residueChain(CaseRecord &c);
+// --- Notes (Exact only) ------------------------------------------------------
 
-inline void openResults(const CaseRecord &c)
+// The group took its share by rule r: the share it now holds is the part the
+// rule gives (fixed or residue, after the rule's portion).
+template <class N>
+inline void note(BasicCaseRecord<N> &c, Heir h, Rule r)
 {
-    if (calculationHooks().openResults)
-        calculationHooks().openResults(c);
+    if constexpr (takesNotes<N>) {
+        GroupNote &g = c.notes[h];
+        const Rational v = groupShare(c, h).q;
+        g = GroupNote{};
+        g.rule = r;
+        if (isFixedPortion(portionOf(r)))
+            g.fixed = v;
+        else
+            g.residue = v;
+    }
+}
+
+// Residue added to a group that holds a fixed share (the father's sixth and
+// the residue), or the rest given to a spouse.
+template <class N>
+inline void noteAdded(BasicCaseRecord<N> &c, Heir h, Rule r)
+{
+    if constexpr (takesNotes<N>) {
+        GroupNote &g = c.notes[h];
+        const Rational v = groupShare(c, h).q;
+        if (g.rule == Rule::None) {
+            note(c, h, r);
+            return;
+        }
+        g.residue = v - g.fixed;
+        if (r == Rule::None)
+            g.restAdded = true;
+        else
+            g.rule = r;
+    }
+}
+
+// A male group took the residue, with its sisters two to one when present.
+template <class N>
+inline void noteResidue(BasicCaseRecord<N> &c, Heir male, Heir female, std::int16_t females)
+{
+    if (females != 0) {
+        note(c, male, Rule::ResidueTwoToOne);
+        note(c, female, Rule::ResidueTwoToOne);
+    } else {
+        note(c, male, Rule::Residue);
+    }
+}
+
+// The group's share was settled by a named case: the rule and the fixed share
+// it was first given, whatever it holds now.
+template <class N>
+inline void noteNominal(BasicCaseRecord<N> &c, Heir h, Rule r, int num, int den)
+{
+    if constexpr (takesNotes<N>) {
+        GroupNote &g = c.notes[h];
+        g = GroupNote{};
+        g.rule = r;
+        g.fixed = Rational(num, den);
+    }
+}
+
+template <class N>
+inline void noteCleared(BasicCaseRecord<N> &c, Heir h)
+{
+    if constexpr (takesNotes<N>)
+        c.notes[h] = GroupNote{};
+}
+
+template <class N>
+inline void noteEvent(BasicCaseRecord<N> &c, CaseEvent e)
+{
+    if constexpr (takesNotes<N>)
+        c.notes.events = static_cast<std::uint16_t>(c.notes.events | e);
+}
+
+// The first present class of distant male relatives takes what is left.
+template <class N>
+void residueChain(BasicCaseRecord<N> &c);
+
+template <class N>
+inline void openResults(const BasicCaseRecord<N> &c)
+{
+    // Only the program's own calculation reaches the screen.
+    if constexpr (!takesNotes<N>) {
+        if (calculationHooks().openResults)
+            calculationHooks().openResults(c);
+    }
 }
 
 // What is left goes to the sons' sons' sons, with their sisters two to one.
-inline void greatGrandchildrenShareRest(CaseRecord &c)
+template <class N>
+inline void greatGrandchildrenShareRest(BasicCaseRecord<N> &c)
 {
     if (!somethingLeft(c))
         return;
-    if (c.SonsSonsDaughterCount != 0)
+    if (c.SonsSonsDaughterCount != 0) {
         splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
                       c.SonsSonsSonShare, c.SonsSonsDaughterShare);
-    else
+    } else {
         givePerHead(c.Remainder, c.SonsSonsSonCount, c.SonsSonsSonShare);
+    }
+    noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
 }
 
 } // namespace calc

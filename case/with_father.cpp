@@ -8,49 +8,77 @@ using namespace calc;
 
 namespace {
 
-void grandfatherSixth(CaseRecord &c)
+template <class N>
+void grandfatherSixth(BasicCaseRecord<N> &c)
 {
-    if (c.GrandFatherAlive == 1)
-        c.GrandFatherShare = 1.0 / 6.0;
-}
-
-// The grandfather with the siblings, then whatever is still left is his.
-void grandfatherTakesRest(CaseRecord &c)
-{
-    GrandFatherWithSiblings(c);
-    ComputeTotals(c);
-    if (somethingLeft(c))
-        c.GrandFatherShare = c.GrandFatherShare + c.Remainder;
-}
-
-// What the female descendants leave goes to the father or the grandfather.
-void settleResidue(CaseRecord &c)
-{
-    if (c.FatherAlive == 1)
-        c.FatherShare = c.FatherShare + c.Remainder;
     if (c.GrandFatherAlive == 1) {
-        if (c.SonCount + c.SonsSonCount + c.SonsSonsSonCount == 0)
-            grandfatherTakesRest(c);
-        else
-            c.GrandFatherShare = c.GrandFatherShare + c.Remainder;
+        c.GrandFatherShare = fraction<N>(1, 6);
+        note(c, Heir::GrandFather, Rule::GrandFatherSixth);
     }
 }
 
-void fixedSharesWithDescendants(CaseRecord &c)
+// The grandfather with the siblings, then whatever is still left is his.
+template <class N>
+void grandfatherTakesRest(BasicCaseRecord<N> &c)
 {
-    if (c.FatherAlive == 1)
-        c.FatherShare = 1.0 / 6.0;
-    if (c.MotherAlive == 1)
-        c.MotherShare = 1.0 / 6.0;
-    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1)
-        c.GrandMotherShare = 1.0 / 6.0;
-    if (c.WifeCount != 0)
-        c.WifeShare = 1.0 / 8.0;
-    if (c.HusbandAlive == 1)
-        c.HusbandShare = 1.0 / 4.0;
+    GrandFatherWithSiblings(c);
+    ComputeTotals(c);
+    if (somethingLeft(c)) {
+        c.GrandFatherShare = c.GrandFatherShare + c.Remainder;
+        noteAdded(c, Heir::GrandFather, Rule::SixthAndResidue);
+    }
 }
 
-void sonsBlock(CaseRecord &c)
+template <class N>
+void fatherTakesRest(BasicCaseRecord<N> &c)
+{
+    c.FatherShare = c.FatherShare + c.Remainder;
+    noteAdded(c, Heir::Father, Rule::SixthAndResidue);
+}
+
+// What the female descendants leave goes to the father or the grandfather.
+template <class N>
+void settleResidue(BasicCaseRecord<N> &c)
+{
+    if (c.FatherAlive == 1)
+        fatherTakesRest(c);
+    if (c.GrandFatherAlive == 1) {
+        if (c.SonCount + c.SonsSonCount + c.SonsSonsSonCount == 0)
+            grandfatherTakesRest(c);
+        else {
+            c.GrandFatherShare = c.GrandFatherShare + c.Remainder;
+            noteAdded(c, Heir::GrandFather, Rule::SixthAndResidue);
+        }
+    }
+}
+
+template <class N>
+void fixedSharesWithDescendants(BasicCaseRecord<N> &c)
+{
+    if (c.FatherAlive == 1) {
+        c.FatherShare = fraction<N>(1, 6);
+        note(c, Heir::Father, Rule::FatherSixth);
+    }
+    if (c.MotherAlive == 1) {
+        c.MotherShare = fraction<N>(1, 6);
+        note(c, Heir::Mother, Rule::MotherSixthDescendants);
+    }
+    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1) {
+        c.GrandMotherShare = fraction<N>(1, 6);
+        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
+    }
+    if (c.WifeCount != 0) {
+        c.WifeShare = fraction<N>(1, 8);
+        note(c, Heir::Wife, Rule::WifeEighth);
+    }
+    if (c.HusbandAlive == 1) {
+        c.HusbandShare = fraction<N>(1, 4);
+        note(c, Heir::Husband, Rule::HusbandQuarter);
+    }
+}
+
+template <class N>
+void sonsBlock(BasicCaseRecord<N> &c)
 {
     grandfatherSixth(c);
     ComputeTotals(c);
@@ -58,27 +86,37 @@ void sonsBlock(CaseRecord &c)
         splitTwoToOne(c.Remainder, c.SonCount, c.DaughterCount, c.SonShare, c.DaughterShare);
     else
         givePerHead(c.Remainder, c.SonCount, c.SonShare);
+    noteResidue(c, Heir::Son, Heir::Daughter, c.DaughterCount);
 }
 
-void oneDaughterBlock(CaseRecord &c)
+template <class N>
+void oneDaughterBlock(BasicCaseRecord<N> &c)
 {
     grandfatherSixth(c);
-    c.DaughterShare = 1.0 / 2.0;
+    c.DaughterShare = fraction<N>(1, 2);
+    note(c, Heir::Daughter, Rule::DaughterHalf);
     ComputeTotals(c);
     if (c.SonsSonCount != 0) {
         ComputeTotals(c);
         splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
                       c.SonsSonShare, c.SonsDaughterShare);
+        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
     } else {
         // The sons' daughters complete the two thirds.
-        if (c.SonsDaughterCount != 0)
-            givePerHead(1.0 / 6.0, c.SonsDaughterCount, c.SonsDaughterShare);
+        if (c.SonsDaughterCount != 0) {
+            givePerHead(fraction<N>(1, 6), c.SonsDaughterCount, c.SonsDaughterShare);
+            note(c, Heir::SonsDaughter, Rule::SonsDaughterSixth);
+        }
         ComputeTotals(c);
-        if (c.SonsSonsSonCount != 0)
+        if (c.SonsSonsSonCount != 0) {
             splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
                           c.SonsSonsSonShare, c.SonsSonsDaughterShare);
-        if (c.SonsSonsSonCount == 0 && c.SonsDaughterCount == 0 && c.SonsSonsDaughterCount != 0)
-            givePerHead(1.0 / 6.0, c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
+        }
+        if (c.SonsSonsSonCount == 0 && c.SonsDaughterCount == 0 && c.SonsSonsDaughterCount != 0) {
+            givePerHead(fraction<N>(1, 6), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterSixth);
+        }
     }
     ComputeTotals(c);
     if (somethingLeft(c))
@@ -87,9 +125,11 @@ void oneDaughterBlock(CaseRecord &c)
         ReduceShares(c);
 }
 
-void daughtersBlock(CaseRecord &c)
+template <class N>
+void daughtersBlock(BasicCaseRecord<N> &c)
 {
-    givePerHead(2.0 / 3.0, c.DaughterCount, c.DaughterShare);
+    givePerHead(fraction<N>(2, 3), c.DaughterCount, c.DaughterShare);
+    note(c, Heir::Daughter, Rule::DaughtersTwoThirds);
     grandfatherSixth(c);
     ComputeTotals(c);
     if (somethingLeft(c)) {
@@ -98,17 +138,23 @@ void daughtersBlock(CaseRecord &c)
             ComputeTotals(c);
             splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
                           c.SonsSonShare, c.SonsDaughterShare);
+            noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
             ComputeTotals(c);
         } else if (c.SonsSonsSonCount != 0) {
             // The sons' daughters, shut out of the two thirds, inherit with
             // the lower great-grandson.
-            c.SonsSonsSonShare = 2.0 * c.Remainder
-                / (count(c.SonsSonsDaughterCount) + count(c.SonsDaughterCount)
-                   + 2.0 * count(c.SonsSonsSonCount));
+            c.SonsSonsSonShare = N(2) * c.Remainder
+                / (count<N>(c.SonsSonsDaughterCount) + count<N>(c.SonsDaughterCount)
+                   + N(2) * count<N>(c.SonsSonsSonCount));
             if (c.SonsSonsDaughterCount != 0)
-                c.SonsSonsDaughterShare = c.SonsSonsSonShare / 2.0;
+                c.SonsSonsDaughterShare = c.SonsSonsSonShare / N(2);
             if (c.SonsDaughterCount != 0)
-                c.SonsDaughterShare = c.SonsSonsSonShare / 2.0;
+                c.SonsDaughterShare = c.SonsSonsSonShare / N(2);
+            noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
+            if (c.SonsSonsDaughterCount == 0 && c.SonsDaughterCount != 0)
+                note(c, Heir::SonsSonsSon, Rule::ResidueTwoToOne);
+            if (c.SonsDaughterCount != 0)
+                note(c, Heir::SonsDaughter, Rule::ResidueWithLowerMale);
         }
     }
     ComputeTotals(c);
@@ -119,13 +165,15 @@ void daughtersBlock(CaseRecord &c)
     ComputeTotals(c);
 }
 
-// Beside only female grandchildren or great-grandchildren the grandfather's
-// sixth is given before their totals, as beside daughters. An excess is left
-// to the closing reduction: reducing here as well would scale the estate twice
-// once his options are weighed.
-void grandchildrenBlock(CaseRecord &c)
+// No son or daughter. Beside only female grandchildren or great-grandchildren
+// the grandfather's sixth is given before their totals, as beside daughters.
+// An excess is left to the closing reduction: reducing here as well would
+// scale the estate twice once his options are weighed.
+template <class N>
+void grandchildrenBlock(BasicCaseRecord<N> &c)
 {
-    if (c.SonsSonCount != 0) { // D1
+    if (c.SonsSonCount != 0) {
+        // A son's son: the residue with his sisters.
         grandfatherSixth(c);
         ComputeTotals(c);
         if (c.SonsDaughterCount != 0)
@@ -133,26 +181,33 @@ void grandchildrenBlock(CaseRecord &c)
                           c.SonsSonShare, c.SonsDaughterShare);
         else
             givePerHead(c.Remainder, c.SonsSonCount, c.SonsSonShare);
-    } else if (c.SonsDaughterCount == 1) { // D2
+        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
+    } else if (c.SonsDaughterCount == 1) {
+        // One son's daughter: a half, as one daughter.
         grandfatherSixth(c);
-        c.SonsDaughterShare = 1.0 / 2.0;
+        c.SonsDaughterShare = fraction<N>(1, 2);
+        note(c, Heir::SonsDaughter, Rule::SonsDaughterHalf);
         ComputeTotals(c);
         if (c.SonsSonsSonCount != 0) {
             grandfatherSixth(c);
             ComputeTotals(c);
             greatGrandchildrenShareRest(c);
         }
-        if (c.SonsSonsSonCount == 0 && c.SonsSonsDaughterCount != 0)
-            givePerHead(1.0 / 6.0, c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+        if (c.SonsSonsSonCount == 0 && c.SonsSonsDaughterCount != 0) {
+            givePerHead(fraction<N>(1, 6), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterSixth);
+        }
         ComputeTotals(c);
         if (somethingLeft(c)) {
             if (c.FatherAlive == 1)
-                c.FatherShare = c.FatherShare + c.Remainder;
+                fatherTakesRest(c);
             if (c.GrandFatherAlive == 1)
                 grandfatherTakesRest(c);
         }
-    } else if (c.SonsDaughterCount >= 2) { // D3
-        givePerHead(2.0 / 3.0, c.SonsDaughterCount, c.SonsDaughterShare);
+    } else if (c.SonsDaughterCount >= 2) {
+        // Two or more sons' daughters: two thirds, as daughters.
+        givePerHead(fraction<N>(2, 3), c.SonsDaughterCount, c.SonsDaughterShare);
+        note(c, Heir::SonsDaughter, Rule::SonsDaughtersTwoThirds);
         grandfatherSixth(c);
         ComputeTotals(c);
         if (somethingLeft(c) && c.SonsSonsSonCount != 0) {
@@ -166,63 +221,94 @@ void grandchildrenBlock(CaseRecord &c)
             ReduceShares(c);
         if (somethingLeft(c))
             settleResidue(c);
-    } else if (c.SonsSonsSonCount + c.SonsSonsDaughterCount != 0) { // D4
+    } else if (c.SonsSonsSonCount + c.SonsSonsDaughterCount != 0) {
+        // Only great-grandchildren.
         grandfatherSixth(c);
         ComputeTotals(c);
         if (c.SonsSonsSonCount != 0) {
             ComputeTotals(c);
             greatGrandchildrenShareRest(c);
         } else {
-            if (c.SonsSonsDaughterCount == 1)
-                c.SonsSonsDaughterShare = 1.0 / 2.0;
-            else
-                givePerHead(2.0 / 3.0, c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            if (c.SonsSonsDaughterCount == 1) {
+                c.SonsSonsDaughterShare = fraction<N>(1, 2);
+                note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterHalf);
+            } else {
+                givePerHead(fraction<N>(2, 3), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+                note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughtersTwoThirds);
+            }
             ComputeTotals(c);
             if (c.FatherAlive == 1 && somethingLeft(c))
-                c.FatherShare = c.FatherShare + c.Remainder;
+                fatherTakesRest(c);
             if (c.GrandFatherAlive == 1)
                 grandfatherTakesRest(c);
         }
     }
 }
 
-void noDescendants(CaseRecord &c)
+template <class N>
+void noDescendants(BasicCaseRecord<N> &c)
 {
-    if (c.MaternalGrandMotherAlive == 1)
-        c.GrandMotherShare = 1.0 / 6.0;
-    if (c.WifeCount != 0)
-        c.WifeShare = 1.0 / 4.0;
-    if (c.HusbandAlive == 1)
-        c.HusbandShare = 1.0 / 2.0;
+    if (c.MaternalGrandMotherAlive == 1) {
+        c.GrandMotherShare = fraction<N>(1, 6);
+        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
+    } else {
+        noteCleared(c, Heir::GrandMother);
+    }
+    if (c.WifeCount != 0) {
+        c.WifeShare = fraction<N>(1, 4);
+        note(c, Heir::Wife, Rule::WifeQuarter);
+    }
+    if (c.HusbandAlive == 1) {
+        c.HusbandShare = fraction<N>(1, 2);
+        note(c, Heir::Husband, Rule::HusbandHalf);
+    }
     c.MotherShare = 0;
     c.FatherShare = 0;
+    noteCleared(c, Heir::Mother);
+    noteCleared(c, Heir::Father);
     ComputeTotals(c);
     const int siblings = siblingCount(c);
 
     if (c.FatherAlive == 1 && somethingLeft(c)) {
         // With fewer than two siblings the mother takes a third of what the
         // spouse and the grandmother leave.
-        if (c.MotherAlive == 1)
-            c.MotherShare = siblings < 2 ? c.Remainder / 3.0 : 1.0 / 6.0;
+        if (c.MotherAlive == 1) {
+            if (siblings < 2) {
+                c.MotherShare = c.Remainder / N(3);
+                // Beside a spouse this is one of the two 'Umariyya cases;
+                // alone with the father it is simply a third.
+                const bool spouse = c.HusbandAlive == 1 || c.WifeCount != 0;
+                note(c, Heir::Mother, spouse ? Rule::MotherThirdOfRemainder : Rule::MotherThird);
+                if (spouse)
+                    noteEvent(c, EventUmariyya);
+            } else {
+                c.MotherShare = fraction<N>(1, 6);
+                note(c, Heir::Mother, Rule::MotherSixthSiblings);
+            }
+        }
         ComputeTotals(c);
-        if (somethingLeft(c))
+        if (somethingLeft(c)) {
             c.FatherShare = c.FatherShare + c.Remainder;
+            note(c, Heir::Father, Rule::Residue);
+        }
     }
     if (c.GrandFatherAlive == 1) {
-        if (siblings == 0 && c.MotherAlive == 1)
-            c.MotherShare = 1.0 / 3.0;
+        if (siblings == 0 && c.MotherAlive == 1) {
+            c.MotherShare = fraction<N>(1, 3);
+            note(c, Heir::Mother, Rule::MotherThird);
+        }
         grandfatherTakesRest(c);
     }
 }
 
-} // namespace
-
-void DistributeWithFather(CaseRecord &c)
+template <class N>
+void distributeWithFather(BasicCaseRecord<N> &c)
 {
     if (c.GrandFatherAsFather == 1) {
         // The grandfather is computed in the father's place.
         c.GrandFatherAlive = 0;
         c.FatherAlive = 1;
+        noteEvent(c, EventGrandFatherAsFather);
     }
 
     if (c.FatherAlive == 1 || c.GrandFatherAlive == 1) {
@@ -244,6 +330,10 @@ void DistributeWithFather(CaseRecord &c)
         // The report shows the grandfather's line, not the father's.
         c.GrandFatherShare = c.FatherShare;
         c.FatherShare = 0;
+        if constexpr (takesNotes<N>) {
+            c.notes[Heir::GrandFather] = c.notes[Heir::Father];
+            c.notes[Heir::Father] = GroupNote{};
+        }
     }
 
     ComputeTotals(c);
@@ -251,3 +341,8 @@ void DistributeWithFather(CaseRecord &c)
         ReduceShares(c);
     openResults(c);
 }
+
+} // namespace
+
+void DistributeWithFather(CaseRecord &c) { distributeWithFather(c); }
+void DistributeWithFather(ExactRecord &c) { distributeWithFather(c); }

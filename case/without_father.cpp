@@ -8,45 +8,117 @@ using namespace calc;
 
 namespace {
 
-// Step 1: the fixed shares as they stand beside descendants.
-void fixedSharesWithDescendants(CaseRecord &c)
+// The fixed shares as they stand beside descendants.
+template <class N>
+void fixedSharesWithDescendants(BasicCaseRecord<N> &c)
 {
-    if (c.MotherAlive == 1)
-        c.MotherShare = 1.0 / 6.0;
-    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1)
-        c.GrandMotherShare = 1.0 / 6.0;
-    if (c.WifeCount != 0)
-        c.WifeShare = 1.0 / 8.0;
-    if (c.HusbandAlive == 1)
-        c.HusbandShare = 1.0 / 4.0;
+    if (c.MotherAlive == 1) {
+        c.MotherShare = fraction<N>(1, 6);
+        note(c, Heir::Mother, Rule::MotherSixthDescendants);
+    }
+    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1) {
+        c.GrandMotherShare = fraction<N>(1, 6);
+        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
+    }
+    if (c.WifeCount != 0) {
+        c.WifeShare = fraction<N>(1, 8);
+        note(c, Heir::Wife, Rule::WifeEighth);
+    }
+    if (c.HusbandAlive == 1) {
+        c.HusbandShare = fraction<N>(1, 4);
+        note(c, Heir::Husband, Rule::HusbandQuarter);
+    }
 }
 
-void sonsBlock(CaseRecord &c)
+template <class N>
+void sonsBlock(BasicCaseRecord<N> &c)
 {
     ComputeTotals(c);
     if (c.DaughterCount != 0)
         splitTwoToOne(c.Remainder, c.SonCount, c.DaughterCount, c.SonShare, c.DaughterShare);
     else
         givePerHead(c.Remainder, c.SonCount, c.SonShare);
+    noteResidue(c, Heir::Son, Heir::Daughter, c.DaughterCount);
 }
 
-void oneDaughterBlock(CaseRecord &c)
+// The sons' daughters (or, below them, the sons' sons' daughters) complete
+// the two thirds beside one daughter; a male of their degree makes them
+// residuaries with him.
+template <class N>
+void besideOneDaughter(BasicCaseRecord<N> &c)
 {
-    c.DaughterShare = 1.0 / 2.0;
-    ComputeTotals(c);
     if (c.SonsSonCount != 0) {
         splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
                       c.SonsSonShare, c.SonsDaughterShare);
-    } else {
+        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
+        return;
+    }
+    if (c.SonsDaughterCount != 0) {
+        givePerHead(fraction<N>(1, 6), c.SonsDaughterCount, c.SonsDaughterShare);
+        note(c, Heir::SonsDaughter, Rule::SonsDaughterSixth);
+    }
+    ComputeTotals(c);
+    if (c.SonsSonsSonCount != 0) {
+        splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
+                      c.SonsSonsSonShare, c.SonsSonsDaughterShare);
+        noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
+    }
+    if (c.SonsSonsSonCount == 0 && c.SonsDaughterCount == 0 && c.SonsSonsDaughterCount != 0) {
+        givePerHead(fraction<N>(1, 6), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+        note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterSixth);
+    }
+}
+
+template <class N>
+void oneDaughterBlock(BasicCaseRecord<N> &c)
+{
+    c.DaughterShare = fraction<N>(1, 2);
+    note(c, Heir::Daughter, Rule::DaughterHalf);
+    ComputeTotals(c);
+    besideOneDaughter(c);
+    ComputeTotals(c);
+    if (somethingLeft(c))
+        DescendantsResidue(c);
+    ComputeTotals(c);
+    if (overfull(c))
+        ReduceShares(c);
+}
+
+// Beside two or more daughters (or two or more sons' daughters one degree
+// up), the lower generations inherit only with a male of their own degree or
+// below; the sons' daughters, shut out of the two thirds, then inherit with
+// the great-grandson.
+template <class N>
+void besideTwoThirds(BasicCaseRecord<N> &c)
+{
+    if (c.SonsSonCount != 0) {
+        splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
+                      c.SonsSonShare, c.SonsDaughterShare);
+        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
+    } else if (c.SonsSonsSonCount != 0) {
+        c.SonsSonsSonShare = N(2) * c.Remainder
+            / (count<N>(c.SonsSonsDaughterCount) + count<N>(c.SonsDaughterCount)
+               + N(2) * count<N>(c.SonsSonsSonCount));
+        if (c.SonsSonsDaughterCount != 0)
+            c.SonsSonsDaughterShare = c.SonsSonsSonShare / N(2);
         if (c.SonsDaughterCount != 0)
-            givePerHead(1.0 / 6.0, c.SonsDaughterCount, c.SonsDaughterShare);
-        ComputeTotals(c);
-        if (c.SonsSonsSonCount != 0)
-            splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
-                          c.SonsSonsSonShare, c.SonsSonsDaughterShare);
-        if (c.SonsSonsSonCount == 0 && c.SonsDaughterCount == 0 && c.SonsSonsDaughterCount != 0)
-            givePerHead(1.0 / 6.0, c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            c.SonsDaughterShare = c.SonsSonsSonShare / N(2);
+        noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
+        if (c.SonsSonsDaughterCount == 0 && c.SonsDaughterCount != 0)
+            note(c, Heir::SonsSonsSon, Rule::ResidueTwoToOne);
+        if (c.SonsDaughterCount != 0)
+            note(c, Heir::SonsDaughter, Rule::ResidueWithLowerMale);
     }
+}
+
+template <class N>
+void daughtersBlock(BasicCaseRecord<N> &c)
+{
+    givePerHead(fraction<N>(2, 3), c.DaughterCount, c.DaughterShare);
+    note(c, Heir::Daughter, Rule::DaughtersTwoThirds);
+    ComputeTotals(c);
+    if (somethingLeft(c))
+        besideTwoThirds(c);
     ComputeTotals(c);
     if (somethingLeft(c))
         DescendantsResidue(c);
@@ -55,57 +127,40 @@ void oneDaughterBlock(CaseRecord &c)
         ReduceShares(c);
 }
 
-void daughtersBlock(CaseRecord &c)
+// No son or daughter: the sons' children take the children's place, and
+// below them the sons' sons' children.
+template <class N>
+void grandchildrenBlock(BasicCaseRecord<N> &c)
 {
-    givePerHead(2.0 / 3.0, c.DaughterCount, c.DaughterShare);
-    ComputeTotals(c);
-    if (somethingLeft(c)) {
-        if (c.SonsSonCount != 0) {
-            splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
-                          c.SonsSonShare, c.SonsDaughterShare);
-        } else if (c.SonsSonsSonCount != 0) {
-            // The sons' daughters, shut out of the two thirds, inherit with
-            // the lower great-grandson.
-            c.SonsSonsSonShare = 2.0 * c.Remainder
-                / (count(c.SonsSonsDaughterCount) + count(c.SonsDaughterCount)
-                   + 2.0 * count(c.SonsSonsSonCount));
-            if (c.SonsSonsDaughterCount != 0)
-                c.SonsSonsDaughterShare = c.SonsSonsSonShare / 2.0;
-            if (c.SonsDaughterCount != 0)
-                c.SonsDaughterShare = c.SonsSonsSonShare / 2.0;
-        }
-    }
-    ComputeTotals(c);
-    if (somethingLeft(c))
-        DescendantsResidue(c);
-    ComputeTotals(c);
-    if (overfull(c))
-        ReduceShares(c);
-}
-
-void grandchildrenBlock(CaseRecord &c)
-{
-    if (c.SonsSonCount != 0) { // D1
+    if (c.SonsSonCount != 0) {
+        // A son's son: the residue with his sisters.
         ComputeTotals(c);
         if (c.SonsDaughterCount != 0)
             splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
                           c.SonsSonShare, c.SonsDaughterShare);
         else
             givePerHead(c.Remainder, c.SonsSonCount, c.SonsSonShare);
-    } else if (c.SonsDaughterCount == 1) { // D2
-        c.SonsDaughterShare = 1.0 / 2.0;
+        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
+    } else if (c.SonsDaughterCount == 1) {
+        // One son's daughter: a half, as one daughter.
+        c.SonsDaughterShare = fraction<N>(1, 2);
+        note(c, Heir::SonsDaughter, Rule::SonsDaughterHalf);
         ComputeTotals(c);
         if (c.SonsSonsSonCount != 0) {
             ComputeTotals(c);
             greatGrandchildrenShareRest(c);
         }
-        if (c.SonsSonsSonCount == 0 && c.SonsSonsDaughterCount != 0)
-            givePerHead(1.0 / 6.0, c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+        if (c.SonsSonsSonCount == 0 && c.SonsSonsDaughterCount != 0) {
+            givePerHead(fraction<N>(1, 6), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterSixth);
+        }
         ComputeTotals(c);
         if (somethingLeft(c))
             DescendantsResidue(c);
-    } else if (c.SonsDaughterCount >= 2) { // D3
-        givePerHead(2.0 / 3.0, c.SonsDaughterCount, c.SonsDaughterShare);
+    } else if (c.SonsDaughterCount >= 2) {
+        // Two or more sons' daughters: two thirds, as daughters.
+        givePerHead(fraction<N>(2, 3), c.SonsDaughterCount, c.SonsDaughterShare);
+        note(c, Heir::SonsDaughter, Rule::SonsDaughtersTwoThirds);
         ComputeTotals(c);
         if (somethingLeft(c) && c.SonsSonsSonCount != 0)
             greatGrandchildrenShareRest(c);
@@ -114,14 +169,17 @@ void grandchildrenBlock(CaseRecord &c)
             ReduceShares(c);
         if (somethingLeft(c))
             DescendantsResidue(c);
-    } else if (c.SonsSonsSonCount + c.SonsSonsDaughterCount != 0) { // D4
+    } else if (c.SonsSonsSonCount + c.SonsSonsDaughterCount != 0) {
+        // Only great-grandchildren.
         ComputeTotals(c);
         if (c.SonsSonsSonCount != 0) {
             greatGrandchildrenShareRest(c);
         } else if (c.SonsSonsDaughterCount == 1) {
-            c.SonsSonsDaughterShare = 1.0 / 2.0;
+            c.SonsSonsDaughterShare = fraction<N>(1, 2);
+            note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterHalf);
         } else {
-            givePerHead(2.0 / 3.0, c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            givePerHead(fraction<N>(2, 3), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+            note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughtersTwoThirds);
         }
         ComputeTotals(c);
         if (somethingLeft(c))
@@ -129,24 +187,33 @@ void grandchildrenBlock(CaseRecord &c)
     }
 }
 
-void noDescendants(CaseRecord &c)
+template <class N>
+void noDescendants(BasicCaseRecord<N> &c)
 {
-    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1)
-        c.GrandMotherShare = 1.0 / 6.0;
-    if (c.WifeCount != 0)
-        c.WifeShare = 1.0 / 4.0;
-    if (c.HusbandAlive == 1)
-        c.HusbandShare = 1.0 / 2.0;
-    if (c.MotherAlive == 1)
-        c.MotherShare = siblingCount(c) < 2 ? 1.0 / 3.0 : 1.0 / 6.0;
+    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1) {
+        c.GrandMotherShare = fraction<N>(1, 6);
+        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
+    }
+    if (c.WifeCount != 0) {
+        c.WifeShare = fraction<N>(1, 4);
+        note(c, Heir::Wife, Rule::WifeQuarter);
+    }
+    if (c.HusbandAlive == 1) {
+        c.HusbandShare = fraction<N>(1, 2);
+        note(c, Heir::Husband, Rule::HusbandHalf);
+    }
+    if (c.MotherAlive == 1) {
+        const bool third = siblingCount(c) < 2;
+        c.MotherShare = third ? fraction<N>(1, 3) : fraction<N>(1, 6);
+        note(c, Heir::Mother, third ? Rule::MotherThird : Rule::MotherSixthSiblings);
+    }
     ComputeTotals(c);
     if (somethingLeft(c))
         CollateralsShares(c);
 }
 
-} // namespace
-
-void DistributeWithoutFather(CaseRecord &c)
+template <class N>
+void distributeWithoutFather(BasicCaseRecord<N> &c)
 {
     fixedSharesWithDescendants(c);
 
@@ -168,19 +235,26 @@ void DistributeWithoutFather(CaseRecord &c)
     openResults(c);
 }
 
-void DescendantsResidue(CaseRecord &c)
+// What the descendants leave: the full, then the paternal siblings (sisters
+// as residuaries beside daughters), then the distant male relatives.
+template <class N>
+void descendantsResidue(BasicCaseRecord<N> &c)
 {
     ComputeTotals(c);
-    const double r = c.Remainder;
+    const N r = c.Remainder;
     if (c.FullBrotherCount != 0) {
         splitTwoToOne(r, c.FullBrotherCount, c.FullSisterCount, c.FullBrotherShare, c.FullSisterShare);
+        noteResidue(c, Heir::FullBrother, Heir::FullSister, c.FullSisterCount);
     } else if (c.FullSisterCount != 0) {
         givePerHead(r, c.FullSisterCount, c.FullSisterShare);
+        note(c, Heir::FullSister, Rule::ResidueWithDaughters);
     } else if (c.ParentalBrotherCount != 0) {
         splitTwoToOne(r, c.ParentalBrotherCount, c.ParentalSisterCount,
                       c.ParentalBrotherShare, c.ParentalSisterShare);
+        noteResidue(c, Heir::ParentalBrother, Heir::ParentalSister, c.ParentalSisterCount);
     } else if (c.ParentalSisterCount != 0) {
         givePerHead(r, c.ParentalSisterCount, c.ParentalSisterShare);
+        note(c, Heir::ParentalSister, Rule::ResidueWithDaughters);
     } else {
         ComputeTotals(c);
         residueChain(c);
@@ -190,44 +264,56 @@ void DescendantsResidue(CaseRecord &c)
         ResidueToOthers(c);
 }
 
-namespace {
-
 // Husband, mother or grandmother, two or more maternal siblings and full
 // brothers: the full siblings join the maternal siblings in their third.
-bool isSharedCase(const CaseRecord &c)
+template <class N>
+bool isSharedCase(const BasicCaseRecord<N> &c)
 {
     return c.HusbandAlive == 1
         && (c.MotherAlive == 1 || c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1)
         && c.MaternalSiblingCount > 1 && c.FullBrotherCount != 0;
 }
 
-void sharedCase(CaseRecord &c)
+template <class N>
+void sharedCase(BasicCaseRecord<N> &c)
 {
-    c.HusbandShare = 1.0 / 2.0;
-    if (c.MotherAlive == 1)
-        c.MotherShare = 1.0 / 6.0;
-    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1)
-        c.GrandMotherShare = 1.0 / 6.0;
+    noteEvent(c, EventMushtaraka);
+    c.HusbandShare = fraction<N>(1, 2);
+    note(c, Heir::Husband, Rule::HusbandHalf);
+    if (c.MotherAlive == 1) {
+        c.MotherShare = fraction<N>(1, 6);
+        note(c, Heir::Mother, Rule::MotherSixthSiblings);
+    }
+    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1) {
+        c.GrandMotherShare = fraction<N>(1, 6);
+        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
+    }
     c.MaternalSiblingShare = 0;
     ComputeTotals(c);
     // Equal shares per head, brothers and sisters alike.
-    const double heads = count(c.FullBrotherCount) + count(c.FullSisterCount)
-        + count(c.MaternalSiblingCount);
-    const double each = c.Remainder / heads;
+    const N heads = count<N>(c.FullBrotherCount) + count<N>(c.FullSisterCount)
+        + count<N>(c.MaternalSiblingCount);
+    const N each = c.Remainder / heads;
     c.FullBrotherShare = each;
     if (c.FullSisterCount != 0)
         c.FullSisterShare = each;
     c.MaternalSiblingShare = each;
+    note(c, Heir::FullBrother, Rule::SharedThird);
+    if (c.FullSisterCount != 0)
+        note(c, Heir::FullSister, Rule::SharedThird);
+    note(c, Heir::MaternalSibling, Rule::SharedThird);
 }
 
-} // namespace
-
-void CollateralsShares(CaseRecord &c)
+template <class N>
+void collateralsShares(BasicCaseRecord<N> &c)
 {
-    if (c.MaternalSiblingCount == 1)
-        c.MaternalSiblingShare = 1.0 / 6.0;
-    else if (c.MaternalSiblingCount > 1)
-        givePerHead(1.0 / 3.0, c.MaternalSiblingCount, c.MaternalSiblingShare);
+    if (c.MaternalSiblingCount == 1) {
+        c.MaternalSiblingShare = fraction<N>(1, 6);
+        note(c, Heir::MaternalSibling, Rule::MaternalSiblingSixth);
+    } else if (c.MaternalSiblingCount > 1) {
+        givePerHead(fraction<N>(1, 3), c.MaternalSiblingCount, c.MaternalSiblingShare);
+        note(c, Heir::MaternalSibling, Rule::MaternalSiblingsThird);
+    }
     ComputeTotals(c);
 
     if (isSharedCase(c)) {
@@ -238,21 +324,30 @@ void CollateralsShares(CaseRecord &c)
     if (c.FullBrotherCount != 0) {
         splitTwoToOne(c.Remainder, c.FullBrotherCount, c.FullSisterCount,
                       c.FullBrotherShare, c.FullSisterShare);
+        noteResidue(c, Heir::FullBrother, Heir::FullSister, c.FullSisterCount);
     } else if (c.FullSisterCount == 1) {
-        c.FullSisterShare = 1.0 / 2.0;
+        c.FullSisterShare = fraction<N>(1, 2);
+        note(c, Heir::FullSister, Rule::FullSisterHalf);
         ComputeTotals(c);
-        if (c.ParentalBrotherCount != 0 && somethingLeft(c))
+        if (c.ParentalBrotherCount != 0 && somethingLeft(c)) {
             splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
                           c.ParentalBrotherShare, c.ParentalSisterShare);
-        if (c.ParentalBrotherCount == 0 && c.ParentalSisterCount != 0)
-            givePerHead(1.0 / 6.0, c.ParentalSisterCount, c.ParentalSisterShare);
+            noteResidue(c, Heir::ParentalBrother, Heir::ParentalSister, c.ParentalSisterCount);
+        }
+        if (c.ParentalBrotherCount == 0 && c.ParentalSisterCount != 0) {
+            givePerHead(fraction<N>(1, 6), c.ParentalSisterCount, c.ParentalSisterShare);
+            note(c, Heir::ParentalSister, Rule::ParentalSisterSixth);
+        }
     } else if (c.FullSisterCount >= 2) {
-        givePerHead(2.0 / 3.0, c.FullSisterCount, c.FullSisterShare);
+        givePerHead(fraction<N>(2, 3), c.FullSisterCount, c.FullSisterShare);
+        note(c, Heir::FullSister, Rule::FullSistersTwoThirds);
         ComputeTotals(c);
         // Paternal sisters alone receive nothing beside two full sisters.
-        if (c.ParentalBrotherCount != 0 && somethingLeft(c))
+        if (c.ParentalBrotherCount != 0 && somethingLeft(c)) {
             splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
                           c.ParentalBrotherShare, c.ParentalSisterShare);
+            noteResidue(c, Heir::ParentalBrother, Heir::ParentalSister, c.ParentalSisterCount);
+        }
     }
     ComputeTotals(c);
     if (overfull(c))
@@ -263,10 +358,13 @@ void CollateralsShares(CaseRecord &c)
         if (c.ParentalBrotherCount != 0) {
             splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
                           c.ParentalBrotherShare, c.ParentalSisterShare);
+            noteResidue(c, Heir::ParentalBrother, Heir::ParentalSister, c.ParentalSisterCount);
         } else if (c.ParentalSisterCount == 1) {
-            c.ParentalSisterShare = 1.0 / 2.0;
+            c.ParentalSisterShare = fraction<N>(1, 2);
+            note(c, Heir::ParentalSister, Rule::ParentalSisterHalf);
         } else if (c.ParentalSisterCount > 1) {
-            givePerHead(2.0 / 3.0, c.ParentalSisterCount, c.ParentalSisterShare);
+            givePerHead(fraction<N>(2, 3), c.ParentalSisterCount, c.ParentalSisterShare);
+            note(c, Heir::ParentalSister, Rule::ParentalSistersTwoThirds);
         }
     }
     ComputeTotals(c);
@@ -275,3 +373,12 @@ void CollateralsShares(CaseRecord &c)
     if (somethingLeft(c))
         ResidueToOthers(c);
 }
+
+} // namespace
+
+void DistributeWithoutFather(CaseRecord &c) { distributeWithoutFather(c); }
+void DistributeWithoutFather(ExactRecord &c) { distributeWithoutFather(c); }
+void DescendantsResidue(CaseRecord &c) { descendantsResidue(c); }
+void DescendantsResidue(ExactRecord &c) { descendantsResidue(c); }
+void CollateralsShares(CaseRecord &c) { collateralsShares(c); }
+void CollateralsShares(ExactRecord &c) { collateralsShares(c); }

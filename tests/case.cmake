@@ -4,3 +4,6 @@ tarnavel_add_core_test(tst_calc_without_father tst_calc_without_father.cpp tst_c
 tarnavel_add_core_test(tst_calc_with_father tst_calc_with_father.cpp tst_calc_support.h)
 tarnavel_add_core_test(tst_calc_grandfather tst_calc_grandfather.cpp tst_calc_support.h)
 tarnavel_add_core_test(tst_calc_properties tst_calc_properties.cpp tst_calc_support.h tst_calc_generator.h)
+
+# The estate in money.
+tarnavel_add_core_test(tst_estate tst_estate.cpp)

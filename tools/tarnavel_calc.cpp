@@ -4,7 +4,9 @@
 #include "case/calculation.h"
 #include "case/case_fields.h"
 #include "case/case_record.h"
+#include "case/working.h"
 #include "report/composition.h"
+#include "tools/calc_working.h"
 
 #include <QByteArray>
 #include <QJsonDocument>
@@ -19,6 +21,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -153,7 +156,8 @@ const CountField *inputField(const QString &key)
 }
 
 // Fills the record from one input line; returns the error text, if any.
-std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseRecord &c)
+std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseRecord &c,
+                                  calccli::EstateRequest &estate)
 {
     const QString where = QStringLiteral("line %1: ").arg(lineNumber);
     QJsonParseError parseError;
@@ -168,6 +172,12 @@ std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseR
     const QJsonObject object = doc.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString keyText = QStringLiteral("key \"%1\": ").arg(it.key());
+        std::optional<QString> estateError;
+        if (calccli::readEstateKey(it.key(), it.value(), estate, estateError)) {
+            if (estateError)
+                return where + *estateError;
+            continue;
+        }
         const CountField *field = inputField(it.key());
         if (!field)
             return where + QStringLiteral("unknown key \"%1\"").arg(it.key());
@@ -191,7 +201,8 @@ struct Notice
     QString text;
 };
 
-std::string answer(CaseRecord &c)
+std::string answer(CaseRecord &c, const CaseWorking &w, bool explain,
+                   const calccli::EstateRequest &estate)
 {
     std::optional<Notice> notice;
     CalculationHooks &hooks = calculationHooks();
@@ -262,7 +273,10 @@ std::string answer(CaseRecord &c)
     appendString(out, totals.percent);
     out += ", \"shares\": ";
     appendInteger(out, totals.shares);
-    out += "}}";
+    out += '}';
+    if (w.exact)
+        calccli::appendWorking(out, w, c.Language, explain, estate);
+    out += '}';
     return out;
 }
 
@@ -278,10 +292,15 @@ void writeLine(const std::string &text)
 
 int main(int argc, char **argv)
 {
+    bool explain = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kHelp, stdout);
             return 0;
+        }
+        if (std::strcmp(argv[i], "--explain") == 0) {
+            explain = true;
+            continue;
         }
         std::fprintf(stderr, "tarnavel-calc: unknown argument '%s' (try --help)\n", argv[i]);
         return 2;
@@ -295,13 +314,37 @@ int main(int argc, char **argv)
         ++lineNumber;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        CaseRecord c;
-        if (const auto error = readRecord(QByteArray::fromStdString(line), lineNumber, c)) {
+        CaseRecord given;
+        calccli::EstateRequest estate;
+        if (const auto error = readRecord(QByteArray::fromStdString(line), lineNumber, given, estate)) {
             anyFailed = true;
             writeLine(errorLine(*error));
             continue;
         }
-        writeLine(answer(c));
+        // The family as given, made into the record the questionnaires
+        // would have produced; relatives set aside are reported.
+        const AdmittedFamily family = admitFamily(given);
+        if (family.error) {
+            anyFailed = true;
+            writeLine(errorLine(QStringLiteral("line %1: ").arg(lineNumber)
+                                + calccli::familyErrorText(family.error)));
+            continue;
+        }
+        CaseRecord c = family.record;
+        const CaseWorking w = workCase(given);
+        if (estate.given) {
+            std::vector<estate::Claimant> claimants;
+            for (const GroupWorking &g : w.groups)
+                claimants.push_back({g.perHead.num, g.perHead.den, g.heads});
+            const estate::Result money = estate::divide(estate.input, claimants);
+            if (money.error != estate::Error::None) {
+                anyFailed = true;
+                writeLine(errorLine(QStringLiteral("line %1: ").arg(lineNumber)
+                                    + calccli::estateErrorText(money)));
+                continue;
+            }
+        }
+        writeLine(answer(c, w, explain, estate));
     }
     return anyFailed ? 1 : 0;
 }

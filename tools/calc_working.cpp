@@ -1,0 +1,299 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/calc_working.h"
+
+#include "report/working_text.h"
+
+#include <QByteArray>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+namespace calccli {
+
+namespace {
+
+void appendText(std::string &out, const QString &text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    out += '"';
+    for (const char ch : utf8) {
+        const unsigned char u = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", u);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    out += '"';
+}
+
+void appendKey(std::string &out, const char *key)
+{
+    out += '"';
+    out += key;
+    out += "\": ";
+}
+
+void appendFraction(std::string &out, const Rational &q)
+{
+    out += '"';
+    out += std::to_string(q.num);
+    out += '/';
+    out += std::to_string(q.den);
+    out += '"';
+}
+
+void appendBase(std::string &out, const CaseWorking &w)
+{
+    const auto orNull = [&](std::int64_t v) { out += v ? std::to_string(v) : std::string("null"); };
+    out += "{\"base\": ";
+    out += std::to_string(w.base);
+    out += ", \"awl\": ";
+    orNull(w.awlBase);
+    out += ", \"return\": ";
+    orNull(w.returnBase);
+    out += ", \"corrected\": ";
+    out += std::to_string(w.correctedBase);
+    out += '}';
+}
+
+void appendExact(std::string &out, const CaseWorking &w)
+{
+    out += '{';
+    bool first = true;
+    for (const GroupWorking &g : w.groups) {
+        out += first ? "" : ", ";
+        first = false;
+        appendKey(out, heirKey(g.heir));
+        out += "{\"count\": ";
+        out += std::to_string(g.heads);
+        const Portion p = nominalPortion(g.rule, g.fixed);
+        out += ", \"kind\": \"";
+        out += g.heir == Heir::Treasury ? "treasury" : (isFixedPortion(p) ? "fixed" : "residue");
+        out += "\", \"nominal\": \"";
+        out += g.heir == Heir::Treasury ? "Residue" : portionKey(p);
+        out += "\", \"rule\": \"";
+        out += ruleKey(g.rule);
+        out += '"';
+        if (!g.fixed.isZero()) {
+            out += ", \"fixed\": ";
+            appendFraction(out, g.fixed);
+        }
+        out += ", \"share\": ";
+        appendFraction(out, g.share);
+        out += ", \"perHead\": ";
+        appendFraction(out, g.perHead);
+        out += ", \"parts\": ";
+        out += std::to_string(g.parts);
+        out += ", \"partsEach\": ";
+        out += std::to_string(g.partsEach);
+        if (g.reduced)
+            out += ", \"awl\": true";
+        if (g.returned)
+            out += ", \"returned\": true";
+        if (g.restAdded)
+            out += ", \"rest\": true";
+        out += '}';
+    }
+    out += '}';
+}
+
+void appendExcluded(std::string &out, const CaseWorking &w, int language, bool explain)
+{
+    out += '[';
+    bool first = true;
+    for (const Exclusion &e : w.excluded) {
+        out += first ? "" : ", ";
+        first = false;
+        out += "{\"relative\": \"";
+        out += relativeKey(e.relative);
+        out += "\", \"count\": ";
+        out += std::to_string(e.count);
+        out += ", \"reason\": \"";
+        out += reasonKey(e.reason);
+        out += '"';
+        if (e.reason == Reason::ExcludedBy || e.reason == Reason::ExcludedByGrandFatherAsFather) {
+            out += ", \"by\": \"";
+            out += relativeKey(e.by);
+            out += '"';
+        }
+        if (e.setAside)
+            out += ", \"setAside\": true";
+        if (explain) {
+            out += ", \"sentence\": ";
+            appendText(out, report::exclusionSentence(e, language));
+        }
+        out += '}';
+    }
+    out += ']';
+}
+
+void appendSteps(std::string &out, const CaseWorking &w, int language)
+{
+    out += '[';
+    bool first = true;
+    for (const Step &s : w.steps) {
+        out += first ? "" : ", ";
+        first = false;
+        appendText(out, report::stepSentence(s, w, language));
+    }
+    out += ']';
+}
+
+std::string minor(std::int64_t v, int decimals)
+{
+    return '"' + estate::formatMinor(v, decimals) + '"';
+}
+
+void appendAmounts(std::string &out, const CaseWorking &w, const EstateRequest &request)
+{
+    std::vector<estate::Claimant> claimants;
+    for (const GroupWorking &g : w.groups)
+        claimants.push_back({g.perHead.num, g.perHead.den, g.heads});
+    const estate::Result r = estate::divide(request.input, claimants);
+    const int d = request.input.decimals;
+    out += "{\"estate\": " + minor(r.estate, d);
+    out += ", \"funeralCosts\": " + minor(r.funeralCosts, d);
+    out += ", \"debts\": " + minor(r.debts, d);
+    out += ", \"bequestAsked\": " + minor(r.bequestAsked, d);
+    out += ", \"bequestPaid\": " + minor(r.bequestPaid, d);
+    out += ", \"bequestCapped\": ";
+    out += r.bequestCapped ? "true" : "false";
+    out += ", \"distributed\": " + minor(r.distributed, d);
+    out += ", \"nothingLeft\": ";
+    out += r.nothingLeft ? "true" : "false";
+    out += ", \"groups\": {";
+    for (std::size_t i = 0; i < r.groups.size() && i < w.groups.size(); ++i) {
+        const estate::GroupAmount &a = r.groups[i];
+        out += i ? ", " : "";
+        appendKey(out, heirKey(w.groups[i].heir));
+        out += "{\"total\": " + minor(a.total, d) + ", \"each\": " + minor(a.each, d);
+        if (a.headsWithOneMore)
+            out += ", \"headsWithOneUnitMore\": " + std::to_string(a.headsWithOneMore);
+        out += '}';
+    }
+    out += "}}";
+}
+
+bool amountText(const QJsonValue &value, std::string &text)
+{
+    if (value.isString()) {
+        text = value.toString().toStdString();
+        return true;
+    }
+    if (value.isDouble() && std::isfinite(value.toDouble())) {
+        // The shortest text that reads back as the same number.
+        char buf[64];
+        std::snprintf(buf, sizeof buf, "%.15g", value.toDouble());
+        text = buf;
+        return text.find_first_of("eE") == std::string::npos;
+    }
+    return false;
+}
+
+} // namespace
+
+bool readEstateKey(const QString &key, const QJsonValue &value, EstateRequest &request,
+                   std::optional<QString> &error)
+{
+    std::string *target = nullptr;
+    if (key == QLatin1String("Estate"))
+        target = &request.input.estate;
+    else if (key == QLatin1String("FuneralCosts"))
+        target = &request.input.funeralCosts;
+    else if (key == QLatin1String("Debts"))
+        target = &request.input.debts;
+    else if (key == QLatin1String("Bequest"))
+        target = &request.input.bequest;
+    if (target) {
+        request.given = true;
+        if (!amountText(value, *target))
+            error = QStringLiteral("key \"%1\": an amount is a number or a decimal text such as \"1200.50\"").arg(key);
+        return true;
+    }
+    if (key == QLatin1String("HeirsConsentToBequest")) {
+        if (value.isBool())
+            request.input.heirsConsent = value.toBool();
+        else if (value.isDouble() && (value.toDouble() == 0 || value.toDouble() == 1))
+            request.input.heirsConsent = value.toDouble() == 1;
+        else
+            error = QStringLiteral("key \"HeirsConsentToBequest\": true, false, 0 or 1");
+        return true;
+    }
+    if (key == QLatin1String("Decimals")) {
+        const double d = value.toDouble(-1);
+        if (!value.isDouble() || d != std::trunc(d) || d < 0 || d > estate::maxDecimals)
+            error = QStringLiteral("key \"Decimals\": a whole number from 0 to %1").arg(estate::maxDecimals);
+        else
+            request.input.decimals = static_cast<int>(d);
+        return true;
+    }
+    return false;
+}
+
+QString familyErrorText(const char *key)
+{
+    const QString k = QString::fromLatin1(key);
+    if (k == QLatin1String("husbandAndWives"))
+        return QStringLiteral("a husband and wives cannot both be given");
+    if (k == QLatin1String("maternalSiblingCount"))
+        return QStringLiteral("MaternalSiblingCount differs from the maternal brothers and sisters given");
+    if (k == QLatin1String("grandFatherAsFatherWithFather"))
+        return QStringLiteral("GrandFatherAsFather with the father alive: the grandfather takes the father's place only when the father has died");
+    return k;
+}
+
+QString estateErrorText(const estate::Result &r)
+{
+    static const char *fields[] = {"", "Estate", "FuneralCosts", "Debts", "Bequest", "Decimals"};
+    const QString field = QString::fromLatin1(fields[static_cast<int>(r.field)]);
+    const QString where = field.isEmpty() ? QString() : QStringLiteral("key \"%1\": ").arg(field);
+    switch (r.error) {
+    case estate::Error::Missing: return where + QStringLiteral("the estate's value is missing");
+    case estate::Error::NotANumber: return where + QStringLiteral("not an amount");
+    case estate::Error::Negative: return where + QStringLiteral("an amount cannot be negative");
+    case estate::Error::TooManyDecimals: return where + QStringLiteral("more decimals than the currency's smallest unit");
+    case estate::Error::TooLarge: return where + QStringLiteral("too large");
+    case estate::Error::DebtsExceedEstate: return where + QStringLiteral("the funeral costs and debts exceed the estate");
+    case estate::Error::BadDecimals: return where + QStringLiteral("decimals out of range");
+    case estate::Error::SharesDoNotAddUp: return QStringLiteral("the shares do not add up");
+    case estate::Error::None: break;
+    }
+    return QString();
+}
+
+void appendWorking(std::string &out, const CaseWorking &w, int language, bool explain,
+                   const EstateRequest &estate)
+{
+    out += ", \"exact\": ";
+    appendExact(out, w);
+    out += ", \"base\": ";
+    appendBase(out, w);
+    out += ", \"excluded\": ";
+    appendExcluded(out, w, language, explain);
+    if (w.otherMethod) {
+        out += ", \"otherMethod\": {\"method\": ";
+        out += std::to_string(w.otherMethod->method);
+        out += ", \"exact\": ";
+        appendExact(out, *w.otherMethod);
+        out += ", \"base\": ";
+        appendBase(out, *w.otherMethod);
+        out += '}';
+    }
+    if (estate.given) {
+        out += ", \"amounts\": ";
+        appendAmounts(out, w, estate);
+    }
+    if (explain) {
+        out += ", \"steps\": ";
+        appendSteps(out, w, language);
+    }
+}
+
+} // namespace calccli

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// tarnavel-calc's output of the working of a case and of the estate in money.
+
+#include "case/estate.h"
+#include "case/working.h"
+
+#include <QJsonValue>
+#include <QString>
+
+#include <optional>
+#include <string>
+
+namespace calccli {
+
+// The estate keys of one input line.
+struct EstateRequest
+{
+    bool given = false;
+    estate::Input input;
+};
+
+// True when `key` is an estate key; then `error` holds what is wrong with its
+// value, if anything.
+bool readEstateKey(const QString &key, const QJsonValue &value, EstateRequest &request,
+                   std::optional<QString> &error);
+
+// Appends `, "exact": ..., "base": ..., "excluded": ...` and, where they
+// apply, "otherMethod", "amounts" and (with explain) "steps".
+void appendWorking(std::string &out, const CaseWorking &w, int language, bool explain,
+                   const EstateRequest &estate);
+
+// The message for an inconsistent family (admitFamily's error key).
+QString familyErrorText(const char *key);
+
+// The money error text for an error line.
+QString estateErrorText(const estate::Result &r);
+
+} // namespace calccli
