@@ -7,7 +7,7 @@
 #include <QString>
 
 class QPrinter;
-struct CaseRecord;
+#include "case/case_record.h"
 
 namespace printing {
 
