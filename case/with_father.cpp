@@ -251,8 +251,6 @@ void noDescendants(BasicCaseRecord<N> &c)
     if (c.MaternalGrandMotherAlive == 1) {
         c.GrandMotherShare = fraction<N>(1, 6);
         note(c, Heir::GrandMother, Rule::GrandMotherSixth);
-    } else {
-        noteCleared(c, Heir::GrandMother);
     }
     if (c.WifeCount != 0) {
         c.WifeShare = fraction<N>(1, 4);

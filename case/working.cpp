@@ -9,29 +9,13 @@ namespace {
 
 using R = Relative;
 
-bool hasDescendant(const CaseRecord &c)
-{
-    return c.SonCount + c.DaughterCount + c.SonsSonCount + c.SonsDaughterCount + c.SonsSonsSonCount
-        + c.SonsSonsDaughterCount != 0;
-}
-
 bool present(const CaseRecord &c, R r)
 {
     return relativeCount(c, r) != 0;
 }
 
-// The father's mother falls beside the father (or the grandfather in his
-// place) when there are no descendants; beside descendants she shares the
-// grandmothers' sixth.
-bool fathersMotherFalls(const CaseRecord &c)
-{
-    return c.FatherAlive == 1 && !hasDescendant(c);
-}
-
 int groupHeads(const CaseRecord &c, Heir h)
 {
-    if (h == Heir::GrandMother)
-        return c.MaternalGrandMotherAlive + (fathersMotherFalls(c) ? 0 : c.ParentalGrandMotherAlive);
     return headCount(c, h);
 }
 
@@ -41,7 +25,8 @@ const std::vector<R> &excluders(R r)
     static const std::vector<R> none;
     static const std::vector<R> grandFather{R::Father};
     static const std::vector<R> maternalGrandMother{R::Mother};
-    static const std::vector<R> parentalGrandMother{R::Mother, R::Father};
+    // The father's mother inherits beside her son (the program's view).
+    static const std::vector<R> parentalGrandMother{R::Mother};
     static const std::vector<R> sonsChildren{R::Son};
     static const std::vector<R> lowerChildren{R::Son, R::SonsSon};
     static const std::vector<R> full{R::Son, R::SonsSon, R::SonsSonsSon, R::Father};
@@ -101,9 +86,8 @@ Exclusion whyNothing(const CaseWorking &w, const CaseRecord &c, R r)
     for (R who : list) {
         if (who == r)
             break;   // only nearer classes exclude
-        if (!present(c, who))
-            continue;
-        if (r == R::ParentalGrandMother && who == R::Father && !fathersMotherFalls(c))
+        // The grandfather in the father's place stands in the father's fields.
+        if (!(who == R::Father ? c.FatherAlive == 1 : present(c, who)))
             continue;
         if (r == R::MaternalSibling && who == R::GrandFather && firstMethod)
             return by(R::Father);
@@ -357,8 +341,6 @@ CaseWorking workAdmitted(const AdmittedFamily &f, bool bothMethods)
         bool receives = false;
         for (const GroupWorking &g : w.groups)
             receives = receives || g.heir == h;
-        if (r == R::ParentalGrandMother && fathersMotherFalls(f.record))
-            receives = false;
         if (!receives)
             w.excluded.push_back(whyNothing(w, f.record, r));
     }
