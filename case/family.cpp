@@ -94,7 +94,20 @@ int relativeCount(const CaseRecord &c, Relative r)
         if (r == Relative::GrandFather)
             return 1;
     }
-    return *countOf(const_cast<CaseRecord &>(c), r);
+    static constexpr std::int16_t CaseRecord::*members[RelativeCount] = {
+        &CaseRecord::FatherAlive, &CaseRecord::GrandFatherAlive, &CaseRecord::MotherAlive,
+        &CaseRecord::MaternalGrandMotherAlive, &CaseRecord::ParentalGrandMotherAlive,
+        &CaseRecord::HusbandAlive, &CaseRecord::WifeCount, &CaseRecord::SonCount,
+        &CaseRecord::DaughterCount, &CaseRecord::SonsSonCount, &CaseRecord::SonsDaughterCount,
+        &CaseRecord::SonsSonsSonCount, &CaseRecord::SonsSonsDaughterCount,
+        &CaseRecord::FullBrotherCount, &CaseRecord::FullSisterCount,
+        &CaseRecord::ParentalBrotherCount, &CaseRecord::ParentalSisterCount,
+        &CaseRecord::MaternalSiblingCount, &CaseRecord::BrothersSonCount,
+        &CaseRecord::ParentalBrothersSonCount, &CaseRecord::FullUncleCount,
+        &CaseRecord::ParentalUncleCount, &CaseRecord::FullUnclesSonCount,
+        &CaseRecord::ParentalUnclesSonCount,
+    };
+    return c.*members[static_cast<int>(r)];
 }
 
 Heir groupOf(Relative r)

@@ -5,13 +5,51 @@
 #include "case/calculation.h"
 #include "case/share_steps.h"
 
+#include <utility>
+
 using calc::count;
 
 namespace calc {
 
+// On exact numbers the terms that are 0 are left out: adding a 0 leaves the
+// double exactly as it was and costs the fraction a reduction.
+void computeTotalsExact(ExactRecord &c)
+{
+    const std::pair<const Exact *, std::int16_t> terms[] = {
+        {&c.GrandFatherShare, 1}, {&c.SonShare, c.SonCount}, {&c.MotherShare, 1},
+        {&c.HusbandShare, 1}, {&c.WifeShare, 1}, {&c.DaughterShare, c.DaughterCount},
+        {&c.SonsSonShare, c.SonsSonCount}, {&c.SonsDaughterShare, c.SonsDaughterCount},
+        {&c.GrandMotherShare, 1}, {&c.FullBrotherShare, c.FullBrotherCount},
+        {&c.FullSisterShare, c.FullSisterCount}, {&c.ParentalBrotherShare, c.ParentalBrotherCount},
+        {&c.ParentalSisterShare, c.ParentalSisterCount},
+        {&c.MaternalSiblingShare, c.MaternalSiblingCount},
+        {&c.SonsSonsDaughterShare, c.SonsSonsDaughterCount},
+        {&c.SonsSonsSonShare, c.SonsSonsSonCount}, {&c.FullUncleShare, c.FullUncleCount},
+        {&c.BrothersSonShare, c.BrothersSonCount},
+        {&c.ParentalBrothersSonShare, c.ParentalBrothersSonCount},
+        {&c.ParentalUncleShare, c.ParentalUncleCount},
+        {&c.ParentalUnclesSonShare, c.ParentalUnclesSonCount}, {&c.TreasuryShare, 1},
+        {&c.FullUnclesSonShare, c.FullUnclesSonCount},
+    };
+    Exact t = c.FatherShare;
+    for (const auto &[share, n] : terms) {
+        if (n == 0 || (share->d == 0 && share->q.isZero()))
+            continue;
+        t = t + (n == 1 ? *share : Exact(static_cast<double>(n) * share->d, share->q.times(n)));
+    }
+    c.ShareTotal = t;
+    c.Remainder = Exact(1) - c.ShareTotal;
+    if (c.Remainder < RemainderThreshold)
+        c.Remainder = 0;
+}
+
 template <class N>
 void computeTotals(BasicCaseRecord<N> &c)
 {
+    if constexpr (takesNotes<N>) {
+        computeTotalsExact(c);
+        return;
+    }
     // The order of the sum is fixed: a different order rounds differently.
     N t = c.FatherShare;
     t = t + c.GrandFatherShare;

@@ -162,6 +162,9 @@ void readGroups(CaseWorking &w, const ExactRecord &e)
     const CaseNotes &notes = e.notes;
     for (int i = 0; i < HeirCount; ++i) {
         const Heir h = static_cast<Heir>(i);
+        const Exact &held = e.*shareMember<Exact>(h);
+        if (held.q.isZero())
+            continue;
         const Exact share = groupShare(e, h);
         if (share.q.isZero())
             continue;
@@ -333,15 +336,12 @@ CaseWorking workAdmitted(const AdmittedFamily &f, bool bothMethods)
     }
 
     w.excluded = f.setAside;
+    bool receives[HeirCount] = {};
+    for (const GroupWorking &g : w.groups)
+        receives[static_cast<int>(g.heir)] = true;
     for (int i = 0; i < RelativeCount; ++i) {
         const R r = static_cast<R>(i);
-        if (!present(f.record, r))
-            continue;
-        const Heir h = groupOf(r);
-        bool receives = false;
-        for (const GroupWorking &g : w.groups)
-            receives = receives || g.heir == h;
-        if (!receives)
+        if (present(f.record, r) && !receives[static_cast<int>(groupOf(r))])
             w.excluded.push_back(whyNothing(w, f.record, r));
     }
     workSteps(w);

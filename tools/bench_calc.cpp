@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Cases per second for the calculation alone (clearing the shares and the
-// distribution), over a fixed set of reachable records.
+// distribution), and for the whole working of a case (exact shares, base and
+// correction, who receives nothing, steps as codes, no texts), over a fixed
+// set of reachable records.
 // Usage: bench_calc [records] [seconds]
 
 #include "case/calculation.h"
+#include "case/working.h"
 #include "tests/tst_calc_generator.h"
 
 #include <chrono>
@@ -48,5 +51,21 @@ int main(int argc, char **argv)
 
     std::printf("calculation: %.0f cases per second (%d records, %d passes, %.2f s; checksum %.6f)\n",
                 double(done) / elapsed, records, passes, elapsed, checksum / double(done));
+
+    long long working = 0;
+    std::int64_t bases = 0;
+    passes = 0;
+    const auto workStart = clock::now();
+    do {
+        for (const CaseRecord &input : cases) {
+            const CaseWorking w = workCase(input);
+            bases += w.correctedBase + std::int64_t(w.excluded.size()) + std::int64_t(w.steps.size());
+        }
+        working += records;
+        ++passes;
+        elapsed = std::chrono::duration<double>(clock::now() - workStart).count();
+    } while (elapsed < seconds);
+    std::printf("working of a case: %.0f cases per second (%d records, %d passes, %.2f s; checksum %lld)\n",
+                double(working) / elapsed, records, passes, elapsed, static_cast<long long>(bases % 1000003));
     return 0;
 }
