@@ -11,6 +11,34 @@
 #include <stdexcept>
 #include <string>
 
+// Greatest common divisor by Stein's binary method: shifts and subtractions
+// instead of the divisions of Euclid's, several times faster on small values.
+inline std::uint64_t gcd64(std::uint64_t a, std::uint64_t b)
+{
+    if (a == 0)
+        return b;
+    if (b == 0)
+        return a;
+    const int shift = __builtin_ctzll(a | b);
+    a >>= __builtin_ctzll(a);
+    do {
+        b >>= __builtin_ctzll(b);
+        if (a > b) {
+            const std::uint64_t t = a;
+            a = b;
+            b = t;
+        }
+        b -= a;
+    } while (b != 0);
+    return a << shift;
+}
+
+inline std::int64_t gcd64(std::int64_t a, std::int64_t b)
+{
+    return static_cast<std::int64_t>(gcd64(static_cast<std::uint64_t>(a < 0 ? -a : a),
+                                           static_cast<std::uint64_t>(b < 0 ? -b : b)));
+}
+
 class RationalOverflow : public std::overflow_error
 {
 public:
@@ -35,16 +63,26 @@ struct Rational
             d = -d;
         }
         const __int128 an = n < 0 ? -n : n;
-        const __int128 g = (an <= INT64_MAX && d <= INT64_MAX)
-            ? static_cast<__int128>(std::gcd(static_cast<std::uint64_t>(an), static_cast<std::uint64_t>(d)))
-            : gcd128(an, d);
+        Rational r;
+        if (an <= INT64_MAX && d <= INT64_MAX) {
+            // The common case: 64-bit divisions only.
+            const std::int64_t n64 = static_cast<std::int64_t>(n);
+            const std::int64_t d64 = static_cast<std::int64_t>(d);
+            const std::int64_t g = static_cast<std::int64_t>(
+                gcd64(static_cast<std::uint64_t>(an), static_cast<std::uint64_t>(d64)));
+            r.num = g > 1 ? n64 / g : n64;
+            r.den = g > 1 ? d64 / g : d64;
+            if (r.num == INT64_MIN)
+                throw RationalOverflow();
+            return r;
+        }
+        const __int128 g = gcd128(an, d);
         if (g > 1) {
             n /= g;
             d /= g;
         }
         if (n > INT64_MAX || n < -INT64_MAX || d > INT64_MAX)
             throw RationalOverflow();
-        Rational r;
         r.num = static_cast<std::int64_t>(n);
         r.den = static_cast<std::int64_t>(d);
         return r;
@@ -63,7 +101,7 @@ struct Rational
             return a;
         if (a.den == b.den)
             return make(static_cast<__int128>(a.num) + b.num, a.den);
-        const std::int64_t g = std::gcd(a.den, b.den);
+        const std::int64_t g = gcd64(a.den, b.den);
         const __int128 n = static_cast<__int128>(a.num) * (b.den / g)
             + static_cast<__int128>(b.num) * (a.den / g);
         return make(n, static_cast<__int128>(a.den / g) * b.den);
@@ -74,8 +112,8 @@ struct Rational
     {
         if (a.num == 0 || b.num == 0)
             return Rational();
-        const std::int64_t g1 = std::gcd(a.num, b.den);
-        const std::int64_t g2 = std::gcd(b.num, a.den);
+        const std::int64_t g1 = gcd64(a.num, b.den);
+        const std::int64_t g2 = gcd64(b.num, a.den);
         return make(static_cast<__int128>(a.num / g1) * (b.num / g2),
                     static_cast<__int128>(a.den / g2) * (b.den / g1));
     }
@@ -92,7 +130,7 @@ struct Rational
     // n times this fraction, for a whole n > 0 (one reduction instead of two).
     Rational times(std::int64_t n) const
     {
-        const std::int64_t g = std::gcd(n, den);
+        const std::int64_t g = gcd64(n, den);
         return make(static_cast<__int128>(num) * (n / g), den / g);
     }
 
@@ -118,7 +156,7 @@ private:
 // Least common multiple of two positive whole numbers, checked.
 inline std::int64_t lcm64(std::int64_t a, std::int64_t b)
 {
-    const __int128 l = static_cast<__int128>(a / std::gcd(a, b)) * b;
+    const __int128 l = static_cast<__int128>(a / gcd64(a, b)) * b;
     if (l > INT64_MAX)
         throw RationalOverflow();
     return static_cast<std::int64_t>(l);

@@ -29,7 +29,10 @@ inline N count(std::int16_t n)
 template <class N>
 inline N fraction(int a, int b)
 {
-    return N(a) / N(b);
+    if constexpr (takesNotes<N>)
+        return Exact(static_cast<double>(a) / static_cast<double>(b), Rational(a, b));
+    else
+        return N(a) / N(b);
 }
 
 // Two parts to each male, one to each female of the same degree.

@@ -160,6 +160,7 @@ namespace {
 void readGroups(CaseWorking &w, const ExactRecord &e)
 {
     const CaseNotes &notes = e.notes;
+    w.groups.reserve(8);
     for (int i = 0; i < HeirCount; ++i) {
         const Heir h = static_cast<Heir>(i);
         const Exact &held = e.*shareMember<Exact>(h);
@@ -264,6 +265,7 @@ void workSteps(CaseWorking &w)
         s.to = to;
         w.steps.push_back(s);
     };
+    w.steps.reserve(w.groups.size() + 4);
     if (w.methodAsked)
         add(StepKind::Method, w.method);
     // Fixed shares first, then the residue, as a teacher writes them.

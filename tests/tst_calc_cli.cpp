@@ -61,6 +61,7 @@ private slots:
     void errorNamesItsLine();
     void noHeirsMessage_data();
     void noHeirsMessage();
+    void workingAndAmounts();
     void help();
 };
 
@@ -131,6 +132,15 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
                                            << "\"MaternalSiblingCount\"";
     QTest::newRow("huge") << QByteArray(R"({"SonCount": 1e20})") << "\"SonCount\"";
     QTest::newRow("language 2") << QByteArray(R"({"Language": 2})") << "\"Language\"";
+    QTest::newRow("husband with wives") << QByteArray(R"({"HusbandAlive": 1, "WifeCount": 1})") << "husband";
+    QTest::newRow("estate not an amount") << QByteArray(R"({"SonCount": 1, "Estate": "1,000"})") << "\"Estate\"";
+    QTest::newRow("bequest without an estate") << QByteArray(R"({"SonCount": 1, "Bequest": 10})") << "\"Estate\"";
+    QTest::newRow("negative debts") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Debts": "-5"})") << "\"Debts\"";
+    QTest::newRow("debts above the estate") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Debts": 150})") << "\"Debts\"";
+    QTest::newRow("more decimals than the unit") << QByteArray(R"({"SonCount": 1, "Estate": "10.005"})") << "\"Estate\"";
+    QTest::newRow("decimals 9") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Decimals": 9})") << "\"Decimals\"";
+    QTest::newRow("consent 2") << QByteArray(R"({"SonCount": 1, "Estate": 100, "HeirsConsentToBequest": 2})")
+                               << "\"HeirsConsentToBequest\"";
 }
 
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn()
@@ -209,11 +219,39 @@ void tst_calc_cli::noHeirsMessage()
     QVERIFY(run.answers[1].value("message").isNull());
 }
 
+// The working and the money of the worked example, with its sentences.
+void tst_calc_cli::workingAndAmounts()
+{
+    const Run run = runCalc(R"({"FatherAlive": 1, "MotherAlive": 1, "WifeCount": 1, "SonCount": 1, "GrandFatherAlive": 1, )"
+                            R"("Language": 1, "Estate": "24000", "FuneralCosts": 1000, "Debts": "2000", "Bequest": "3000"})" "\n",
+                            {"--explain"});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject a = run.answers.value(0);
+    QCOMPARE(a.value("base").toObject().value("corrected").toInt(), 24);
+    QCOMPARE(a.value("exact").toObject().value("Son").toObject().value("parts").toInt(), 13);
+    QCOMPARE(a.value("exact").toObject().value("Wife").toObject().value("share").toString(), QString("1/8"));
+    const QJsonArray excluded = a.value("excluded").toArray();
+    QCOMPARE(excluded.size(), 1);
+    QCOMPARE(excluded[0]["by"].toString(), QString("Father"));
+    QVERIFY(!excluded[0]["sentence"].toString().isEmpty());
+    const QJsonObject amounts = a.value("amounts").toObject();
+    QCOMPARE(amounts.value("distributed").toString(), QString("18000.00"));
+    QCOMPARE(amounts.value("groups").toObject().value("Son").toObject().value("total").toString(), QString("9750.00"));
+    const QJsonArray steps = a.value("steps").toArray();
+    QVERIFY(steps.size() >= 4);
+    QVERIFY2(steps[0].toString().contains("[4:11]"), qPrintable(steps[0].toString()));
+    // Without --explain no sentences are written.
+    const QJsonObject plain = runCalc(R"({"SonCount": 1, "GrandFatherAlive": 1, "FatherAlive": 1})" "\n").answers.value(0);
+    QVERIFY(!plain.contains("steps"));
+    QVERIFY(!plain.value("excluded").toArray().at(0).toObject().contains("sentence"));
+}
+
 void tst_calc_cli::help()
 {
     const Run run = runCalc({}, {"--help"});
     QCOMPARE(run.exitCode, 0);
-    for (const char *word : {"MaternalSiblingCount", "0..100", "WifeCount", "0..4", "\"error\"", "2400"})
+    for (const char *word : {"MaternalSiblingCount", "0..100", "WifeCount", "0..4", "\"error\"", "2400",
+                             "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded"})
         QVERIFY2(run.raw.contains(word), word);
     QCOMPARE(runCalc({}, {"--bogus"}).exitCode, 2);
 }

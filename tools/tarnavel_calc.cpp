@@ -25,7 +25,7 @@
 
 namespace {
 
-const char kHelp[] = R"(Usage: tarnavel-calc [--help]
+const char kHelp[] = R"(Usage: tarnavel-calc [--explain] [--help]
 
 Reads inheritance cases from standard input, one JSON object per line, and
 writes one JSON object per input line to standard output.
@@ -42,13 +42,21 @@ Input keys (a missing key is 0; every value is a whole number):
                   ParentalBrothersSonCount FullUncleCount ParentalUncleCount
                   FullUnclesSonCount ParentalUnclesSonCount
   MaternalSiblingCount  0..100 (maternal brothers and sisters together)
-  Language        0 Arabic, 1 English (labels and messages)
+  Language        0 Arabic, 1 English (labels, messages and sentences)
+Estate keys (optional; amounts are numbers or decimal texts such as "1200.50"):
+  Estate          the estate's value (required when any estate key is given)
+  FuneralCosts    funeral and burial costs (default 0)
+  Debts           debts (default 0)
+  Bequest         bequests; at most a third of what costs and debts leave
+  HeirsConsentToBequest  true/1: the heirs consent to a bequest above a third
+  Decimals        digits of the currency's smallest unit, 0..4 (default 2)
 
-The record is taken as the questionnaires leave it: with the grandfather
-standing in the father's place, give FatherAlive 1, GrandFatherAlive 0 and
-GrandFatherAsFather 1. The shares are cleared, then the distribution with
-father runs when FatherAlive or GrandFatherAlive is 1, otherwise the
-distribution without father.
+The family is taken as it is: give every living relative. Relatives whom a
+nearer heir excludes are set aside (and listed in "excluded"), so the record
+is the one the questionnaires would have produced. GrandFatherAsFather 1 is
+the first grandfather method (he stands in the father's place and excludes
+the siblings); give GrandFatherAlive 1 with it (FatherAlive 1, GrandFatherAlive
+0 means the same). A husband together with wives is an error.
 
 Output for a case:
   {"shares": {"FatherShare": 0.16666666666666666, ...},
@@ -56,14 +64,45 @@ Output for a case:
    "message": null | {"title": "...", "text": "..."},
    "screen": [{"label": "...", "percent": "16.67    %"}, ...],
    "printed": [{"label": "...", "percent": "16.67    %", "shares": 400}, ...],
-   "total": {"percent": "100", "shares": 2400}}
+   "total": {"percent": "100", "shares": 2400},
+   "exact": {"Father": {"count": 1, "kind": "fixed", "nominal": "Sixth",
+             "rule": "FatherSixth", "fixed": "1/6", "share": "1/6",
+             "perHead": "1/6", "parts": 4, "partsEach": 4}, ...},
+   "base": {"base": 24, "awl": null, "return": null, "corrected": 24},
+   "excluded": [{"relative": "GrandFather", "count": 1,
+                 "reason": "excludedBy", "by": "Father", "setAside": true}],
+   "otherMethod": {"method": 1, "exact": {...}, "base": {...}},
+   "amounts": {"estate": "24000.00", ..., "distributed": "...",
+               "groups": {"Father": {"total": "...", "each": "..."}, ...}},
+   "steps": ["...", ...]}
   shares: every share that is not 0, per head as the record holds it.
   message: the notice shown when no heir takes the rest.
   screen, printed: the report lines in the record's Language; shares of
   printed lines are out of 2400. Numbers read back as the same double.
+  exact: every group that receives something, in the report's order: heads,
+  kind (fixed, residue, treasury), the nominal share and the rule it was
+  taken by, the fixed share as given before any 'awl or return, the group's
+  and each head's exact share, and their parts of the corrected base; "awl",
+  "returned" and "rest" mark a share reduced by the 'awl, increased by the
+  return, or a spouse's share with the rest.
+  base: the base of the fixed shares, the 'awl or the return base (null when
+  none), and the corrected base in which every head has whole parts.
+  excluded: every relative given who receives nothing, with the reason
+  (excludedBy, nothingLeft, afterDaughtersTwoThirds, afterSistersTwoThirds,
+  countedAgainstGrandFather, excludedByGrandFatherAsFather) and who excludes
+  them; setAside marks relatives set aside before the calculation.
+  otherMethod: where the method window is asked (grandfather without father
+  and no male descendant), the other grandfather method's working.
+  amounts: with the estate keys, what is distributed after costs, debts and
+  the bequest, and each group's total and each head's amount in the smallest
+  unit; they add up exactly (largest remainder; "headsWithOneUnitMore" heads
+  of a group receive one unit more than "each").
+  With --explain, every excluded relative also has a "sentence" and "steps"
+  lists the working as sentences in the line's Language, Qur'an references
+  in brackets.
 
 Output for a bad line (not a JSON object, unknown key, value not a whole
-number or out of range):
+number or out of range, a bad amount, a husband with wives):
   {"error": "line 3: key \"WifeCount\": 5 is outside 0..4"}
 The run goes on with the next line. Exit status: 0 when every line was
 answered, 1 when any line gave an error, 2 for a bad command line.
