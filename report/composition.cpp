@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace report {
@@ -87,7 +88,7 @@ QString languageKey(int language)
     return language == 1 ? QStringLiteral("en") : QStringLiteral("ar");
 }
 
-QString labelText(const QJsonObject &table, int row, int language, const char *form)
+QString lookUpLabel(const QJsonObject &table, int row, int language, const char *form)
 {
     return table.value(QString::number(row))
         .toObject()
@@ -95,6 +96,33 @@ QString labelText(const QJsonObject &table, int row, int language, const char *f
         .toObject()
         .value(QLatin1String(form))
         .toString();
+}
+
+// The tables never change while the program runs: each label is looked up
+// once (batch use composes millions of lines).
+QString labelText(const QJsonObject &table, int row, int language, const char *form)
+{
+    static const char *const forms[] = {"one", "several", "mothersMother", "fathersMother"};
+    int f = 0;
+    while (f < 4 && std::strcmp(forms[f], form) != 0)
+        ++f;
+    if (f == 4 || row < 1 || row > 24 || language < 0 || language > 1)
+        return lookUpLabel(table, row, language, form);
+    const int which = &table == &texts().screen ? 0 : &table == &texts().printed ? 1 : -1;
+    if (which < 0)
+        return lookUpLabel(table, row, language, form);
+    struct Entry
+    {
+        bool known = false;
+        QString text;
+    };
+    static std::array<Entry, 2 * 25 * 2 * 4> cache;
+    Entry &e = cache[std::size_t(((which * 25 + row) * 2 + language) * 4 + f)];
+    if (!e.known) {
+        e.text = lookUpLabel(table, row, language, form);
+        e.known = true;
+    }
+    return e.text;
 }
 
 } // namespace

@@ -21,6 +21,7 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -115,24 +116,44 @@ Example:
 
 void appendString(std::string &out, const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
+    // UTF-16 to UTF-8 straight into the line, escaped as JSON wants.
     out += '"';
-    for (const char ch : utf8) {
-        const unsigned char u = static_cast<unsigned char>(ch);
-        switch (ch) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (u < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", u);
-                out += buf;
-            } else {
-                out += ch;
-            }
+    const qsizetype n = text.size();
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t u = p[i];
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000) {
+            u = 0x10000 + ((u - 0xD800) << 10) + (p[i + 1] - 0xDC00);
+            ++i;
+        } else if (u >= 0xD800 && u < 0xE000) {
+            u = 0xFFFD; // a lone surrogate
+        }
+        switch (u) {
+        case '"': out += "\\\""; continue;
+        case '\\': out += "\\\\"; continue;
+        case '\n': out += "\\n"; continue;
+        case '\r': out += "\\r"; continue;
+        case '\t': out += "\\t"; continue;
+        default: break;
+        }
+        if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", unsigned(u));
+            out += buf;
+        } else if (u < 0x80) {
+            out += char(u);
+        } else if (u < 0x800) {
+            out += char(0xC0 | (u >> 6));
+            out += char(0x80 | (u & 0x3F));
+        } else if (u < 0x10000) {
+            out += char(0xE0 | (u >> 12));
+            out += char(0x80 | ((u >> 6) & 0x3F));
+            out += char(0x80 | (u & 0x3F));
+        } else {
+            out += char(0xF0 | (u >> 18));
+            out += char(0x80 | ((u >> 12) & 0x3F));
+            out += char(0x80 | ((u >> 6) & 0x3F));
+            out += char(0x80 | (u & 0x3F));
         }
     }
     out += '"';
@@ -194,10 +215,138 @@ const CountField *inputField(const QString &key)
     return field && field->kind != FieldKind::EnteredCount ? field : nullptr;
 }
 
+// The lines batch users send are flat objects of plain keys and numbers: read
+// them without building a JSON document. Anything else (escapes, nesting,
+// duplicates, an error of any kind) is left to the full reader below, so the
+// answers and the error texts stay exactly its own.
+// The length of the JSON number at the start of `s` (0 when there is none):
+// -?(0|[1-9][0-9]*)(.[0-9]+)?([eE][+-]?[0-9]+)?
+std::size_t jsonNumberLength(std::string_view s)
+{
+    std::size_t i = 0;
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9')
+            ++i;
+        return i - start;
+    };
+    if (i < s.size() && s[i] == '-')
+        ++i;
+    if (i < s.size() && s[i] == '0')
+        ++i;
+    else if (digits() == 0)
+        return 0;
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        if (digits() == 0)
+            return 0;
+    }
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+            ++i;
+        if (digits() == 0)
+            return 0;
+    }
+    return i;
+}
+
+bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateRequest &estate)
+{
+    std::size_t i = 0;
+    const auto space = [&] {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\n' || line[i] == '\r'))
+            ++i;
+    };
+    const auto take = [&](char ch) {
+        space();
+        if (i < line.size() && line[i] == ch) {
+            ++i;
+            return true;
+        }
+        return false;
+    };
+    if (!take('{'))
+        return false;
+    std::uint32_t seen = 0;   // input fields already given (a duplicate goes the long way)
+    bool first = true;
+    while (true) {
+        if (take('}'))
+            break;
+        if (!first && !take(','))
+            return false;
+        first = false;
+        if (!take('"'))
+            return false;
+        const std::size_t keyStart = i;
+        while (i < line.size() && ((line[i] >= 'A' && line[i] <= 'Z') || (line[i] >= 'a' && line[i] <= 'z')))
+            ++i;
+        if (i >= line.size() || line[i] != '"' || i == keyStart)
+            return false;
+        const std::string_view key = line.substr(keyStart, i - keyStart);
+        ++i;
+        if (!take(':'))
+            return false;
+        space();
+        if (const CountField *field = findInputField(key)) {
+            const std::size_t index = std::size_t(field - inputFields().data());
+            if (field->kind == FieldKind::EnteredCount || index >= 32 || (seen >> index & 1u))
+                return false;
+            seen |= 1u << index;
+            const std::size_t length = jsonNumberLength(line.substr(i));
+            int value = 0;
+            const auto res = std::from_chars(line.data() + i, line.data() + i + length, value);
+            if (length == 0 || res.ec != std::errc() || res.ptr != line.data() + i + length || value < 0
+                || value > field->max)
+                return false;
+            i += length;
+            c.*(field->member) = static_cast<std::int16_t>(value);
+            continue;
+        }
+        // An estate key: a plain decimal text or a number.
+        QJsonValue value;
+        if (i < line.size() && line[i] == '"') {
+            const std::size_t start = ++i;
+            while (i < line.size() && line[i] != '"' && line[i] != '\\' && static_cast<unsigned char>(line[i]) >= 0x20)
+                ++i;
+            if (i >= line.size() || line[i] != '"')
+                return false;
+            value = QString::fromUtf8(line.data() + start, qsizetype(i - start));
+            ++i;
+        } else if (line.substr(i, 4) == "true" || line.substr(i, 5) == "false") {
+            value = line[i] == 't';
+            i += line[i] == 't' ? 4 : 5;
+        } else {
+            const std::size_t length = jsonNumberLength(line.substr(i));
+            double number = 0;
+            const auto res = std::from_chars(line.data() + i, line.data() + i + length, number);
+            if (length == 0 || res.ec != std::errc() || res.ptr != line.data() + i + length)
+                return false;
+            i += length;
+            value = number;
+        }
+        std::optional<QString> error;
+        if (!calccli::readEstateKey(QString::fromLatin1(key.data(), qsizetype(key.size())), value, estate, error)
+            || error)
+            return false;
+    }
+    space();
+    return i == line.size();
+}
+
 // Fills the record from one input line; returns the error text, if any.
 std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseRecord &c,
                                   calccli::EstateRequest &estate)
 {
+    {
+        CaseRecord plain;
+        calccli::EstateRequest plainEstate;
+        if (readPlainRecord(std::string_view(line.constData(), std::size_t(line.size())), plain, plainEstate)) {
+            c = plain;
+            estate = plainEstate;
+            return std::nullopt;
+        }
+    }
     const QString where = QStringLiteral("line %1: ").arg(lineNumber);
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(line, &parseError);
