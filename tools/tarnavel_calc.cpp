@@ -117,8 +117,11 @@ Example:
 void appendString(std::string &out, const QString &text)
 {
     // UTF-16 to UTF-8 straight into the line, escaped as JSON wants.
-    out += '"';
     const qsizetype n = text.size();
+    const std::size_t start = out.size();
+    out.resize(start + std::size_t(n) * 6 + 2);   // the longest a character can grow
+    char *w = out.data() + start;
+    *w++ = '"';
     const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
     for (qsizetype i = 0; i < n; ++i) {
         char32_t u = p[i];
@@ -128,35 +131,36 @@ void appendString(std::string &out, const QString &text)
         } else if (u >= 0xD800 && u < 0xE000) {
             u = 0xFFFD; // a lone surrogate
         }
-        switch (u) {
-        case '"': out += "\\\""; continue;
-        case '\\': out += "\\\\"; continue;
-        case '\n': out += "\\n"; continue;
-        case '\r': out += "\\r"; continue;
-        case '\t': out += "\\t"; continue;
-        default: break;
-        }
-        if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", unsigned(u));
-            out += buf;
+        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
+            *w++ = char(u);
         } else if (u < 0x80) {
-            out += char(u);
+            *w++ = '\\';
+            switch (u) {
+            case '"': *w++ = '"'; break;
+            case '\\': *w++ = '\\'; break;
+            case '\n': *w++ = 'n'; break;
+            case '\r': *w++ = 'r'; break;
+            case '\t': *w++ = 't'; break;
+            default:
+                std::snprintf(w, 6, "u%04x", unsigned(u));
+                w += 5;
+            }
         } else if (u < 0x800) {
-            out += char(0xC0 | (u >> 6));
-            out += char(0x80 | (u & 0x3F));
+            *w++ = char(0xC0 | (u >> 6));
+            *w++ = char(0x80 | (u & 0x3F));
         } else if (u < 0x10000) {
-            out += char(0xE0 | (u >> 12));
-            out += char(0x80 | ((u >> 6) & 0x3F));
-            out += char(0x80 | (u & 0x3F));
+            *w++ = char(0xE0 | (u >> 12));
+            *w++ = char(0x80 | ((u >> 6) & 0x3F));
+            *w++ = char(0x80 | (u & 0x3F));
         } else {
-            out += char(0xF0 | (u >> 18));
-            out += char(0x80 | ((u >> 12) & 0x3F));
-            out += char(0x80 | ((u >> 6) & 0x3F));
-            out += char(0x80 | (u & 0x3F));
+            *w++ = char(0xF0 | (u >> 18));
+            *w++ = char(0x80 | ((u >> 12) & 0x3F));
+            *w++ = char(0x80 | ((u >> 6) & 0x3F));
+            *w++ = char(0x80 | (u & 0x3F));
         }
     }
-    out += '"';
+    *w++ = '"';
+    out.resize(std::size_t(w - out.data()));
 }
 
 // Shortest text that reads back as the same double.
