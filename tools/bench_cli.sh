@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Records per second through tarnavel-calc over a fixed set of 10,000
 # reachable records (the questionnaires' forced zeros respected).
-# Usage: tools/bench_cli.sh [path/to/tarnavel-calc] [records]
+# Usage: tools/bench_cli.sh [path/to/tarnavel-calc] [records] [tarnavel-calc options, e.g. --explain]
 set -euo pipefail
 
 calc=${1:-build/tools/tarnavel-calc}
 records=${2:-10000}
+options=${3:-}
 [[ -x $calc ]] || { echo "bench_cli: no tarnavel-calc at '$calc'" >&2; exit 2; }
 
 work=$(mktemp -d)
@@ -60,7 +61,7 @@ best=0
 for run in 1 2 3; do
   start=$(date +%s.%N)
   status=0
-  "$calc" < "$work/in.jsonl" > "$work/out.jsonl" || status=$?
+  "$calc" $options < "$work/in.jsonl" > "$work/out.jsonl" || status=$?
   end=$(date +%s.%N)
   lines=$(wc -l < "$work/out.jsonl")
   errors=$(grep -c '"error"' "$work/out.jsonl" || true)
@@ -69,7 +70,7 @@ for run in 1 2 3; do
     exit 1
   fi
   rate=$(awk -v n="$records" -v s="$start" -v e="$end" 'BEGIN { printf "%.0f", n / (e - s) }')
-  echo "tarnavel-calc run $run: $records records in $(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }') s, $rate records/s"
+  echo "tarnavel-calc${options:+ $options} run $run: $records records in $(awk -v s="$start" -v e="$end" 'BEGIN { printf "%.3f", e - s }') s, $rate records/s"
   (( rate > best )) && best=$rate
 done
-echo "tarnavel-calc: best $best records per second"
+echo "tarnavel-calc${options:+ $options}: best $best records per second"

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program's performance figures, in one run (not a test):
-#   - the calculation alone, cases per second (bench_calc);
-#   - tarnavel-calc over 10,000 reachable records, records per second;
+#   - the calculation alone and the whole working of a case (exact shares,
+#     base and correction, exclusions, steps as codes), cases per second
+#     (bench_calc);
+#   - tarnavel-calc over 10,000 reachable records, records per second, with
+#     every field and with --explain;
 #   - start to the main window shown, median of 11 starts under Xvfb;
 #   - one whole case through the windows (bench_case, 5 runs each language):
 #     results shown after the last answer, print to PDF, peak memory.
@@ -49,6 +52,8 @@ calc=$("$build/tools/bench_calc" 10000 3)
 echo "$calc"
 cli=$(bash "$here/bench_cli.sh" "$build/tools/tarnavel-calc" 10000)
 echo "$cli"
+explain=$(bash "$here/bench_cli.sh" "$build/tools/tarnavel-calc" 10000 --explain)
+echo "$explain"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
