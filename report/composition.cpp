@@ -82,12 +82,12 @@ const Texts &texts()
     return t;
 }
 
-QString languageKey(int language)
+QString languageKey(Language language)
 {
-    return language == 1 ? QStringLiteral("en") : QStringLiteral("ar");
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ar");
 }
 
-QString labelText(const QJsonObject &table, int row, int language, const char *form)
+QString labelText(const QJsonObject &table, int row, Language language, const char *form)
 {
     return table.value(QString::number(row))
         .toObject()
@@ -200,7 +200,7 @@ QString plainNumber(double value)
     return QString::fromStdString(out);
 }
 
-QList<ScreenLine> screenLines(const CaseRecord &c, int language)
+QList<ScreenLine> screenLines(const CaseRecord &c, Language language)
 {
     const QJsonObject &table = texts().screen;
     QList<ScreenLine> lines;
@@ -239,7 +239,7 @@ QList<ScreenLine> screenLines(const CaseRecord &c, int language)
     return lines;
 }
 
-QList<PrintedRow> printedRows(const CaseRecord &c, int language)
+QList<PrintedRow> printedRows(const CaseRecord &c, Language language)
 {
     const QJsonObject &table = texts().printed;
     QList<PrintedRow> rows;
@@ -293,13 +293,13 @@ PrintedTotals printedTotals(const CaseRecord &c)
     return totals;
 }
 
-QString noHeirsTitle(int language)
+QString noHeirsTitle(Language language)
 {
     Q_UNUSED(language) // the same title in both languages
     return texts().messages.value(QStringLiteral("noHeirs")).toObject().value(QStringLiteral("title")).toString();
 }
 
-QString noHeirsText(int language)
+QString noHeirsText(Language language)
 {
     return texts().messages.value(QStringLiteral("noHeirs")).toObject().value(languageKey(language)).toString();
 }

@@ -9,6 +9,7 @@
 #include "ui/geometry.h"
 #include "ui/language.h"
 #include "ui/widgets.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmAbout");
+const QString Name = windows::About;
 
 } // namespace
 
@@ -64,7 +65,7 @@ frmAbout::frmAbout(QWidget *parent)
     connect(okButton, &QPushButton::clicked, this, &frmAbout::ok);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::systemInfo);
 
-    captions::apply(this, Name, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
     load();
 }
 
@@ -93,11 +94,11 @@ void frmAbout::load()
         }
     }
 
-    const int lang = language::current();
+    const Language lang = language::current();
     language::applyDirection(this, lang);
     findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(versionText());
-    if (lang == 1) {
-        captions::apply(this, Name, captions::English);
+    if (lang == Language::English) {
+        captions::apply(this, Name, Language::English);
         findChild<QLabel *>(QStringLiteral("lblTitle"))->setFont(font);
         findChild<QLabel *>(QStringLiteral("lblDescription"))->setFont(font);
     }
@@ -134,7 +135,7 @@ void frmAbout::closeEvent(QCloseEvent *event)
 void frmAbout::showEvent(QShowEvent *event)
 {
     // Kept off the task bar: it belongs to the main window.
-    QWidget *main = ui::loadedWindow(QStringLiteral("frmInherence"));
+    QWidget *main = ui::loadedWindow(windows::Main);
     if (main && main->windowHandle() && windowHandle())
         windowHandle()->setTransientParent(main->windowHandle());
     QDialog::showEvent(event);

@@ -11,6 +11,7 @@
 #include "ui/language.h"
 #include "ui/program_end.h"
 #include "ui/widgets.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QCloseEvent>
@@ -19,7 +20,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmwhattodo");
+const QString Name = windows::AfterResults;
 
 } // namespace
 
@@ -42,7 +43,7 @@ frmwhattodo::frmwhattodo(QWidget *parent)
     connect(exit, &QPushButton::clicked, this, &frmwhattodo::exitProgram);
     connect(cancel, &QPushButton::clicked, this, &frmwhattodo::reject);
 
-    captions::apply(this, Name, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
     load();
 }
 
@@ -63,10 +64,10 @@ void frmwhattodo::load()
 
     ClearShares(theCase());
 
-    const int lang = language::current();
+    const Language lang = language::current();
     language::applyDirection(this, lang);
-    if (lang == 1) {
-        captions::apply(this, Name, captions::English);
+    if (lang == Language::English) {
+        captions::apply(this, Name, Language::English);
         findChild<QLabel *>(QStringLiteral("Label1"))->setFont(questionFont);
     }
 }
@@ -76,7 +77,7 @@ void frmwhattodo::anotherCalculation()
     close();
     caseaccess::setPrintEntryEnabled(false);
     caseaccess::beginNewCase();
-    ui::showModal(QStringLiteral("Inheretence"));
+    ui::showModal(windows::DeceasedEntry);
 }
 
 void frmwhattodo::exitProgram()

@@ -10,6 +10,7 @@
 #include "ui/geometry.h"
 #include "ui/language.h"
 #include "ui/widgets.h"
+#include "ui/window_names.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -21,7 +22,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("Inheretence");
+const QString Name = windows::DeceasedEntry;
 
 } // namespace
 
@@ -30,7 +31,7 @@ Inheretence::Inheretence(QWidget *parent)
 {
     setWindowIcon(appicon::icon());
     buildControls();
-    captions::apply(this, Name, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
     load();
 }
 
@@ -101,10 +102,10 @@ void Inheretence::load()
             geom::placeControl(w, *it);
     }
 
-    const int lang = language::current();
+    const Language lang = language::current();
     language::applyDirection(this, lang);
-    if (lang == 1) {
-        captions::apply(this, Name, captions::English);
+    if (lang == Language::English) {
+        captions::apply(this, Name, Language::English);
         findChild<QLabel *>(QStringLiteral("Label1"))->setFont(headingFont);
         language::applyDirection(findChild<QWidget *>(QStringLiteral("frameInherence")), lang);
         language::applyDirection(m_name, lang);
@@ -115,13 +116,13 @@ void Inheretence::ok()
 {
     caseaccess::setPrintEntryEnabled(false);
     hide(); // stays loaded: the later windows read the name and the sex
-    ui::showModal(QStringLiteral("frmFathers"));
+    ui::showModal(windows::Family);
 }
 
 void Inheretence::cancel()
 {
     close(); // unloads this window: name and sex are gone
-    ui::showModal(QStringLiteral("frmwhattodo"));
+    ui::showModal(windows::AfterResults);
 }
 
 void Inheretence::keepKeyboard()

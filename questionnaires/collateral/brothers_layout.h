@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QHash>
 #include <QRectF>
 #include <QSizeF>
@@ -24,7 +26,7 @@ BrothersRects brothersWindow(QSizeF screen);
 // Label and list of question n (1 to 12) inside a frame of the given width,
 // for the language. The label takes the room up to the frame's edge (Arabic)
 // or up to its list (English).
-QRectF brothersLabel(int question, int language, double frameWidth);
-QRectF brothersList(int question, int language);
+QRectF brothersLabel(int question, Language language, double frameWidth);
+QRectF brothersList(int question, Language language);
 
 } // namespace layout

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QHash>
 #include <QRectF>
 #include <QSizeF>
@@ -23,6 +25,6 @@ Rects fathersWindow(QSizeF screen);
 // (question on the left). Every control is keyed by its name. The captions
 // take the room the frame leaves them, since the substitute fonts run wider
 // than the design fonts.
-Rects fathersFrameContents(int language, double frameWidth);
+Rects fathersFrameContents(Language language, double frameWidth);
 
 } // namespace layout

@@ -11,6 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,7 +22,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmFathers");
+const QString Name = windows::Family;
 
 struct FrameControls
 {
@@ -70,8 +71,8 @@ frmFathers::frmFathers(QWidget *parent)
     : CaseDialog(Name, parent)
 {
     build();
-    captions::apply(this, Name, captions::Arabic);
-    language::applyDirection(this, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
+    language::applyDirection(this, Language::Arabic);
     load();
 }
 
@@ -161,7 +162,7 @@ void frmFathers::load()
     c.HusbandAlive = 0;
     c.WifeCount = 0;
 
-    const int lang = c.Language;
+    const Language lang = languageOf(c);
     const layout::Rects outer = layout::fathersWindow(geom::screenTwips());
     geom::placeWindow(this, outer.value(QStringLiteral("window")));
     for (auto it = outer.begin(); it != outer.end(); ++it) {
@@ -171,7 +172,7 @@ void frmFathers::load()
             geom::placeControl(w, it.value());
     }
     const double frameWidth = outer.value(QStringLiteral("Frame1")).width();
-    const layout::Rects inner = layout::fathersFrameContents(captions::Arabic, frameWidth);
+    const layout::Rects inner = layout::fathersFrameContents(Language::Arabic, frameWidth);
     for (auto it = inner.begin(); it != inner.end(); ++it)
         if (auto *w = findChild<QWidget *>(it.key()))
             geom::placeControl(w, it.value());
@@ -191,18 +192,18 @@ void frmFathers::load()
     wives->addItems(captions::list(Name, QStringLiteral("cmbWifes"), lang));
     wives->setCurrentIndex(-1);
 
-    if (lang == captions::English)
+    if (lang == Language::English)
         applyEnglish();
     answers::fitCaptions(this);
 }
 
 void frmFathers::applyEnglish()
 {
-    language::applyDirection(this, captions::English);
+    language::applyDirection(this, Language::English);
     setFont(fonts::design(QStringLiteral("Times New Roman"), 10));
     for (int n = 1; n <= 15; ++n)
         frame(n)->setLayoutDirection(Qt::LeftToRight);
-    captions::apply(this, Name, captions::English);
+    captions::apply(this, Name, Language::English);
 
     for (const FrameControls &f : Frames) {
         if (!f.label)
@@ -220,7 +221,7 @@ void frmFathers::applyEnglish()
         font.setPointSizeF(9);
         option(name)->setFont(font);
     }
-    const layout::Rects inner = layout::fathersFrameContents(captions::English, geom::twipsOf(frame(1)).width());
+    const layout::Rects inner = layout::fathersFrameContents(Language::English, geom::twipsOf(frame(1)).width());
     for (auto it = inner.begin(); it != inner.end(); ++it)
         if (auto *w = findChild<QWidget *>(it.key()))
             geom::placeControl(w, it.value());
@@ -448,16 +449,16 @@ void frmFathers::cmdfinish_Click()
 bool frmFathers::askGrandFatherMethod()
 {
     const QPointer<frmFathers> self(this);
-    const QPointer<QWidget> method = ui::window(QStringLiteral("frmJadd"));
-    ui::showModal(QStringLiteral("frmJadd"));
+    const QPointer<QWidget> method = ui::window(windows::Method);
+    ui::showModal(windows::Method);
     // Closing the method window through its title bar stops the whole case.
-    return self && method && ui::loadedWindow(QStringLiteral("frmJadd")) == method
+    return self && method && ui::loadedWindow(windows::Method) == method
            && ui::loadedWindow(Name) == self;
 }
 
 bool frmFathers::secondMethodChosen() const
 {
-    QWidget *method = ui::loadedWindow(QStringLiteral("frmJadd"));
+    QWidget *method = ui::loadedWindow(windows::Method);
     auto *unlike = method ? method->findChild<QRadioButton *>(QStringLiteral("optUnlikeFather"))
                           : nullptr;
     return unlike && unlike->isChecked();
@@ -466,7 +467,7 @@ bool frmFathers::secondMethodChosen() const
 void frmFathers::marriageAndChildrenRouting()
 {
     CaseRecord &c = theCase();
-    const QString collaterals = QStringLiteral("frmBrothers");
+    const QString collaterals = windows::Collateral;
     if (c.FatherAlive != 0) {
         // Excluded siblings still reduce the mother's share: count them.
         if (c.MotherAlive == 1)
@@ -500,7 +501,7 @@ void frmFathers::descendantRouting()
         marriageAndChildrenRouting();
         return;
     }
-    const QString collaterals = QStringLiteral("frmBrothers");
+    const QString collaterals = windows::Collateral;
     if (c.FatherAlive == 1 || c.GrandFatherAlive == 1) {
         if (c.GrandFatherAlive == 0) {
             DistributeWithFather(c);

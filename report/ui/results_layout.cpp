@@ -22,19 +22,19 @@ QRectF window(QSizeF screen)
     return geom::fractionOfScreen(screen, 0.85, 0.85);
 }
 
-QRectF labelSlot(int slot, int language)
+QRectF labelSlot(int slot, Language language)
 {
     const double top = LineTop + LineStep * slot;
-    return language == 1 ? QRectF(2700, top, 3500, 375) : QRectF(4700, top, 2800, 375);
+    return language == Language::English ? QRectF(2700, top, 3500, 375) : QRectF(4700, top, 2800, 375);
 }
 
-QRectF valueSlot(int slot, int language)
+QRectF valueSlot(int slot, Language language)
 {
     const double top = LineTop + LineStep * slot;
-    return language == 1 ? QRectF(5900, top, 1600, 375) : QRectF(3000, top, 1600, 375);
+    return language == Language::English ? QRectF(5900, top, 1600, 375) : QRectF(3000, top, 1600, 375);
 }
 
-QHash<QString, QRectF> controls(int language)
+QHash<QString, QRectF> controls(Language language)
 {
     QHash<QString, QRectF> r{
         {QStringLiteral("txtTitle"), QRectF(2160, 120, 5295, 495)},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QHash>
 #include <QRectF>
 #include <QSizeF>
@@ -23,10 +25,10 @@ QString valueName(int slot);   // "Text1(k)"
 QRectF window(QSizeF screen);
 
 // The fixed controls and the ten design slots, keyed by objectName.
-QHash<QString, QRectF> controls(int language);
+QHash<QString, QRectF> controls(Language language);
 
-QRectF labelSlot(int slot, int language);
-QRectF valueSlot(int slot, int language);
+QRectF labelSlot(int slot, Language language);
+QRectF valueSlot(int slot, Language language);
 
 // Horizontal band that holds the line slots of both languages, left of the
 // decorative bars.

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 
 #include <QFontMetricsF>
 #include <QFrame>
@@ -24,7 +25,7 @@
 
 namespace {
 
-const QString WindowName = QStringLiteral("Results");
+const QString WindowName = windows::Results;
 const QColor DarkRed(192, 0, 0);
 const QColor DarkBlue(0, 0, 192);
 const QColor Blue(0, 0, 255);
@@ -66,7 +67,7 @@ QFont lineFont()
 
 Results::Results(QWidget *parent)
     : CaseDialog(WindowName, parent)
-    , m_language(language::current() == 1 ? 1 : 0)
+    , m_language(language::current())
 {
     buildDesign();
 
@@ -74,7 +75,7 @@ Results::Results(QWidget *parent)
     geom::placeWindow(this, resultslayout::window(geom::screenTwips()));
     m_finish->setVisible(true);
     hideLines();
-    if (m_language == 1)
+    if (m_language == Language::English)
         presentEnglish();
     fitHeading();
     composeLines();
@@ -84,7 +85,7 @@ Results::Results(QWidget *parent)
 
 void Results::buildDesign()
 {
-    language::applyDirection(this, 0);
+    language::applyDirection(this, Language::Arabic);
 
     auto *title = new QLineEdit(this);
     title->setObjectName(QStringLiteral("txtTitle"));
@@ -124,12 +125,12 @@ void Results::buildDesign()
     for (int k = 0; k < resultslayout::DesignSlots; ++k)
         ensureSlot(k);
 
-    const auto rects = resultslayout::controls(0);
+    const auto rects = resultslayout::controls(Language::Arabic);
     for (auto it = rects.begin(); it != rects.end(); ++it)
         if (auto *w = findChild<QWidget *>(it.key()))
             geom::placeControl(w, it.value());
 
-    captions::apply(this, WindowName, 0);
+    captions::apply(this, WindowName, Language::Arabic);
 }
 
 // Slots beyond the design's ten are made when a case has more lines, in the
@@ -149,16 +150,16 @@ void Results::ensureSlot(int slot)
         value->hide();
         m_labels.append(label);
         m_values.append(value);
-        presentSlot(k, k < resultslayout::DesignSlots ? 0 : m_language);
+        presentSlot(k, k < resultslayout::DesignSlots ? Language::Arabic : m_language);
     }
 }
 
 // Direction, alignment, typeface and place of a line slot in a language.
-void Results::presentSlot(int k, int language)
+void Results::presentSlot(int k, Language language)
 {
     QLabel *label = m_labels[k];
     QLineEdit *value = m_values[k];
-    const bool english = language == 1;
+    const bool english = language == Language::English;
     const QString family = english ? QStringLiteral("Times New Roman") : QStringLiteral("Arial");
     label->setLayoutDirection(english ? Qt::LeftToRight : Qt::RightToLeft);
     label->setAlignment(english ? Qt::AlignLeft | Qt::AlignVCenter
@@ -190,13 +191,13 @@ void Results::hideLines()
 
 void Results::presentEnglish()
 {
-    language::applyDirection(this, 1);
+    language::applyDirection(this, Language::English);
     QFont windowFont = font();
     windowFont.setFamily(QStringLiteral("Times New Roman"));
     setFont(windowFont);
     for (int k = 0; k < m_labels.size(); ++k)
-        presentSlot(k, 1);
-    captions::apply(this, WindowName, 1);
+        presentSlot(k, Language::English);
+    captions::apply(this, WindowName, Language::English);
 
     auto *title = findChild<QLineEdit *>(QStringLiteral("txtTitle"));
     QFont tf = title->font();
@@ -222,7 +223,7 @@ void Results::presentEnglish()
 
 void Results::composeLines()
 {
-    const double size = m_language == 1 ? 11 : 9;
+    const double size = m_language == Language::English ? 11 : 9;
     const QList<report::ScreenLine> lines = report::screenLines(theCase(), m_language);
     for (const report::ScreenLine &line : lines) {
         const int k = m_nextSlot;
@@ -253,7 +254,7 @@ void Results::fitLineLabel(QLabel *label, int slot)
 {
     const QRectF l = resultslayout::labelSlot(slot, m_language);
     const QRectF v = resultslayout::valueSlot(slot, m_language);
-    const double room = m_language == 1 ? std::min(l.width(), v.left() - l.left()) : l.width();
+    const double room = m_language == Language::English ? std::min(l.width(), v.left() - l.left()) : l.width();
     const double available = geom::toPixels(room) - 2;
     QFont f = label->font();
     while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(label->text()) > available)
@@ -320,7 +321,7 @@ void Results::fitLines()
 void Results::onFinish()
 {
     caseaccess::setPrintEntryEnabled(true);
-    ui::showModeless(QStringLiteral("frmwhattodo"));
+    ui::showModeless(windows::AfterResults);
 }
 
 void Results::onPrint()
@@ -329,5 +330,5 @@ void Results::onPrint()
     // been reported by then.
     if (printing::chooseAndPrint(this) != printing::PrintOutcome::Printed)
         return;
-    ui::showModal(QStringLiteral("frmwhattodo"));
+    ui::showModal(windows::AfterResults);
 }
