@@ -35,7 +35,7 @@ const QString Name = windows::About;
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent)
 {
-    using namespace shellui;
+    using namespace widgets;
     setObjectName(Name);
     setWindowIcon(appicon::icon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -81,18 +81,12 @@ void frmAbout::load()
 {
     const QFont font = fonts::design(QStringLiteral("Times New Roman"), 14);
     const layout::Rects rects = layout::aboutBox(geom::screenTwips());
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window")) {
-            geom::placeWindow(this, *it);
-            setFixedSize(size());
-        } else if (it.key() == QLatin1String("Line1")) {
-            const QRect r = geom::toPixels(*it);
-            findChild<QWidget *>(QStringLiteral("Line1(0)"))->setGeometry(r.x(), r.y(), r.width(), 1);
-            findChild<QWidget *>(QStringLiteral("Line1(1)"))->setGeometry(r.x(), r.y() + 1, r.width(), 1);
-        } else if (auto *w = findChild<QWidget *>(it.key())) {
-            geom::placeControl(w, *it);
-        }
-    }
+    geom::placeAll(this, rects);
+    setFixedSize(size());
+    // The etched line is two one-pixel lines, dark over light.
+    const QRect line = geom::toPixels(rects.value(QStringLiteral("Line1")));
+    findChild<QWidget *>(QStringLiteral("Line1(0)"))->setGeometry(line.x(), line.y(), line.width(), 1);
+    findChild<QWidget *>(QStringLiteral("Line1(1)"))->setGeometry(line.x(), line.y() + 1, line.width(), 1);
 
     const Language lang = language::current();
     language::applyDirection(this, lang);

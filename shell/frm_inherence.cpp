@@ -67,7 +67,7 @@ bool frmInherence::screenTooSmall(int widthPixels, int heightPixels)
 
 void frmInherence::buildControls()
 {
-    using namespace shellui;
+    using namespace widgets;
     m_central = new QWidget(this);
     m_central->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_central);
@@ -149,12 +149,7 @@ void frmInherence::load()
     }
 
     const layout::Rects rects = layout::mainWindow(screen);
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, *it);
-        else if (auto *w = m_central->findChild<QWidget *>(it.key()))
-            geom::placeControl(w, *it);
-    }
+    geom::placeAll(this, rects, m_central);
 
     for (const char *hidden : {"Command1", "Command2", "Label1", "Label2", "Label3"})
         child<QWidget>(this, hidden)->hide();

@@ -27,7 +27,7 @@ const QString Name = windows::AfterResults;
 frmwhattodo::frmwhattodo(QWidget *parent)
     : QDialog(parent)
 {
-    using namespace shellui;
+    using namespace widgets;
     setObjectName(Name);
     setWindowIcon(appicon::icon());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -55,12 +55,7 @@ void frmwhattodo::load()
     // Every window of the case goes, and starts afresh when next opened.
     ui::discardCaseWindows();
 
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, *it);
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, *it);
-    }
+    geom::placeAll(this, rects);
 
     ClearShares(theCase());
 

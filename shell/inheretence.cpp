@@ -37,7 +37,7 @@ Inheretence::Inheretence(QWidget *parent)
 
 void Inheretence::buildControls()
 {
-    using namespace shellui;
+    using namespace widgets;
     const QColor lightGreen(192, 255, 192);
     const QColor red(192, 0, 0);
 
@@ -95,12 +95,7 @@ void Inheretence::load()
     const QFont headingFont = fonts::design(QStringLiteral("Times New Roman"), 14);
 
     const layout::Rects rects = layout::deceasedEntry(geom::screenTwips());
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, *it);
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, *it);
-    }
+    geom::placeAll(this, rects);
 
     const Language lang = language::current();
     language::applyDirection(this, lang);

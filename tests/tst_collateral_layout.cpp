@@ -35,7 +35,7 @@ private slots:
     void grid()
     {
         QFETCH(QSizeF, screen);
-        const layout::BrothersRects r = layout::brothersWindow(screen);
+        const layout::Rects r = layout::brothersWindow(screen);
         const QRectF win = r.value("window");
         const double W = win.width(), H = win.height();
         QVERIFY(near(W, 0.92 * screen.width()));

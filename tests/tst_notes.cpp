@@ -113,7 +113,7 @@ void tst_notes::layout()
     QFETCH(QRectF, window);
     QFETCH(QRectF, text);
     QFETCH(QRectF, close);
-    const auto rects = notesLayout(screen);
+    const auto rects = layout::notesWindow(screen);
     auto same = [](const QRectF &a, const QRectF &b) {
         return qAbs(a.x() - b.x()) < 1e-6 && qAbs(a.y() - b.y()) < 1e-6
             && qAbs(a.width() - b.width()) < 1e-6 && qAbs(a.height() - b.height()) < 1e-6;
@@ -140,7 +140,7 @@ void tst_notes::windowAtLoad()
     QCOMPARE(w->windowTitle(), captions::text(windows::Notes, "window", Language::Arabic));
     QVERIFY(!w->windowTitle().isEmpty());
 
-    const auto rects = notesLayout(geom::screenTwips());
+    const auto rects = layout::notesWindow(geom::screenTwips());
     QCOMPARE(QRect(w->pos(), w->size()), geom::toPixels(rects.value(windows::Notes)));
     auto *text = w->findChild<QTextBrowser *>("RichTextBox1");
     auto *close = w->findChild<QPushButton *>("Command1");

@@ -44,7 +44,7 @@ Results *loadResults()
 
 QLabel *label3(QWidget *w, int k)
 {
-    return w->findChild<QLabel *>(resultslayout::labelName(k));
+    return w->findChild<QLabel *>(layout::resultsLabelName(k));
 }
 
 QFont lineFontOf(const QLabel *l, double size)
@@ -56,7 +56,7 @@ QFont lineFontOf(const QLabel *l, double size)
 
 QLineEdit *text1(QWidget *w, int k)
 {
-    return w->findChild<QLineEdit *>(resultslayout::valueName(k));
+    return w->findChild<QLineEdit *>(layout::resultsValueName(k));
 }
 
 } // namespace
@@ -88,10 +88,10 @@ private slots:
         QFETCH(QSizeF, screen);
         QFETCH(QRectF, window);
         QFETCH(int, fitting);
-        QCOMPARE(resultslayout::window(screen), window);
-        QCOMPARE(resultslayout::slotsFitting(window.height()), fitting);
-        const auto ar = resultslayout::controls(Language::Arabic);
-        const auto en = resultslayout::controls(Language::English);
+        QCOMPARE(layout::resultsWindow(screen), window);
+        QCOMPARE(layout::resultsSlotsFitting(window.height()), fitting);
+        const auto ar = layout::resultsControls(Language::Arabic);
+        const auto en = layout::resultsControls(Language::English);
         QCOMPARE(ar.value(QStringLiteral("Label3(0)")), QRectF(4700, 2640, 2800, 375));
         QCOMPARE(ar.value(QStringLiteral("Text1(9)")), QRectF(3000, 2640 + 9 * 375, 1600, 375));
         QCOMPARE(en.value(QStringLiteral("Label3(9)")), QRectF(2700, 2640 + 9 * 375, 3500, 375));
@@ -113,8 +113,8 @@ private slots:
         Results *w = loadResults();
         QVERIFY(w);
         QCOMPARE(geom::twipsOf(w), QRectF(900, 675, 10200, 7650));
-        const auto rects = resultslayout::controls(Language(language));
-        QCOMPARE(rects.size(), 11 + 2 * resultslayout::DesignSlots);
+        const auto rects = layout::resultsControls(Language(language));
+        QCOMPARE(rects.size(), 11 + 2 * layout::ResultsDesignSlots);
         for (auto it = rects.begin(); it != rects.end(); ++it) {
             QWidget *c = w->findChild<QWidget *>(it.key());
             QVERIFY2(c, qPrintable(it.key()));
@@ -263,7 +263,7 @@ private slots:
         Results *w = loadResults();
         QCOMPARE(w->lineCount(), expected.size());
         const double size = language == 1 ? 11 : 9;
-        for (int k = 0; k < resultslayout::DesignSlots; ++k) {
+        for (int k = 0; k < layout::ResultsDesignSlots; ++k) {
             QLabel *l = label3(w, k);
             QLineEdit *v = text1(w, k);
             if (k >= expected.size()) {
@@ -350,14 +350,14 @@ private slots:
             if (QFontMetricsF(lineFontOf(l, size)).horizontalAdvance(l->text()) <= room - 2)
                 QCOMPARE(l->font().pointSizeF(), size);
             // Each line keeps the design's column and row spacing.
-            const QRectF design = resultslayout::labelSlot(k, Language(language));
+            const QRectF design = layout::resultsLabelSlot(k, Language(language));
             const QPoint at = l->mapTo(w, QPoint(0, 0));
             QCOMPARE(at.x(), geom::toPixels(design.left()));
             if (!scrolls)
                 QCOMPARE(at.y(), geom::toPixels(design.top()));
             else
-                QCOMPARE(l->y(), geom::toPixels(resultslayout::LineStep * k));
-            QCOMPARE(v->mapTo(w, QPoint(0, 0)).x(), geom::toPixels(resultslayout::valueSlot(k, Language(language)).left()));
+                QCOMPARE(l->y(), geom::toPixels(layout::ResultsLineStep * k));
+            QCOMPARE(v->mapTo(w, QPoint(0, 0)).x(), geom::toPixels(layout::resultsValueSlot(k, Language(language)).left()));
             if (!scrolls)
                 QVERIFY(w->rect().contains(QRect(at, l->size())));
         }

@@ -10,9 +10,9 @@ namespace {
 constexpr double EnglishTop = 300;
 }
 
-BrothersRects brothersWindow(QSizeF screen)
+Rects brothersWindow(QSizeF screen)
 {
-    BrothersRects r;
+    Rects r;
     const QRectF window = geom::questionnaireWindow(screen);
     const double W = window.width();
     const double H = window.height();

@@ -92,13 +92,8 @@ frmBrothers::frmBrothers(QWidget *parent)
     for (int q = 1; q <= QuestionCount; ++q)
         answers::fillCounts(list(q));
 
-    const layout::BrothersRects r = layout::brothersWindow(geom::screenTwips());
-    for (auto it = r.begin(); it != r.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, it.value());
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
-    }
+    const layout::Rects r = layout::brothersWindow(geom::screenTwips());
+    geom::placeAll(this, r);
     for (int q = 1; q <= QuestionCount; ++q) {
         geom::placeControl(findChild<QLabel *>(QLatin1String(Questions[q].label)),
                            layout::brothersLabel(q, Language::Arabic, geom::twipsOf(frame(q)).width()));

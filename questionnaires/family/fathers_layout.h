@@ -2,16 +2,10 @@
 #pragma once
 
 #include "case/case_fields.h"
-
-#include <QHash>
-#include <QRectF>
-#include <QSizeF>
-#include <QString>
+#include "ui/geometry.h"
 
 // Geometry of the family questionnaire, in twips.
 namespace layout {
-
-using Rects = QHash<QString, QRectF>;
 
 inline constexpr double FathersFinishWidth = 3375;
 inline constexpr double FathersFinishHeight = 375;

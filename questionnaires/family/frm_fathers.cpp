@@ -22,6 +22,18 @@
 
 namespace {
 
+// The six descendant counts: cleared when the window loads and by the
+// answers that leave no children.
+void clearDescendants(CaseRecord &c)
+{
+    c.SonCount = 0;
+    c.DaughterCount = 0;
+    c.SonsSonCount = 0;
+    c.SonsDaughterCount = 0;
+    c.SonsSonsSonCount = 0;
+    c.SonsSonsDaughterCount = 0;
+}
+
 const QString Name = windows::Family;
 
 struct FrameControls
@@ -153,29 +165,15 @@ void frmFathers::load()
     c.GrandFatherAlive = 0;
     c.ParentalGrandMotherAlive = 0;
     c.MaternalGrandMotherAlive = 0;
-    c.SonCount = 0;
-    c.DaughterCount = 0;
-    c.SonsSonCount = 0;
-    c.SonsDaughterCount = 0;
-    c.SonsSonsSonCount = 0;
-    c.SonsSonsDaughterCount = 0;
+    clearDescendants(c);
     c.HusbandAlive = 0;
     c.WifeCount = 0;
 
     const Language lang = languageOf(c);
     const layout::Rects outer = layout::fathersWindow(geom::screenTwips());
-    geom::placeWindow(this, outer.value(QStringLiteral("window")));
-    for (auto it = outer.begin(); it != outer.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            continue;
-        if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
-    }
+    geom::placeAll(this, outer);
     const double frameWidth = outer.value(QStringLiteral("Frame1")).width();
-    const layout::Rects inner = layout::fathersFrameContents(Language::Arabic, frameWidth);
-    for (auto it = inner.begin(); it != inner.end(); ++it)
-        if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
+    geom::placeAll(this, layout::fathersFrameContents(Language::Arabic, frameWidth));
 
     for (int n = 2; n <= 15; ++n)
         hideFrame(n);
@@ -221,10 +219,7 @@ void frmFathers::applyEnglish()
         font.setPointSizeF(9);
         option(name)->setFont(font);
     }
-    const layout::Rects inner = layout::fathersFrameContents(Language::English, geom::twipsOf(frame(1)).width());
-    for (auto it = inner.begin(); it != inner.end(); ++it)
-        if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
+    geom::placeAll(this, layout::fathersFrameContents(Language::English, geom::twipsOf(frame(1)).width()));
 }
 
 QGroupBox *frmFathers::frame(int n) const
@@ -341,12 +336,7 @@ void frmFathers::optMarriedNo_Click()
     CaseRecord &c = theCase();
     c.HusbandAlive = 0;
     c.WifeCount = 0;
-    c.SonCount = 0;
-    c.DaughterCount = 0;
-    c.SonsSonCount = 0;
-    c.SonsDaughterCount = 0;
-    c.SonsSonsSonCount = 0;
-    c.SonsSonsDaughterCount = 0;
+    clearDescendants(c);
     for (int n : {7, 8, 9, 10, 11, 12, 13, 14})
         hideFrame(n);
     hide();
@@ -382,12 +372,7 @@ void frmFathers::optWithoutKids_Click()
 {
     answers::unselect(option("optWithKids"));
     CaseRecord &c = theCase();
-    c.SonCount = 0;
-    c.DaughterCount = 0;
-    c.SonsSonCount = 0;
-    c.SonsDaughterCount = 0;
-    c.SonsSonsSonCount = 0;
-    c.SonsSonsDaughterCount = 0;
+    clearDescendants(c);
     for (int n = 8; n <= 14; ++n)
         hideFrame(n);
     hide();

@@ -75,12 +75,7 @@ frmJadd::frmJadd(QWidget *parent)
     theCase().GrandFatherAsFather = 0;
     const Language lang = languageOf(theCase());
     const layout::Rects r = layout::jaddWindow(geom::screenTwips(), lang);
-    for (auto it = r.begin(); it != r.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, it.value());
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
-    }
+    geom::placeAll(this, r);
     if (lang == Language::English) {
         language::applyDirection(this, Language::English);
         setFont(english);

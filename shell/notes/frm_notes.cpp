@@ -36,7 +36,7 @@ frmNotes::frmNotes(QWidget *parent)
 
     captions::apply(this, windows::Notes, Language::Arabic);
 
-    const auto layout = notesLayout(geom::screenTwips());
+    const auto layout = layout::notesWindow(geom::screenTwips());
     geom::placeWindow(this, layout.value(windows::Notes));
     geom::placeControl(m_text, layout.value(QStringLiteral("RichTextBox1")));
     geom::placeControl(m_close, layout.value(QStringLiteral("Command1")));

@@ -4,7 +4,7 @@
 #include "ui/geometry.h"
 #include "ui/window_names.h"
 
-QHash<QString, QRectF> notesLayout(QSizeF screen)
+layout::Rects layout::notesWindow(QSizeF screen)
 {
     const QRectF window = geom::fractionOfScreen(screen, 0.9, 0.9);
     const double w = window.width();
