@@ -16,7 +16,7 @@ namespace app {
 void initialise()
 {
     fonts::installSubstitutions();
-    language::applyToApplication(theCase().Language);
+    language::applyToApplication(language::current());
     registerAllWindows();
     installCalculationHooks();
 }

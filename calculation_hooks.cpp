@@ -3,6 +3,7 @@
 
 #include "case/case_record.h"
 #include "report/composition.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QMessageBox>
@@ -13,13 +14,13 @@ void installCalculationHooks()
 {
     CalculationHooks &hooks = calculationHooks();
     hooks.noHeirsNotice = [](const CaseRecord &c) {
-        QMessageBox box(QMessageBox::Information, report::noHeirsTitle(c.Language),
-                        report::noHeirsText(c.Language), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Information, report::noHeirsTitle(languageOf(c)),
+                        report::noHeirsText(languageOf(c)), QMessageBox::Ok);
         box.setObjectName(QStringLiteral("noHeirsNotice"));
         box.exec();
     };
     hooks.openResults = [](const CaseRecord &) {
-        ui::showModeless(QStringLiteral("Results"));
+        ui::showModeless(windows::Results);
     };
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app.h"
 #include "ui/app_icon.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QApplication>
@@ -53,9 +54,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral("2.0.35"));
     QApplication::setWindowIcon(appicon::icon());
     app::initialise();
-    ui::showModeless(QStringLiteral("frmInherence"));
+    ui::showModeless(windows::Main);
     if (const qint64 launched = qEnvironmentVariable("TARNAVEL_BENCH_START").toLongLong(); launched > 0) {
-        if (QWindow *handle = ui::window(QStringLiteral("frmInherence"))->windowHandle())
+        if (QWindow *handle = ui::window(windows::Main)->windowHandle())
             handle->installEventFilter(new StartTiming(launched));
     }
     return application.exec();

@@ -41,7 +41,7 @@ const std::array<CountField, 28> inputs = {{
     COUNT(FullUnclesSonCount, MaxCount, "FullUnclesSonShare"),
     COUNT(ParentalUnclesSonCount, MaxCount, "ParentalUnclesSonShare"),
     FLAG(GrandFatherAsFather, {}),
-    {"Language", &CaseRecord::Language, FieldKind::Language, 1, {}},
+    {"Language", &CaseRecord::Language, FieldKind::Language, int(Language::English), {}},
 }};
 
 #undef FLAG

@@ -9,10 +9,20 @@
 #include <span>
 #include <string_view>
 
+// The values of the Language field: the language of the windows, the
+// report and the messages.
+enum class Language : std::int16_t { Arabic = 0, English = 1 };
+
+// The record's language; any value but English's is Arabic.
+inline Language languageOf(const CaseRecord &c)
+{
+    return c.Language == std::int16_t(Language::English) ? Language::English : Language::Arabic;
+}
+
 enum class FieldKind {
     Flag,         // 0 or 1: an heir alive, or the grandfather in the father's place
     Count,        // how many heirs of a kind
-    Language,     // 0 Arabic, 1 English
+    Language,     // a Language
     EnteredCount, // entered by a questionnaire; the calculation reads it only
                   // as part of another count (maternal brothers and sisters)
 };

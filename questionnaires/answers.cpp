@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questionnaires/answers.h"
 
+#include "ui/fonts.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
@@ -49,12 +51,14 @@ QComboBox *newList(const char *name, QWidget *parent)
 
 void fitCaptions(QWidget *window)
 {
+    // Each smaller font is set before the control is measured again; a
+    // caption that fits keeps its font untouched.
     const auto fit = [](QWidget *control, auto needed) {
-        QFont font = control->font();
-        while (needed() > control->width() && font.pointSizeF() > 7) {
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-            control->setFont(font);
-        }
+        fonts::shrinkToFit(control->font(), 7, [control, needed](const QFont &font) {
+            if (font != control->font())
+                control->setFont(font);
+            return needed() <= control->width();
+        });
     };
     for (QLabel *label : window->findChildren<QLabel *>())
         if (!label->wordWrap() && !label->text().isEmpty())

@@ -3,18 +3,19 @@
 
 #include "case/calculation.h"
 #include "case/case_record.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 void RecalculateFromFamily()
 {
-    ui::hideWindow(QStringLiteral("frmFathers"));
-    ui::hideWindow(QStringLiteral("frmBrothers"));
+    ui::hideWindow(windows::Family);
+    ui::hideWindow(windows::Collateral);
     Recalculate(theCase());
 }
 
 void RecalculateFromCollaterals()
 {
-    ui::hideWindow(QStringLiteral("frmBrothers"));
-    ui::hideWindow(QStringLiteral("frmFathers"));
+    ui::hideWindow(windows::Collateral);
+    ui::hideWindow(windows::Family);
     Recalculate(theCase());
 }

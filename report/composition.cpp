@@ -83,12 +83,12 @@ const Texts &texts()
     return t;
 }
 
-QString languageKey(int language)
+QString languageKey(Language language)
 {
-    return language == 1 ? QStringLiteral("en") : QStringLiteral("ar");
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ar");
 }
 
-QString lookUpLabel(const QJsonObject &table, int row, int language, const char *form)
+QString lookUpLabel(const QJsonObject &table, int row, Language language, const char *form)
 {
     return table.value(QString::number(row))
         .toObject()
@@ -100,13 +100,14 @@ QString lookUpLabel(const QJsonObject &table, int row, int language, const char 
 
 // The tables never change while the program runs: each label is looked up
 // once (batch use composes millions of lines).
-QString labelText(const QJsonObject &table, int row, int language, const char *form)
+QString labelText(const QJsonObject &table, int row, Language language, const char *form)
 {
     static const char *const forms[] = {"one", "several", "mothersMother", "fathersMother"};
     int f = 0;
     while (f < 4 && std::strcmp(forms[f], form) != 0)
         ++f;
-    if (f == 4 || row < 1 || row > 24 || language < 0 || language > 1)
+    const int lang = language == Language::English ? 1 : 0;
+    if (f == 4 || row < 1 || row > 24)
         return lookUpLabel(table, row, language, form);
     const int which = &table == &texts().screen ? 0 : &table == &texts().printed ? 1 : -1;
     if (which < 0)
@@ -117,7 +118,7 @@ QString labelText(const QJsonObject &table, int row, int language, const char *f
         QString text;
     };
     static std::array<Entry, 2 * 25 * 2 * 4> cache;
-    Entry &e = cache[std::size_t(((which * 25 + row) * 2 + language) * 4 + f)];
+    Entry &e = cache[std::size_t(((which * 25 + row) * 2 + lang) * 4 + f)];
     if (!e.known) {
         e.text = lookUpLabel(table, row, language, form);
         e.known = true;
@@ -228,7 +229,7 @@ QString plainNumber(double value)
     return QString::fromStdString(out);
 }
 
-QList<ScreenLine> screenLines(const CaseRecord &c, int language)
+QList<ScreenLine> screenLines(const CaseRecord &c, Language language)
 {
     const QJsonObject &table = texts().screen;
     QList<ScreenLine> lines;
@@ -267,7 +268,7 @@ QList<ScreenLine> screenLines(const CaseRecord &c, int language)
     return lines;
 }
 
-QList<PrintedRow> printedRows(const CaseRecord &c, int language)
+QList<PrintedRow> printedRows(const CaseRecord &c, Language language)
 {
     const QJsonObject &table = texts().printed;
     QList<PrintedRow> rows;
@@ -321,13 +322,13 @@ PrintedTotals printedTotals(const CaseRecord &c)
     return totals;
 }
 
-QString noHeirsTitle(int language)
+QString noHeirsTitle(Language language)
 {
     Q_UNUSED(language) // the same title in both languages
     return texts().messages.value(QStringLiteral("noHeirs")).toObject().value(QStringLiteral("title")).toString();
 }
 
-QString noHeirsText(int language)
+QString noHeirsText(Language language)
 {
     return texts().messages.value(QStringLiteral("noHeirs")).toObject().value(languageKey(language)).toString();
 }

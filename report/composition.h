@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
 #include "case/case_record.h"
 
 #include <QList>
@@ -49,12 +50,12 @@ long long sharesOf2400(double value);
 // 100 -> "100", 99.99999999999999 -> "100", 12.5 -> "12.5".
 QString plainNumber(double value);
 
-QList<ScreenLine> screenLines(const CaseRecord &c, int language);
-QList<PrintedRow> printedRows(const CaseRecord &c, int language);
+QList<ScreenLine> screenLines(const CaseRecord &c, Language language);
+QList<PrintedRow> printedRows(const CaseRecord &c, Language language);
 PrintedTotals printedTotals(const CaseRecord &c);
 
 // The fixed texts of the no-heirs notice in a language.
-QString noHeirsTitle(int language);
-QString noHeirsText(int language);
+QString noHeirsTitle(Language language);
+QString noHeirsText(Language language);
 
 } // namespace report

@@ -9,6 +9,7 @@
 #include "ui/geometry.h"
 #include "ui/language.h"
 #include "ui/widgets.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QApplication>
@@ -27,14 +28,14 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmAbout");
+const QString Name = windows::About;
 
 } // namespace
 
 frmAbout::frmAbout(QWidget *parent)
     : QDialog(parent)
 {
-    using namespace shellui;
+    using namespace widgets;
     setObjectName(Name);
     setWindowIcon(appicon::icon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -64,7 +65,7 @@ frmAbout::frmAbout(QWidget *parent)
     connect(okButton, &QPushButton::clicked, this, &frmAbout::ok);
     connect(sysInfo, &QPushButton::clicked, this, &frmAbout::systemInfo);
 
-    captions::apply(this, Name, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
     load();
 }
 
@@ -80,24 +81,18 @@ void frmAbout::load()
 {
     const QFont font = fonts::design(QStringLiteral("Times New Roman"), 14);
     const layout::Rects rects = layout::aboutBox(geom::screenTwips());
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window")) {
-            geom::placeWindow(this, *it);
-            setFixedSize(size());
-        } else if (it.key() == QLatin1String("Line1")) {
-            const QRect r = geom::toPixels(*it);
-            findChild<QWidget *>(QStringLiteral("Line1(0)"))->setGeometry(r.x(), r.y(), r.width(), 1);
-            findChild<QWidget *>(QStringLiteral("Line1(1)"))->setGeometry(r.x(), r.y() + 1, r.width(), 1);
-        } else if (auto *w = findChild<QWidget *>(it.key())) {
-            geom::placeControl(w, *it);
-        }
-    }
+    geom::placeAll(this, rects);
+    setFixedSize(size());
+    // The etched line is two one-pixel lines, dark over light.
+    const QRect line = geom::toPixels(rects.value(QStringLiteral("Line1")));
+    findChild<QWidget *>(QStringLiteral("Line1(0)"))->setGeometry(line.x(), line.y(), line.width(), 1);
+    findChild<QWidget *>(QStringLiteral("Line1(1)"))->setGeometry(line.x(), line.y() + 1, line.width(), 1);
 
-    const int lang = language::current();
+    const Language lang = language::current();
     language::applyDirection(this, lang);
     findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(versionText());
-    if (lang == 1) {
-        captions::apply(this, Name, captions::English);
+    if (lang == Language::English) {
+        captions::apply(this, Name, Language::English);
         findChild<QLabel *>(QStringLiteral("lblTitle"))->setFont(font);
         findChild<QLabel *>(QStringLiteral("lblDescription"))->setFont(font);
     }
@@ -134,7 +129,7 @@ void frmAbout::closeEvent(QCloseEvent *event)
 void frmAbout::showEvent(QShowEvent *event)
 {
     // Kept off the task bar: it belongs to the main window.
-    QWidget *main = ui::loadedWindow(QStringLiteral("frmInherence"));
+    QWidget *main = ui::loadedWindow(windows::Main);
     if (main && main->windowHandle() && windowHandle())
         windowHandle()->setTransientParent(main->windowHandle());
     QDialog::showEvent(event);

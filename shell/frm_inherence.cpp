@@ -12,6 +12,7 @@
 #include "ui/language.h"
 #include "ui/program_end.h"
 #include "ui/widgets.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
@@ -25,7 +26,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmInherence");
+const QString Name = windows::Main;
 
 template<class T> T *child(QObject *w, const char *name)
 {
@@ -55,7 +56,7 @@ frmInherence::frmInherence(QWidget *parent)
     setWindowIcon(appicon::icon());
     buildControls();
     buildMenus();
-    captions::apply(this, Name, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
     load();
 }
 
@@ -66,7 +67,7 @@ bool frmInherence::screenTooSmall(int widthPixels, int heightPixels)
 
 void frmInherence::buildControls()
 {
-    using namespace shellui;
+    using namespace widgets;
     m_central = new QWidget(this);
     m_central->setObjectName(QStringLiteral("client"));
     setCentralWidget(m_central);
@@ -115,7 +116,7 @@ void frmInherence::buildMenus()
     };
 
     QMenu *info = menu("mnuInfo");
-    entry(info, "mnuInheretence", [] { ui::showModal(QStringLiteral("frmNotes")); });
+    entry(info, "mnuInheretence", [] { ui::showModal(windows::Notes); });
     entry(info, "mnuQuit", [] { program::end(); });
 
     QMenu *calculation = menu("mnuCalculation");
@@ -123,11 +124,11 @@ void frmInherence::buildMenus()
     entry(calculation, "mnuPrint", [this] { caseaccess::printReport(this); });
 
     QMenu *help = menu("mnuhelp");
-    entry(help, "mnuAbout", [] { ui::showModeless(QStringLiteral("frmAbout")); });
+    entry(help, "mnuAbout", [] { ui::showModeless(windows::About); });
     entry(help, "mnuhelp1", [this] { platform::help::show(this, helpMessages(language::current())); });
 }
 
-platform::help::Messages frmInherence::helpMessages(int language)
+platform::help::Messages frmInherence::helpMessages(Language language)
 {
     return {captions::text(Name, QStringLiteral("helpTitle"), language),
             captions::text(Name, QStringLiteral("helpMissing"), language),
@@ -140,20 +141,15 @@ void frmInherence::load()
     const QSize pixels(geom::toPixels(screen.width()), geom::toPixels(screen.height()));
     if (screenTooSmall(pixels.width(), pixels.height())) {
         QMessageBox notice(QMessageBox::Information,
-                           captions::text(Name, QStringLiteral("smallScreenTitle"), captions::Arabic),
-                           captions::text(Name, QStringLiteral("smallScreenText"), captions::Arabic),
+                           captions::text(Name, QStringLiteral("smallScreenTitle"), Language::Arabic),
+                           captions::text(Name, QStringLiteral("smallScreenText"), Language::Arabic),
                            QMessageBox::Ok);
         notice.setObjectName(QStringLiteral("smallScreenNotice"));
         notice.exec();
     }
 
     const layout::Rects rects = layout::mainWindow(screen);
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, *it);
-        else if (auto *w = m_central->findChild<QWidget *>(it.key()))
-            geom::placeControl(w, *it);
-    }
+    geom::placeAll(this, rects, m_central);
 
     for (const char *hidden : {"Command1", "Command2", "Label1", "Label2", "Label3"})
         child<QWidget>(this, hidden)->hide();
@@ -182,10 +178,10 @@ void frmInherence::showReady()
 void frmInherence::chooseEnglish()
 {
     const QFont font = fonts::design(QStringLiteral("Arial Greek"), 14);
-    theCase().Language = 1;
-    language::applyToApplication(1);
-    language::applyDirection(this, 1);
-    captions::apply(this, Name, captions::English);
+    language::setCurrent(Language::English);
+    language::applyToApplication(Language::English);
+    language::applyDirection(this, Language::English);
+    captions::apply(this, Name, Language::English);
     child<QLabel>(this, "Label1")->setFont(font);
     child<QLabel>(this, "Label2")->setFont(font);
     showReady();
@@ -195,8 +191,8 @@ void frmInherence::chooseEnglish()
 
 void frmInherence::chooseArabic()
 {
-    theCase().Language = 0;
-    language::applyToApplication(0);
+    language::setCurrent(Language::Arabic);
+    language::applyToApplication(Language::Arabic);
     showReady();
 }
 
@@ -209,9 +205,9 @@ void frmInherence::start()
     // An after-results window left open belongs to that case too: opened
     // again later it would be neither loaded afresh nor modal.
     ui::discardCaseWindows();
-    ui::discard(QStringLiteral("frmwhattodo"));
+    ui::discard(windows::AfterResults);
     caseaccess::beginNewCase();
-    ui::showModal(QStringLiteral("Inheretence"));
+    ui::showModal(windows::DeceasedEntry);
     caseaccess::setPrintEntryEnabled(false);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
 #include "shell/platform/help.h"
 
 #include <QMainWindow>
@@ -19,7 +20,7 @@ public:
     static bool screenTooSmall(int widthPixels, int heightPixels);
 
     // The help entry's message box texts in the language (this window's captions).
-    static platform::help::Messages helpMessages(int language);
+    static platform::help::Messages helpMessages(Language language);
 
 public slots:
     void chooseEnglish(); // Command3

@@ -11,6 +11,7 @@
 #include "ui/language.h"
 #include "ui/program_end.h"
 #include "ui/widgets.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QCloseEvent>
@@ -19,14 +20,14 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmwhattodo");
+const QString Name = windows::AfterResults;
 
 } // namespace
 
 frmwhattodo::frmwhattodo(QWidget *parent)
     : QDialog(parent)
 {
-    using namespace shellui;
+    using namespace widgets;
     setObjectName(Name);
     setWindowIcon(appicon::icon());
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -42,7 +43,7 @@ frmwhattodo::frmwhattodo(QWidget *parent)
     connect(exit, &QPushButton::clicked, this, &frmwhattodo::exitProgram);
     connect(cancel, &QPushButton::clicked, this, &frmwhattodo::reject);
 
-    captions::apply(this, Name, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
     load();
 }
 
@@ -54,19 +55,14 @@ void frmwhattodo::load()
     // Every window of the case goes, and starts afresh when next opened.
     ui::discardCaseWindows();
 
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, *it);
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, *it);
-    }
+    geom::placeAll(this, rects);
 
     ClearShares(theCase());
 
-    const int lang = language::current();
+    const Language lang = language::current();
     language::applyDirection(this, lang);
-    if (lang == 1) {
-        captions::apply(this, Name, captions::English);
+    if (lang == Language::English) {
+        captions::apply(this, Name, Language::English);
         findChild<QLabel *>(QStringLiteral("Label1"))->setFont(questionFont);
     }
 }
@@ -76,7 +72,7 @@ void frmwhattodo::anotherCalculation()
     close();
     caseaccess::setPrintEntryEnabled(false);
     caseaccess::beginNewCase();
-    ui::showModal(QStringLiteral("Inheretence"));
+    ui::showModal(windows::DeceasedEntry);
 }
 
 void frmwhattodo::exitProgram()

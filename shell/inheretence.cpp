@@ -10,6 +10,7 @@
 #include "ui/geometry.h"
 #include "ui/language.h"
 #include "ui/widgets.h"
+#include "ui/window_names.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -21,7 +22,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("Inheretence");
+const QString Name = windows::DeceasedEntry;
 
 } // namespace
 
@@ -30,13 +31,13 @@ Inheretence::Inheretence(QWidget *parent)
 {
     setWindowIcon(appicon::icon());
     buildControls();
-    captions::apply(this, Name, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
     load();
 }
 
 void Inheretence::buildControls()
 {
-    using namespace shellui;
+    using namespace widgets;
     const QColor lightGreen(192, 255, 192);
     const QColor red(192, 0, 0);
 
@@ -94,17 +95,12 @@ void Inheretence::load()
     const QFont headingFont = fonts::design(QStringLiteral("Times New Roman"), 14);
 
     const layout::Rects rects = layout::deceasedEntry(geom::screenTwips());
-    for (auto it = rects.begin(); it != rects.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, *it);
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, *it);
-    }
+    geom::placeAll(this, rects);
 
-    const int lang = language::current();
+    const Language lang = language::current();
     language::applyDirection(this, lang);
-    if (lang == 1) {
-        captions::apply(this, Name, captions::English);
+    if (lang == Language::English) {
+        captions::apply(this, Name, Language::English);
         findChild<QLabel *>(QStringLiteral("Label1"))->setFont(headingFont);
         language::applyDirection(findChild<QWidget *>(QStringLiteral("frameInherence")), lang);
         language::applyDirection(m_name, lang);
@@ -115,13 +111,13 @@ void Inheretence::ok()
 {
     caseaccess::setPrintEntryEnabled(false);
     hide(); // stays loaded: the later windows read the name and the sex
-    ui::showModal(QStringLiteral("frmFathers"));
+    ui::showModal(windows::Family);
 }
 
 void Inheretence::cancel()
 {
     close(); // unloads this window: name and sex are gone
-    ui::showModal(QStringLiteral("frmwhattodo"));
+    ui::showModal(windows::AfterResults);
 }
 
 void Inheretence::keepKeyboard()

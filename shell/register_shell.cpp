@@ -5,12 +5,13 @@
 #include "shell/frm_inherence.h"
 #include "shell/frm_whattodo.h"
 #include "shell/inheretence.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 void registerShellWindows()
 {
-    ui::registerWindow(QStringLiteral("frmInherence"), [] { return new frmInherence; });
-    ui::registerWindow(QStringLiteral("Inheretence"), [] { return new Inheretence; });
-    ui::registerWindow(QStringLiteral("frmwhattodo"), [] { return new frmwhattodo; });
-    ui::registerWindow(QStringLiteral("frmAbout"), [] { return new frmAbout; });
+    ui::registerWindow(windows::Main, [] { return new frmInherence; });
+    ui::registerWindow(windows::DeceasedEntry, [] { return new Inheretence; });
+    ui::registerWindow(windows::AfterResults, [] { return new frmwhattodo; });
+    ui::registerWindow(windows::About, [] { return new frmAbout; });
 }

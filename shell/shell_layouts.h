@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
-#include <QRectF>
-#include <QSizeF>
-#include <QString>
+#include "ui/geometry.h"
 
 // Where the shell windows put their controls, as pure functions of the
 // screen size in twips. Each returns rectangles in twips keyed by control
 // name; "window" is the window on the screen (its client area), every other
 // rectangle is relative to the control's container.
 namespace layout {
-
-using Rects = QHash<QString, QRectF>;
 
 Rects mainWindow(QSizeF screen);    // frmInherence
 Rects deceasedEntry(QSizeF screen); // Inheretence

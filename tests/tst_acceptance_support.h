@@ -13,6 +13,7 @@
 #include "shell/platform/system_info.h"
 #include "tests/tst_family_support.h"
 #include "ui/program_end.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QtTest/qtestspontaneevent.h>
@@ -33,7 +34,7 @@ template<class T = QWidget> T *child(QWidget *w, const QString &name)
 
 inline QMainWindow *mainWindow()
 {
-    return qobject_cast<QMainWindow *>(ui::loadedWindow(QStringLiteral("frmInherence")));
+    return qobject_cast<QMainWindow *>(ui::loadedWindow(windows::Main));
 }
 
 // What the program asked of the outside world.
@@ -67,7 +68,7 @@ inline void startProgram(bool keepCounts = false)
     env.start = [](const QString &) { ++outside().viewersStarted; return false; };
     platform::sysinfo::setEnvironment(env);
     app::initialise();
-    ui::showModeless(QStringLiteral("frmInherence"));
+    ui::showModeless(windows::Main);
 }
 
 inline void stopProgram()
@@ -151,7 +152,7 @@ inline double estateShared(const CaseRecord &c)
 // The lines the visible results window shows: "label|percent".
 inline QStringList resultLines()
 {
-    QWidget *results = ui::loadedWindow(QStringLiteral("Results"));
+    QWidget *results = ui::loadedWindow(windows::Results);
     QStringList out;
     if (!results || !results->isVisible())
         return out;

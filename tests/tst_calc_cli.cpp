@@ -206,8 +206,8 @@ void tst_calc_cli::noHeirsMessage()
 
     const QJsonObject a = run.answers[0];
     const QJsonObject message = a.value("message").toObject();
-    QCOMPARE(message.value("title").toString(), report::noHeirsTitle(language));
-    QCOMPARE(message.value("text").toString(), report::noHeirsText(language));
+    QCOMPARE(message.value("title").toString(), report::noHeirsTitle(Language(language)));
+    QCOMPARE(message.value("text").toString(), report::noHeirsText(Language(language)));
     QCOMPARE(a.value("shares").toObject().value("TreasuryShare").toDouble(), 1.0);
     QCOMPARE(a.value("total").toObject().value("shares").toInteger(), 2400);
     QCOMPARE(a.value("screen").toArray().size(), 1);

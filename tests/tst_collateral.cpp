@@ -3,6 +3,7 @@
 // question follows, and how and when the questionnaire ends.
 
 #include "tests/tst_family_support.h"
+#include "ui/window_names.h"
 
 #include <QLabel>
 
@@ -22,14 +23,14 @@ private:
     // one that does not.
     void open(const QString &family, int language = 0)
     {
-        freshCase(rec, false, language);
-        fathers = ui::window(QStringLiteral("frmFathers"));
+        freshCase(rec, false, Language(language));
+        fathers = ui::window(windows::Family);
         fathers->show();
         for (const QString &item : family.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
             const QStringList kv = item.split(QLatin1Char('='));
             theCase().*member(kv[0]) = std::int16_t(kv[1].toInt());
         }
-        brothers = ui::window(QStringLiteral("frmBrothers"));
+        brothers = ui::window(windows::Collateral);
         QVERIFY(brothers);
         brothers->show();
         QVERIFY(QTest::qWaitForWindowExposed(brothers));
@@ -46,15 +47,15 @@ private slots:
             if (QByteArray(f.name).endsWith("Count") && QByteArray(f.name) != "WifeCount"
                 && !QByteArray(f.name).startsWith("Son") && QByteArray(f.name) != "DaughterCount")
                 c.*(f.member) = 3;
-        brothers = ui::window(QStringLiteral("frmBrothers"));
+        brothers = ui::window(windows::Collateral);
         QCOMPARE(mismatches(c, "FullBrotherCount=0 FullSisterCount=0 MaternalBrotherCount=0 "
                                "MaternalSisterCount=0 MaternalSiblingCount=0 ParentalBrotherCount=0 "
                                "ParentalSisterCount=0 BrothersSonCount=0 ParentalBrothersSonCount=0 "
                                "FullUncleCount=0 ParentalUncleCount=0 FullUnclesSonCount=0 "
                                "ParentalUnclesSonCount=0"),
                  QString());
-        QCOMPARE(shownFrames("frmBrothers", 12), QStringLiteral("1 2"));
-        QVERIFY(child<QPushButton>("frmBrothers", "cmdfinish")->isHidden());
+        QCOMPARE(shownFrames(windows::Collateral, 12), QStringLiteral("1 2"));
+        QVERIFY(child<QPushButton>(windows::Collateral, "cmdfinish")->isHidden());
         const auto lists = brothers->findChildren<QComboBox *>();
         QCOMPARE(lists.size(), 12);
         for (QComboBox *l : lists) {
@@ -172,13 +173,13 @@ private slots:
         QFETCH(bool, finishShown);
         open(family);
         for (const QString &s : steps) {
-            step("frmBrothers", s);
+            step(windows::Collateral, s);
             if (QTest::currentTestFailed())
                 return;
         }
         QCOMPARE(mismatches(theCase(), record), QString());
-        QCOMPARE(shownFrames("frmBrothers", 12), frames);
-        QCOMPARE(!child<QPushButton>("frmBrothers", "cmdfinish")->isHidden(), finishShown);
+        QCOMPARE(shownFrames(windows::Collateral, 12), frames);
+        QCOMPARE(!child<QPushButton>(windows::Collateral, "cmdfinish")->isHidden(), finishShown);
         if (outcome == QLatin1String("open")) {
             QVERIFY(brothers->isVisible());
             QCOMPARE(rec.results, 0);
@@ -188,8 +189,8 @@ private slots:
         QCOMPARE(rec.results, 1);
         // The entry point hides both questionnaires before calculating; a
         // direct distribution leaves the family questionnaire as it was.
-        QCOMPARE(rec.visibleAtResults.contains(QStringLiteral("frmFathers")), outcome == QLatin1String("direct"));
-        QVERIFY(!rec.visibleAtResults.contains(QStringLiteral("frmBrothers")));
+        QCOMPARE(rec.visibleAtResults.contains(windows::Family), outcome == QLatin1String("direct"));
+        QVERIFY(!rec.visibleAtResults.contains(windows::Collateral));
     }
 
     void fatherExcludesCollaterals()
@@ -197,7 +198,7 @@ private slots:
         open("FatherAlive=1");
         for (const char *s : {"cmbFullBrothers:3", "cmbFullSisters:2", "cmbMaternalBrothers:1",
                               "cmbMaternalSisters:1", "cmbParentalBrothers:2", "cmbParentalSisters:1"})
-            step("frmBrothers", QLatin1String(s));
+            step(windows::Collateral, QLatin1String(s));
         QCOMPARE(rec.results, 1);
         // Father alone with excluded siblings: all of it is his.
         QCOMPARE(rec.last.FatherShare, 1.0);
@@ -210,28 +211,28 @@ private slots:
         open("", 1);
         QCOMPARE(brothers->windowTitle(), QString::fromUtf8("نموذج إدخال بيانات الأخوة والأخوات والأقارب"));
         QVERIFY(brothers->layoutDirection() == Qt::LeftToRight);
-        QCOMPARE(child<QPushButton>("frmBrothers", "cmdfinish")->text(), QStringLiteral("  Input finish,,, Calculate Now"));
-        QCOMPARE(child<QGroupBox>("frmBrothers", "Frame1")->title(), QStringLiteral("Full Brothers "));
-        QCOMPARE(child<QLabel>("frmBrothers", "Label5")->text(), QStringLiteral(" Maternal Sisters "));
-        QCOMPARE(child<QLabel>("frmBrothers", "Label4")->text(), QStringLiteral(" Paternal Brothers"));
+        QCOMPARE(child<QPushButton>(windows::Collateral, "cmdfinish")->text(), QStringLiteral("  Input finish,,, Calculate Now"));
+        QCOMPARE(child<QGroupBox>(windows::Collateral, "Frame1")->title(), QStringLiteral("Full Brothers "));
+        QCOMPARE(child<QLabel>(windows::Collateral, "Label5")->text(), QStringLiteral(" Maternal Sisters "));
+        QCOMPARE(child<QLabel>(windows::Collateral, "Label4")->text(), QStringLiteral(" Paternal Brothers"));
         // 9 points, or less where the caption would not fit.
-        QVERIFY(child<QLabel>("frmBrothers", "Label11")->font().pointSizeF() <= 9.0);
-        QCOMPARE(child<QLabel>("frmBrothers", "Label10")->font().pointSizeF(), 10.0);
+        QVERIFY(child<QLabel>(windows::Collateral, "Label11")->font().pointSizeF() <= 9.0);
+        QCOMPARE(child<QLabel>(windows::Collateral, "Label10")->font().pointSizeF(), 10.0);
         // The question stands on the left, its list on the right.
-        auto *label = child<QLabel>("frmBrothers", "Label1");
-        auto *list = child<QComboBox>("frmBrothers", "cmbFullBrothers");
+        auto *label = child<QLabel>(windows::Collateral, "Label1");
+        auto *list = child<QComboBox>(windows::Collateral, "cmbFullBrothers");
         QVERIFY(label->geometry().right() < list->geometry().left());
-        step("frmBrothers", QStringLiteral("cmbFullBrothers:4"));
+        step(windows::Collateral, QStringLiteral("cmbFullBrothers:4"));
         QCOMPARE(theCase().FullBrotherCount, 4);
     }
 
     void arabicPresentation()
     {
         open("");
-        QCOMPARE(child<QLabel>("frmBrothers", "Label3")->text(), QString::fromUtf8(" عدد أخوة الميت من الأم"));
-        QCOMPARE(child<QGroupBox>("frmBrothers", "Frame1")->title(), QString());
-        auto *label = child<QLabel>("frmBrothers", "Label1");
-        auto *list = child<QComboBox>("frmBrothers", "cmbFullBrothers");
+        QCOMPARE(child<QLabel>(windows::Collateral, "Label3")->text(), QString::fromUtf8(" عدد أخوة الميت من الأم"));
+        QCOMPARE(child<QGroupBox>(windows::Collateral, "Frame1")->title(), QString());
+        auto *label = child<QLabel>(windows::Collateral, "Label1");
+        auto *list = child<QComboBox>(windows::Collateral, "cmbFullBrothers");
         QVERIFY(list->geometry().right() < label->geometry().left());
         QVERIFY(brothers->layoutDirection() == Qt::RightToLeft);
     }
@@ -240,8 +241,8 @@ private slots:
     {
         open("MotherAlive=1");
         QTest::keyClick(brothers, Qt::Key_Escape);
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmBrothers")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
+        QVERIFY(!ui::isLoaded(windows::Collateral));
+        QVERIFY(!ui::isLoaded(windows::Family));
         QCOMPARE(rec.results, 0);
     }
 };

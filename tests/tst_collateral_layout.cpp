@@ -6,6 +6,7 @@
 
 #include "questionnaires/collateral/brothers_layout.h"
 #include "ui/geometry.h"
+#include "ui/window_names.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -34,7 +35,7 @@ private slots:
     void grid()
     {
         QFETCH(QSizeF, screen);
-        const layout::BrothersRects r = layout::brothersWindow(screen);
+        const layout::Rects r = layout::brothersWindow(screen);
         const QRectF win = r.value("window");
         const double W = win.width(), H = win.height();
         QVERIFY(near(W, 0.92 * screen.width()));
@@ -64,7 +65,7 @@ private slots:
         const double h = 0.82 * 9000 / 9, w = 0.45 * 0.92 * 12000;
         for (int lang : {0, 1})
             for (int q = 1; q <= 12; ++q) {
-                const QRectF label = layout::brothersLabel(q, lang, w), list = layout::brothersList(q, lang);
+                const QRectF label = layout::brothersLabel(q, Language(lang), w), list = layout::brothersList(q, Language(lang));
                 QVERIFY(!label.intersects(list));
                 QVERIFY(label.right() <= w && list.right() <= w);
                 QVERIFY(label.bottom() <= h && list.bottom() <= h);
@@ -82,22 +83,22 @@ private slots:
     {
         QFETCH(int, language);
         Recorder rec;
-        freshCase(rec, false, language);
+        freshCase(rec, false, Language(language));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        QWidget *w = ui::window(QStringLiteral("frmBrothers"));
+        QWidget *w = ui::window(windows::Collateral);
         QVERIFY(qAbs(w->width() - 0.92 * screen.width()) <= 1);
         QVERIFY(qAbs(w->height() - 0.82 * screen.height()) <= 1);
-        auto *f1 = child<QGroupBox>("frmBrothers", "Frame1");
-        auto *f2 = child<QGroupBox>("frmBrothers", "Frame2");
+        auto *f1 = child<QGroupBox>(windows::Collateral, "Frame1");
+        auto *f2 = child<QGroupBox>(windows::Collateral, "Frame2");
         const int leftGap = f2->x(), middle = f1->x() - (f2->x() + f2->width()),
                   rightGap = w->width() - (f1->x() + f1->width());
         QVERIFY(qAbs(leftGap - middle) <= 1 && qAbs(middle - rightGap) <= 1);
-        auto *f12 = child<QGroupBox>("frmBrothers", "Frame12");
-        auto *finish = child<QPushButton>("frmBrothers", "cmdfinish");
+        auto *f12 = child<QGroupBox>(windows::Collateral, "Frame12");
+        auto *finish = child<QPushButton>(windows::Collateral, "cmdfinish");
         QVERIFY(finish->y() > f12->y() + f12->height());
         QVERIFY(finish->y() + finish->height() <= w->height());
         if (language == 1) {
-            auto *label = child<QLabel>("frmBrothers", "Label11");
+            auto *label = child<QLabel>(windows::Collateral, "Label11");
             QCOMPARE(geom::twipsOf(label), QRectF(45, 300, 2400, 360));   // 50 rounded to pixels
         }
     }

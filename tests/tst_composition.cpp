@@ -29,7 +29,7 @@ CaseRecord overviewCase()
 QStringList screenText(const CaseRecord &c, int language)
 {
     QStringList out;
-    for (const report::ScreenLine &l : report::screenLines(c, language))
+    for (const report::ScreenLine &l : report::screenLines(c, Language(language)))
         out << QString::number(l.row) + "|" + l.label + "|" + l.percent;
     return out;
 }
@@ -37,7 +37,7 @@ QStringList screenText(const CaseRecord &c, int language)
 QStringList printedText(const CaseRecord &c, int language)
 {
     QStringList out;
-    for (const report::PrintedRow &r : report::printedRows(c, language)) {
+    for (const report::PrintedRow &r : report::printedRows(c, Language(language))) {
         out << QString::number(r.row) + "|" + (r.printed ? r.label : QStringLiteral("<none>")) + "|"
                 + r.percent + "|" + QString::number(r.shares);
     }
@@ -320,14 +320,14 @@ void tst_composition::arabicLabelsFollowTheSameChoice()
     c.SonShare = 0.5;
 
     for (int language : {0, 2}) {
-        const QList<report::ScreenLine> screen = report::screenLines(c, language);
+        const QList<report::ScreenLine> screen = report::screenLines(c, Language(language));
         QCOMPARE(screen.size(), 3);
         QCOMPARE(screen[0].label, arabicLabel("screen_labels", 4, "several"));
         QCOMPARE(screen[1].label, arabicLabel("screen_labels", 6, "several"));
         QCOMPARE(screen[2].label, arabicLabel("screen_labels", 7, "one"));
         QCOMPARE(screen[2].percent, QString("50.00    %"));
 
-        const QList<report::PrintedRow> printed = report::printedRows(c, language);
+        const QList<report::PrintedRow> printed = report::printedRows(c, Language(language));
         QCOMPARE(printed.size(), 3);
         QCOMPARE(printed[0].label, arabicLabel("printed_labels", 4, "several"));
         QCOMPARE(printed[1].label, arabicLabel("printed_labels", 6, "several"));
@@ -363,14 +363,14 @@ void tst_composition::everyRowHasItsLabels()
 
 void tst_composition::noHeirsTexts()
 {
-    QCOMPARE(report::noHeirsText(1), QString(" no inheritors, all goes to Muslim trusts "));
-    const QString arabic = report::noHeirsText(0);
+    QCOMPARE(report::noHeirsText(Language::English), QString(" no inheritors, all goes to Muslim trusts "));
+    const QString arabic = report::noHeirsText(Language::Arabic);
     QVERIFY(arabic.startsWith(' ') && arabic.endsWith(' '));
     QVERIFY(arabic.contains(QChar(0x0644))); // an Arabic letter
-    QCOMPARE(report::noHeirsText(3), arabic);
-    QCOMPARE(report::noHeirsTitle(0), report::noHeirsTitle(1));
-    QVERIFY(report::noHeirsTitle(0).startsWith(' '));
-    QVERIFY(report::noHeirsTitle(0).contains(QChar(0x0644)));
+    QCOMPARE(report::noHeirsText(Language(3)), arabic);
+    QCOMPARE(report::noHeirsTitle(Language::Arabic), report::noHeirsTitle(Language::English));
+    QVERIFY(report::noHeirsTitle(Language::Arabic).startsWith(' '));
+    QVERIFY(report::noHeirsTitle(Language::Arabic).contains(QChar(0x0644)));
 }
 
 QTEST_APPLESS_MAIN(tst_composition)

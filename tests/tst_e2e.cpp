@@ -8,6 +8,7 @@
 #include "tests/tst_results_support.h"
 #include "ui/captions.h"
 #include "ui/case_access.h"
+#include "ui/window_names.h"
 
 #include <QDir>
 #include <QMenu>
@@ -22,13 +23,13 @@ const char *languageName(int lang) { return lang == 1 ? "English" : "Arabic"; }
 // Types the name, picks the sex and presses OK on the deceased entry.
 void enterDeceased(QWidget *entry, const QString &name, bool woman)
 {
-    QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
+    QCOMPARE(entry->objectName(), windows::DeceasedEntry);
     QTest::keyClicks(acc::child(entry, QStringLiteral("txtNameofDead")), name);
     quest::click(acc::child<QRadioButton>(entry, woman ? QStringLiteral("OptWoman") : QStringLiteral("OptMan")));
     quest::click(acc::child<QPushButton>(entry, QStringLiteral("cmdok1")));
 }
 
-void answer(const char *window, const QStringList &steps)
+void answer(const QString &window, const QStringList &steps)
 {
     for (const QString &s : steps) {
         quest::step(window, s);
@@ -147,12 +148,12 @@ void tst_e2e::overviewExample()
 
     startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Ahmad Salem"), false); },
                [](QWidget *fathers) {
-                   QCOMPARE(fathers->objectName(), QStringLiteral("frmFathers"));
-                   answer("frmFathers", {"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1",
+                   QCOMPARE(fathers->objectName(), windows::Family);
+                   answer(windows::Family, {"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1",
                                          "optWithKids", "cmbSons:1", "cmbDaughters:0"});
                }});
 
-    QWidget *results = ui::loadedWindow(QStringLiteral("Results"));
+    QWidget *results = ui::loadedWindow(windows::Results);
     QVERIFY(results && results->isVisible());
     QCOMPARE(acc::resultPercents(), percents({"16.67", "16.67", "12.50", "54.17"}));
     const QStringList lines = acc::resultLines();
@@ -169,10 +170,10 @@ void tst_e2e::overviewExample()
     printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(pdf));
     drive([results] { quest::click(acc::child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
           {[](QWidget *m) {
-              QCOMPARE(m->objectName(), QStringLiteral("frmwhattodo"));
+              QCOMPARE(m->objectName(), windows::AfterResults);
               quest::click(acc::child<QPushButton>(m, QStringLiteral("Command3")));
           }});
-    QTRY_VERIFY(!ui::isLoaded(QStringLiteral("Results")));
+    QTRY_VERIFY(!ui::isLoaded(windows::Results));
     QVERIFY(acc::mainWindow()->isVisible());
 
     const QString text = acc::pdfText(pdf);
@@ -236,20 +237,20 @@ void tst_e2e::grandfatherWithBrother()
                                    : QStringList{"optMotherNo", "optMaternalGrandMotherNo",
                                                  "optParentalGrandMotherNo"};
                    steps << "optMarriedNo";
-                   answer("frmFathers", steps);
+                   answer(windows::Family, steps);
                },
                [likeFather](QWidget *jadd) {
-                   QCOMPARE(jadd->objectName(), QStringLiteral("frmJadd"));
+                   QCOMPARE(jadd->objectName(), windows::Method);
                    quest::click(acc::child<QRadioButton>(jadd, likeFather ? QStringLiteral("optLikeFather")
                                                                           : QStringLiteral("optUnlikeFather")));
                    quest::click(acc::child<QPushButton>(jadd, QStringLiteral("cmdJadd")));
                }});
 
-    QWidget *brothers = ui::loadedWindow(QStringLiteral("frmBrothers"));
+    QWidget *brothers = ui::loadedWindow(windows::Collateral);
     QCOMPARE(brothers && brothers->isVisible(), siblingsAsked);
     if (siblingsAsked) {
         // The sisters and the paternal siblings, while they are asked.
-        quest::step("frmBrothers", QStringLiteral("cmbFullBrothers:1"));
+        quest::step(windows::Collateral, QStringLiteral("cmbFullBrothers:1"));
         for (const char *s : {"cmbFullSisters", "cmbMaternalBrothers", "cmbMaternalSisters", "cmbParentalBrothers",
                               "cmbParentalSisters"}) {
             if (!brothers->isVisible())
@@ -260,8 +261,8 @@ void tst_e2e::grandfatherWithBrother()
         }
         QVERIFY2(!brothers->isVisible(), "the collateral questionnaire did not end the case");
     }
-    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
-    QVERIFY(ui::loadedWindow(QStringLiteral("Results"))->isVisible());
+    QTRY_VERIFY(ui::isLoaded(windows::Results));
+    QVERIFY(ui::loadedWindow(windows::Results)->isVisible());
     QCOMPARE(acc::resultPercents(), expected);
     QCOMPARE(int(theCase().FullBrotherCount), siblingsAsked ? 1 : 0);
     QVERIFY(qAbs(theCase().FullBrotherShare * theCase().FullBrotherCount - brotherShare) < 1e-9);
@@ -277,11 +278,11 @@ void tst_e2e::noHeirAtAll()
 
     startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Salma"), true); },
                [](QWidget *) {
-                   answer("frmFathers", {"optFatherNo", "optGrandFatherNo", "optMotherNo",
+                   answer(windows::Family, {"optFatherNo", "optGrandFatherNo", "optMotherNo",
                                          "optMaternalGrandMotherNo", "optParentalGrandMotherNo", "optMarriedNo"});
                }});
 
-    QWidget *brothers = ui::loadedWindow(QStringLiteral("frmBrothers"));
+    QWidget *brothers = ui::loadedWindow(windows::Collateral);
     QVERIFY(brothers && brothers->isVisible());
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
@@ -306,21 +307,21 @@ void tst_e2e::noHeirAtAll()
             title = b->windowTitle();
             text = b->text();
             icon = b->icon();
-            resultsBeforeBox = ui::isLoaded(QStringLiteral("Results"));
+            resultsBeforeBox = ui::isLoaded(windows::Results);
             QTest::mouseClick(b->button(QMessageBox::Ok), Qt::LeftButton);
         }});
     QCOMPARE(answered, 12);
     QVERIFY(!brothers->isVisible());
     QVERIFY(!resultsBeforeBox);
     QCOMPARE(icon, QMessageBox::Information);
-    QCOMPARE(title, report::noHeirsTitle(0));
+    QCOMPARE(title, report::noHeirsTitle(Language::Arabic));
     if (lang == 1)
         QCOMPARE(text, QStringLiteral(" no inheritors, all goes to Muslim trusts "));
     else
-        QVERIFY(text != report::noHeirsText(1) && text.contains(QRegularExpression(QStringLiteral("\\p{Arabic}"))));
-    QCOMPARE(text, report::noHeirsText(lang));
+        QVERIFY(text != report::noHeirsText(Language::English) && text.contains(QRegularExpression(QStringLiteral("\\p{Arabic}"))));
+    QCOMPARE(text, report::noHeirsText(Language(lang)));
 
-    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
+    QTRY_VERIFY(ui::isLoaded(windows::Results));
     const QStringList lines = acc::resultLines();
     QCOMPARE(lines.size(), 1);
     QCOMPARE(lines.first(), support::reportLabel(QStringLiteral("screen_labels"), 24, QStringLiteral("one"), lang).trimmed()
@@ -340,20 +341,20 @@ void tst_e2e::cancelAtDeceasedEntry()
                    quest::click(acc::child<QPushButton>(entry, QStringLiteral("Command1")));
                },
                [&](QWidget *after) {
-                   QCOMPARE(after->objectName(), QStringLiteral("frmwhattodo"));
+                   QCOMPARE(after->objectName(), windows::AfterResults);
                    afterTitle = acc::child<QPushButton>(after, QStringLiteral("Command3"))->text();
                    quest::click(acc::child<QPushButton>(after, QStringLiteral("Command3")));
                }});
-    QCOMPARE(afterTitle, captions::text(QStringLiteral("frmwhattodo"), QStringLiteral("Command3"), lang));
+    QCOMPARE(afterTitle, captions::text(windows::AfterResults, QStringLiteral("Command3"), Language(lang)));
     QVERIFY(acc::mainWindow()->isVisible());
     QVERIFY(!QApplication::activeModalWidget());
-    QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
-    QTRY_VERIFY(!ui::isLoaded(QStringLiteral("Inheretence")));
+    QVERIFY(!ui::isLoaded(windows::Family));
+    QTRY_VERIFY(!ui::isLoaded(windows::DeceasedEntry));
     // Back at the main window, whose start menu entry starts the next case.
     QString name = QStringLiteral("<not opened>");
     drive([] { acc::child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
           {[&](QWidget *entry) {
-              QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
+              QCOMPARE(entry->objectName(), windows::DeceasedEntry);
               name = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
               QTest::keyClick(entry, Qt::Key_Escape);
           }});
@@ -370,13 +371,13 @@ void tst_e2e::anotherCalculation()
     // The first case: a woman leaves her father, her husband and a daughter.
     startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("Fatima"), true); },
                [](QWidget *) {
-                   answer("frmFathers", {"optFatherYes", "optMotherNo", "optMaternalGrandMotherNo",
+                   answer(windows::Family, {"optFatherYes", "optMotherNo", "optMaternalGrandMotherNo",
                                          "optParentalGrandMotherNo", "optMarriedYes", "optHusbandYes",
                                          "optWithKids", "cmbSons:0", "cmbDaughters:1", "cmbSonsOfSons:0",
                                          "cmbDaughtersOfSons:0", "cmbSonsSonsSons:0", "cmbDaughtersSonsSons:0"});
                }});
-    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
-    QPointer<QWidget> firstResults = ui::loadedWindow(QStringLiteral("Results"));
+    QTRY_VERIFY(ui::isLoaded(windows::Results));
+    QPointer<QWidget> firstResults = ui::loadedWindow(windows::Results);
     const QStringList firstLines = acc::resultLines();
     QCOMPARE(firstLines.size(), 3);   // father, husband, daughter
     QVERIFY(qAbs(acc::estateShared(theCase()) - 1.0) < 1e-9);
@@ -385,7 +386,7 @@ void tst_e2e::anotherCalculation()
     QString againName;
     bool againMale = false, againWoman = true, recordClean = false;
     const Act anotherEntry = [&](QWidget *entry) {
-        QCOMPARE(entry->objectName(), QStringLiteral("Inheretence"));
+        QCOMPARE(entry->objectName(), windows::DeceasedEntry);
         againName = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
         againMale = acc::child<QRadioButton>(entry, QStringLiteral("OptMan"))->isChecked();
         againWoman = acc::child<QRadioButton>(entry, QStringLiteral("OptWoman"))->isChecked();
@@ -396,10 +397,10 @@ void tst_e2e::anotherCalculation()
     };
     // A man who leaves his mother and a full sister.
     const Act anotherFamily = [](QWidget *) {
-        answer("frmFathers", {"optFatherNo", "optGrandFatherNo", "optMotherYes", "optMarriedNo"});
+        answer(windows::Family, {"optFatherNo", "optGrandFatherNo", "optMotherYes", "optMarriedNo"});
     };
     quest::click(acc::child<QPushButton>(firstResults, QStringLiteral("cmdFinish")));
-    QWidget *after = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+    QWidget *after = ui::loadedWindow(windows::AfterResults);
     QVERIFY(after && after->isVisible());
     drive([after] { quest::click(acc::child<QPushButton>(after, QStringLiteral("Command1"))); },
           {anotherEntry, anotherFamily});
@@ -409,7 +410,7 @@ void tst_e2e::anotherCalculation()
     QVERIFY(recordClean);
     QVERIFY(firstResults.isNull());
 
-    QWidget *brothers = ui::loadedWindow(QStringLiteral("frmBrothers"));
+    QWidget *brothers = ui::loadedWindow(windows::Collateral);
     QVERIFY(brothers && brothers->isVisible());
     for (const char *s : {"cmbFullBrothers:0", "cmbFullSisters:1", "cmbMaternalBrothers:0", "cmbMaternalSisters:0",
                           "cmbParentalBrothers:0", "cmbParentalSisters:0", "cmbBrothersSons:0",
@@ -417,10 +418,10 @@ void tst_e2e::anotherCalculation()
                           "cmbFullUnclesSons:0", "cmbParentalUnclesSons:0"}) {
         if (!brothers->isVisible())
             break;
-        quest::step("frmBrothers", QLatin1String(s));
+        quest::step(windows::Collateral, QLatin1String(s));
     }
-    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
-    QWidget *results = ui::loadedWindow(QStringLiteral("Results"));
+    QTRY_VERIFY(ui::isLoaded(windows::Results));
+    QWidget *results = ui::loadedWindow(windows::Results);
     QVERIFY(results->isVisible());
     QVERIFY(results != firstResults);
     // Mother and sister take everything between them by return; nothing of
@@ -446,10 +447,10 @@ void tst_e2e::startClosesOpenAfterResults()
     const QStringList fatherOnly = {"optFatherYes", "optMotherNo", "optMaternalGrandMotherNo",
                                     "optParentalGrandMotherNo", "optMarriedNo"};
     startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("First"), false); },
-               [&](QWidget *) { answer("frmFathers", fatherOnly); }});
-    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
-    quest::click(acc::child<QPushButton>(ui::loadedWindow(QStringLiteral("Results")), QStringLiteral("cmdFinish")));
-    QPointer<QWidget> first = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+               [&](QWidget *) { answer(windows::Family, fatherOnly); }});
+    QTRY_VERIFY(ui::isLoaded(windows::Results));
+    quest::click(acc::child<QPushButton>(ui::loadedWindow(windows::Results), QStringLiteral("cmdFinish")));
+    QPointer<QWidget> first = ui::loadedWindow(windows::AfterResults);
     QVERIFY(first && first->isVisible());
 
     bool firstOnScreen = true;
@@ -458,11 +459,11 @@ void tst_e2e::startClosesOpenAfterResults()
                firstOnScreen = first && first->isVisible();
                enterDeceased(entry, QStringLiteral("Second"), false);
            },
-           [&](QWidget *) { answer("frmFathers", fatherOnly); }});
+           [&](QWidget *) { answer(windows::Family, fatherOnly); }});
     QVERIFY(!firstOnScreen);
     QTRY_VERIFY(first.isNull());
-    QTRY_VERIFY(ui::isLoaded(QStringLiteral("Results")));
-    QPointer<QWidget> results = ui::loadedWindow(QStringLiteral("Results"));
+    QTRY_VERIFY(ui::isLoaded(windows::Results));
+    QPointer<QWidget> results = ui::loadedWindow(windows::Results);
     QCOMPARE(theCase().FatherShare, 1.0);
 
     QTemporaryDir dir;
@@ -470,7 +471,7 @@ void tst_e2e::startClosesOpenAfterResults()
     bool modal = false, resultsGone = false, cleared = false;
     drive([&] { quest::click(acc::child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
           {[&](QWidget *after) {
-              QCOMPARE(after->objectName(), QStringLiteral("frmwhattodo"));
+              QCOMPARE(after->objectName(), windows::AfterResults);
               modal = after->isModal();
               resultsGone = !results || !results->isVisible();
               cleared = theCase().FatherShare == 0.0;

@@ -5,6 +5,7 @@
 #include "questionnaires/collateral/register_collateral.h"
 #include "questionnaires/family/register_family.h"
 #include "tests/tst_family_support.h"
+#include "ui/window_names.h"
 
 #include <QLabel>
 
@@ -20,8 +21,8 @@ private:
 
     void open(bool woman, int language = 0)
     {
-        freshCase(rec, woman, language);
-        fathers = ui::window(QStringLiteral("frmFathers"));
+        freshCase(rec, woman, Language(language));
+        fathers = ui::window(windows::Family);
         QVERIFY(fathers);
         fathers->show();
         QVERIFY(QTest::qWaitForWindowExposed(fathers));
@@ -29,7 +30,7 @@ private:
     void run(const QStringList &steps)
     {
         for (const QString &s : steps) {
-            step("frmFathers", s);
+            step(windows::Family, s);
             if (QTest::currentTestFailed())
                 return;
         }
@@ -47,22 +48,22 @@ private slots:
         registerFamilyWindows();
         registerCollateralWindows();
         registerDeceasedStandIn(false);
-        QWidget *w = ui::window(QStringLiteral("frmFathers"));
+        QWidget *w = ui::window(windows::Family);
         QCOMPARE(mismatches(theCase(), "FatherAlive=0 SonCount=0 WifeCount=0"), QString());
-        QCOMPARE(shownFrames("frmFathers", 15), QStringLiteral("1"));
-        QVERIFY(!child<QRadioButton>("frmFathers", "optFatherYes")->isChecked());
-        QVERIFY(!child<QRadioButton>("frmFathers", "optFatherNo")->isChecked());
-        QVERIFY(!child<QPushButton>("frmFathers", "cmdfinish")->isHidden());
+        QCOMPARE(shownFrames(windows::Family, 15), QStringLiteral("1"));
+        QVERIFY(!child<QRadioButton>(windows::Family, "optFatherYes")->isChecked());
+        QVERIFY(!child<QRadioButton>(windows::Family, "optFatherNo")->isChecked());
+        QVERIFY(!child<QPushButton>(windows::Family, "cmdfinish")->isHidden());
         for (const char *l : {"cmbSons", "cmbDaughters", "cmbSonsOfSons", "cmbDaughtersOfSons",
                               "cmbSonsSonsSons", "cmbDaughtersSonsSons"}) {
-            auto *combo = child<QComboBox>("frmFathers", QLatin1String(l));
+            auto *combo = child<QComboBox>(windows::Family, QLatin1String(l));
             QCOMPARE(combo->count(), 51);
             QCOMPARE(combo->itemText(0), QStringLiteral("0"));
             QCOMPARE(combo->itemText(50), QStringLiteral("50"));
             QCOMPARE(combo->currentIndex(), -1);
             QVERIFY(!combo->isEditable());
         }
-        QCOMPARE(child<QComboBox>("frmFathers", "cmbWifes")->count(), 5);
+        QCOMPARE(child<QComboBox>(windows::Family, "cmbWifes")->count(), 5);
         QVERIFY(w->layoutDirection() == Qt::RightToLeft);
     }
 
@@ -158,7 +159,7 @@ private slots:
         open(woman);
         run(steps);
         QCOMPARE(mismatches(theCase(), record), QString());
-        QCOMPARE(shownFrames("frmFathers", 15), frames);
+        QCOMPARE(shownFrames(windows::Family, 15), frames);
         QVERIFY(fathers->isVisible());
         QCOMPARE(rec.results, 0);
     }
@@ -167,11 +168,11 @@ private slots:
     {
         open(false);
         run({"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids", "cmbSons:3"});
-        auto *sons = child<QComboBox>("frmFathers", "cmbSons");
+        auto *sons = child<QComboBox>(windows::Family, "cmbSons");
         sons->addItem(QStringLiteral("x"));
         run({"cmbSons:51"});
         QCOMPARE(theCase().SonCount, 3);
-        QVERIFY(!child<QGroupBox>("frmFathers", "Frame9")->isHidden());
+        QVERIFY(!child<QGroupBox>(windows::Family, "Frame9")->isHidden());
     }
 
     void closingTheModalCollateralQuestionnaireStopsTheCase()
@@ -181,15 +182,15 @@ private slots:
              "cmbSons:0", "cmbDaughters:1", "cmbSonsOfSons:0", "cmbDaughtersOfSons:0", "cmbSonsSonsSons:0"});
         ModalScript script;
         script.then([](QWidget *m) {
-            QCOMPARE(m->objectName(), QStringLiteral("frmBrothers"));
+            QCOMPARE(m->objectName(), windows::Collateral);
             QTest::keyClick(m, Qt::Key_Escape);
         });
-        step("frmFathers", QStringLiteral("cmbDaughtersSonsSons:0"));
+        step(windows::Family, QStringLiteral("cmbDaughtersSonsSons:0"));
         QTRY_VERIFY(script.done());
         QCOMPARE(rec.results, 0);
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmBrothers")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("Inheretence")));
+        QVERIFY(!ui::isLoaded(windows::Family));
+        QVERIFY(!ui::isLoaded(windows::Collateral));
+        QVERIFY(!ui::isLoaded(windows::DeceasedEntry));
     }
 
     void changingTheChildrenAnswerZeroesDescendants()
@@ -204,9 +205,9 @@ private slots:
                                        "SonsSonsSonCount=0 SonsSonsDaughterCount=0 WifeCount=1"),
                  QString());
         for (int n = 8; n <= 14; ++n)
-            QVERIFY2(child<QGroupBox>("frmFathers", QStringLiteral("Frame%1").arg(n))->isHidden(),
+            QVERIFY2(child<QGroupBox>(windows::Family, QStringLiteral("Frame%1").arg(n))->isHidden(),
                      qPrintable(QString::number(n)));
-        QVERIFY(!child<QRadioButton>("frmFathers", "optWithKids")->isChecked());
+        QVERIFY(!child<QRadioButton>(windows::Family, "optWithKids")->isChecked());
         QVERIFY(fathers->isHidden());
         // Father alive, mother not: the calculation runs at once.
         QCOMPARE(rec.results, 1);
@@ -219,7 +220,7 @@ private slots:
              "optMarriedYes", "optHusbandYes", "optWithKids", "cmbSons:0", "cmbDaughters:1"});
         run({"optMarriedNo"});
         QCOMPARE(mismatches(theCase(), "HusbandAlive=0 WifeCount=0 SonCount=0 DaughterCount=0"), QString());
-        QCOMPARE(shownFrames("frmFathers", 15), QStringLiteral("1 3 4 5 6 15"));
+        QCOMPARE(shownFrames(windows::Family, 15), QStringLiteral("1 3 4 5 6 15"));
         QVERIFY(fathers->isHidden());
         QCOMPARE(rec.results, 1);
     }
@@ -330,7 +331,7 @@ private slots:
         ModalScript script;
         if (!jadd.isEmpty()) {
             script.then([jadd](QWidget *m) {
-                QCOMPARE(m->objectName(), QStringLiteral("frmJadd"));
+                QCOMPARE(m->objectName(), windows::Method);
                 click(m->findChild<QRadioButton *>(jadd == QLatin1String("like") ? "optLikeFather"
                                                                                   : "optUnlikeFather"));
                 click(m->findChild<QPushButton *>("cmdJadd"));
@@ -339,25 +340,25 @@ private slots:
         bool brothersModal = false;
         if (outcome == QLatin1String("brothers modal")) {
             script.then([&brothersModal](QWidget *m) {
-                QCOMPARE(m->objectName(), QStringLiteral("frmBrothers"));
+                QCOMPARE(m->objectName(), windows::Collateral);
                 brothersModal = true;
                 // Some daughters are recorded: the maternal questions are skipped.
                 for (const char *s : {"cmbFullBrothers:0", "cmbFullSisters:1", "cmbParentalBrothers:0",
                                       "cmbParentalSisters:0"})
-                    step("frmBrothers", QLatin1String(s));
+                    step(windows::Collateral, QLatin1String(s));
                 if (m->isVisible())   // no father: the nephews and uncles follow
                     for (const char *s : {"cmbBrothersSons:1"})
-                        step("frmBrothers", QLatin1String(s));
+                        step(windows::Collateral, QLatin1String(s));
             });
         }
-        step("frmFathers", last);
+        step(windows::Family, last);
         QTRY_VERIFY(script.done());
         QCOMPARE(script.unexpected, QStringList());
-        QCOMPARE(script.seen.contains(QStringLiteral("frmJadd")), !jadd.isEmpty());
+        QCOMPARE(script.seen.contains(windows::Method), !jadd.isEmpty());
 
         QVERIFY(fathers->isHidden());
         QCOMPARE(mismatches(theCase(), record), QString());
-        QWidget *brothers = ui::loadedWindow(QStringLiteral("frmBrothers"));
+        QWidget *brothers = ui::loadedWindow(windows::Collateral);
         if (outcome == QLatin1String("results")) {
             QCOMPARE(rec.results, 1);
             QVERIFY(!brothers || brothers->isHidden());
@@ -378,7 +379,7 @@ private slots:
         theCase().FatherAlive = 1;
         theCase().FatherShare = 0.5;
         open(false);
-        click(child<QPushButton>("frmFathers", "cmdfinish"));
+        click(child<QPushButton>(windows::Family, "cmdfinish"));
         QVERIFY(fathers->isHidden());
         QCOMPARE(rec.results, 1);
         QCOMPARE(mismatches(rec.last, "FatherAlive=0 MotherAlive=0 GrandFatherAlive=0 WifeCount=0 SonCount=0"),
@@ -393,16 +394,16 @@ private slots:
         run({"optFatherNo", "optGrandFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1"});
         ModalScript script;
         script.then([](QWidget *m) {
-            QCOMPARE(m->objectName(), QStringLiteral("frmJadd"));
+            QCOMPARE(m->objectName(), windows::Method);
             // Escape: like the title bar's close button.
             QTest::keyClick(m, Qt::Key_Escape);
         });
-        step("frmFathers", QStringLiteral("optWithoutKids"));
+        step(windows::Family, QStringLiteral("optWithoutKids"));
         QTRY_VERIFY(script.done());
         QCOMPARE(rec.results, 0);
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmJadd")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmBrothers")));
+        QVERIFY(!ui::isLoaded(windows::Family));
+        QVERIFY(!ui::isLoaded(windows::Method));
+        QVERIFY(!ui::isLoaded(windows::Collateral));
     }
 
     void wivesListPerLanguage_data()
@@ -421,7 +422,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(QStringList, entries);
         open(false, language);
-        auto *wives = child<QComboBox>("frmFathers", "cmbWifes");
+        auto *wives = child<QComboBox>(windows::Family, "cmbWifes");
         QStringList got;
         for (int i = 0; i < wives->count(); ++i)
             got << wives->itemText(i);
@@ -437,19 +438,19 @@ private slots:
         QCOMPARE(fathers->windowTitle(),
                  QStringLiteral(" Entering Data of Father, Mothers, Grands, Wifes, Husbands, Kids, ..... "));
         QVERIFY(fathers->layoutDirection() == Qt::LeftToRight);
-        QCOMPARE(child<QGroupBox>("frmFathers", "Frame15")->title(), QStringLiteral(" Any Kids ? "));
-        QVERIFY(child<QGroupBox>("frmFathers", "Frame15")->layoutDirection() == Qt::LeftToRight);
-        QCOMPARE(child<QLabel>("frmFathers", "label5")->text(), QStringLiteral(" Is GrandFather alive ? "));
-        QCOMPARE(child<QPushButton>("frmFathers", "cmdfinish")->text(),
+        QCOMPARE(child<QGroupBox>(windows::Family, "Frame15")->title(), QStringLiteral(" Any Kids ? "));
+        QVERIFY(child<QGroupBox>(windows::Family, "Frame15")->layoutDirection() == Qt::LeftToRight);
+        QCOMPARE(child<QLabel>(windows::Family, "label5")->text(), QStringLiteral(" Is GrandFather alive ? "));
+        QCOMPARE(child<QPushButton>(windows::Family, "cmdfinish")->text(),
                  QStringLiteral("  Input finish,,, Calculate Now"));
-        QCOMPARE(child<QRadioButton>("frmFathers", "optMarriedNo")->text(), QStringLiteral("No"));
-        QCOMPARE(child<QLabel>("frmFathers", "Label8")->font().pointSizeF(), 10.0);
-        QCOMPARE(child<QLabel>("frmFathers", "Label14")->font().pointSizeF(), 11.0);
-        QCOMPARE(child<QRadioButton>("frmFathers", "optWithKids")->font().pointSizeF(), 9.0);
+        QCOMPARE(child<QRadioButton>(windows::Family, "optMarriedNo")->text(), QStringLiteral("No"));
+        QCOMPARE(child<QLabel>(windows::Family, "Label8")->font().pointSizeF(), 10.0);
+        QCOMPARE(child<QLabel>(windows::Family, "Label14")->font().pointSizeF(), 11.0);
+        QCOMPARE(child<QRadioButton>(windows::Family, "optWithKids")->font().pointSizeF(), 9.0);
         // English reads question, No, Yes from the left.
-        auto *label = child<QLabel>("frmFathers", "Label1");
-        auto *no = child<QRadioButton>("frmFathers", "optFatherNo");
-        auto *yes = child<QRadioButton>("frmFathers", "optFatherYes");
+        auto *label = child<QLabel>(windows::Family, "Label1");
+        auto *no = child<QRadioButton>(windows::Family, "optFatherNo");
+        auto *yes = child<QRadioButton>(windows::Family, "optFatherYes");
         QVERIFY(label->geometry().right() < no->geometry().left());
         QVERIFY(no->geometry().right() < yes->geometry().left());
         // The same answers work in English.
@@ -460,15 +461,15 @@ private slots:
     void arabicReadsFromTheRight()
     {
         open(false, 0);
-        QCOMPARE(child<QRadioButton>("frmFathers", "optFatherNo")->text(), QString::fromUtf8("   لا"));
-        QCOMPARE(child<QRadioButton>("frmFathers", "optMarriedNo")->text(), QString::fromUtf8(" لا"));
-        auto *label = child<QLabel>("frmFathers", "Label1");
-        auto *no = child<QRadioButton>("frmFathers", "optFatherNo");
-        auto *yes = child<QRadioButton>("frmFathers", "optFatherYes");
+        QCOMPARE(child<QRadioButton>(windows::Family, "optFatherNo")->text(), QString::fromUtf8("   لا"));
+        QCOMPARE(child<QRadioButton>(windows::Family, "optMarriedNo")->text(), QString::fromUtf8(" لا"));
+        auto *label = child<QLabel>(windows::Family, "Label1");
+        auto *no = child<QRadioButton>(windows::Family, "optFatherNo");
+        auto *yes = child<QRadioButton>(windows::Family, "optFatherYes");
         QVERIFY(no->geometry().right() < yes->geometry().left());
         QVERIFY(yes->geometry().right() < label->geometry().left());
         // Option1 lies inside Frame1 but beyond its edge.
-        auto *placeholder = child<QRadioButton>("frmFathers", "Option1");
+        auto *placeholder = child<QRadioButton>(windows::Family, "Option1");
         QVERIFY(placeholder->geometry().left() >= placeholder->parentWidget()->width());
     }
 };

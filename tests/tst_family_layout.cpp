@@ -7,6 +7,7 @@
 #include "questionnaires/family/fathers_layout.h"
 #include "questionnaires/family/jadd_layout.h"
 #include "ui/geometry.h"
+#include "ui/window_names.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -76,7 +77,7 @@ private slots:
         // or overlaps its neighbour.
         const double w = 0.45 * 0.92 * 12000, h = 0.82 * 9000 / 9;
         for (int lang : {0, 1}) {
-            const layout::Rects r = layout::fathersFrameContents(lang, w);
+            const layout::Rects r = layout::fathersFrameContents(Language(lang), w);
             for (auto it = r.begin(); it != r.end(); ++it) {
                 QVERIFY2(it->left() >= 0 && it->right() <= w, qPrintable(it.key()));
                 QVERIFY2(it->bottom() <= h, qPrintable(it.key()));
@@ -94,7 +95,7 @@ private slots:
     {
         QFETCH(QSizeF, screen);
         for (int lang : {0, 1}) {
-            const layout::Rects r = layout::jaddWindow(screen, lang);
+            const layout::Rects r = layout::jaddWindow(screen, Language(lang));
             const double W = r.value("window").width(), H = r.value("window").height();
             const struct { const char *name; double top; } tops[] = {
                 {"Label1", 0.05}, {"Label2", 0.15}, {"Label3", 0.25}, {"optLikeFather", 0.35},
@@ -131,28 +132,28 @@ private slots:
     {
         QFETCH(int, language);
         Recorder rec;
-        freshCase(rec, false, language);
+        freshCase(rec, false, Language(language));
         const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-        QWidget *w = ui::window(QStringLiteral("frmFathers"));
+        QWidget *w = ui::window(windows::Family);
         QVERIFY(qAbs(w->width() - 0.92 * screen.width()) <= 1);
         QVERIFY(qAbs(w->height() - 0.82 * screen.height()) <= 1);
         QVERIFY(qAbs(w->x() - (screen.width() - w->width()) / 2) <= 1);
         QVERIFY(qAbs(w->y() - (screen.height() - w->height()) / 2) <= 1);
-        auto *f1 = child<QGroupBox>("frmFathers", "Frame1");
-        auto *f2 = child<QGroupBox>("frmFathers", "Frame2");
+        auto *f1 = child<QGroupBox>(windows::Family, "Frame1");
+        auto *f2 = child<QGroupBox>(windows::Family, "Frame2");
         const int leftGap = f2->x(), middle = f1->x() - (f2->x() + f2->width()),
                   rightGap = w->width() - (f1->x() + f1->width());
         QVERIFY2(qAbs(leftGap - middle) <= 1 && qAbs(middle - rightGap) <= 1,
                  qPrintable(QStringLiteral("%1 %2 %3").arg(leftGap).arg(middle).arg(rightGap)));
-        auto *finish = child<QPushButton>("frmFathers", "cmdfinish");
-        auto *last = child<QGroupBox>("frmFathers", "Frame13");
+        auto *finish = child<QPushButton>(windows::Family, "cmdfinish");
+        auto *last = child<QGroupBox>(windows::Family, "Frame13");
         QVERIFY(finish->y() > last->y() + last->height());
         QVERIFY(finish->y() + finish->height() <= w->height());
         QVERIFY(qAbs(finish->x() + finish->width() / 2 - w->width() / 2) <= 1);
 
-        QWidget *j = ui::window(QStringLiteral("frmJadd"));
+        QWidget *j = ui::window(windows::Method);
         QVERIFY(qAbs(j->width() - 0.92 * screen.width()) <= 1);
-        auto *ok = child<QPushButton>("frmJadd", "cmdJadd");
+        auto *ok = child<QPushButton>(windows::Method, "cmdJadd");
         QVERIFY(ok->y() + ok->height() <= j->height());
     }
 };

@@ -4,6 +4,7 @@
 // TARNAVEL_SHOTS set to a folder, the windows are also saved there as PNG.
 
 #include "tests/tst_family_support.h"
+#include "ui/window_names.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -66,13 +67,13 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<int>("language");
         QTest::addColumn<bool>("woman");
-        for (const char *w : {"frmFathers", "frmJadd", "frmBrothers"})
+        for (const QString &w : {windows::Family, windows::Method, windows::Collateral})
             for (int lang : {0, 1}) {
-                const QByteArray tag = QByteArray(w) + (lang ? "-en" : "-ar");
-                QTest::newRow(tag.constData()) << QString::fromLatin1(w) << lang << false;
+                const QByteArray tag = w.toLatin1() + (lang ? "-en" : "-ar");
+                QTest::newRow(tag.constData()) << w << lang << false;
             }
-        QTest::newRow("frmFathers-ar-woman") << QStringLiteral("frmFathers") << 0 << true;
-        QTest::newRow("frmFathers-en-woman") << QStringLiteral("frmFathers") << 1 << true;
+        QTest::newRow("frmFathers-ar-woman") << windows::Family << 0 << true;
+        QTest::newRow("frmFathers-en-woman") << windows::Family << 1 << true;
     }
 
     void windows()
@@ -81,10 +82,10 @@ private slots:
         QFETCH(int, language);
         QFETCH(bool, woman);
         Recorder rec;
-        freshCase(rec, woman, language);
+        freshCase(rec, woman, Language(language));
         QWidget *w = ui::window(window);
         for (QGroupBox *g : w->findChildren<QGroupBox *>())
-            g->setVisible(window != QLatin1String("frmFathers")
+            g->setVisible(window != windows::Family
                           || g->objectName() != QLatin1String(woman ? "Frame14" : "Frame7"));
         if (auto *finish = w->findChild<QPushButton *>(QStringLiteral("cmdfinish")))
             finish->show();

@@ -11,6 +11,7 @@
 #include "tests/gui_support.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QAbstractItemView>
@@ -96,9 +97,9 @@ struct Recorder
             ++results;
             last = c;
             visibleAtResults.clear();
-            for (const char *n : {"frmFathers", "frmBrothers", "frmJadd"})
-                if (QWidget *w = ui::loadedWindow(QLatin1String(n)); w && w->isVisible())
-                    visibleAtResults << QLatin1String(n);
+            for (const QString &n : {windows::Family, windows::Collateral, windows::Method})
+                if (QWidget *w = ui::loadedWindow(n); w && w->isVisible())
+                    visibleAtResults << n;
         };
         calculationHooks().noHeirsNotice = [this](const CaseRecord &) { ++noHeirs; };
     }
@@ -107,9 +108,9 @@ struct Recorder
 // The deceased entry as far as the questionnaires read it.
 inline void registerDeceasedStandIn(bool woman)
 {
-    ui::registerWindow(QStringLiteral("Inheretence"), [woman] {
+    ui::registerWindow(windows::DeceasedEntry, [woman] {
         auto *d = new QDialog;
-        d->setObjectName(QStringLiteral("Inheretence"));
+        d->setObjectName(windows::DeceasedEntry);
         auto *name = new QLineEdit(d);
         name->setObjectName(QStringLiteral("txtNameofDead"));
         auto *man = new QRadioButton(d);
@@ -119,12 +120,12 @@ inline void registerDeceasedStandIn(bool woman)
         (woman ? w : man)->setChecked(true);
         return d;
     });
-    ui::window(QStringLiteral("Inheretence"));
+    ui::window(windows::DeceasedEntry);
 }
 
 // A fresh run: empty record in the language, the questionnaire windows
 // registered, a stand-in deceased of the given sex.
-inline void freshCase(Recorder &rec, bool woman, int language = 0)
+inline void freshCase(Recorder &rec, bool woman, Language language = Language::Arabic)
 {
     ui::resetRegistry();
     theCase() = CaseRecord{};
@@ -139,9 +140,9 @@ inline void freshCase(Recorder &rec, bool woman, int language = 0)
 }
 
 template<class T = QWidget>
-T *child(const char *window, const QString &name)
+T *child(const QString &window, const QString &name)
 {
-    QWidget *w = ui::loadedWindow(QLatin1String(window));
+    QWidget *w = ui::loadedWindow(window);
     return w ? w->findChild<T *>(name) : nullptr;
 }
 
@@ -176,20 +177,20 @@ inline void pick(QComboBox *combo, int index)
 }
 
 // Runs "optFatherYes" (click) or "cmbSons:2" (pick entry 2) on a loaded window.
-inline void step(const char *window, const QString &s)
+inline void step(const QString &window, const QString &s)
 {
     const QStringList parts = s.split(QLatin1Char(':'));
     if (parts.size() == 2) {
         pick(child<QComboBox>(window, parts[0]), parts[1].toInt());
     } else {
         auto *b = child<QAbstractButton>(window, parts[0]);
-        QVERIFY2(b, qPrintable(QStringLiteral("no %1 in %2").arg(parts[0], QLatin1String(window))));
+        QVERIFY2(b, qPrintable(QStringLiteral("no %1 in %2").arg(parts[0], window)));
         click(b);
     }
 }
 
 // The frames of a window that are not hidden, as "1 3 6".
-inline QString shownFrames(const char *window, int count)
+inline QString shownFrames(const QString &window, int count)
 {
     QStringList out;
     for (int n = 1; n <= count; ++n)

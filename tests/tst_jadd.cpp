@@ -3,6 +3,7 @@
 // is required.
 
 #include "tests/tst_family_support.h"
+#include "ui/window_names.h"
 
 #include <QLabel>
 
@@ -18,17 +19,17 @@ private:
 
     void open(int language = 0)
     {
-        freshCase(rec, false, language);
+        freshCase(rec, false, Language(language));
         theCase().GrandFatherAsFather = 1;
         theCase().GrandFatherAlive = 1;
-        jadd = ui::window(QStringLiteral("frmJadd"));
+        jadd = ui::window(windows::Method);
         QVERIFY(jadd);
         jadd->show();
         QVERIFY(QTest::qWaitForWindowExposed(jadd));
     }
-    QRadioButton *like() { return child<QRadioButton>("frmJadd", "optLikeFather"); }
-    QRadioButton *unlike() { return child<QRadioButton>("frmJadd", "optUnlikeFather"); }
-    QPushButton *confirm() { return child<QPushButton>("frmJadd", "cmdJadd"); }
+    QRadioButton *like() { return child<QRadioButton>(windows::Method, "optLikeFather"); }
+    QRadioButton *unlike() { return child<QRadioButton>(windows::Method, "optUnlikeFather"); }
+    QPushButton *confirm() { return child<QPushButton>(windows::Method, "cmdJadd"); }
 
 private slots:
     void cleanup() { ui::resetRegistry(); }
@@ -77,12 +78,12 @@ private slots:
         QFETCH(QString, record);
         open();
         for (const QString &c : clicks)
-            step("frmJadd", c);
+            step(windows::Method, c);
         click(confirm());
         QCOMPARE(mismatches(theCase(), record), QString());
         QVERIFY(jadd->isHidden());
         // It stays loaded so that the family questionnaire can read the choice.
-        QVERIFY(ui::isLoaded(QStringLiteral("frmJadd")));
+        QVERIFY(ui::isLoaded(windows::Method));
     }
 
     void layoutInEnglish()
@@ -92,15 +93,15 @@ private slots:
         QCOMPARE(jadd->windowTitle(), QStringLiteral(" State of Grandfather with Brothers "));
         QCOMPARE(confirm()->text(), QStringLiteral(" OK "));
         QCOMPARE(like()->text(), QStringLiteral(" Press Here to use this method"));
-        QCOMPARE(child<QLabel>("frmJadd", "Label2")->font().pointSizeF(), 11.0);
+        QCOMPARE(child<QLabel>(windows::Method, "Label2")->font().pointSizeF(), 11.0);
         const int W = jadd->width();
         for (const char *n : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
-            auto *l = child<QLabel>("frmJadd", QLatin1String(n));
+            auto *l = child<QLabel>(windows::Method, QLatin1String(n));
             QVERIFY2(qAbs(l->x() - 0.05 * W) <= 1, n);
             QVERIFY2(qAbs(l->width() - 0.9 * W) <= 1, n);
         }
         for (const char *n : {"Label3", "Label5"})
-            QVERIFY2(!child<QLabel>("frmJadd", QLatin1String(n))->text().trimmed().isEmpty(), n);
+            QVERIFY2(!child<QLabel>(windows::Method, QLatin1String(n))->text().trimmed().isEmpty(), n);
     }
 
     void arabicAttributions()
@@ -108,7 +109,7 @@ private slots:
         open(0);
         QVERIFY(jadd->layoutDirection() == Qt::RightToLeft);
         for (const char *n : {"Label3", "Label5"}) {
-            const QString t = child<QLabel>("frmJadd", QLatin1String(n))->text();
+            const QString t = child<QLabel>(windows::Method, QLatin1String(n))->text();
             QVERIFY2(!t.isEmpty() && t.at(0).script() == QChar::Script_Arabic, n);
         }
     }
@@ -116,10 +117,10 @@ private slots:
     void closingStopsTheCase()
     {
         open();
-        ui::window(QStringLiteral("frmFathers"));
+        ui::window(windows::Family);
         QTest::keyClick(jadd, Qt::Key_Escape);
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmJadd")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
+        QVERIFY(!ui::isLoaded(windows::Method));
+        QVERIFY(!ui::isLoaded(windows::Family));
         QCOMPARE(rec.results, 0);
     }
 };

@@ -8,6 +8,7 @@
 #include "shell/register_shell.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QtTest>
@@ -106,8 +107,8 @@ void tst_keyboard_x11::nameBoxTypesArabic()
 {
     QFETCH(int, lang);
     theCase().Language = std::int16_t(lang);
-    language::applyToApplication(lang);
-    QWidget *entry = ui::window(QStringLiteral("Inheretence"));
+    language::applyToApplication(Language(lang));
+    QWidget *entry = ui::window(windows::DeceasedEntry);
     entry->show();
     entry->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(entry));

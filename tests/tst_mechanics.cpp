@@ -5,6 +5,7 @@
 #include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QCheckBox>
@@ -23,75 +24,75 @@ private slots:
     {
         ui::resetRegistry();
         created = 0;
-        ui::registerWindow(QStringLiteral("frmFathers"), [this] {
+        ui::registerWindow(windows::Family, [this] {
             ++created;
-            return new CaseDialog(QStringLiteral("frmFathers"));
+            return new CaseDialog(windows::Family);
         });
-        ui::registerWindow(QStringLiteral("Inheretence"), [this] {
+        ui::registerWindow(windows::DeceasedEntry, [this] {
             ++created;
-            return new CaseDialog(QStringLiteral("Inheretence"));
+            return new CaseDialog(windows::DeceasedEntry);
         });
     }
     void cleanup() { ui::resetRegistry(); }
 
     void createdOnFirstReference()
     {
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
-        QWidget *a = ui::window(QStringLiteral("frmFathers"));
-        QWidget *b = ui::window(QStringLiteral("frmFathers"));
+        QVERIFY(!ui::isLoaded(windows::Family));
+        QWidget *a = ui::window(windows::Family);
+        QWidget *b = ui::window(windows::Family);
         QVERIFY(a);
         QCOMPARE(a, b);
         QCOMPARE(created, 1);
-        QCOMPARE(a->objectName(), QStringLiteral("frmFathers"));
+        QCOMPARE(a->objectName(), windows::Family);
         QVERIFY(!ui::window(QStringLiteral("noSuchWindow")));
     }
 
     void hidingCreatesFirstAndNeverFails()
     {
-        ui::hideWindow(QStringLiteral("frmFathers"));
-        QVERIFY(ui::isLoaded(QStringLiteral("frmFathers")));
-        QVERIFY(!ui::window(QStringLiteral("frmFathers"))->isVisible());
+        ui::hideWindow(windows::Family);
+        QVERIFY(ui::isLoaded(windows::Family));
+        QVERIFY(!ui::window(windows::Family)->isVisible());
     }
 
     void discardThenFreshWindow()
     {
-        QPointer<QWidget> first = ui::window(QStringLiteral("frmFathers"));
-        ui::discard(QStringLiteral("frmFathers"));
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
+        QPointer<QWidget> first = ui::window(windows::Family);
+        ui::discard(windows::Family);
+        QVERIFY(!ui::isLoaded(windows::Family));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(first.isNull());
-        QWidget *second = ui::window(QStringLiteral("frmFathers"));
+        QWidget *second = ui::window(windows::Family);
         QVERIFY(second);
         QCOMPARE(created, 2);
         // Discarding a window that is not loaded does nothing.
-        ui::discard(QStringLiteral("frmJadd"));
+        ui::discard(windows::Method);
     }
 
     void modalShowReturnsWhenHidden()
     {
-        QTimer::singleShot(50, [] { ui::window(QStringLiteral("frmFathers"))->hide(); });
-        ui::showModal(QStringLiteral("frmFathers"));
-        QVERIFY(!ui::window(QStringLiteral("frmFathers"))->isVisible());
-        QVERIFY(ui::isLoaded(QStringLiteral("frmFathers")));
+        QTimer::singleShot(50, [] { ui::window(windows::Family)->hide(); });
+        ui::showModal(windows::Family);
+        QVERIFY(!ui::window(windows::Family)->isVisible());
+        QVERIFY(ui::isLoaded(windows::Family));
     }
 
     void escapeStopsTheCase()
     {
-        ui::window(QStringLiteral("Inheretence"));
+        ui::window(windows::DeceasedEntry);
         QTimer::singleShot(50, [] {
-            QTest::keyClick(ui::window(QStringLiteral("frmFathers")), Qt::Key_Escape);
+            QTest::keyClick(ui::window(windows::Family), Qt::Key_Escape);
         });
-        ui::showModal(QStringLiteral("frmFathers"));
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("Inheretence")));
+        ui::showModal(windows::Family);
+        QVERIFY(!ui::isLoaded(windows::Family));
+        QVERIFY(!ui::isLoaded(windows::DeceasedEntry));
     }
 
     void closeFromCodeUnloadsOnlyThatWindow()
     {
-        ui::window(QStringLiteral("Inheretence"));
-        ui::window(QStringLiteral("frmFathers"))->close();
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmFathers")));
-        QVERIFY(ui::isLoaded(QStringLiteral("Inheretence")));
+        ui::window(windows::DeceasedEntry);
+        ui::window(windows::Family)->close();
+        QVERIFY(!ui::isLoaded(windows::Family));
+        QVERIFY(ui::isLoaded(windows::DeceasedEntry));
     }
 
     void deceasedParticularsWithoutEntryWindow()
@@ -172,9 +173,9 @@ private slots:
         QWidget w;
         auto *label = new QLabel(QStringLiteral("design"), &w);
         label->setObjectName(QStringLiteral("Label1"));
-        captions::apply(&w, QStringLiteral("noSuchWindow"), 1);
+        captions::apply(&w, QStringLiteral("noSuchWindow"), Language::English);
         QCOMPARE(label->text(), QStringLiteral("design"));
-        QVERIFY(captions::text(QStringLiteral("noSuchWindow"), QStringLiteral("Label1"), 1).isNull());
+        QVERIFY(captions::text(QStringLiteral("noSuchWindow"), QStringLiteral("Label1"), Language::English).isNull());
     }
 
 private:

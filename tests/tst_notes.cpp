@@ -12,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
@@ -64,7 +65,7 @@ private slots:
     void initTestCase()
     {
         fonts::installSubstitutions();
-        language::applyToApplication(0);
+        language::applyToApplication(Language::Arabic);
     }
     void init()
     {
@@ -113,12 +114,12 @@ void tst_notes::layout()
     QFETCH(QRectF, window);
     QFETCH(QRectF, text);
     QFETCH(QRectF, close);
-    const auto rects = notesLayout(screen);
+    const auto rects = layout::notesWindow(screen);
     auto same = [](const QRectF &a, const QRectF &b) {
         return qAbs(a.x() - b.x()) < 1e-6 && qAbs(a.y() - b.y()) < 1e-6
             && qAbs(a.width() - b.width()) < 1e-6 && qAbs(a.height() - b.height()) < 1e-6;
     };
-    QVERIFY2(same(rects.value("frmNotes"), window), "window");
+    QVERIFY2(same(rects.value(windows::Notes), window), "window");
     QVERIFY2(same(rects.value("RichTextBox1"), text), "text box");
     QVERIFY2(same(rects.value("Command1"), close), "close button");
     // The box fills 81 % of the screen's width and 72 % of its height, and
@@ -131,24 +132,24 @@ void tst_notes::layout()
 
 void tst_notes::windowAtLoad()
 {
-    auto *w = qobject_cast<QDialog *>(ui::window("frmNotes"));
+    auto *w = qobject_cast<QDialog *>(ui::window(windows::Notes));
     QVERIFY(w);
-    QCOMPARE(w->objectName(), QStringLiteral("frmNotes"));
+    QCOMPARE(w->objectName(), windows::Notes);
     QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
     QVERIFY(!(w->windowFlags() & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(w->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(w->windowTitle(), captions::text("frmNotes", "window", captions::Arabic));
+    QCOMPARE(w->windowTitle(), captions::text(windows::Notes, "window", Language::Arabic));
     QVERIFY(!w->windowTitle().isEmpty());
 
-    const auto rects = notesLayout(geom::screenTwips());
-    QCOMPARE(QRect(w->pos(), w->size()), geom::toPixels(rects.value("frmNotes")));
+    const auto rects = layout::notesWindow(geom::screenTwips());
+    QCOMPARE(QRect(w->pos(), w->size()), geom::toPixels(rects.value(windows::Notes)));
     auto *text = w->findChild<QTextBrowser *>("RichTextBox1");
     auto *close = w->findChild<QPushButton *>("Command1");
     QVERIFY(text);
     QVERIFY(close);
     QCOMPARE(text->geometry(), geom::toPixels(rects.value("RichTextBox1")));
     QCOMPARE(close->geometry(), geom::toPixels(rects.value("Command1")));
-    QCOMPARE(close->text(), captions::text("frmNotes", "Command1", captions::Arabic));
+    QCOMPARE(close->text(), captions::text(windows::Notes, "Command1", Language::Arabic));
     QVERIFY(!close->text().isEmpty());
     QVERIFY(text->isReadOnly());
 
@@ -305,11 +306,11 @@ void tst_notes::closingUnloads()
         if (QWidget *m = QApplication::activeModalWidget())
             m->hide();
     });
-    ui::showModal("frmNotes");
+    ui::showModal(windows::Notes);
     QVERIFY(shown);
-    QCOMPARE(shown->objectName(), QStringLiteral("frmNotes"));
+    QCOMPARE(shown->objectName(), windows::Notes);
     QVERIFY(modal);
-    QVERIFY(!ui::isLoaded("frmNotes"));
+    QVERIFY(!ui::isLoaded(windows::Notes));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(shown.isNull());
 }
@@ -325,10 +326,10 @@ void tst_notes::reachedOnlyFromTheArabicMenu()
 {
     QFETCH(int, lang);
     registerShellWindows();
-    if (!ui::isRegistered("frmInherence"))
+    if (!ui::isRegistered(windows::Main))
         QSKIP("the main window is not built");
-    ui::showModeless("frmInherence");
-    QWidget *main = ui::loadedWindow("frmInherence");
+    ui::showModeless(windows::Main);
+    QWidget *main = ui::loadedWindow(windows::Main);
     QVERIFY(main);
     auto *button = main->findChild<QPushButton *>(lang == 1 ? "Command3" : "Command4");
     QVERIFY(button);
@@ -341,7 +342,7 @@ void tst_notes::reachedOnlyFromTheArabicMenu()
         // No other visible entry of the first menu opens the document.
         for (QAction *a : main->findChild<QMenu *>("mnuInfo")->actions())
             QVERIFY(a == entry || a->objectName() != "mnuInheretence");
-        language::applyToApplication(0);
+        language::applyToApplication(Language::Arabic);
         return;
     }
     QVERIFY(entry->isVisible());
@@ -356,9 +357,9 @@ void tst_notes::reachedOnlyFromTheArabicMenu()
         QTest::mouseClick(m->findChild<QPushButton *>("Command1"), Qt::LeftButton);
     });
     entry->trigger();
-    QCOMPARE(seen, QStringLiteral("frmNotes"));
+    QCOMPARE(seen, windows::Notes);
     QVERIFY(words > 6000);
-    QVERIFY(!ui::isLoaded("frmNotes"));
+    QVERIFY(!ui::isLoaded(windows::Notes));
 }
 
 // With TARNAVEL_SHOTS=<folder>: the window at several places of the document,
@@ -368,7 +369,7 @@ void tst_notes::screenshots()
     const QString folder = qEnvironmentVariable("TARNAVEL_SHOTS");
     if (folder.isEmpty())
         QSKIP("TARNAVEL_SHOTS is not set");
-    auto *w = ui::window("frmNotes");
+    auto *w = ui::window(windows::Notes);
     w->show();
     QVERIFY(QTest::qWaitForWindowExposed(w));
     auto *text = w->findChild<QTextBrowser *>("RichTextBox1");

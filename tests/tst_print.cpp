@@ -8,6 +8,7 @@
 #include "report/ui/report_printer.h"
 #include "ui/captions.h"
 #include "ui/fonts.h"
+#include "ui/window_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,8 +27,8 @@ const QDate Day(2026, 3, 5);
 
 QString caption(const char *key, int language)
 {
-    return captions::text(QStringLiteral("Results"), QLatin1String("PrintResults.") + QLatin1String(key),
-                          language);
+    return captions::text(windows::Results, QLatin1String("PrintResults.") + QLatin1String(key),
+                          Language(language));
 }
 
 QString printed(int row, const char *key, int language)
@@ -106,7 +107,7 @@ private slots:
         fonts::installSubstitutions();
         QVERIFY(m_dir.isValid());
     }
-    void init() { support::freshCase(0); }
+    void init() { support::freshCase(Language::Arabic); }
     void cleanup() { ui::resetRegistry(); }
 
     void dateIsLocaleIndependent()

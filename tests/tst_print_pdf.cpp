@@ -7,6 +7,7 @@
 #include "tests/gui_support.h"
 #include "ui/captions.h"
 #include "ui/fonts.h"
+#include "ui/window_names.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,12 +77,12 @@ private slots:
     void workedExample()
     {
         QFETCH(int, language);
-        support::freshCase(language, QStringLiteral("Ahmad Salem"));
+        support::freshCase(Language(language), QStringLiteral("Ahmad Salem"));
         support::overviewExample(theCase());
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
         printing::setPrinterChooser(std::make_unique<support::CountingPdfChooser>(pdf));
-        QWidget *results = ui::window(QStringLiteral("Results"));
+        QWidget *results = ui::window(windows::Results);
         results->show();
         onNextModal([](QWidget *m) { m->hide(); });
         QTest::mouseClick(results->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
@@ -139,12 +140,12 @@ private slots:
             // Arabic words without a lam-alef, whose text survives the PDF:
             // the share unit and the total label, the wife's label and the
             // column heading.
-            const QString unit = captions::text(QStringLiteral("Results"), QStringLiteral("PrintResults.shareUnit"), 0).trimmed();
-            const QString total = captions::text(QStringLiteral("Results"), QStringLiteral("PrintResults.total"), 0)
+            const QString unit = captions::text(windows::Results, QStringLiteral("PrintResults.shareUnit"), Language::Arabic).trimmed();
+            const QString total = captions::text(windows::Results, QStringLiteral("PrintResults.total"), Language::Arabic)
                                       .section(QLatin1Char(' '), 0, 0);
             const QString wife = support::reportLabel(QStringLiteral("printed_labels"), 6, QStringLiteral("one"), 0)
                                      .section(QLatin1Char(' '), 0, 0);
-            const QString percentHead = captions::text(QStringLiteral("Results"), QStringLiteral("PrintResults.percentColumn"), 0);
+            const QString percentHead = captions::text(windows::Results, QStringLiteral("PrintResults.percentColumn"), Language::Arabic);
             QVERIFY2(totals.contains(unit), qPrintable(totals));
             QVERIFY2(totals.contains(total), qPrintable(totals));
             QVERIFY2(lineWith(lines, QStringLiteral("12.50")).contains(wife), qPrintable(wife));
@@ -161,7 +162,7 @@ private slots:
     // file: the program's own chooser, driven as a user would.
     void dialogPrintsToPdf()
     {
-        support::freshCase(1, QStringLiteral("Omar"));
+        support::freshCase(Language::English, QStringLiteral("Omar"));
         support::overviewExample(theCase());
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("dialog.pdf"));
@@ -177,7 +178,7 @@ private slots:
             driven = true;
             dialog->accept();
         });
-        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        printing::printFromMainWindow(ui::window(windows::Main));
         if (!driven)
             QSKIP("the print dialog offers no file output here (a printer is installed?)");
         QVERIFY(QFileInfo(pdf).size() > 1000);

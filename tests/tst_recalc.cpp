@@ -5,6 +5,7 @@
 #include "tests/tst_family_support.h"
 
 #include "questionnaires/recalculation.h"
+#include "ui/window_names.h"
 
 #include <QLineEdit>
 
@@ -41,8 +42,8 @@ private slots:
     {
         QTest::addColumn<bool>("fromFamily");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("family") << true << QStringList{"frmFathers", "frmBrothers"};
-        QTest::newRow("collaterals") << false << QStringList{"frmBrothers", "frmFathers"};
+        QTest::newRow("family") << true << QStringList{windows::Family, windows::Collateral};
+        QTest::newRow("collaterals") << false << QStringList{windows::Collateral, windows::Family};
     }
 
     void hidingOrder()
@@ -50,8 +51,8 @@ private slots:
         QFETCH(bool, fromFamily);
         QFETCH(QStringList, order);
         freshCase(rec, false);
-        ui::window(QStringLiteral("frmFathers"))->show();
-        ui::window(QStringLiteral("frmBrothers"))->show();
+        ui::window(windows::Family)->show();
+        ui::window(windows::Collateral)->show();
         theCase().FatherAlive = 1;
         HideOrder spy;
         qApp->installEventFilter(&spy);
@@ -65,12 +66,12 @@ private slots:
     void missingQuestionnaireIsCreatedToBeHidden()
     {
         freshCase(rec, false);
-        ui::window(QStringLiteral("frmFathers"))->show();
+        ui::window(windows::Family)->show();
         theCase().FatherAlive = 1;
-        QVERIFY(!ui::isLoaded(QStringLiteral("frmBrothers")));
+        QVERIFY(!ui::isLoaded(windows::Collateral));
         RecalculateFromFamily();
-        QVERIFY(ui::isLoaded(QStringLiteral("frmBrothers")));
-        QVERIFY(ui::loadedWindow(QStringLiteral("frmBrothers"))->isHidden());
+        QVERIFY(ui::isLoaded(windows::Collateral));
+        QVERIFY(ui::loadedWindow(windows::Collateral)->isHidden());
         QCOMPARE(rec.results, 1);
     }
 
@@ -102,8 +103,8 @@ private slots:
         QFETCH(double, son);
         QFETCH(double, fullBrother);
         freshCase(rec, false);
-        ui::window(QStringLiteral("frmFathers"));
-        ui::window(QStringLiteral("frmBrothers"));
+        ui::window(windows::Family);
+        ui::window(windows::Collateral);
         // Left over from an earlier case.
         theCase().HusbandShare = 0.25;
         theCase().DaughterShare = 0.5;
@@ -136,7 +137,7 @@ private slots:
         theCase() = CaseRecord{};
         theCase().Language = std::int16_t(language);
         app::initialise();
-        if (!ui::isRegistered(QStringLiteral("Inheretence")))
+        if (!ui::isRegistered(windows::DeceasedEntry))
             QSKIP("the deceased entry window is not built");
         int results = 0;
         CaseRecord shares;
@@ -148,7 +149,7 @@ private slots:
                 showResults(c);
         };
 
-        QWidget *entry = ui::window(QStringLiteral("Inheretence"));
+        QWidget *entry = ui::window(windows::DeceasedEntry);
         entry->show();
         QVERIFY(QTest::qWaitForWindowExposed(entry));
         auto *name = entry->findChild<QLineEdit *>(QStringLiteral("txtNameofDead"));
@@ -156,10 +157,10 @@ private slots:
         QTest::keyClicks(name, QStringLiteral("Zaid"));
         ModalScript script;
         script.then([](QWidget *m) {
-            QCOMPARE(m->objectName(), QStringLiteral("frmFathers"));
+            QCOMPARE(m->objectName(), windows::Family);
             for (const char *s : {"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids",
                                   "cmbSons:1", "cmbDaughters:0"}) {
-                step("frmFathers", QLatin1String(s));
+                step(windows::Family, QLatin1String(s));
                 if (QTest::currentTestFailed())
                     return;
             }
@@ -172,9 +173,9 @@ private slots:
         QVERIFY(qAbs(shares.MotherShare - 1.0 / 6) < 1e-12);
         QVERIFY(qAbs(shares.WifeShare - 1.0 / 8) < 1e-12);
         QVERIFY(qAbs(shares.SonShare - 13.0 / 24) < 1e-12);
-        QWidget *results_ = ui::loadedWindow(QStringLiteral("Results"));
+        QWidget *results_ = ui::loadedWindow(windows::Results);
         QVERIFY(results_ && results_->isVisible());
-        QVERIFY(ui::loadedWindow(QStringLiteral("frmFathers"))->isHidden());
+        QVERIFY(ui::loadedWindow(windows::Family)->isHidden());
     }
 };
 

@@ -10,6 +10,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -38,12 +39,12 @@ struct Line
 
 Results *loadResults()
 {
-    return qobject_cast<Results *>(ui::window(QStringLiteral("Results")));
+    return qobject_cast<Results *>(ui::window(windows::Results));
 }
 
 QLabel *label3(QWidget *w, int k)
 {
-    return w->findChild<QLabel *>(resultslayout::labelName(k));
+    return w->findChild<QLabel *>(layout::resultsLabelName(k));
 }
 
 QFont lineFontOf(const QLabel *l, double size)
@@ -55,7 +56,7 @@ QFont lineFontOf(const QLabel *l, double size)
 
 QLineEdit *text1(QWidget *w, int k)
 {
-    return w->findChild<QLineEdit *>(resultslayout::valueName(k));
+    return w->findChild<QLineEdit *>(layout::resultsValueName(k));
 }
 
 } // namespace
@@ -87,10 +88,10 @@ private slots:
         QFETCH(QSizeF, screen);
         QFETCH(QRectF, window);
         QFETCH(int, fitting);
-        QCOMPARE(resultslayout::window(screen), window);
-        QCOMPARE(resultslayout::slotsFitting(window.height()), fitting);
-        const auto ar = resultslayout::controls(0);
-        const auto en = resultslayout::controls(1);
+        QCOMPARE(layout::resultsWindow(screen), window);
+        QCOMPARE(layout::resultsSlotsFitting(window.height()), fitting);
+        const auto ar = layout::resultsControls(Language::Arabic);
+        const auto en = layout::resultsControls(Language::English);
         QCOMPARE(ar.value(QStringLiteral("Label3(0)")), QRectF(4700, 2640, 2800, 375));
         QCOMPARE(ar.value(QStringLiteral("Text1(9)")), QRectF(3000, 2640 + 9 * 375, 1600, 375));
         QCOMPARE(en.value(QStringLiteral("Label3(9)")), QRectF(2700, 2640 + 9 * 375, 3500, 375));
@@ -108,12 +109,12 @@ private slots:
     void loadPlacesEveryControl()
     {
         QFETCH(int, language);
-        support::freshCase(language);
+        support::freshCase(Language(language));
         Results *w = loadResults();
         QVERIFY(w);
         QCOMPARE(geom::twipsOf(w), QRectF(900, 675, 10200, 7650));
-        const auto rects = resultslayout::controls(language);
-        QCOMPARE(rects.size(), 11 + 2 * resultslayout::DesignSlots);
+        const auto rects = layout::resultsControls(Language(language));
+        QCOMPARE(rects.size(), 11 + 2 * layout::ResultsDesignSlots);
         for (auto it = rects.begin(); it != rects.end(); ++it) {
             QWidget *c = w->findChild<QWidget *>(it.key());
             QVERIFY2(c, qPrintable(it.key()));
@@ -153,9 +154,9 @@ private slots:
                 shown = e->text();
             else if (auto *b = qobject_cast<QPushButton *>(c))
                 shown = b->text();
-            QCOMPARE(shown, captions::text(QStringLiteral("Results"), name, language));
+            QCOMPARE(shown, captions::text(windows::Results, name, Language(language)));
         }
-        QCOMPARE(w->windowTitle(), captions::text(QStringLiteral("Results"), QStringLiteral("window"), language));
+        QCOMPARE(w->windowTitle(), captions::text(windows::Results, QStringLiteral("window"), Language(language)));
         if (language == 1) {
             QCOMPARE(w->windowTitle(), QStringLiteral(" Results of Inheritance Distribution "));
             auto *title = w->findChild<QLineEdit *>(QStringLiteral("txtTitle"));
@@ -256,13 +257,13 @@ private slots:
         QFETCH(int, language);
         QFETCH(CaseRecord, record);
         QFETCH(QList<Line>, expected);
-        support::freshCase(language);
+        support::freshCase(Language(language));
         record.Language = std::int16_t(language);
         theCase() = record;
         Results *w = loadResults();
         QCOMPARE(w->lineCount(), expected.size());
         const double size = language == 1 ? 11 : 9;
-        for (int k = 0; k < resultslayout::DesignSlots; ++k) {
+        for (int k = 0; k < layout::ResultsDesignSlots; ++k) {
             QLabel *l = label3(w, k);
             QLineEdit *v = text1(w, k);
             if (k >= expected.size()) {
@@ -303,7 +304,7 @@ private slots:
         QFETCH(int, language);
         QFETCH(int, rows);
         QFETCH(bool, scrolls);
-        support::freshCase(language);
+        support::freshCase(Language(language));
         CaseRecord &c = theCase();
         // Every heir row with a share, one head each; the first `rows` of
         // the 24 rows get a share.
@@ -349,14 +350,14 @@ private slots:
             if (QFontMetricsF(lineFontOf(l, size)).horizontalAdvance(l->text()) <= room - 2)
                 QCOMPARE(l->font().pointSizeF(), size);
             // Each line keeps the design's column and row spacing.
-            const QRectF design = resultslayout::labelSlot(k, language);
+            const QRectF design = layout::resultsLabelSlot(k, Language(language));
             const QPoint at = l->mapTo(w, QPoint(0, 0));
             QCOMPARE(at.x(), geom::toPixels(design.left()));
             if (!scrolls)
                 QCOMPARE(at.y(), geom::toPixels(design.top()));
             else
-                QCOMPARE(l->y(), geom::toPixels(resultslayout::LineStep * k));
-            QCOMPARE(v->mapTo(w, QPoint(0, 0)).x(), geom::toPixels(resultslayout::valueSlot(k, language).left()));
+                QCOMPARE(l->y(), geom::toPixels(layout::ResultsLineStep * k));
+            QCOMPARE(v->mapTo(w, QPoint(0, 0)).x(), geom::toPixels(layout::resultsValueSlot(k, Language(language)).left()));
             if (!scrolls)
                 QVERIFY(w->rect().contains(QRect(at, l->size())));
         }
@@ -373,7 +374,7 @@ private slots:
     void loadResetsMethodAndEnablesPrint()
     {
         for (int lang : {0, 1}) {
-            support::freshCase(lang);
+            support::freshCase(Language(lang));
             theCase().GrandFatherAsFather = 1;
             theCase().GrandFatherShare = 1;
             QVERIFY(!support::printEntry()->isEnabled());
@@ -385,24 +386,24 @@ private slots:
 
     void finishOpensAfterResultsNotModal()
     {
-        support::freshCase(1);
+        support::freshCase(Language::English);
         support::overviewExample(theCase());
         QPointer<Results> w = loadResults();
         w->show();
         support::printEntry()->setEnabled(false);
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdFinish")), Qt::LeftButton);
         QCOMPARE(support::seen().afterResultsOpened, 1);
-        QWidget *after = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+        QWidget *after = ui::loadedWindow(windows::AfterResults);
         QVERIFY(after && after->isVisible());
         QVERIFY(!support::seen().afterResultsModal);
         QVERIFY(support::printEntry()->isEnabled());
         QTRY_VERIFY(w.isNull());
-        QVERIFY(!ui::isLoaded(QStringLiteral("Results")));
+        QVERIFY(!ui::isLoaded(windows::Results));
     }
 
     void printCancelIsSilent()
     {
-        support::freshCase(0);
+        support::freshCase(Language::Arabic);
         support::overviewExample(theCase());
         printing::setPrinterChooser(std::make_unique<support::CancellingChooser>());
         Results *w = loadResults();
@@ -414,7 +415,7 @@ private slots:
         QCOMPARE(support::seen().choices, 1);
         QVERIFY(!modalSeen);
         QCOMPARE(support::seen().afterResultsOpened, 0);
-        QCOMPARE(ui::loadedWindow(QStringLiteral("Results")), static_cast<QWidget *>(w));
+        QCOMPARE(ui::loadedWindow(windows::Results), static_cast<QWidget *>(w));
         QVERIFY(w->isVisible());
         QCOMPARE(w->lineCount(), 4);
     }
@@ -428,7 +429,7 @@ private slots:
     void printFailureIsReported()
     {
         QFETCH(int, language);
-        support::freshCase(language);
+        support::freshCase(Language(language));
         support::overviewExample(theCase());
         printing::setPrinterChooser(std::make_unique<support::BrokenChooser>());
         Results *w = loadResults();
@@ -437,17 +438,17 @@ private slots:
         acceptNextMessageBox(&title, &text);
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
         QCOMPARE(support::seen().choices, 1);
-        QCOMPARE(title, captions::text(QStringLiteral("Results"), QStringLiteral("printFailed.title"), language));
-        QCOMPARE(text, captions::text(QStringLiteral("Results"), QStringLiteral("printFailed.text"), language));
+        QCOMPARE(title, captions::text(windows::Results, QStringLiteral("printFailed.title"), Language(language)));
+        QCOMPARE(text, captions::text(windows::Results, QStringLiteral("printFailed.text"), Language(language)));
         QVERIFY(!text.isEmpty());
-        QVERIFY(text != captions::text(QStringLiteral("Results"), QStringLiteral("printFailed.text"), 1 - language));
+        QVERIFY(text != captions::text(windows::Results, QStringLiteral("printFailed.text"), Language(1 - language)));
         QCOMPARE(support::seen().afterResultsOpened, 0);
-        QVERIFY(ui::isLoaded(QStringLiteral("Results")));
+        QVERIFY(ui::isLoaded(windows::Results));
     }
 
     void printThenAfterResultsModal()
     {
-        support::freshCase(1, QStringLiteral("Ahmad"));
+        support::freshCase(Language::English, QStringLiteral("Ahmad"));
         support::overviewExample(theCase());
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("r.pdf"));
@@ -457,7 +458,7 @@ private slots:
         QString modalName;
         onNextModal([&](QWidget *m) { modalName = m->objectName(); m->hide(); });
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
-        QCOMPARE(modalName, QStringLiteral("frmwhattodo"));
+        QCOMPARE(modalName, windows::AfterResults);
         QVERIFY(support::seen().afterResultsModal);
         QVERIFY(QFileInfo(pdf).size() > 1000);
         QTRY_VERIFY(w.isNull());
@@ -473,7 +474,7 @@ private slots:
     void mainWindowPrint()
     {
         QFETCH(int, outcome);
-        support::freshCase(0);
+        support::freshCase(Language::Arabic);
         support::overviewExample(theCase());
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("m.pdf"));
@@ -483,7 +484,7 @@ private slots:
             printing::setPrinterChooser(std::make_unique<support::BrokenChooser>());
         else
             printing::setPrinterChooser(std::make_unique<support::CountingPdfChooser>(pdf));
-        QVERIFY(!ui::isLoaded(QStringLiteral("Results")));
+        QVERIFY(!ui::isLoaded(windows::Results));
         bool modalSeen = false;
         QString text;
         onNextModal([&](QWidget *m) {
@@ -492,17 +493,17 @@ private slots:
                 text = box->text();
             m->hide();
         }, 1000);
-        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        printing::printFromMainWindow(ui::window(windows::Main));
         QTest::qWait(outcome == 1 ? 0 : 1100);
         QCOMPARE(support::seen().choices, 1);
         // Referring to the print dialog loads the results window, unseen,
         // for the print only: the next calculation loads it afresh.
         QVERIFY(support::seen().resultsLoadedWhileChoosing);
         QVERIFY(support::printEntry()->isEnabled());
-        QVERIFY(!ui::isLoaded(QStringLiteral("Results")));
+        QVERIFY(!ui::isLoaded(windows::Results));
         QCOMPARE(modalSeen, outcome == 1);
         if (outcome == 1)
-            QCOMPARE(text, captions::text(QStringLiteral("Results"), QStringLiteral("printFailed.text"), 0));
+            QCOMPARE(text, captions::text(windows::Results, QStringLiteral("printFailed.text"), Language::Arabic));
         QCOMPARE(QFileInfo::exists(pdf), outcome == 2);
         QCOMPARE(support::seen().afterResultsOpened, 0);
     }
@@ -515,8 +516,8 @@ private slots:
             QSKIP("set TARNAVEL_SHOTS to a directory to save pictures of the window");
         for (int lang : {0, 1}) {
             for (int lines : {4, 13, 24}) {
-                support::freshCase(lang);
-                language::applyToApplication(lang);
+                support::freshCase(Language(lang));
+                language::applyToApplication(Language(lang));
                 CaseRecord &c = theCase();
                 support::overviewExample(c);
                 if (lines > 4) {
@@ -549,36 +550,36 @@ private slots:
                                            .arg(lines)));
             }
         }
-        language::applyToApplication(0);
+        language::applyToApplication(Language::Arabic);
     }
 
     // Printing from the menu while the results are on screen leaves them.
     void mainWindowPrintKeepsShownResults()
     {
-        support::freshCase(1);
+        support::freshCase(Language::English);
         support::overviewExample(theCase());
         printing::setPrinterChooser(std::make_unique<support::CancellingChooser>());
         Results *w = loadResults();
         w->show();
-        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        printing::printFromMainWindow(ui::window(windows::Main));
         QCOMPARE(support::seen().choices, 1);
-        QCOMPARE(ui::loadedWindow(QStringLiteral("Results")), static_cast<QWidget *>(w));
+        QCOMPARE(ui::loadedWindow(windows::Results), static_cast<QWidget *>(w));
         QVERIFY(w->isVisible());
     }
 
     void titleBarCloseStopsTheCase()
     {
-        support::freshCase(0);
+        support::freshCase(Language::Arabic);
         support::overviewExample(theCase());
         QPointer<Results> w = loadResults();
         w->show();
-        QVERIFY(ui::isLoaded(QStringLiteral("Inheretence")));
+        QVERIFY(ui::isLoaded(windows::DeceasedEntry));
         // As the window system delivers a click on the title bar's close.
         QCloseEvent close;
         QSpontaneKeyEvent::setSpontaneous(&close);
         qApp->notify(w, &close);
-        QVERIFY(!ui::isLoaded(QStringLiteral("Results")));
-        QVERIFY(!ui::isLoaded(QStringLiteral("Inheretence")));
+        QVERIFY(!ui::isLoaded(windows::Results));
+        QVERIFY(!ui::isLoaded(windows::DeceasedEntry));
         QCOMPARE(support::seen().afterResultsOpened, 0);
         QCOMPARE(theCase().FatherShare, 1.0 / 6);
     }

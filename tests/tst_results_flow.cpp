@@ -9,6 +9,7 @@
 #include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QFileInfo>
@@ -28,9 +29,9 @@ class tst_results_flow : public QObject
     QWidget *calculate(int language)
     {
         theCase().Language = std::int16_t(language);
-        language::applyToApplication(language);
-        ui::window(QStringLiteral("frmInherence"));
-        auto *name = ui::window(QStringLiteral("Inheretence"))->findChild<QLineEdit *>(QStringLiteral("txtNameofDead"));
+        language::applyToApplication(Language(language));
+        ui::window(windows::Main);
+        auto *name = ui::window(windows::DeceasedEntry)->findChild<QLineEdit *>(QStringLiteral("txtNameofDead"));
         if (name)
             name->setText(QStringLiteral("Khalid"));
         CaseRecord &c = theCase();
@@ -39,7 +40,7 @@ class tst_results_flow : public QObject
         c.WifeCount = 1;
         c.SonCount = 1;
         Recalculate(c);
-        return ui::loadedWindow(QStringLiteral("Results"));
+        return ui::loadedWindow(windows::Results);
     }
 
 private slots:
@@ -55,7 +56,7 @@ private slots:
     {
         printing::setPrinterChooser(nullptr);
         ui::resetRegistry();
-        language::applyToApplication(0);
+        language::applyToApplication(Language::Arabic);
     }
 
     void calculationShowsTheReport_data()
@@ -86,7 +87,7 @@ private slots:
         QPointer<QWidget> results = calculate(1);
         QVERIFY(results);
         QTest::mouseClick(results->findChild<QPushButton *>(QStringLiteral("cmdFinish")), Qt::LeftButton);
-        QWidget *after = ui::loadedWindow(QStringLiteral("frmwhattodo"));
+        QWidget *after = ui::loadedWindow(windows::AfterResults);
         QVERIFY(after && after->isVisible());
         QVERIFY(!qobject_cast<QDialog *>(after)->isModal());
         QTRY_VERIFY(results.isNull());
@@ -112,7 +113,7 @@ private slots:
                 m->hide();
         });
         QTest::mouseClick(results->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
-        QCOMPARE(modal, QStringLiteral("frmwhattodo"));
+        QCOMPARE(modal, windows::AfterResults);
         QVERIFY(QFileInfo(pdf).size() > 1000);
         QTRY_VERIFY(results.isNull());
         QCOMPARE(theCase().FatherShare, 0.0);

@@ -4,9 +4,11 @@
 #pragma once
 
 #include "app.h"
+#include "case/case_fields.h"
 #include "case/case_record.h"
 #include "report/ui/printing.h"
 #include "report/ui/register_report.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
@@ -42,7 +44,7 @@ class AfterResults : public QDialog
 public:
     AfterResults()
     {
-        setObjectName(QStringLiteral("frmwhattodo"));
+        setObjectName(windows::AfterResults);
         ui::discardCaseWindows();
         ClearShares(theCase());
         ++seen().afterResultsOpened;
@@ -61,7 +63,7 @@ class MainWindow : public QMainWindow
 public:
     MainWindow()
     {
-        setObjectName(QStringLiteral("frmInherence"));
+        setObjectName(windows::Main);
         QAction *print = menuBar()->addMenu(QStringLiteral("Calc"))->addAction(QStringLiteral("Print"));
         print->setObjectName(QStringLiteral("mnuPrint"));
         print->setEnabled(false);
@@ -74,7 +76,7 @@ class DeceasedEntry : public QDialog
 public:
     explicit DeceasedEntry(const QString &name)
     {
-        setObjectName(QStringLiteral("Inheretence"));
+        setObjectName(windows::DeceasedEntry);
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("txtNameofDead"));
         edit->setText(name);
@@ -88,7 +90,7 @@ public:
     bool choose(QPrinter &, QWidget *) override
     {
         ++seen().choices;
-        seen().resultsLoadedWhileChoosing = ui::isLoaded(QStringLiteral("Results"));
+        seen().resultsLoadedWhileChoosing = ui::isLoaded(windows::Results);
         return false;
     }
 };
@@ -100,7 +102,7 @@ public:
     bool choose(QPrinter &printer, QWidget *) override
     {
         ++seen().choices;
-        seen().resultsLoadedWhileChoosing = ui::isLoaded(QStringLiteral("Results"));
+        seen().resultsLoadedWhileChoosing = ui::isLoaded(windows::Results);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QStringLiteral("/nonexistent-directory/report.pdf"));
         return true;
@@ -114,30 +116,30 @@ public:
     bool choose(QPrinter &printer, QWidget *parent) override
     {
         ++seen().choices;
-        seen().resultsLoadedWhileChoosing = ui::isLoaded(QStringLiteral("Results"));
+        seen().resultsLoadedWhileChoosing = ui::isLoaded(windows::Results);
         return PdfFileChooser::choose(printer, parent);
     }
 };
 
 // Registers the results window and the stand-ins around it, the main
 // window loaded, and a fresh case record in the language.
-inline void freshCase(int language, const QString &deceasedName = QString())
+inline void freshCase(Language language, const QString &deceasedName = QString())
 {
     ui::resetRegistry();
     seen() = Seen{};
     theCase() = CaseRecord{};
     theCase().Language = std::int16_t(language);
     registerReportWindows();
-    ui::registerWindow(QStringLiteral("frmwhattodo"), [] { return new AfterResults; });
-    ui::registerWindow(QStringLiteral("frmInherence"), [] { return new MainWindow; });
-    ui::registerWindow(QStringLiteral("Inheretence"), [deceasedName] { return new DeceasedEntry(deceasedName); });
-    ui::window(QStringLiteral("frmInherence"));
-    ui::window(QStringLiteral("Inheretence"));
+    ui::registerWindow(windows::AfterResults, [] { return new AfterResults; });
+    ui::registerWindow(windows::Main, [] { return new MainWindow; });
+    ui::registerWindow(windows::DeceasedEntry, [deceasedName] { return new DeceasedEntry(deceasedName); });
+    ui::window(windows::Main);
+    ui::window(windows::DeceasedEntry);
 }
 
 inline QAction *printEntry()
 {
-    return static_cast<MainWindow *>(ui::window(QStringLiteral("frmInherence")))->printEntry();
+    return static_cast<MainWindow *>(ui::window(windows::Main))->printEntry();
 }
 
 // A label of the report's tables: table "screen_labels" or "printed_labels",

@@ -9,6 +9,7 @@
 #include "ui/captions.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QtTest>
@@ -41,7 +42,7 @@ public:
 
 QWidget *about()
 {
-    return ui::loadedWindow(QStringLiteral("frmAbout"));
+    return ui::loadedWindow(windows::About);
 }
 
 template<class T = QWidget> T *child(const char *name)
@@ -96,8 +97,8 @@ void tst_shell_about::cleanup()
 void tst_shell_about::open(int lang)
 {
     theCase().Language = std::int16_t(lang);
-    language::applyToApplication(lang);
-    ui::showModeless(QStringLiteral("frmAbout"));
+    language::applyToApplication(Language(lang));
+    ui::showModeless(windows::About);
     QVERIFY(about());
     QVERIFY(QTest::qWaitForWindowActive(about()));
 }
@@ -114,7 +115,7 @@ void tst_shell_about::captionsPerLanguage_data()
     QTest::newRow("English") << 1 << QStringLiteral(" About Tarnavel Program ") << QStringLiteral(" Tarnavel Program ")
                              << QStringLiteral(" OK ") << QStringLiteral(" System Info ")
                              << QStringLiteral("Times New Roman") << Qt::LeftToRight;
-    const auto ar = [](const char *key) { return captions::text("frmAbout", key, 0); };
+    const auto ar = [](const char *key) { return captions::text(windows::About, key, Language::Arabic); };
     QTest::newRow("Arabic") << 0 << ar("window") << ar("lblTitle") << ar("cmdOK") << ar("cmdSysInfo")
                             << QStringLiteral("Arial") << Qt::RightToLeft;
 }
@@ -134,7 +135,7 @@ void tst_shell_about::captionsPerLanguage()
     QCOMPARE(child<QLabel>("lblTitle")->text(), heading);
     QCOMPARE(child<QLabel>("lblTitle")->font().family(), headingFamily);
     QCOMPARE(child<QLabel>("lblVersion")->text(), QStringLiteral("Version 2.0.35"));
-    QCOMPARE(child<QLabel>("lblDescription")->text(), captions::text("frmAbout", "lblDescription", lang));
+    QCOMPARE(child<QLabel>("lblDescription")->text(), captions::text(windows::About, "lblDescription", Language(lang)));
     QVERIFY(child<QLabel>("lblDescription")->text().contains(QStringLiteral("Tarnavel")));
     QCOMPARE(child<QPushButton>("cmdOK")->text(), ok);
     QCOMPARE(child<QPushButton>("cmdSysInfo")->text(), sysInfo);
@@ -164,7 +165,7 @@ void tst_shell_about::okKeys()
     else
         QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton);
     QVERIFY(!box->isVisible());
-    QVERIFY(!ui::isLoaded(QStringLiteral("frmAbout")));
+    QVERIFY(!ui::isLoaded(windows::About));
     QVERIFY(m_started.isEmpty());
 }
 

@@ -7,6 +7,7 @@
 #include "shell/register_shell.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QtTest>
@@ -59,8 +60,8 @@ void tst_shell_keyboard::cleanup()
 QWidget *tst_shell_keyboard::openEntry(int lang)
 {
     theCase().Language = std::int16_t(lang);
-    language::applyToApplication(lang);
-    QWidget *entry = ui::window(QStringLiteral("Inheretence"));
+    language::applyToApplication(Language(lang));
+    QWidget *entry = ui::window(windows::DeceasedEntry);
     entry->show();
     entry->activateWindow();
     if (!QTest::qWaitForWindowActive(entry))

@@ -8,6 +8,7 @@
 #include "ui/captions.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QtTest>
@@ -35,7 +36,7 @@ void tst_shell_look::init()
 {
     ui::resetRegistry();
     theCase() = CaseRecord{};
-    language::applyToApplication(0);
+    language::applyToApplication(Language::Arabic);
     fonts::installSubstitutions();
     registerShellWindows();
 }
@@ -49,11 +50,11 @@ void tst_shell_look::window_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("lang"); // -1: the main window before the choice
-    QTest::newRow("main window, language choice") << QStringLiteral("frmInherence") << -1;
+    QTest::newRow("main window, language choice") << windows::Main << -1;
     for (int lang : {0, 1}) {
         const char *l = lang ? "en" : "ar";
-        for (const char *w : {"frmInherence", "Inheretence", "frmwhattodo", "frmAbout"})
-            QTest::addRow("%s %s", w, l) << QString::fromLatin1(w) << lang;
+        for (const QString &w : {windows::Main, windows::DeceasedEntry, windows::AfterResults, windows::About})
+            QTest::addRow("%s %s", qPrintable(w), l) << w << lang;
     }
 }
 
@@ -117,7 +118,7 @@ void tst_shell_look::window()
     QFETCH(int, lang);
 
     QWidget *w = nullptr;
-    if (name == QLatin1String("frmInherence")) {
+    if (name == windows::Main) {
         w = ui::window(name);
         w->show();
         if (lang >= 0) {
@@ -126,7 +127,7 @@ void tst_shell_look::window()
         }
     } else {
         theCase().Language = std::int16_t(lang);
-        language::applyToApplication(lang);
+        language::applyToApplication(Language(lang));
         w = ui::window(name);
         w->show();
     }
@@ -134,7 +135,7 @@ void tst_shell_look::window()
     // A name typed in, so that the picture shows the name box's text.
     if (auto *nameBox = w->findChild<QLineEdit *>(QStringLiteral("txtNameofDead")))
         nameBox->setText(lang ? QStringLiteral("Zaid ibn Haritha")
-                              : captions::text(QStringLiteral("frmInherence"), QStringLiteral("Label1"), 0).trimmed());
+                              : captions::text(windows::Main, QStringLiteral("Label1"), Language::Arabic).trimmed());
     QVERIFY(QTest::qWaitForWindowExposed(w));
     QTest::qWait(50);
 

@@ -13,6 +13,7 @@
 #include "ui/fonts.h"
 #include "ui/language.h"
 #include "ui/program_end.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QtTest>
@@ -44,7 +45,7 @@ template<class T = QWidget> T *child(QWidget *w, const char *name)
 
 QMainWindow *mainWindow()
 {
-    return qobject_cast<QMainWindow *>(ui::loadedWindow(QStringLiteral("frmInherence")));
+    return qobject_cast<QMainWindow *>(ui::loadedWindow(windows::Main));
 }
 
 QAction *action(const char *name) { return child<QAction>(mainWindow(), name); }
@@ -111,12 +112,12 @@ void tst_shell_main::init()
 {
     ui::resetRegistry();
     theCase() = CaseRecord{};
-    language::applyToApplication(0);
+    language::applyToApplication(Language::Arabic);
     fonts::installSubstitutions();
     registerShellWindows();
     caseaccess::setPrintReport(printing::printFromMainWindow);
-    for (const char *name : {"frmFathers", "frmNotes", "Results"})
-        ui::registerWindow(QString::fromLatin1(name), [name] { return new StandIn(QString::fromLatin1(name)); });
+    for (const QString &name : {windows::Family, windows::Notes, windows::Results})
+        ui::registerWindow(name, [name] { return new StandIn(name); });
     m_quits = 0;
     m_modalsSeen.clear();
     m_helpOpened.clear();
@@ -137,7 +138,7 @@ void tst_shell_main::init()
     });
     m_watchdog.start();
 
-    ui::showModeless(QStringLiteral("frmInherence"));
+    ui::showModeless(windows::Main);
     QVERIFY(mainWindow());
     QVERIFY(QTest::qWaitForWindowExposed(mainWindow()));
 }
@@ -172,10 +173,10 @@ void tst_shell_main::onlyLanguageButtonsAtFirst()
         QVERIFY2(!menu(m)->menuAction()->isVisible(), m);
     QVERIFY(!action("mnuPrint")->isEnabled());
     QCOMPARE(child<QPushButton>(w, "Command3")->text(), QStringLiteral("ENGLISH"));
-    QCOMPARE(w->windowTitle(), captions::text("frmInherence", "window", 0));
+    QCOMPARE(w->windowTitle(), captions::text(windows::Main, "window", Language::Arabic));
     QVERIFY(w->windowTitle().contains(QStringLiteral("Tarnavel")));
     QCOMPARE(w->layoutDirection(), Qt::RightToLeft);
-    QCOMPARE(ui::loadedWindow(QStringLiteral("frmInherence")), w);
+    QCOMPARE(ui::loadedWindow(windows::Main), w);
 }
 
 void tst_shell_main::languageChoice_data()
@@ -194,7 +195,7 @@ void tst_shell_main::languageChoice_data()
                              << QStringList{QStringLiteral(" Exit"), QStringLiteral(" Calculation"), QStringLiteral(" Help")}
                              << QStringList{QStringLiteral("Exit"), QStringLiteral("New Calculation"),
                                             QStringLiteral(" Print"), QStringLiteral(" About")};
-    const auto ar = [](const char *key) { return captions::text("frmInherence", key, 0); };
+    const auto ar = [](const char *key) { return captions::text(windows::Main, key, Language::Arabic); };
     QTest::newRow("Arabic") << 0 << Qt::RightToLeft << ar("Command1") << ar("Command2") << ar("Label3")
                             << QStringLiteral("Arial")
                             << QStringList{ar("mnuInfo"), ar("mnuCalculation"), ar("mnuhelp")}
@@ -229,7 +230,7 @@ void tst_shell_main::languageChoice()
     QCOMPARE(child<QPushButton>(w, "Command2")->text(), closeCaption);
     QCOMPARE(child<QLabel>(w, "Label3")->text(), basmala);
     QCOMPARE(child<QLabel>(w, "Label1")->font().family(), titleFamily);
-    QCOMPARE(w->windowTitle(), captions::text("frmInherence", "window", lang));
+    QCOMPARE(w->windowTitle(), captions::text(windows::Main, "window", Language(lang)));
     if (lang == 1)
         QVERIFY(w->windowTitle().startsWith(QStringLiteral(" Tarnavel Program.... ")));
 
@@ -281,7 +282,7 @@ void tst_shell_main::startOpensDeceasedEntry()
     else
         click(mainWindow(), "Command1");
 
-    QCOMPARE(modal, QStringLiteral("Inheretence"));
+    QCOMPARE(modal, windows::DeceasedEntry);
     QVERIFY(name.isEmpty());
     QVERIFY(male);
     QVERIFY(!woman);
@@ -307,7 +308,7 @@ void tst_shell_main::okHidesEntryAndOpensFamilyQuestionnaire()
         onNextModal([&](QWidget *next) {
             family = next->objectName();
             entryHidden = !entry->isVisible();
-            entryLoaded = ui::isLoaded(QStringLiteral("Inheretence"));
+            entryLoaded = ui::isLoaded(windows::DeceasedEntry);
             nameSeen = caseaccess::deceasedName();
             womanSeen = caseaccess::deceasedIsWoman();
             printEnabled = action("mnuPrint")->isEnabled();
@@ -317,14 +318,14 @@ void tst_shell_main::okHidesEntryAndOpensFamilyQuestionnaire()
     });
     action("mnuStart")->trigger();
 
-    QCOMPARE(family, QStringLiteral("frmFathers"));
+    QCOMPARE(family, windows::Family);
     QVERIFY(entryHidden);
     QVERIFY(entryLoaded);
     QCOMPARE(nameSeen, QStringLiteral("Zaid"));
     QVERIFY(womanSeen);
     QVERIFY(!printEnabled);
     // The entry stays loaded, hidden, with its values for the rest of the case.
-    QVERIFY(ui::isLoaded(QStringLiteral("Inheretence")));
+    QVERIFY(ui::isLoaded(windows::DeceasedEntry));
     QCOMPARE(caseaccess::deceasedName(), QStringLiteral("Zaid"));
 }
 
@@ -353,7 +354,7 @@ void tst_shell_main::enterPressesOk()
             QTest::keyClick(entry, Qt::Key_Escape);
     });
     action("mnuStart")->trigger();
-    QCOMPARE(next, QStringLiteral("frmFathers"));
+    QCOMPARE(next, windows::Family);
 }
 
 void tst_shell_main::cancelOffersThreeChoices_data()
@@ -387,7 +388,7 @@ void tst_shell_main::cancelOffersThreeChoices()
         onNextModal([&](QWidget *w) {
             after = w->objectName();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            entryGone = !ui::isLoaded(QStringLiteral("Inheretence"));
+            entryGone = !ui::isLoaded(windows::DeceasedEntry);
             sharesCleared = theCase().SonShare == 0 && theCase().TreasuryShare == 0;
             countsKept = theCase().SonCount == 2;
             afterDirection = w->layoutDirection();
@@ -406,19 +407,19 @@ void tst_shell_main::cancelOffersThreeChoices()
     });
     action("mnuStart")->trigger();
 
-    QCOMPARE(after, QStringLiteral("frmwhattodo"));
+    QCOMPARE(after, windows::AfterResults);
     QVERIFY(entryGone);
     QVERIFY(sharesCleared);
     QVERIFY(countsKept);
     QCOMPARE(afterDirection, lang ? Qt::LeftToRight : Qt::RightToLeft);
     QCOMPARE(another, lang ? QStringLiteral(" Perform another Calculation ?")
-                           : captions::text("frmwhattodo", "Command1", 0));
+                           : captions::text(windows::AfterResults, "Command1", Language::Arabic));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!ui::isLoaded(QStringLiteral("frmwhattodo")));
+    QVERIFY(!ui::isLoaded(windows::AfterResults));
 
     if (choice == QLatin1String("Command1")) {
         // Another calculation: a fresh entry, empty name and male selected.
-        QCOMPARE(again, QStringLiteral("Inheretence"));
+        QCOMPARE(again, windows::DeceasedEntry);
         QVERIFY(againName.isEmpty());
         QVERIFY(againMale);
         QCOMPARE(m_quits, 0);
@@ -437,7 +438,7 @@ void tst_shell_main::cancelOffersThreeChoices()
             QTest::keyClick(m, Qt::Key_Escape);
         });
         action("mnuStart")->trigger();
-        QCOMPARE(next, QStringLiteral("Inheretence"));
+        QCOMPARE(next, windows::DeceasedEntry);
     }
 }
 
@@ -481,7 +482,7 @@ void tst_shell_main::titleBarCloseReturnsToMainWindow()
         QTest::keyClick(m, Qt::Key_Escape);
     });
     action("mnuStart")->trigger();
-    QCOMPARE(m_modalsSeen, QStringList{QStringLiteral("Inheretence")});
+    QCOMPARE(m_modalsSeen, QStringList{windows::DeceasedEntry});
     QVERIFY(name.isEmpty());
     QVERIFY(male);
 }
@@ -494,12 +495,12 @@ void tst_shell_main::newStartEndsCaseStillOnScreen()
         QTest::keyClicks(child(entry, "txtNameofDead"), QStringLiteral("Old"));
         onNextModal([&](QWidget *family) {
             family->hide();
-            ui::showModeless(QStringLiteral("Results"));
+            ui::showModeless(windows::Results);
         });
         QTest::mouseClick(child<QPushButton>(entry, "cmdok1"), Qt::LeftButton);
     });
     action("mnuStart")->trigger();
-    QVERIFY(ui::isLoaded(QStringLiteral("Results")));
+    QVERIFY(ui::isLoaded(windows::Results));
     QCOMPARE(caseaccess::deceasedName(), QStringLiteral("Old"));
     theCase().MaternalBrotherCount = 2;
 
@@ -507,7 +508,7 @@ void tst_shell_main::newStartEndsCaseStillOnScreen()
     bool resultsGone = false, clean = false;
     onNextModal([&](QWidget *m) {
         name = child<QLineEdit>(m, "txtNameofDead")->text();
-        resultsGone = !ui::isLoaded(QStringLiteral("Results"));
+        resultsGone = !ui::isLoaded(windows::Results);
         clean = theCase().MaternalBrotherCount == 0;
         QTest::keyClick(m, Qt::Key_Escape);
     });
@@ -534,8 +535,8 @@ void tst_shell_main::exitEndsProgram()
     QFETCH(int, lang);
     QFETCH(QString, how);
     chooseLanguage(lang);
-    ui::showModeless(QStringLiteral("frmAbout"));
-    QVERIFY(ui::window(QStringLiteral("frmAbout"))->isVisible());
+    ui::showModeless(windows::About);
+    QVERIFY(ui::window(windows::About)->isVisible());
     if (how == QLatin1String("menu"))
         action("mnuQuit")->trigger();
     else if (how == QLatin1String("button"))
@@ -544,14 +545,14 @@ void tst_shell_main::exitEndsProgram()
         titleBarClose(mainWindow());
     QCOMPARE(m_quits, 1);
     QVERIFY(!mainWindow()->isVisible());
-    QVERIFY(!ui::isLoaded(QStringLiteral("frmAbout")) || !ui::loadedWindow(QStringLiteral("frmAbout"))->isVisible());
+    QVERIFY(!ui::isLoaded(windows::About) || !ui::loadedWindow(windows::About)->isVisible());
 }
 
 void tst_shell_main::menuEntries()
 {
     chooseLanguage(0);
     action("mnuAbout")->trigger();
-    QWidget *about = ui::loadedWindow(QStringLiteral("frmAbout"));
+    QWidget *about = ui::loadedWindow(windows::About);
     QVERIFY(about);
     QVERIFY(about->isVisible());
     QVERIFY(!about->isModal());
@@ -561,7 +562,7 @@ void tst_shell_main::menuEntries()
     QString notes;
     onNextModal([&](QWidget *m) { notes = m->objectName(); m->hide(); });
     action("mnuInheretence")->trigger();
-    QCOMPARE(notes, QStringLiteral("frmNotes"));
+    QCOMPARE(notes, windows::Notes);
 
     // Print asks for a printer first (cancelled here, which ends quietly).
     struct Chooser : printing::PrinterChooser
@@ -610,14 +611,14 @@ void tst_shell_main::helpFile()
         chooseLanguage(0);
         action("mnuhelp1")->trigger();
     } else {
-        platform::help::show(mainWindow(), frmInherence::helpMessages(1)); // the entry is Arabic only
+        platform::help::show(mainWindow(), frmInherence::helpMessages(Language::English)); // the entry is Arabic only
     }
     if (present) {
         QCOMPARE(m_helpOpened, QList<QUrl>{QUrl::fromLocalFile(file)});
         QVERIFY(!QApplication::activeModalWidget());
     } else {
         QVERIFY(m_helpOpened.isEmpty());
-        QCOMPARE(text, captions::text("frmInherence", "helpMissing", lang).arg(file));
+        QCOMPARE(text, captions::text(windows::Main, "helpMissing", Language(lang)).arg(file));
         QVERIFY(text.contains(QStringLiteral("TARNAVEL.HLP")));
     }
 }

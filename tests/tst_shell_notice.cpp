@@ -7,6 +7,7 @@
 #include "ui/captions.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QtTest>
@@ -24,7 +25,7 @@ void tst_shell_notice::noticeOnSmallScreens()
 {
     ui::resetRegistry();
     theCase() = CaseRecord{};
-    language::applyToApplication(0);
+    language::applyToApplication(Language::Arabic);
     fonts::installSubstitutions();
     registerShellWindows();
 
@@ -46,13 +47,13 @@ void tst_shell_notice::noticeOnSmallScreens()
         }
     });
     poll.start(20);
-    QWidget *main = ui::window(QStringLiteral("frmInherence"));
+    QWidget *main = ui::window(windows::Main);
     poll.stop();
 
     QVERIFY(main);
     if (expected) {
-        QCOMPARE(seen, (QStringList{captions::text("frmInherence", "smallScreenTitle", 0),
-                                    captions::text("frmInherence", "smallScreenText", 0)}));
+        QCOMPARE(seen, (QStringList{captions::text(windows::Main, "smallScreenTitle", Language::Arabic),
+                                    captions::text(windows::Main, "smallScreenText", Language::Arabic)}));
         QVERIFY(seen.at(0).endsWith(QStringLiteral(" !!!")));
         QVERIFY(seen.at(1).startsWith(QStringLiteral("  ")));
         QVERIFY(seen.at(1).endsWith(QStringLiteral(" 600*800")));

@@ -11,6 +11,7 @@
 #include "tests/tst_acceptance_support.h"
 
 #include "report/ui/printing.h"
+#include "ui/window_names.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -153,7 +154,7 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
         if (e->type() == QEvent::Show && o->isWidgetType() && static_cast<QWidget *>(o)->isWindow()) {
-            if (o->objectName() == QLatin1String("Results")) {
+            if (o->objectName() == windows::Results) {
                 ++resultsShown;
                 checkEstate(QStringLiteral("shown"));
             } else if (o->objectName() == QLatin1String("noHeirsNotice")) {
@@ -257,7 +258,7 @@ private:
             return;
         }
 
-        if (QWidget *results = ui::loadedWindow(QStringLiteral("Results")); results && results->isVisible())
+        if (QWidget *results = ui::loadedWindow(windows::Results); results && results->isVisible())
             checkEstate(QStringLiteral("on screen"));
 
         QWidget *modal = QApplication::activeModalWidget();
@@ -429,7 +430,7 @@ private:
     {
         const QString w = b->window()->objectName();
         return b->objectName() == QLatin1String("Command2")
-            && (w == QLatin1String("frmInherence") || w == QLatin1String("frmwhattodo"));
+            && (w == windows::Main || w == windows::AfterResults);
     }
 
     void clickButton(QAbstractButton *b)
@@ -644,7 +645,7 @@ private slots:
             if (fault == QLatin1String("trap")) {
                 // The science text's place taken by a window that ignores
                 // Escape and the title bar and offers nothing to click.
-                ui::registerWindow(QStringLiteral("frmNotes"), [] {
+                ui::registerWindow(windows::Notes, [] {
                     struct Trap : QDialog
                     {
                         void reject() override {}

@@ -14,6 +14,7 @@
 #include "report/ui/print_results.h"
 #include "report/ui/printing.h"
 #include "ui/fonts.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QAbstractItemView>
@@ -46,15 +47,15 @@ namespace {
 QElapsedTimer clock_;
 double nowMs() { return double(clock_.nsecsElapsed()) / 1e6; }
 
-QWidget *modal(const char *name)
+QWidget *modal(const QString &name)
 {
     QWidget *m = QApplication::activeModalWidget();
-    return m && m->isVisible() && m->objectName() == QLatin1String(name) ? m : nullptr;
+    return m && m->isVisible() && m->objectName() == name ? m : nullptr;
 }
 
-template<class T> T *find(const char *window, const char *name)
+template<class T> T *find(const QString &window, const char *name)
 {
-    QWidget *w = ui::loadedWindow(QLatin1String(window));
+    QWidget *w = ui::loadedWindow(window);
     return w ? w->findChild<T *>(QLatin1String(name)) : nullptr;
 }
 
@@ -145,14 +146,14 @@ protected:
             && o->objectName() == QLatin1String("ResultsWindow")) // the QWindow under "Results"
             resultsExposed = nowMs();
         if (resultsPainted < 0 && e->type() == QEvent::Paint && o->isWidgetType()
-            && static_cast<QWidget *>(o)->window()->objectName() == QLatin1String("Results")) {
+            && static_cast<QWidget *>(o)->window()->objectName() == windows::Results) {
             // The paint runs after this filter; the flush to the screen
             // follows in the same pass, before any timer.
             resultsPainted = 0;
             QTimer::singleShot(0, this, [this] { resultsPainted = nowMs(); });
         }
         if (afterResultsShown < 0 && e->type() == QEvent::Show
-            && o->objectName() == QLatin1String("frmwhattodo"))
+            && o->objectName() == windows::AfterResults)
             afterResultsShown = nowMs();
         return false;
     }
@@ -190,7 +191,7 @@ int main(int argc, char *argv[])
     printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(pdf));
 
     app::initialise();
-    ui::showModeless(QStringLiteral("frmInherence"));
+    ui::showModeless(windows::Main);
 
     Watch watch;
     application.installEventFilter(&watch);
@@ -199,30 +200,30 @@ int main(int argc, char *argv[])
     double lastAnswer = 0, printClicked = 0;
     CaseRecord calculated;
     Script s;
-    const auto mainWindow = [] { return ui::loadedWindow(QStringLiteral("frmInherence")); };
+    const auto mainWindow = [] { return ui::loadedWindow(windows::Main); };
     s.then("main window", [&] { return mainWindow()->windowHandle() && mainWindow()->windowHandle()->isExposed(); },
-           [&] { click(find<QPushButton>("frmInherence", english ? "Command3" : "Command4")); });
-    s.then("start", [&] { return onScreen(find<QPushButton>("frmInherence", "Command1")); },
-           [&] { click(find<QPushButton>("frmInherence", "Command1")); });
-    s.then("deceased", [] { return modal("Inheretence"); }, [] {
-        QTest::keyClicks(find<QLineEdit>("Inheretence", "txtNameofDead"), QStringLiteral("Khalid"));
-        click(find<QPushButton>("Inheretence", "cmdok1"));
+           [&] { click(find<QPushButton>(windows::Main, english ? "Command3" : "Command4")); });
+    s.then("start", [&] { return onScreen(find<QPushButton>(windows::Main, "Command1")); },
+           [&] { click(find<QPushButton>(windows::Main, "Command1")); });
+    s.then("deceased", [] { return modal(windows::DeceasedEntry); }, [] {
+        QTest::keyClicks(find<QLineEdit>(windows::DeceasedEntry, "txtNameofDead"), QStringLiteral("Khalid"));
+        click(find<QPushButton>(windows::DeceasedEntry, "cmdok1"));
     });
     for (const char *option : {"optFatherYes", "optMotherYes", "optMarriedYes"}) {
-        s.then(option, [option] { return modal("frmFathers") && onScreen(find<QRadioButton>("frmFathers", option)); },
-               [option] { click(find<QRadioButton>("frmFathers", option)); });
+        s.then(option, [option] { return modal(windows::Family) && onScreen(find<QRadioButton>(windows::Family, option)); },
+               [option] { click(find<QRadioButton>(windows::Family, option)); });
     }
     const auto pickEntry = [&](const char *list, int index, bool last, const char *optionAfter) {
-        s.then(list, [list] { return onScreen(find<QComboBox>("frmFathers", list)); },
-               [list] { find<QComboBox>("frmFathers", list)->showPopup(); });
-        s.then(list, [list] { return find<QComboBox>("frmFathers", list)->view()->isVisible(); }, [=, &lastAnswer] {
+        s.then(list, [list] { return onScreen(find<QComboBox>(windows::Family, list)); },
+               [list] { find<QComboBox>(windows::Family, list)->showPopup(); });
+        s.then(list, [list] { return find<QComboBox>(windows::Family, list)->view()->isVisible(); }, [=, &lastAnswer] {
             if (last)
                 lastAnswer = nowMs();
-            clickEntry(find<QComboBox>("frmFathers", list), index);
+            clickEntry(find<QComboBox>(windows::Family, list), index);
         });
         if (optionAfter) {
-            s.then(optionAfter, [=] { return onScreen(find<QRadioButton>("frmFathers", optionAfter)); },
-                   [=] { click(find<QRadioButton>("frmFathers", optionAfter)); });
+            s.then(optionAfter, [=] { return onScreen(find<QRadioButton>(windows::Family, optionAfter)); },
+                   [=] { click(find<QRadioButton>(windows::Family, optionAfter)); });
         }
     };
     pickEntry("cmbWifes", 1, false, "optWithKids");
@@ -231,10 +232,10 @@ int main(int argc, char *argv[])
     s.then("results", [&] { return watch.resultsPainted > 0; }, [&] {
         calculated = theCase();
         printClicked = nowMs();
-        click(find<QPushButton>("Results", "cmdPrint"));
+        click(find<QPushButton>(windows::Results, "cmdPrint"));
     });
-    s.then("after results", [] { return modal("frmwhattodo"); },
-           [] { click(find<QPushButton>("frmwhattodo", "Command3")); });
+    s.then("after results", [] { return modal(windows::AfterResults); },
+           [] { click(find<QPushButton>(windows::AfterResults, "Command3")); });
     s.then("back at the main window", [] { return !QApplication::activeModalWidget(); }, [] {});
     s.start();
 

@@ -7,6 +7,7 @@
 #include "case/calculation.h"
 #include "case/case_record.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QAbstractButton>
@@ -64,25 +65,25 @@ int main(int argc, char *argv[])
     calculationHooks().noHeirsNotice = nullptr;
     calculationHooks().openResults = nullptr;
 
-    for (int lang : {0, 1}) {
+    for (const Language lang : {Language::Arabic, Language::English}) {
         theCase() = CaseRecord{};
         // The main window as it opens, then after the language choice.
-        ui::discard(QStringLiteral("frmInherence"));
+        ui::discard(windows::Main);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QWidget *main = ui::window(QStringLiteral("frmInherence"));
+        QWidget *main = ui::window(windows::Main);
         if (!main)
             continue;
-        if (lang == 0)
+        if (lang == Language::Arabic)
             grab(main, QStringLiteral("frmInherence-start"));
-        click(main, lang == 1 ? "Command3" : "Command4");
+        click(main, lang == Language::English ? "Command3" : "Command4");
         theCase().Language = std::int16_t(lang);
         language::applyToApplication(lang);
-        grab(main, QStringLiteral("frmInherence"));
+        grab(main, windows::Main);
 
         exampleCase(theCase());
-        for (const char *name : {"Inheretence", "frmFathers", "frmJadd", "frmBrothers", "frmAbout"}) {
-            if (QWidget *w = ui::window(QString::fromLatin1(name))) {
-                grab(w, QString::fromLatin1(name));
+        for (const QString &name : {windows::DeceasedEntry, windows::Family, windows::Method, windows::Collateral, windows::About}) {
+            if (QWidget *w = ui::window(name)) {
+                grab(w, name);
                 w->hide();
             }
         }
@@ -90,24 +91,24 @@ int main(int argc, char *argv[])
         theCase().Language = std::int16_t(lang);
         exampleCase(theCase());
         Recalculate(theCase());
-        if (QWidget *w = ui::window(QStringLiteral("Results"))) {
-            grab(w, QStringLiteral("Results"));
+        if (QWidget *w = ui::window(windows::Results)) {
+            grab(w, windows::Results);
             w->hide();
         }
-        if (QWidget *w = ui::window(QStringLiteral("frmwhattodo"))) {
-            grab(w, QStringLiteral("frmwhattodo"));
-            ui::discard(QStringLiteral("frmwhattodo"));
+        if (QWidget *w = ui::window(windows::AfterResults)) {
+            grab(w, windows::AfterResults);
+            ui::discard(windows::AfterResults);
             w->hide();
         }
-        if (lang == 0) {
-            if (QWidget *w = ui::window(QStringLiteral("frmNotes"))) {
-                grab(w, QStringLiteral("frmNotes"));
+        if (lang == Language::Arabic) {
+            if (QWidget *w = ui::window(windows::Notes)) {
+                grab(w, windows::Notes);
                 w->hide();
             }
         }
         ui::discardCaseWindows();
-        ui::discard(QStringLiteral("frmAbout"));
-        ui::discard(QStringLiteral("frmNotes"));
+        ui::discard(windows::About);
+        ui::discard(windows::Notes);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return 0;

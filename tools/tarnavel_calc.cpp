@@ -399,7 +399,7 @@ std::string answer(CaseRecord &c, const CaseWorking &w, bool explain,
     std::optional<Notice> notice;
     CalculationHooks &hooks = calculationHooks();
     hooks.noHeirsNotice = [&notice](const CaseRecord &r) {
-        notice = Notice{report::noHeirsTitle(r.Language), report::noHeirsText(r.Language)};
+        notice = Notice{report::noHeirsTitle(languageOf(r)), report::noHeirsText(languageOf(r))};
     };
     hooks.openResults = [](const CaseRecord &) {};
 
@@ -434,7 +434,7 @@ std::string answer(CaseRecord &c, const CaseWorking &w, bool explain,
 
     out += ", \"screen\": [";
     first = true;
-    for (const report::ScreenLine &line : report::screenLines(c, c.Language)) {
+    for (const report::ScreenLine &line : report::screenLines(c, languageOf(c))) {
         out += first ? "" : ", ";
         first = false;
         out += "{\"label\": ";
@@ -446,7 +446,7 @@ std::string answer(CaseRecord &c, const CaseWorking &w, bool explain,
 
     out += "], \"printed\": [";
     first = true;
-    for (const report::PrintedRow &row : report::printedRows(c, c.Language)) {
+    for (const report::PrintedRow &row : report::printedRows(c, languageOf(c))) {
         if (!row.printed) // the page has only the blank line for it
             continue;
         out += first ? "" : ", ";

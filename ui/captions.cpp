@@ -18,9 +18,9 @@
 namespace captions {
 namespace {
 
-const char *langKey(int language)
+const char *langKey(Language language)
 {
-    return language == English ? "en" : "ar";
+    return language == Language::English ? "en" : "ar";
 }
 
 const QJsonObject &table(const QString &window)
@@ -36,20 +36,20 @@ const QJsonObject &table(const QString &window)
     return *cache.insert(window, obj);
 }
 
-QJsonValue entry(const QString &window, const QString &key, int language)
+QJsonValue entry(const QString &window, const QString &key, Language language)
 {
     return table(window).value(key).toObject().value(QLatin1String(langKey(language)));
 }
 
 } // namespace
 
-QString text(const QString &window, const QString &key, int language)
+QString text(const QString &window, const QString &key, Language language)
 {
     const QJsonValue v = entry(window, key, language);
     return v.isString() ? v.toString() : QString();
 }
 
-QStringList list(const QString &window, const QString &key, int language)
+QStringList list(const QString &window, const QString &key, Language language)
 {
     QStringList out;
     for (const QJsonValue &v : entry(window, key, language).toArray())
@@ -57,12 +57,12 @@ QStringList list(const QString &window, const QString &key, int language)
     return out;
 }
 
-bool has(const QString &window, const QString &key, int language)
+bool has(const QString &window, const QString &key, Language language)
 {
     return !entry(window, key, language).isUndefined();
 }
 
-void apply(QWidget *window, const QString &windowName, int language)
+void apply(QWidget *window, const QString &windowName, Language language)
 {
     const QJsonObject &t = table(windowName);
     for (auto it = t.begin(); it != t.end(); ++it) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,16 +17,14 @@ class QWidget;
 // control as it is. Texts are used exactly as they stand.
 namespace captions {
 
-enum Lang { Arabic = 0, English = 1 };
-
 // The text of one key, or a null QString when the table has none.
-QString text(const QString &window, const QString &key, int language);
-QStringList list(const QString &window, const QString &key, int language);
-bool has(const QString &window, const QString &key, int language);
+QString text(const QString &window, const QString &key, Language language);
+QStringList list(const QString &window, const QString &key, Language language);
+bool has(const QString &window, const QString &key, Language language);
 
 // Applies every caption of the language to the window and its children,
 // found by objectName: window title, labels, buttons, group boxes, line
 // edits, menus and actions, and combo box entries (lists).
-void apply(QWidget *window, const QString &windowName, int language);
+void apply(QWidget *window, const QString &windowName, Language language);
 
 } // namespace captions

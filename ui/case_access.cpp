@@ -2,6 +2,7 @@
 #include "ui/case_access.h"
 
 #include "case/case_record.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
@@ -13,7 +14,7 @@ namespace {
 
 QAction *printEntry()
 {
-    QWidget *main = ui::loadedWindow(QStringLiteral("frmInherence"));
+    QWidget *main = ui::loadedWindow(windows::Main);
     return main ? main->findChild<QAction *>(QStringLiteral("mnuPrint")) : nullptr;
 }
 
@@ -50,14 +51,14 @@ void printReport(QWidget *parent)
 
 QString deceasedName()
 {
-    QWidget *w = ui::loadedWindow(QStringLiteral("Inheretence"));
+    QWidget *w = ui::loadedWindow(windows::DeceasedEntry);
     auto *edit = w ? w->findChild<QLineEdit *>(QStringLiteral("txtNameofDead")) : nullptr;
     return edit ? edit->text() : QString();
 }
 
 bool deceasedIsWoman()
 {
-    QWidget *w = ui::loadedWindow(QStringLiteral("Inheretence"));
+    QWidget *w = ui::loadedWindow(windows::DeceasedEntry);
     auto *woman = w ? w->findChild<QRadioButton *>(QStringLiteral("OptWoman")) : nullptr;
     return woman && woman->isChecked();
 }

@@ -36,4 +36,11 @@ QFont design(const QString &family, double points, bool bold)
     return f;
 }
 
+QFont shrinkToFit(QFont font, double floorPoints, const std::function<bool(const QFont &)> &fits)
+{
+    while (font.pointSizeF() > floorPoints && !fits(font))
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
 } // namespace fonts

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+
 namespace fonts {
 
 // Maps the design typefaces (Simplified Arabic, Traditional Arabic, Andalus,
@@ -13,5 +15,11 @@ void installSubstitutions();
 
 // A design font: family, size in points, bold by default.
 QFont design(const QString &family, double points, bool bold = true);
+
+// The free fonts standing in for the design fonts run wider: a caption that
+// does not fit gets a smaller font. Makes `font` smaller in half points while
+// fits(font) is false and it is above `floorPoints`; fits is asked first with
+// the font as given.
+QFont shrinkToFit(QFont font, double floorPoints, const std::function<bool(const QFont &)> &fits);
 
 } // namespace fonts

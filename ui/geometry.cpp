@@ -26,6 +26,18 @@ void placeControl(QWidget *control, const QRectF &twips)
     control->setGeometry(toPixels(twips));
 }
 
+void placeAll(QWidget *window, const layout::Rects &rects, QWidget *controls)
+{
+    const QString windowKey = QStringLiteral("window");
+    if (const auto it = rects.constFind(windowKey); it != rects.constEnd())
+        placeWindow(window, *it);
+    QWidget *within = controls ? controls : window;
+    for (auto it = rects.begin(); it != rects.end(); ++it)
+        if (it.key() != windowKey)
+            if (auto *w = within->findChild<QWidget *>(it.key()))
+                placeControl(w, *it);
+}
+
 QRectF twipsOf(const QWidget *widget)
 {
     const QRect g = widget->isWindow() ? QRect(widget->pos(), widget->size()) : widget->geometry();

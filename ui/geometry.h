@@ -1,13 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QRect>
 #include <QRectF>
 #include <QSizeF>
+#include <QString>
 
 #include <cmath>
 
 class QWidget;
+
+// What every window's layout gives: rectangles in twips keyed by control
+// name; "window" is the window on the screen (its client area), every other
+// rectangle is relative to the control's container.
+namespace layout {
+using Rects = QHash<QString, QRectF>;
+} // namespace layout
 
 // Window geometry is designed in twips (1/1440 inch) at 15 twips to a screen
 // pixel, mostly as fractions of the screen. These helpers are pure so that a
@@ -79,6 +88,11 @@ QSizeF screenTwips();
 void placeWindow(QWidget *window, const QRectF &twips);
 // Geometry of a child control inside its container, from twips.
 void placeControl(QWidget *control, const QRectF &twips);
+// Applies a layout table: "window", when the table has it, places `window`
+// on the screen first; every other key places the descendant of `controls`
+// (the window itself unless given) of that name. Names without a control are
+// passed over.
+void placeAll(QWidget *window, const layout::Rects &rects, QWidget *controls = nullptr);
 // The widget's geometry read back in twips.
 QRectF twipsOf(const QWidget *widget);
 

@@ -11,12 +11,17 @@
 
 namespace language {
 
-int current()
+Language current()
 {
-    return theCase().Language;
+    return languageOf(theCase());
 }
 
-void applyToApplication(int language)
+void setCurrent(Language language)
+{
+    theCase().Language = std::int16_t(language);
+}
+
+void applyToApplication(Language language)
 {
     static QTranslator *translator = nullptr;
     if (translator) {
@@ -24,7 +29,7 @@ void applyToApplication(int language)
         delete translator;
         translator = nullptr;
     }
-    if (language == 1) {
+    if (language == Language::English) {
         QApplication::setLayoutDirection(Qt::LeftToRight);
     } else {
         QApplication::setLayoutDirection(Qt::RightToLeft);
@@ -39,9 +44,9 @@ void applyToApplication(int language)
     }
 }
 
-void applyDirection(QWidget *window, int language)
+void applyDirection(QWidget *window, Language language)
 {
-    window->setLayoutDirection(language == 1 ? Qt::LeftToRight : Qt::RightToLeft);
+    window->setLayoutDirection(language == Language::English ? Qt::LeftToRight : Qt::RightToLeft);
 }
 
 } // namespace language

@@ -5,13 +5,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace shellui {
+namespace widgets {
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
     QPalette p = widget->palette();
     p.setColor(QPalette::WindowText, colour);
     p.setColor(QPalette::ButtonText, colour);
+    p.setColor(QPalette::Text, colour);
     widget->setPalette(p);
 }
 
@@ -31,6 +32,15 @@ QFrame *bar(QWidget *parent, const QString &name, const QColor &colour)
     f->setFrameShape(QFrame::NoFrame);
     setBackground(f, colour);
     return f;
+}
+
+QFrame *roundedBar(QWidget *parent, const QString &name, const QColor &colour)
+{
+    auto *bar = new QFrame(parent);
+    bar->setObjectName(name);
+    bar->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border-radius: 4px; }")
+                           .arg(name, colour.name()));
+    return bar;
 }
 
 QLabel *label(QWidget *parent, const QString &name, const QFont &font, Qt::Alignment align)
@@ -56,4 +66,4 @@ QPushButton *button(QWidget *parent, const QString &name, const QFont &font, con
     return b;
 }
 
-} // namespace shellui
+} // namespace widgets

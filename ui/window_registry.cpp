@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QCloseEvent>
@@ -100,9 +101,9 @@ void hideWindow(const QString &name)
 
 QStringList caseWindowNames()
 {
-    return {QStringLiteral("frmFathers"), QStringLiteral("frmBrothers"),
-            QStringLiteral("Inheretence"), QStringLiteral("frmJadd"),
-            QStringLiteral("Results")};
+    return {windows::Family, windows::Collateral,
+            windows::DeceasedEntry, windows::Method,
+            windows::Results};
 }
 
 void discardCaseWindows()

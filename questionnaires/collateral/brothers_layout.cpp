@@ -10,9 +10,9 @@ namespace {
 constexpr double EnglishTop = 300;
 }
 
-BrothersRects brothersWindow(QSizeF screen)
+Rects brothersWindow(QSizeF screen)
 {
-    BrothersRects r;
+    Rects r;
     const QRectF window = geom::questionnaireWindow(screen);
     const double W = window.width();
     const double H = window.height();
@@ -31,18 +31,18 @@ BrothersRects brothersWindow(QSizeF screen)
     return r;
 }
 
-QRectF brothersLabel(int question, int language, double frameWidth)
+QRectF brothersLabel(int question, Language language, double frameWidth)
 {
     // In English the frame's caption takes the top of the frame.
-    if (language == 1)
+    if (language == Language::English)
         return QRectF(50, EnglishTop, std::max(question == 11 ? 2300.0 : 2200.0, 2400.0), 360);
     return QRectF(1700, 160, std::max(2200.0, frameWidth - 60 - 1700), 450);
 }
 
-QRectF brothersList(int question, int language)
+QRectF brothersList(int question, Language language)
 {
     Q_UNUSED(question);
-    return language == 1 ? QRectF(2500, EnglishTop, 1455, 315) : QRectF(120, 240, 1455, 315);
+    return language == Language::English ? QRectF(2500, EnglishTop, 1455, 315) : QRectF(120, 240, 1455, 315);
 }
 
 } // namespace layout

@@ -11,6 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,7 +21,7 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmBrothers");
+const QString Name = windows::Collateral;
 
 struct Question
 {
@@ -77,12 +78,12 @@ frmBrothers::frmBrothers(QWidget *parent)
     finish->setAutoDefault(false);
     connect(finish, &QPushButton::clicked, this, &frmBrothers::cmdfinish_Click);
 
-    captions::apply(this, Name, captions::Arabic);
-    language::applyDirection(this, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
+    language::applyDirection(this, Language::Arabic);
 
     // Load step.
-    const int lang = theCase().Language;
-    if (lang == captions::English)
+    const Language lang = languageOf(theCase());
+    if (lang == Language::English)
         finish->setText(captions::text(Name, QStringLiteral("cmdfinish"), lang));
     finish->hide();
     ClearCollateralCounts(theCase());
@@ -91,19 +92,14 @@ frmBrothers::frmBrothers(QWidget *parent)
     for (int q = 1; q <= QuestionCount; ++q)
         answers::fillCounts(list(q));
 
-    const layout::BrothersRects r = layout::brothersWindow(geom::screenTwips());
-    for (auto it = r.begin(); it != r.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, it.value());
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
-    }
+    const layout::Rects r = layout::brothersWindow(geom::screenTwips());
+    geom::placeAll(this, r);
     for (int q = 1; q <= QuestionCount; ++q) {
         geom::placeControl(findChild<QLabel *>(QLatin1String(Questions[q].label)),
-                           layout::brothersLabel(q, captions::Arabic, geom::twipsOf(frame(q)).width()));
-        geom::placeControl(list(q), layout::brothersList(q, captions::Arabic));
+                           layout::brothersLabel(q, Language::Arabic, geom::twipsOf(frame(q)).width()));
+        geom::placeControl(list(q), layout::brothersList(q, Language::Arabic));
     }
-    if (lang == captions::English)
+    if (lang == Language::English)
         applyEnglish();
     answers::fitCaptions(this);
 }
@@ -118,17 +114,17 @@ void frmBrothers::paintEvent(QPaintEvent *)
 void frmBrothers::applyEnglish()
 {
     setFont(fonts::design(QStringLiteral("Times New Roman"), 11));
-    language::applyDirection(this, captions::English);
+    language::applyDirection(this, Language::English);
     for (int q = 1; q <= QuestionCount; ++q) {
         frame(q)->setLayoutDirection(Qt::LeftToRight);
         auto *label = findChild<QLabel *>(QLatin1String(Questions[q].label));
-        geom::placeControl(label, layout::brothersLabel(q, captions::English, geom::twipsOf(frame(q)).width()));
+        geom::placeControl(label, layout::brothersLabel(q, Language::English, geom::twipsOf(frame(q)).width()));
         QFont f = label->font();
         f.setPointSizeF(q == 11 ? 9 : 10);
         label->setFont(f);
-        geom::placeControl(list(q), layout::brothersList(q, captions::English));
+        geom::placeControl(list(q), layout::brothersList(q, Language::English));
     }
-    captions::apply(this, Name, captions::English);
+    captions::apply(this, Name, Language::English);
 }
 
 QGroupBox *frmBrothers::frame(int question) const

@@ -2,9 +2,10 @@
 #include "questionnaires/collateral/register_collateral.h"
 
 #include "questionnaires/collateral/frm_brothers.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 void registerCollateralWindows()
 {
-    ui::registerWindow(QStringLiteral("frmBrothers"), [] { return new frmBrothers; });
+    ui::registerWindow(windows::Collateral, [] { return new frmBrothers; });
 }

@@ -69,10 +69,10 @@ Rects fathersWindow(QSizeF screen)
     return r;
 }
 
-Rects fathersFrameContents(int language, double frameWidth)
+Rects fathersFrameContents(Language language, double frameWidth)
 {
     Rects r;
-    const bool english = language == 1;
+    const bool english = language == Language::English;
     const double edge = frameWidth - 60;                    // inner right edge
     const double arabicLabelWidth = std::max(2055.0, edge - 1800);
     for (const YesNo &f : YesNoFrames) {

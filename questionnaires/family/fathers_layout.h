@@ -1,15 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
-#include <QRectF>
-#include <QSizeF>
-#include <QString>
+#include "case/case_fields.h"
+#include "ui/geometry.h"
 
 // Geometry of the family questionnaire, in twips.
 namespace layout {
-
-using Rects = QHash<QString, QRectF>;
 
 inline constexpr double FathersFinishWidth = 3375;
 inline constexpr double FathersFinishHeight = 375;
@@ -23,6 +19,6 @@ Rects fathersWindow(QSizeF screen);
 // (question on the left). Every control is keyed by its name. The captions
 // take the room the frame leaves them, since the substitute fonts run wider
 // than the design fonts.
-Rects fathersFrameContents(int language, double frameWidth);
+Rects fathersFrameContents(Language language, double frameWidth);
 
 } // namespace layout

@@ -11,6 +11,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -21,7 +22,19 @@
 
 namespace {
 
-const QString Name = QStringLiteral("frmFathers");
+// The six descendant counts: cleared when the window loads and by the
+// answers that leave no children.
+void clearDescendants(CaseRecord &c)
+{
+    c.SonCount = 0;
+    c.DaughterCount = 0;
+    c.SonsSonCount = 0;
+    c.SonsDaughterCount = 0;
+    c.SonsSonsSonCount = 0;
+    c.SonsSonsDaughterCount = 0;
+}
+
+const QString Name = windows::Family;
 
 struct FrameControls
 {
@@ -70,8 +83,8 @@ frmFathers::frmFathers(QWidget *parent)
     : CaseDialog(Name, parent)
 {
     build();
-    captions::apply(this, Name, captions::Arabic);
-    language::applyDirection(this, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
+    language::applyDirection(this, Language::Arabic);
     load();
 }
 
@@ -152,29 +165,15 @@ void frmFathers::load()
     c.GrandFatherAlive = 0;
     c.ParentalGrandMotherAlive = 0;
     c.MaternalGrandMotherAlive = 0;
-    c.SonCount = 0;
-    c.DaughterCount = 0;
-    c.SonsSonCount = 0;
-    c.SonsDaughterCount = 0;
-    c.SonsSonsSonCount = 0;
-    c.SonsSonsDaughterCount = 0;
+    clearDescendants(c);
     c.HusbandAlive = 0;
     c.WifeCount = 0;
 
-    const int lang = c.Language;
+    const Language lang = languageOf(c);
     const layout::Rects outer = layout::fathersWindow(geom::screenTwips());
-    geom::placeWindow(this, outer.value(QStringLiteral("window")));
-    for (auto it = outer.begin(); it != outer.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            continue;
-        if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
-    }
+    geom::placeAll(this, outer);
     const double frameWidth = outer.value(QStringLiteral("Frame1")).width();
-    const layout::Rects inner = layout::fathersFrameContents(captions::Arabic, frameWidth);
-    for (auto it = inner.begin(); it != inner.end(); ++it)
-        if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
+    geom::placeAll(this, layout::fathersFrameContents(Language::Arabic, frameWidth));
 
     for (int n = 2; n <= 15; ++n)
         hideFrame(n);
@@ -191,18 +190,18 @@ void frmFathers::load()
     wives->addItems(captions::list(Name, QStringLiteral("cmbWifes"), lang));
     wives->setCurrentIndex(-1);
 
-    if (lang == captions::English)
+    if (lang == Language::English)
         applyEnglish();
     answers::fitCaptions(this);
 }
 
 void frmFathers::applyEnglish()
 {
-    language::applyDirection(this, captions::English);
+    language::applyDirection(this, Language::English);
     setFont(fonts::design(QStringLiteral("Times New Roman"), 10));
     for (int n = 1; n <= 15; ++n)
         frame(n)->setLayoutDirection(Qt::LeftToRight);
-    captions::apply(this, Name, captions::English);
+    captions::apply(this, Name, Language::English);
 
     for (const FrameControls &f : Frames) {
         if (!f.label)
@@ -220,10 +219,7 @@ void frmFathers::applyEnglish()
         font.setPointSizeF(9);
         option(name)->setFont(font);
     }
-    const layout::Rects inner = layout::fathersFrameContents(captions::English, geom::twipsOf(frame(1)).width());
-    for (auto it = inner.begin(); it != inner.end(); ++it)
-        if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
+    geom::placeAll(this, layout::fathersFrameContents(Language::English, geom::twipsOf(frame(1)).width()));
 }
 
 QGroupBox *frmFathers::frame(int n) const
@@ -340,12 +336,7 @@ void frmFathers::optMarriedNo_Click()
     CaseRecord &c = theCase();
     c.HusbandAlive = 0;
     c.WifeCount = 0;
-    c.SonCount = 0;
-    c.DaughterCount = 0;
-    c.SonsSonCount = 0;
-    c.SonsDaughterCount = 0;
-    c.SonsSonsSonCount = 0;
-    c.SonsSonsDaughterCount = 0;
+    clearDescendants(c);
     for (int n : {7, 8, 9, 10, 11, 12, 13, 14})
         hideFrame(n);
     hide();
@@ -381,12 +372,7 @@ void frmFathers::optWithoutKids_Click()
 {
     answers::unselect(option("optWithKids"));
     CaseRecord &c = theCase();
-    c.SonCount = 0;
-    c.DaughterCount = 0;
-    c.SonsSonCount = 0;
-    c.SonsDaughterCount = 0;
-    c.SonsSonsSonCount = 0;
-    c.SonsSonsDaughterCount = 0;
+    clearDescendants(c);
     for (int n = 8; n <= 14; ++n)
         hideFrame(n);
     hide();
@@ -448,16 +434,16 @@ void frmFathers::cmdfinish_Click()
 bool frmFathers::askGrandFatherMethod()
 {
     const QPointer<frmFathers> self(this);
-    const QPointer<QWidget> method = ui::window(QStringLiteral("frmJadd"));
-    ui::showModal(QStringLiteral("frmJadd"));
+    const QPointer<QWidget> method = ui::window(windows::Method);
+    ui::showModal(windows::Method);
     // Closing the method window through its title bar stops the whole case.
-    return self && method && ui::loadedWindow(QStringLiteral("frmJadd")) == method
+    return self && method && ui::loadedWindow(windows::Method) == method
            && ui::loadedWindow(Name) == self;
 }
 
 bool frmFathers::secondMethodChosen() const
 {
-    QWidget *method = ui::loadedWindow(QStringLiteral("frmJadd"));
+    QWidget *method = ui::loadedWindow(windows::Method);
     auto *unlike = method ? method->findChild<QRadioButton *>(QStringLiteral("optUnlikeFather"))
                           : nullptr;
     return unlike && unlike->isChecked();
@@ -466,7 +452,7 @@ bool frmFathers::secondMethodChosen() const
 void frmFathers::marriageAndChildrenRouting()
 {
     CaseRecord &c = theCase();
-    const QString collaterals = QStringLiteral("frmBrothers");
+    const QString collaterals = windows::Collateral;
     if (c.FatherAlive != 0) {
         // Excluded siblings still reduce the mother's share: count them.
         if (c.MotherAlive == 1)
@@ -500,7 +486,7 @@ void frmFathers::descendantRouting()
         marriageAndChildrenRouting();
         return;
     }
-    const QString collaterals = QStringLiteral("frmBrothers");
+    const QString collaterals = windows::Collateral;
     if (c.FatherAlive == 1 || c.GrandFatherAlive == 1) {
         if (c.GrandFatherAlive == 0) {
             DistributeWithFather(c);

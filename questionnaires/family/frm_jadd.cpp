@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -15,7 +16,7 @@
 #include <QRadioButton>
 
 namespace {
-const QString Name = QStringLiteral("frmJadd");
+const QString Name = windows::Method;
 }
 
 frmJadd::frmJadd(QWidget *parent)
@@ -66,22 +67,17 @@ frmJadd::frmJadd(QWidget *parent)
     });
     connect(m_confirm, &QPushButton::clicked, this, &frmJadd::cmdJadd_Click);
 
-    captions::apply(this, Name, captions::Arabic);
-    language::applyDirection(this, captions::Arabic);
+    captions::apply(this, Name, Language::Arabic);
+    language::applyDirection(this, Language::Arabic);
 
     // Load step.
     const QFont english = fonts::design(QStringLiteral("Times New Roman"), 11);
     theCase().GrandFatherAsFather = 0;
-    const int lang = theCase().Language;
+    const Language lang = languageOf(theCase());
     const layout::Rects r = layout::jaddWindow(geom::screenTwips(), lang);
-    for (auto it = r.begin(); it != r.end(); ++it) {
-        if (it.key() == QLatin1String("window"))
-            geom::placeWindow(this, it.value());
-        else if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
-    }
-    if (lang == captions::English) {
-        language::applyDirection(this, captions::English);
+    geom::placeAll(this, r);
+    if (lang == Language::English) {
+        language::applyDirection(this, Language::English);
         setFont(english);
         for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
             auto *label = findChild<QLabel *>(QLatin1String(name));
@@ -91,7 +87,7 @@ frmJadd::frmJadd(QWidget *parent)
         }
         m_likeFather->setLayoutDirection(Qt::LeftToRight);
         m_unlikeFather->setLayoutDirection(Qt::LeftToRight);
-        captions::apply(this, Name, captions::English);
+        captions::apply(this, Name, Language::English);
     }
     answers::fitCaptions(this);
 }

@@ -5,7 +5,7 @@
 
 namespace layout {
 
-Rects jaddWindow(QSizeF screen, int language)
+Rects jaddWindow(QSizeF screen, Language language)
 {
     Rects r;
     const QRectF window = geom::questionnaireWindow(screen);
@@ -30,7 +30,7 @@ Rects jaddWindow(QSizeF screen, int language)
     r.insert(QStringLiteral("Line1(0)"), line);
     r.insert(QStringLiteral("Line1(1)"), line);
 
-    if (language == 1) {
+    if (language == Language::English) {
         for (const char *name : {"Label1", "Label2", "Label3", "Label4", "Label5"}) {
             QRectF &label = r[QLatin1String(name)];
             label.moveLeft(0.05 * W);

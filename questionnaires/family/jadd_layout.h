@@ -13,6 +13,6 @@ inline constexpr double JaddButtonWidth = 1800, JaddButtonHeight = 500;
 
 // The method window ("window" on the screen) and its controls, for the
 // language: both separator lines are keyed "Line1(0)" and "Line1(1)".
-Rects jaddWindow(QSizeF screen, int language);
+Rects jaddWindow(QSizeF screen, Language language);
 
 } // namespace layout

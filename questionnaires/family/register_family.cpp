@@ -3,10 +3,11 @@
 
 #include "questionnaires/family/frm_fathers.h"
 #include "questionnaires/family/frm_jadd.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 void registerFamilyWindows()
 {
-    ui::registerWindow(QStringLiteral("frmFathers"), [] { return new frmFathers; });
-    ui::registerWindow(QStringLiteral("frmJadd"), [] { return new frmJadd; });
+    ui::registerWindow(windows::Family, [] { return new frmFathers; });
+    ui::registerWindow(windows::Method, [] { return new frmJadd; });
 }

@@ -5,15 +5,16 @@
 #include "report/composition.h"
 #include "ui/captions.h"
 #include "ui/case_access.h"
+#include "ui/window_names.h"
 
 #include <QPrinter>
 
 namespace printing {
 namespace {
 
-QString text(const char *key, int language)
+QString text(const char *key, Language language)
 {
-    return captions::text(QStringLiteral("Results"), QLatin1String("PrintResults.") + QLatin1String(key),
+    return captions::text(windows::Results, QLatin1String("PrintResults.") + QLatin1String(key),
                           language);
 }
 
@@ -45,14 +46,14 @@ QString dateText(const QDate &date)
 void layOutReport(ReportPrinter &p, const CaseRecord &c, const QString &deceasedName,
                   const QDate &date)
 {
-    const int lang = c.Language == 1 ? 1 : 0;
+    const Language lang = languageOf(c);
     const QString stars = QLatin1Char(' ') + QString(55, QLatin1Char('*'));
     const QString rule = QLatin1Char(' ') + QString(54, QLatin1Char('_'));
     const QString longRule = QLatin1Char(' ') + QString(64, QLatin1Char('_'));
 
     p.setCurrentX(3200);
     p.setCurrentY(1500);
-    if (lang == 0) {
+    if (lang == Language::Arabic) {
         p.setRightToLeft(true);
         p.setFontBold(true);
     } else {
@@ -65,7 +66,7 @@ void layOutReport(ReportPrinter &p, const CaseRecord &c, const QString &deceased
 
     p.setFontSize(12);
     blankLines(p, 1);
-    p.setCurrentX(lang == 0 ? 3500 : 2500);
+    p.setCurrentX(lang == Language::Arabic ? 3500 : 2500);
     p.print(text("credit", lang));
     p.endLine();
     blankLines(p, 1);
@@ -76,7 +77,7 @@ void layOutReport(ReportPrinter &p, const CaseRecord &c, const QString &deceased
     blankLines(p, 2);
 
     p.setCurrentX(1200);
-    p.setFontSize(lang == 0 ? 18 : 16);
+    p.setFontSize(lang == Language::Arabic ? 18 : 16);
     p.print(text("name", lang) + deceasedName);
     p.endLine();
     blankLines(p, 1);
@@ -88,7 +89,7 @@ void layOutReport(ReportPrinter &p, const CaseRecord &c, const QString &deceased
     blankLines(p, 2);
 
     p.setFontSize(14);
-    p.setCurrentX(lang == 0 ? 1200 : 2200);
+    p.setCurrentX(lang == Language::Arabic ? 1200 : 2200);
     p.print(text("heading", lang));
     p.endLine();
     p.setCurrentX(1200);

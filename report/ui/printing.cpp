@@ -4,6 +4,7 @@
 #include "report/ui/print_results.h"
 #include "ui/captions.h"
 #include "ui/language.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QMessageBox>
@@ -52,8 +53,8 @@ PrinterChooser &printerChooser()
 
 void showPrintFailure(QWidget *parent)
 {
-    const int lang = language::current();
-    const QString window = QStringLiteral("Results");
+    const Language lang = language::current();
+    const QString window = windows::Results;
     QMessageBox box(QMessageBox::Warning, captions::text(window, QStringLiteral("printFailed.title"), lang),
                     captions::text(window, QStringLiteral("printFailed.text"), lang), QMessageBox::Ok,
                     parent);
@@ -77,7 +78,7 @@ void printFromMainWindow(QWidget *parent)
 {
     // The printer dialog belongs to the results window: referring to it
     // loads that window (hidden) when it is not loaded.
-    const QString results = QStringLiteral("Results");
+    const QString results = windows::Results;
     const bool wasLoaded = ui::isLoaded(results);
     ui::window(results);
     chooseAndPrint(parent);

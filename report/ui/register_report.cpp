@@ -4,10 +4,11 @@
 #include "report/ui/printing.h"
 #include "report/ui/results_window.h"
 #include "ui/case_access.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 void registerReportWindows()
 {
-    ui::registerWindow(QStringLiteral("Results"), [] { return new Results; });
+    ui::registerWindow(windows::Results, [] { return new Results; });
     caseaccess::setPrintReport(printing::printFromMainWindow);
 }

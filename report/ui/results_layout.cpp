@@ -5,38 +5,38 @@
 
 #include <cmath>
 
-namespace resultslayout {
+namespace layout {
 
-QString labelName(int slot)
+QString resultsLabelName(int slot)
 {
     return QStringLiteral("Label3(%1)").arg(slot);
 }
 
-QString valueName(int slot)
+QString resultsValueName(int slot)
 {
     return QStringLiteral("Text1(%1)").arg(slot);
 }
 
-QRectF window(QSizeF screen)
+QRectF resultsWindow(QSizeF screen)
 {
     return geom::fractionOfScreen(screen, 0.85, 0.85);
 }
 
-QRectF labelSlot(int slot, int language)
+QRectF resultsLabelSlot(int slot, Language language)
 {
-    const double top = LineTop + LineStep * slot;
-    return language == 1 ? QRectF(2700, top, 3500, 375) : QRectF(4700, top, 2800, 375);
+    const double top = ResultsLineTop + ResultsLineStep * slot;
+    return language == Language::English ? QRectF(2700, top, 3500, 375) : QRectF(4700, top, 2800, 375);
 }
 
-QRectF valueSlot(int slot, int language)
+QRectF resultsValueSlot(int slot, Language language)
 {
-    const double top = LineTop + LineStep * slot;
-    return language == 1 ? QRectF(5900, top, 1600, 375) : QRectF(3000, top, 1600, 375);
+    const double top = ResultsLineTop + ResultsLineStep * slot;
+    return language == Language::English ? QRectF(5900, top, 1600, 375) : QRectF(3000, top, 1600, 375);
 }
 
-QHash<QString, QRectF> controls(int language)
+Rects resultsControls(Language language)
 {
-    QHash<QString, QRectF> r{
+    Rects r{
         {QStringLiteral("txtTitle"), QRectF(2160, 120, 5295, 495)},
         {QStringLiteral("Label1"), QRectF(1440, 600, 5775, 735)},
         {QStringLiteral("lblName"), QRectF(5280, 1080, 2055, 345)},
@@ -49,28 +49,28 @@ QHash<QString, QRectF> controls(int language)
         {QStringLiteral("Shape3"), QRectF(8880, 120, 135, 5295)},
         {QStringLiteral("Shape4"), QRectF(9120, 120, 135, 4815)},
     };
-    for (int k = 0; k < DesignSlots; ++k) {
-        r.insert(labelName(k), labelSlot(k, language));
-        r.insert(valueName(k), valueSlot(k, language));
+    for (int k = 0; k < ResultsDesignSlots; ++k) {
+        r.insert(resultsLabelName(k), resultsLabelSlot(k, language));
+        r.insert(resultsValueName(k), resultsValueSlot(k, language));
     }
     return r;
 }
 
-double linesLeft()
+double resultsLinesLeft()
 {
     return 2700;
 }
 
-double linesRight()
+double resultsLinesRight()
 {
     return 8400;
 }
 
-int slotsFitting(double clientHeight)
+int resultsSlotsFitting(double clientHeight)
 {
-    if (clientHeight <= LineTop)
+    if (clientHeight <= ResultsLineTop)
         return 0;
-    return int(std::floor((clientHeight - LineTop) / LineStep + 1e-9));
+    return int(std::floor((clientHeight - ResultsLineTop) / ResultsLineStep + 1e-9));
 }
 
-} // namespace resultslayout
+} // namespace layout

@@ -1,40 +1,38 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QHash>
-#include <QRectF>
-#include <QSizeF>
-#include <QString>
+#include "case/case_fields.h"
+#include "ui/geometry.h"
 
 // Geometry of the results window in twips, without a display: the window
 // from the screen size, every control at its design place, and the report
 // line slots of either language.
-namespace resultslayout {
+namespace layout {
 
 // The designed window holds ten report lines; more continue below them.
-inline constexpr int DesignSlots = 10;
-inline constexpr double LineTop = 2640;
-inline constexpr double LineStep = 375;
+inline constexpr int ResultsDesignSlots = 10;
+inline constexpr double ResultsLineTop = 2640;
+inline constexpr double ResultsLineStep = 375;
 
-QString labelName(int slot);   // "Label3(k)"
-QString valueName(int slot);   // "Text1(k)"
+QString resultsLabelName(int slot); // "Label3(k)"
+QString resultsValueName(int slot); // "Text1(k)"
 
 // 0.85 of the screen in both directions, centred.
-QRectF window(QSizeF screen);
+QRectF resultsWindow(QSizeF screen);
 
 // The fixed controls and the ten design slots, keyed by objectName.
-QHash<QString, QRectF> controls(int language);
+Rects resultsControls(Language language);
 
-QRectF labelSlot(int slot, int language);
-QRectF valueSlot(int slot, int language);
+QRectF resultsLabelSlot(int slot, Language language);
+QRectF resultsValueSlot(int slot, Language language);
 
 // Horizontal band that holds the line slots of both languages, left of the
 // decorative bars.
-double linesLeft();
-double linesRight();
+double resultsLinesLeft();
+double resultsLinesRight();
 
 // How many line slots fit, one below the other, in a client area of the
 // given height.
-int slotsFitting(double clientHeight);
+int resultsSlotsFitting(double clientHeight);
 
-} // namespace resultslayout
+} // namespace layout

@@ -10,6 +10,8 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/widgets.h"
+#include "ui/window_names.h"
 
 #include <QFontMetricsF>
 #include <QFrame>
@@ -24,36 +26,10 @@
 
 namespace {
 
-const QString WindowName = QStringLiteral("Results");
+const QString WindowName = windows::Results;
 const QColor DarkRed(192, 0, 0);
 const QColor DarkBlue(0, 0, 192);
 const QColor Blue(0, 0, 255);
-
-void setTextColour(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    w->setPalette(p);
-}
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QFont &font, Qt::Alignment align)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFont(font);
-    l->setAlignment(align);
-    return l;
-}
-
-QFrame *makeBar(QWidget *parent, const QString &name, const QColor &colour)
-{
-    auto *bar = new QFrame(parent);
-    bar->setObjectName(name);
-    bar->setStyleSheet(QStringLiteral("QFrame#%1 { background-color: %2; border-radius: 4px; }")
-                           .arg(name, colour.name()));
-    return bar;
-}
 
 // The design face of the report lines; the size is set when a line is
 // composed and English takes Times New Roman.
@@ -66,15 +42,15 @@ QFont lineFont()
 
 Results::Results(QWidget *parent)
     : CaseDialog(WindowName, parent)
-    , m_language(language::current() == 1 ? 1 : 0)
+    , m_language(language::current())
 {
     buildDesign();
 
     // Load sequence.
-    geom::placeWindow(this, resultslayout::window(geom::screenTwips()));
+    geom::placeWindow(this, layout::resultsWindow(geom::screenTwips()));
     m_finish->setVisible(true);
     hideLines();
-    if (m_language == 1)
+    if (m_language == Language::English)
         presentEnglish();
     fitHeading();
     composeLines();
@@ -84,25 +60,25 @@ Results::Results(QWidget *parent)
 
 void Results::buildDesign()
 {
-    language::applyDirection(this, 0);
+    language::applyDirection(this, Language::Arabic);
 
     auto *title = new QLineEdit(this);
     title->setObjectName(QStringLiteral("txtTitle"));
     title->setReadOnly(true);
     title->setAlignment(Qt::AlignCenter);
     title->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 15.75));
-    setTextColour(title, DarkRed);
+    widgets::setTextColour(title, DarkRed);
 
-    auto *credit = makeLabel(this, QStringLiteral("Label1"),
+    auto *credit = widgets::label(this, QStringLiteral("Label1"),
                              fonts::design(QStringLiteral("Simplified Arabic"), 12), Qt::AlignCenter);
     credit->setWordWrap(true);
-    setTextColour(makeLabel(this, QStringLiteral("lblName"),
+    widgets::setTextColour(widgets::label(this, QStringLiteral("lblName"),
                             fonts::design(QStringLiteral("Traditional Arabic"), 12), Qt::AlignCenter),
                   Blue);
-    setTextColour(makeLabel(this, QStringLiteral("lblResultsName"),
+    widgets::setTextColour(widgets::label(this, QStringLiteral("lblResultsName"),
                             fonts::design(QStringLiteral("Arial"), 12), Qt::AlignCenter),
                   DarkRed);
-    setTextColour(makeLabel(this, QStringLiteral("lblDate"), font(), Qt::AlignCenter), Blue);
+    widgets::setTextColour(widgets::label(this, QStringLiteral("lblDate"), font(), Qt::AlignCenter), Blue);
 
     m_print = new QPushButton(this);
     m_print->setObjectName(QStringLiteral("cmdPrint"));
@@ -116,20 +92,17 @@ void Results::buildDesign()
     connect(m_finish, &QPushButton::clicked, this, &Results::onFinish);
 
     const QColor green(192, 255, 192), salmon(255, 128, 128);
-    makeBar(this, QStringLiteral("Shape1"), green);
-    makeBar(this, QStringLiteral("Shape2"), salmon);
-    makeBar(this, QStringLiteral("Shape3"), green);
-    makeBar(this, QStringLiteral("Shape4"), salmon);
+    widgets::roundedBar(this, QStringLiteral("Shape1"), green);
+    widgets::roundedBar(this, QStringLiteral("Shape2"), salmon);
+    widgets::roundedBar(this, QStringLiteral("Shape3"), green);
+    widgets::roundedBar(this, QStringLiteral("Shape4"), salmon);
 
-    for (int k = 0; k < resultslayout::DesignSlots; ++k)
+    for (int k = 0; k < layout::ResultsDesignSlots; ++k)
         ensureSlot(k);
 
-    const auto rects = resultslayout::controls(0);
-    for (auto it = rects.begin(); it != rects.end(); ++it)
-        if (auto *w = findChild<QWidget *>(it.key()))
-            geom::placeControl(w, it.value());
+    geom::placeAll(this, layout::resultsControls(Language::Arabic));
 
-    captions::apply(this, WindowName, 0);
+    captions::apply(this, WindowName, Language::Arabic);
 }
 
 // Slots beyond the design's ten are made when a case has more lines, in the
@@ -138,27 +111,27 @@ void Results::ensureSlot(int slot)
 {
     while (m_labels.size() <= slot) {
         const int k = int(m_labels.size());
-        auto *label = makeLabel(this, resultslayout::labelName(k), lineFont(), Qt::AlignRight);
-        setTextColour(label, DarkBlue);
+        auto *label = widgets::label(this, layout::resultsLabelName(k), lineFont(), Qt::AlignRight);
+        widgets::setTextColour(label, DarkBlue);
         auto *value = new QLineEdit(this);
-        value->setObjectName(resultslayout::valueName(k));
+        value->setObjectName(layout::resultsValueName(k));
         value->setReadOnly(true);
         value->setFont(lineFont());
-        setTextColour(value, DarkRed);
+        widgets::setTextColour(value, DarkRed);
         label->hide();
         value->hide();
         m_labels.append(label);
         m_values.append(value);
-        presentSlot(k, k < resultslayout::DesignSlots ? 0 : m_language);
+        presentSlot(k, k < layout::ResultsDesignSlots ? Language::Arabic : m_language);
     }
 }
 
 // Direction, alignment, typeface and place of a line slot in a language.
-void Results::presentSlot(int k, int language)
+void Results::presentSlot(int k, Language language)
 {
     QLabel *label = m_labels[k];
     QLineEdit *value = m_values[k];
-    const bool english = language == 1;
+    const bool english = language == Language::English;
     const QString family = english ? QStringLiteral("Times New Roman") : QStringLiteral("Arial");
     label->setLayoutDirection(english ? Qt::LeftToRight : Qt::RightToLeft);
     label->setAlignment(english ? Qt::AlignLeft | Qt::AlignVCenter
@@ -166,7 +139,7 @@ void Results::presentSlot(int k, int language)
     QFont lf = label->font();
     lf.setFamily(family);
     label->setFont(lf);
-    geom::placeControl(label, resultslayout::labelSlot(k, language));
+    geom::placeControl(label, layout::resultsLabelSlot(k, language));
 
     value->setLayoutDirection(english ? Qt::LeftToRight : Qt::RightToLeft);
     // A right-to-left text box keeps its text at the right, next to the
@@ -176,7 +149,7 @@ void Results::presentSlot(int k, int language)
     QFont vf = value->font();
     vf.setFamily(family);
     value->setFont(vf);
-    geom::placeControl(value, resultslayout::valueSlot(k, language));
+    geom::placeControl(value, layout::resultsValueSlot(k, language));
 }
 
 void Results::hideLines()
@@ -190,13 +163,13 @@ void Results::hideLines()
 
 void Results::presentEnglish()
 {
-    language::applyDirection(this, 1);
+    language::applyDirection(this, Language::English);
     QFont windowFont = font();
     windowFont.setFamily(QStringLiteral("Times New Roman"));
     setFont(windowFont);
     for (int k = 0; k < m_labels.size(); ++k)
-        presentSlot(k, 1);
-    captions::apply(this, WindowName, 1);
+        presentSlot(k, Language::English);
+    captions::apply(this, WindowName, Language::English);
 
     auto *title = findChild<QLineEdit *>(QStringLiteral("txtTitle"));
     QFont tf = title->font();
@@ -222,7 +195,7 @@ void Results::presentEnglish()
 
 void Results::composeLines()
 {
-    const double size = m_language == 1 ? 11 : 9;
+    const double size = m_language == Language::English ? 11 : 9;
     const QList<report::ScreenLine> lines = report::screenLines(theCase(), m_language);
     for (const report::ScreenLine &line : lines) {
         const int k = m_nextSlot;
@@ -251,14 +224,13 @@ void Results::composeLines()
 // instead of being cut off.
 void Results::fitLineLabel(QLabel *label, int slot)
 {
-    const QRectF l = resultslayout::labelSlot(slot, m_language);
-    const QRectF v = resultslayout::valueSlot(slot, m_language);
-    const double room = m_language == 1 ? std::min(l.width(), v.left() - l.left()) : l.width();
+    const QRectF l = layout::resultsLabelSlot(slot, m_language);
+    const QRectF v = layout::resultsValueSlot(slot, m_language);
+    const double room = m_language == Language::English ? std::min(l.width(), v.left() - l.left()) : l.width();
     const double available = geom::toPixels(room) - 2;
-    QFont f = label->font();
-    while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(label->text()) > available)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    label->setFont(f);
+    label->setFont(fonts::shrinkToFit(label->font(), 6, [label, available](const QFont &f) {
+        return QFontMetricsF(f).horizontalAdvance(label->text()) <= available;
+    }));
 }
 
 // The Arabic heading is wider than its box in the free faces: it widens
@@ -272,12 +244,11 @@ void Results::fitHeading()
         return;
     const int centre = box.center().x();
     const int half = std::min({int(std::ceil(needed / 2)), centre,
-                               geom::toPixels(resultslayout::linesRight()) - centre});
+                               geom::toPixels(layout::resultsLinesRight()) - centre});
     heading->setGeometry(centre - half, box.y(), 2 * half, box.height());
-    QFont f = heading->font();
-    while (f.pointSizeF() > 6 && QFontMetricsF(f).horizontalAdvance(heading->text()) + 8 > 2 * half)
-        f.setPointSizeF(f.pointSizeF() - 0.5);
-    heading->setFont(f);
+    heading->setFont(fonts::shrinkToFit(heading->font(), 6, [heading, half](const QFont &f) {
+        return QFontMetricsF(f).horizontalAdvance(heading->text()) + 8 <= 2 * half;
+    }));
 }
 
 // Lines that do not fit below the design's ten go into a scrolling band, so
@@ -285,10 +256,10 @@ void Results::fitHeading()
 void Results::fitLines()
 {
     const double clientHeight = geom::toTwips(height());
-    if (m_nextSlot <= resultslayout::slotsFitting(clientHeight))
+    if (m_nextSlot <= layout::resultsSlotsFitting(clientHeight))
         return;
-    const double left = resultslayout::linesLeft();
-    const double top = resultslayout::LineTop;
+    const double left = layout::resultsLinesLeft();
+    const double top = layout::ResultsLineTop;
     m_lineArea = new QScrollArea(this);
     m_lineArea->setObjectName(QStringLiteral("lineArea"));
     m_lineArea->setFrameShape(QFrame::NoFrame);
@@ -296,13 +267,13 @@ void Results::fitLines()
     m_lineArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_lineArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_lineArea->viewport()->setAutoFillBackground(false);
-    geom::placeControl(m_lineArea, QRectF(left, top, resultslayout::linesRight() - left,
+    geom::placeControl(m_lineArea, QRectF(left, top, layout::resultsLinesRight() - left,
                                           clientHeight - top));
     m_lineArea->setWidgetResizable(true);
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("lineAreaContent"));
     content->setAutoFillBackground(false);
-    content->setMinimumHeight(geom::toPixels(resultslayout::LineStep * m_labels.size()));
+    content->setMinimumHeight(geom::toPixels(layout::ResultsLineStep * m_labels.size()));
     const QPoint shift = QPoint(geom::toPixels(left), geom::toPixels(top));
     for (int k = 0; k < m_labels.size(); ++k) {
         for (QWidget *w : {static_cast<QWidget *>(m_labels[k]), static_cast<QWidget *>(m_values[k])}) {
@@ -320,7 +291,7 @@ void Results::fitLines()
 void Results::onFinish()
 {
     caseaccess::setPrintEntryEnabled(true);
-    ui::showModeless(QStringLiteral("frmwhattodo"));
+    ui::showModeless(windows::AfterResults);
 }
 
 void Results::onPrint()
@@ -329,5 +300,5 @@ void Results::onPrint()
     // been reported by then.
     if (printing::chooseAndPrint(this) != printing::PrintOutcome::Printed)
         return;
-    ui::showModal(QStringLiteral("frmwhattodo"));
+    ui::showModal(windows::AfterResults);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
 #include "ui/window_registry.h"
 
 #include <QList>
@@ -30,11 +31,11 @@ private:
     void fitLineLabel(QLabel *label, int slot);
     void fitHeading();
     void ensureSlot(int slot);
-    void presentSlot(int slot, int language);
+    void presentSlot(int slot, Language language);
     void onFinish();
     void onPrint();
 
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     int m_nextSlot = 0;
     QList<QLabel *> m_labels;
     QList<QLineEdit *> m_values;

@@ -5,6 +5,7 @@
 #include "ui/captions.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 #include <QFile>
@@ -15,7 +16,7 @@ frmNotes::frmNotes(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
 {
-    setObjectName(QStringLiteral("frmNotes"));
+    setObjectName(windows::Notes);
     // Arabic only: the window never reads the interface language.
     setLayoutDirection(Qt::RightToLeft);
 
@@ -33,10 +34,10 @@ frmNotes::frmNotes(QWidget *parent)
     m_close->setAutoDefault(false);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
 
-    captions::apply(this, QStringLiteral("frmNotes"), captions::Arabic);
+    captions::apply(this, windows::Notes, Language::Arabic);
 
-    const auto layout = notesLayout(geom::screenTwips());
-    geom::placeWindow(this, layout.value(QStringLiteral("frmNotes")));
+    const auto layout = layout::notesWindow(geom::screenTwips());
+    geom::placeWindow(this, layout.value(windows::Notes));
     geom::placeControl(m_text, layout.value(QStringLiteral("RichTextBox1")));
     geom::placeControl(m_close, layout.value(QStringLiteral("Command1")));
 }

@@ -2,8 +2,9 @@
 #include "shell/notes/notes_layout.h"
 
 #include "ui/geometry.h"
+#include "ui/window_names.h"
 
-QHash<QString, QRectF> notesLayout(QSizeF screen)
+layout::Rects layout::notesWindow(QSizeF screen)
 {
     const QRectF window = geom::fractionOfScreen(screen, 0.9, 0.9);
     const double w = window.width();
@@ -15,7 +16,7 @@ QHash<QString, QRectF> notesLayout(QSizeF screen)
     const QSizeF button(2775, 615);
     const QRectF close(geom::centredLeft(w, button.width()), h * 0.84, button.width(), button.height());
 
-    return {{QStringLiteral("frmNotes"), window},
+    return {{windows::Notes, window},
             {QStringLiteral("RichTextBox1"), text},
             {QStringLiteral("Command1"), close}};
 }

@@ -2,9 +2,10 @@
 #include "shell/notes/register_notes.h"
 
 #include "shell/notes/frm_notes.h"
+#include "ui/window_names.h"
 #include "ui/window_registry.h"
 
 void registerNotesWindow()
 {
-    ui::registerWindow(QStringLiteral("frmNotes"), [] { return new frmNotes; });
+    ui::registerWindow(windows::Notes, [] { return new frmNotes; });
 }
