@@ -2,7 +2,7 @@
 # A mutation pass over the calculation and the working: each line of
 # mutants.txt puts one single-line fault into a copy of the tree, rebuilds the
 # calculation's tests and counts the faults some test catches.
-# Usage: tools/mutation/run.sh [build-dir]   (run from the project root; it
+# Usage: tools/mutation/run.sh [build-dir] [mutants file]   (run from the project root; it
 # changes files in place and restores them, so keep the tree committed)
 set -uo pipefail
 cd "$(dirname "$0")/../.."
@@ -34,6 +34,6 @@ PY
   fi
   mv "$file.orig" "$file"
   echo "mutant $total ($file: ${original:0:60}): $verdict"
-done < tools/mutation/mutants.txt
+done < "${2:-tools/mutation/mutants.txt}"
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null
 echo "killed $killed of $total"
