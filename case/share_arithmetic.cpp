@@ -31,13 +31,27 @@ void computeTotalsExact(ExactRecord &c)
         {&c.ParentalUnclesSonShare, c.ParentalUnclesSonCount}, {&c.TreasuryShare, 1},
         {&c.FullUnclesSonShare, c.FullUnclesSonCount},
     };
-    Exact t = c.FatherShare;
+    // The doubles in the program's order; the fractions over one common
+    // denominator, reduced once at the end.
+    double t = c.FatherShare.d;
+    __int128 num = c.FatherShare.q.num;
+    std::int64_t den = c.FatherShare.q.den;
     for (const auto &[share, n] : terms) {
         if (n == 0 || (share->d == 0 && share->q.isZero()))
             continue;
-        t = t + (n == 1 ? *share : Exact(static_cast<double>(n) * share->d, share->q.times(n)));
+        t = t + (n == 1 ? share->d : static_cast<double>(n) * share->d);
+        const std::int64_t g = gcd64(den, share->q.den);
+        const std::int64_t scale = share->q.den / g;
+        const __int128 common = static_cast<__int128>(den) * scale;
+        if (common > INT64_MAX)
+            throw RationalOverflow();
+        num = num * scale + static_cast<__int128>(share->q.num) * n * (den / g);
+        den = static_cast<std::int64_t>(common);
+        if (num > (static_cast<__int128>(1) << 100) || num < -(static_cast<__int128>(1) << 100))
+            throw RationalOverflow();
     }
-    c.ShareTotal = t;
+    const Exact total(t, Rational::make(num, den));
+    c.ShareTotal = total;
     c.Remainder = Exact(1) - c.ShareTotal;
     if (c.Remainder < RemainderThreshold)
         c.Remainder = 0;
