@@ -8,6 +8,7 @@
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
+#include "ui/version.h"
 #include "ui/widgets.h"
 #include "ui/window_names.h"
 #include "ui/window_registry.h"
@@ -19,12 +20,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QWindow>
-
-#ifndef TARNAVEL_VERSION_MAJOR
-#define TARNAVEL_VERSION_MAJOR 2
-#define TARNAVEL_VERSION_MINOR 0
-#define TARNAVEL_VERSION_PATCH 35
-#endif
 
 namespace {
 
@@ -72,9 +67,9 @@ frmAbout::frmAbout(QWidget *parent)
 QString frmAbout::versionText()
 {
     return QStringLiteral("Version %1.%2.%3")
-        .arg(TARNAVEL_VERSION_MAJOR)
-        .arg(TARNAVEL_VERSION_MINOR)
-        .arg(TARNAVEL_VERSION_PATCH);
+        .arg(version::Major)
+        .arg(version::Minor)
+        .arg(version::Patch);
 }
 
 void frmAbout::load()

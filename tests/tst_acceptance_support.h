@@ -11,13 +11,12 @@
 #include "report/ui/printing.h"
 #include "shell/platform/help.h"
 #include "shell/platform/system_info.h"
+#include "tests/gui_support.h"
 #include "tests/tst_family_support.h"
 #include "ui/program_end.h"
 #include "ui/window_names.h"
 #include "ui/window_registry.h"
 
-#include <QtTest/qtestspontaneevent.h>
-#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -26,11 +25,6 @@
 #include <QRegularExpression>
 
 namespace acc {
-
-template<class T = QWidget> T *child(QWidget *w, const QString &name)
-{
-    return w ? w->findChild<T *>(name) : nullptr;
-}
 
 inline QMainWindow *mainWindow()
 {
@@ -80,65 +74,6 @@ inline void stopProgram()
     platform::sysinfo::setEnvironment({});
     printing::setPrinterChooser(nullptr);
 }
-
-// As the window system delivers a click on the title bar's close button
-// (QWindow::close() from a test is not spontaneous in Qt 6.4).
-inline void titleBarClose(QWidget *w)
-{
-    QPointer<QWidget> guard(w);
-    QCloseEvent close;
-    QSpontaneKeyEvent::setSpontaneous(&close);
-    qApp->notify(w, &close);
-    if (guard && close.isAccepted())
-        guard->hide();
-}
-
-// Acts on the modal windows that open one after another while it lives, one
-// act each, in order; a modal window with no act left is recorded as
-// unexpected and hidden. Unlike quest::ModalScript, an act may itself open
-// the next modal window: acts run from their own single-shot timer, so the
-// polling goes on inside the nested modal loop (Qt never fires a timer again
-// while its own timeout is still being handled).
-class ModalDriver
-{
-public:
-    using Act = std::function<void(QWidget *)>;
-    explicit ModalDriver(QList<Act> acts = {}) : m_acts(std::move(acts))
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-    void then(Act act) { m_acts.append(std::move(act)); }
-    bool done() const { return m_acts.isEmpty() && m_running == 0; }
-    QStringList seen;
-    QStringList unexpected;
-
-private:
-    void poll()
-    {
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m || !m->isVisible() || m == m_current)
-            return;
-        if (m_acts.isEmpty()) {
-            unexpected << m->objectName();
-            m->hide();
-            return;
-        }
-        m_current = m;
-        seen << m->objectName();
-        ++m_running;
-        QTimer::singleShot(0, &m_timer, [this, act = m_acts.takeFirst(), m = QPointer<QWidget>(m)] {
-            if (m)
-                act(m);
-            --m_running;
-        });
-    }
-    QTimer m_timer;
-    QPointer<QWidget> m_current;
-    QList<Act> m_acts;
-    int m_running = 0;
-};
 
 // Sum of every heir row of the report, the treasury's included: the estate.
 inline double estateShared(const CaseRecord &c)

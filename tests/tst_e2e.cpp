@@ -24,9 +24,9 @@ const char *languageName(int lang) { return lang == 1 ? "English" : "Arabic"; }
 void enterDeceased(QWidget *entry, const QString &name, bool woman)
 {
     QCOMPARE(entry->objectName(), windows::DeceasedEntry);
-    QTest::keyClicks(acc::child(entry, QStringLiteral("txtNameofDead")), name);
-    quest::click(acc::child<QRadioButton>(entry, woman ? QStringLiteral("OptWoman") : QStringLiteral("OptMan")));
-    quest::click(acc::child<QPushButton>(entry, QStringLiteral("cmdok1")));
+    QTest::keyClicks(child(entry, QStringLiteral("txtNameofDead")), name);
+    quest::click(child<QRadioButton>(entry, woman ? QStringLiteral("OptWoman") : QStringLiteral("OptMan")));
+    quest::click(child<QPushButton>(entry, QStringLiteral("cmdok1")));
 }
 
 void answer(const QString &window, const QStringList &steps)
@@ -77,34 +77,20 @@ private:
     void startCase(const QList<Act> &acts);
 
     // A modal window nobody closes fails the test instead of hanging it.
-    QTimer m_watchdog;
-    QElapsedTimer m_clock;
-    bool m_rescued = false;
+    ModalWatchdog m_watchdog;
 };
 
 void tst_e2e::init()
 {
     acc::startProgram();
     QVERIFY(QTest::qWaitForWindowExposed(acc::mainWindow()));
-    m_rescued = false;
-    m_clock.start();
-    m_watchdog.disconnect();
-    m_watchdog.setInterval(250);
-    connect(&m_watchdog, &QTimer::timeout, this, [this] {
-        if (m_clock.elapsed() < 30000)
-            return;
-        while (QWidget *m = QApplication::activeModalWidget()) {
-            m_rescued = true;
-            m->hide();
-        }
-    });
-    m_watchdog.start();
+    m_watchdog.start(30000, 250);
 }
 
 void tst_e2e::cleanup()
 {
     m_watchdog.stop();
-    QVERIFY2(!m_rescued, "a modal window was left open");
+    QVERIFY2(!m_watchdog.rescued(), "a modal window was left open");
     QCOMPARE(acc::outside().quits, 0);
     acc::stopProgram();
 }
@@ -118,14 +104,14 @@ void tst_e2e::languages()
 
 void tst_e2e::chooseLanguage(int lang)
 {
-    quest::click(acc::child<QPushButton>(acc::mainWindow(), lang == 1 ? QStringLiteral("Command3")
+    quest::click(child<QPushButton>(acc::mainWindow(), lang == 1 ? QStringLiteral("Command3")
                                                                        : QStringLiteral("Command4")));
     QCOMPARE(int(theCase().Language), lang);
 }
 
 void tst_e2e::drive(const std::function<void()> &trigger, const QList<Act> &acts)
 {
-    acc::ModalDriver script(acts);
+    ModalDriver script(acts);
     trigger();
     QTRY_VERIFY(script.done());
     QCOMPARE(script.unexpected, QStringList());
@@ -134,7 +120,7 @@ void tst_e2e::drive(const std::function<void()> &trigger, const QList<Act> &acts
 // The start button; returns when no case window is modal any more.
 void tst_e2e::startCase(const QList<Act> &acts)
 {
-    drive([] { quest::click(acc::child<QPushButton>(acc::mainWindow(), QStringLiteral("Command1"))); }, acts);
+    drive([] { quest::click(child<QPushButton>(acc::mainWindow(), QStringLiteral("Command1"))); }, acts);
 }
 
 void tst_e2e::overviewExample_data() { languages(); }
@@ -168,10 +154,10 @@ void tst_e2e::overviewExample()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(pdf));
-    drive([results] { quest::click(acc::child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
+    drive([results] { quest::click(child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
           {[](QWidget *m) {
               QCOMPARE(m->objectName(), windows::AfterResults);
-              quest::click(acc::child<QPushButton>(m, QStringLiteral("Command3")));
+              quest::click(child<QPushButton>(m, QStringLiteral("Command3")));
           }});
     QTRY_VERIFY(!ui::isLoaded(windows::Results));
     QVERIFY(acc::mainWindow()->isVisible());
@@ -241,9 +227,9 @@ void tst_e2e::grandfatherWithBrother()
                },
                [likeFather](QWidget *jadd) {
                    QCOMPARE(jadd->objectName(), windows::Method);
-                   quest::click(acc::child<QRadioButton>(jadd, likeFather ? QStringLiteral("optLikeFather")
+                   quest::click(child<QRadioButton>(jadd, likeFather ? QStringLiteral("optLikeFather")
                                                                           : QStringLiteral("optUnlikeFather")));
-                   quest::click(acc::child<QPushButton>(jadd, QStringLiteral("cmdJadd")));
+                   quest::click(child<QPushButton>(jadd, QStringLiteral("cmdJadd")));
                }});
 
     QWidget *brothers = ui::loadedWindow(windows::Collateral);
@@ -255,7 +241,7 @@ void tst_e2e::grandfatherWithBrother()
                               "cmbParentalSisters"}) {
             if (!brothers->isVisible())
                 break;
-            auto *list = acc::child<QComboBox>(brothers, QLatin1String(s));
+            auto *list = child<QComboBox>(brothers, QLatin1String(s));
             if (list && list->isVisible())
                 quest::pick(list, 0);
         }
@@ -297,7 +283,7 @@ void tst_e2e::noHeirAtAll()
                                      "cmbBrothersSons", "cmbParentalBrothersSons", "cmbFullUncles",
                                      "cmbParentalUncles", "cmbFullUnclesSons", "cmbParentalUnclesSons"}) {
                 QVERIFY2(brothers->isVisible(), list);
-                quest::pick(acc::child<QComboBox>(brothers, QLatin1String(list)), 0);
+                quest::pick(child<QComboBox>(brothers, QLatin1String(list)), 0);
                 ++answered;
             }
         },
@@ -337,13 +323,13 @@ void tst_e2e::cancelAtDeceasedEntry()
     chooseLanguage(lang);
     QString afterTitle;
     startCase({[](QWidget *entry) {
-                   QTest::keyClicks(acc::child(entry, QStringLiteral("txtNameofDead")), QStringLiteral("Zaid"));
-                   quest::click(acc::child<QPushButton>(entry, QStringLiteral("Command1")));
+                   QTest::keyClicks(child(entry, QStringLiteral("txtNameofDead")), QStringLiteral("Zaid"));
+                   quest::click(child<QPushButton>(entry, QStringLiteral("Command1")));
                },
                [&](QWidget *after) {
                    QCOMPARE(after->objectName(), windows::AfterResults);
-                   afterTitle = acc::child<QPushButton>(after, QStringLiteral("Command3"))->text();
-                   quest::click(acc::child<QPushButton>(after, QStringLiteral("Command3")));
+                   afterTitle = child<QPushButton>(after, QStringLiteral("Command3"))->text();
+                   quest::click(child<QPushButton>(after, QStringLiteral("Command3")));
                }});
     QCOMPARE(afterTitle, captions::text(windows::AfterResults, QStringLiteral("Command3"), Language(lang)));
     QVERIFY(acc::mainWindow()->isVisible());
@@ -352,10 +338,10 @@ void tst_e2e::cancelAtDeceasedEntry()
     QTRY_VERIFY(!ui::isLoaded(windows::DeceasedEntry));
     // Back at the main window, whose start menu entry starts the next case.
     QString name = QStringLiteral("<not opened>");
-    drive([] { acc::child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
+    drive([] { child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
           {[&](QWidget *entry) {
               QCOMPARE(entry->objectName(), windows::DeceasedEntry);
-              name = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
+              name = child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
               QTest::keyClick(entry, Qt::Key_Escape);
           }});
     QVERIFY(name.isEmpty());
@@ -387,22 +373,22 @@ void tst_e2e::anotherCalculation()
     bool againMale = false, againWoman = true, recordClean = false;
     const Act anotherEntry = [&](QWidget *entry) {
         QCOMPARE(entry->objectName(), windows::DeceasedEntry);
-        againName = acc::child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
-        againMale = acc::child<QRadioButton>(entry, QStringLiteral("OptMan"))->isChecked();
-        againWoman = acc::child<QRadioButton>(entry, QStringLiteral("OptWoman"))->isChecked();
+        againName = child<QLineEdit>(entry, QStringLiteral("txtNameofDead"))->text();
+        againMale = child<QRadioButton>(entry, QStringLiteral("OptMan"))->isChecked();
+        againWoman = child<QRadioButton>(entry, QStringLiteral("OptWoman"))->isChecked();
         recordClean = theCase().HusbandAlive == 0 && theCase().DaughterCount == 0 && theCase().FatherShare == 0
             && theCase().HusbandShare == 0;
-        QTest::keyClicks(acc::child(entry, QStringLiteral("txtNameofDead")), QStringLiteral("Yusuf"));
-        quest::click(acc::child<QPushButton>(entry, QStringLiteral("cmdok1")));
+        QTest::keyClicks(child(entry, QStringLiteral("txtNameofDead")), QStringLiteral("Yusuf"));
+        quest::click(child<QPushButton>(entry, QStringLiteral("cmdok1")));
     };
     // A man who leaves his mother and a full sister.
     const Act anotherFamily = [](QWidget *) {
         answer(windows::Family, {"optFatherNo", "optGrandFatherNo", "optMotherYes", "optMarriedNo"});
     };
-    quest::click(acc::child<QPushButton>(firstResults, QStringLiteral("cmdFinish")));
+    quest::click(child<QPushButton>(firstResults, QStringLiteral("cmdFinish")));
     QWidget *after = ui::loadedWindow(windows::AfterResults);
     QVERIFY(after && after->isVisible());
-    drive([after] { quest::click(acc::child<QPushButton>(after, QStringLiteral("Command1"))); },
+    drive([after] { quest::click(child<QPushButton>(after, QStringLiteral("Command1"))); },
           {anotherEntry, anotherFamily});
     QVERIFY(againName.isEmpty());
     QVERIFY(againMale);
@@ -449,12 +435,12 @@ void tst_e2e::startClosesOpenAfterResults()
     startCase({[](QWidget *entry) { enterDeceased(entry, QStringLiteral("First"), false); },
                [&](QWidget *) { answer(windows::Family, fatherOnly); }});
     QTRY_VERIFY(ui::isLoaded(windows::Results));
-    quest::click(acc::child<QPushButton>(ui::loadedWindow(windows::Results), QStringLiteral("cmdFinish")));
+    quest::click(child<QPushButton>(ui::loadedWindow(windows::Results), QStringLiteral("cmdFinish")));
     QPointer<QWidget> first = ui::loadedWindow(windows::AfterResults);
     QVERIFY(first && first->isVisible());
 
     bool firstOnScreen = true;
-    drive([] { acc::child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
+    drive([] { child<QAction>(acc::mainWindow(), QStringLiteral("mnuStart"))->trigger(); },
           {[&](QWidget *entry) {
                firstOnScreen = first && first->isVisible();
                enterDeceased(entry, QStringLiteral("Second"), false);
@@ -469,13 +455,13 @@ void tst_e2e::startClosesOpenAfterResults()
     QTemporaryDir dir;
     printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(dir.filePath(QStringLiteral("r.pdf"))));
     bool modal = false, resultsGone = false, cleared = false;
-    drive([&] { quest::click(acc::child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
+    drive([&] { quest::click(child<QPushButton>(results, QStringLiteral("cmdPrint"))); },
           {[&](QWidget *after) {
               QCOMPARE(after->objectName(), windows::AfterResults);
               modal = after->isModal();
               resultsGone = !results || !results->isVisible();
               cleared = theCase().FatherShare == 0.0;
-              quest::click(acc::child<QPushButton>(after, QStringLiteral("Command3")));
+              quest::click(child<QPushButton>(after, QStringLiteral("Command3")));
           }});
     QVERIFY(modal);
     QVERIFY(resultsGone);

@@ -180,7 +180,7 @@ private slots:
         open(false);
         run({"optFatherNo", "optGrandFatherNo", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids",
              "cmbSons:0", "cmbDaughters:1", "cmbSonsOfSons:0", "cmbDaughtersOfSons:0", "cmbSonsSonsSons:0"});
-        ModalScript script;
+        ModalDriver script;
         script.then([](QWidget *m) {
             QCOMPARE(m->objectName(), windows::Collateral);
             QTest::keyClick(m, Qt::Key_Escape);
@@ -328,7 +328,7 @@ private slots:
         run(steps);
         QCOMPARE(rec.results, 0);
 
-        ModalScript script;
+        ModalDriver script;
         if (!jadd.isEmpty()) {
             script.then([jadd](QWidget *m) {
                 QCOMPARE(m->objectName(), windows::Method);
@@ -392,7 +392,7 @@ private slots:
     {
         open(false);
         run({"optFatherNo", "optGrandFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1"});
-        ModalScript script;
+        ModalDriver script;
         script.then([](QWidget *m) {
             QCOMPARE(m->objectName(), windows::Method);
             // Escape: like the title bar's close button.

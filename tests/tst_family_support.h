@@ -27,7 +27,6 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
-#include <deque>
 #include <functional>
 
 namespace quest {
@@ -139,13 +138,6 @@ inline void freshCase(Recorder &rec, bool woman, Language language = Language::A
     rec.install();
 }
 
-template<class T = QWidget>
-T *child(const QString &window, const QString &name)
-{
-    QWidget *w = ui::loadedWindow(window);
-    return w ? w->findChild<T *>(name) : nullptr;
-}
-
 // Clicks an option on its round indicator, a button in its middle.
 inline void click(QAbstractButton *b)
 {
@@ -198,44 +190,5 @@ inline QString shownFrames(const QString &window, int count)
             out << QString::number(n);
     return out.join(QLatin1Char(' '));
 }
-
-// Acts on the modal windows that open one after another while it lives;
-// each action receives the modal window. A modal window with no action left
-// is recorded as unexpected and hidden, so a wrong path fails, never hangs.
-class ModalScript
-{
-public:
-    ModalScript()
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-    void then(std::function<void(QWidget *)> act) { m_acts.push_back(std::move(act)); }
-    bool done() const { return m_acts.empty(); }
-    QStringList seen;
-    QStringList unexpected;
-
-private:
-    void poll()
-    {
-        QWidget *m = QApplication::activeModalWidget();
-        if (!m || !m->isVisible() || m == m_current)
-            return;
-        if (m_acts.empty()) {
-            unexpected << m->objectName();
-            m->hide();
-            return;
-        }
-        auto act = std::move(m_acts.front());
-        m_acts.pop_front();
-        m_current = m;
-        seen << m->objectName();
-        act(m);
-    }
-    QTimer m_timer;
-    QPointer<QWidget> m_current;
-    std::deque<std::function<void(QWidget *)>> m_acts;
-};
 
 } // namespace quest

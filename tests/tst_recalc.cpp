@@ -155,7 +155,7 @@ private slots:
         auto *name = entry->findChild<QLineEdit *>(QStringLiteral("txtNameofDead"));
         QVERIFY(name);
         QTest::keyClicks(name, QStringLiteral("Zaid"));
-        ModalScript script;
+        ModalDriver script;
         script.then([](QWidget *m) {
             QCOMPARE(m->objectName(), windows::Family);
             for (const char *s : {"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids",

@@ -45,11 +45,6 @@ QWidget *about()
     return ui::loadedWindow(windows::About);
 }
 
-template<class T = QWidget> T *child(const char *name)
-{
-    return about()->findChild<T *>(QString::fromLatin1(name));
-}
-
 } // namespace
 
 class tst_shell_about : public QObject
@@ -132,15 +127,15 @@ void tst_shell_about::captionsPerLanguage()
     open(lang);
 
     QCOMPARE(about()->windowTitle(), title);
-    QCOMPARE(child<QLabel>("lblTitle")->text(), heading);
-    QCOMPARE(child<QLabel>("lblTitle")->font().family(), headingFamily);
-    QCOMPARE(child<QLabel>("lblVersion")->text(), QStringLiteral("Version 2.0.35"));
-    QCOMPARE(child<QLabel>("lblDescription")->text(), captions::text(windows::About, "lblDescription", Language(lang)));
-    QVERIFY(child<QLabel>("lblDescription")->text().contains(QStringLiteral("Tarnavel")));
-    QCOMPARE(child<QPushButton>("cmdOK")->text(), ok);
-    QCOMPARE(child<QPushButton>("cmdSysInfo")->text(), sysInfo);
+    QCOMPARE(child<QLabel>(about(), "lblTitle")->text(), heading);
+    QCOMPARE(child<QLabel>(about(), "lblTitle")->font().family(), headingFamily);
+    QCOMPARE(child<QLabel>(about(), "lblVersion")->text(), QStringLiteral("Version 2.0.35"));
+    QCOMPARE(child<QLabel>(about(), "lblDescription")->text(), captions::text(windows::About, "lblDescription", Language(lang)));
+    QVERIFY(child<QLabel>(about(), "lblDescription")->text().contains(QStringLiteral("Tarnavel")));
+    QCOMPARE(child<QPushButton>(about(), "cmdOK")->text(), ok);
+    QCOMPARE(child<QPushButton>(about(), "cmdSysInfo")->text(), sysInfo);
     QCOMPARE(about()->layoutDirection(), direction);
-    QVERIFY(!child<QLabel>("picIcon")->pixmap().isNull());
+    QVERIFY(!child<QLabel>(about(), "picIcon")->pixmap().isNull());
     QVERIFY(!about()->isModal());
     // A fixed-size box without minimise and maximise buttons.
     QCOMPARE(about()->minimumSize(), about()->maximumSize());
@@ -163,7 +158,7 @@ void tst_shell_about::okKeys()
     if (key)
         QTest::keyClick(box, Qt::Key(key));
     else
-        QTest::mouseClick(child<QPushButton>("cmdOK"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(about(), "cmdOK"), Qt::LeftButton);
     QVERIFY(!box->isVisible());
     QVERIFY(!ui::isLoaded(windows::About));
     QVERIFY(m_started.isEmpty());
@@ -193,7 +188,7 @@ void tst_shell_about::systemInfoUnavailable()
         }
         m->hide();
     });
-    QTest::mouseClick(child<QPushButton>("cmdSysInfo"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(about(), "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
     QCOMPARE(icon, QMessageBox::NoIcon);
     QCOMPARE(buttons, 1);
@@ -213,7 +208,7 @@ void tst_shell_about::systemInfoFromRegistry()
     platform::sysinfo::setEnvironment(env);
 
     open(0);
-    QTest::mouseClick(child<QPushButton>("cmdSysInfo"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(about(), "cmdSysInfo"), Qt::LeftButton);
     QCOMPARE(m_started, QStringList{QStringLiteral("/opt/msinfo/msinfo32")});
     QVERIFY(!QApplication::activeModalWidget());
 }

@@ -17,7 +17,6 @@
 #include "ui/window_registry.h"
 
 #include <QtTest>
-#include <QtTest/qtestspontaneevent.h>
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,11 +37,6 @@ public:
     explicit StandIn(const QString &name) : CaseDialog(name) { resize(200, 100); }
 };
 
-template<class T = QWidget> T *child(QWidget *w, const char *name)
-{
-    return w ? w->findChild<T *>(QString::fromLatin1(name)) : nullptr;
-}
-
 QMainWindow *mainWindow()
 {
     return qobject_cast<QMainWindow *>(ui::loadedWindow(windows::Main));
@@ -50,17 +44,6 @@ QMainWindow *mainWindow()
 
 QAction *action(const char *name) { return child<QAction>(mainWindow(), name); }
 QMenu *menu(const char *name) { return child<QMenu>(mainWindow(), name); }
-
-// As the window system delivers a click on the title bar's close button.
-void titleBarClose(QWidget *w)
-{
-    QPointer<QWidget> guard(w);
-    QCloseEvent close;
-    QSpontaneKeyEvent::setSpontaneous(&close);
-    qApp->notify(w, &close);
-    if (guard && close.isAccepted())
-        guard->hide();
-}
 
 void click(QWidget *w, const char *name)
 {
@@ -99,10 +82,7 @@ private slots:
 
 private:
     void chooseLanguage(int lang);
-    // Guards every test against a modal window that nobody closes.
-    QTimer m_watchdog;
-    QElapsedTimer m_clock;
-    bool m_rescued = false;
+    ModalWatchdog m_watchdog;
     int m_quits = 0;
     QStringList m_modalsSeen;
     QList<QUrl> m_helpOpened;
@@ -124,19 +104,7 @@ void tst_shell_main::init()
     program::setQuitFunction([this] { ++m_quits; });
     platform::help::setOpener([this](const QUrl &u) { m_helpOpened << u; return true; });
 
-    m_rescued = false;
-    m_clock.start();
-    m_watchdog.setInterval(200);
-    m_watchdog.disconnect();
-    connect(&m_watchdog, &QTimer::timeout, this, [this] {
-        if (m_clock.elapsed() < 15000)
-            return;
-        while (QWidget *m = QApplication::activeModalWidget()) {
-            m_rescued = true;
-            m->hide();
-        }
-    });
-    m_watchdog.start();
+    m_watchdog.start(15000, 200);
 
     ui::showModeless(windows::Main);
     QVERIFY(mainWindow());
@@ -146,7 +114,7 @@ void tst_shell_main::init()
 void tst_shell_main::cleanup()
 {
     m_watchdog.stop();
-    QVERIFY2(!m_rescued, "a modal window was left open");
+    QVERIFY2(!m_watchdog.rescued(), "a modal window was left open");
     program::setQuitFunction({});
     platform::help::setOpener({});
     platform::help::setFolder(QString());
