@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "shell/platform/help.h"
-
 #include <QMainWindow>
 
 class QAction;
@@ -17,9 +15,6 @@ public:
 
     // Whether both screen dimensions are below 800 x 600 pixels.
     static bool screenTooSmall(int widthPixels, int heightPixels);
-
-    // The help entry's message box texts in the language (this window's captions).
-    static platform::help::Messages helpMessages(int language);
 
 public slots:
     void chooseEnglish(); // Command3

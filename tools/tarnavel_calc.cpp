@@ -25,7 +25,7 @@
 
 namespace {
 
-const char kHelp[] = R"(Usage: tarnavel-calc [--help]
+const char kHelp[] = R"(Usage: tarnavel-calc [--explain] [--help]
 
 Reads inheritance cases from standard input, one JSON object per line, and
 writes one JSON object per input line to standard output.
@@ -44,6 +44,20 @@ Input keys (a missing key is 0; every value is a whole number):
   MaternalSiblingCount  0..100 (maternal brothers and sisters together)
   Language        0 Arabic, 1 English (labels and messages)
 
+The estate in money (optional; amounts are numbers or decimal texts such as
+"1200.50"):
+  Estate FuneralCosts Debts Bequest
+  HeirsConsentToBequest  true/false or 0/1: a bequest above a third stands
+  Decimals        digits of the currency's smallest unit, 0..4 (default 2)
+Costs and debts come first, then the bequest up to a third of what is left
+(unless the heirs consent), then the heirs' amounts in whole smallest units
+that add up exactly to what is distributed.
+
+Options:
+  --explain       add the sentences of the working: why each relative
+                  receives nothing, and the steps with their evidence
+  --help, -h      print this text
+
 The record is taken as the questionnaires leave it: with the grandfather
 standing in the father's place, give FatherAlive 1, GrandFatherAlive 0 and
 GrandFatherAsFather 1. The shares are cleared, then the distribution with
@@ -56,11 +70,19 @@ Output for a case:
    "message": null | {"title": "...", "text": "..."},
    "screen": [{"label": "...", "percent": "16.67    %"}, ...],
    "printed": [{"label": "...", "percent": "16.67    %", "shares": 400}, ...],
-   "total": {"percent": "100", "shares": 2400}}
+   "total": {"percent": "100", "shares": 2400},
+   "exact": {...}, "base": {...}, "excluded": [...],
+   "otherMethod": {...}, "amounts": {...}, "steps": [...]}
   shares: every share that is not 0, per head as the record holds it.
   message: the notice shown when no heir takes the rest.
   screen, printed: the report lines in the record's Language; shares of
   printed lines are out of 2400. Numbers read back as the same double.
+  exact: each group's nominal share and exact fraction, whole and per head,
+  and its parts of the corrected base; base: the base, its 'awl or return
+  and the corrected base; excluded: who receives nothing and why;
+  otherMethod: the grandfather's other method, where the case has one;
+  amounts: with an estate, each group's and head's amount; steps: with
+  --explain.
 
 Output for a bad line (not a JSON object, unknown key, value not a whole
 number or out of range):
@@ -70,6 +92,7 @@ answered, 1 when any line gave an error, 2 for a bad command line.
 
 Example:
   echo '{"FatherAlive":1,"MotherAlive":1,"WifeCount":1,"SonCount":1,"Language":1}' | tarnavel-calc
+  echo '{"HusbandAlive":1,"FullSisterCount":2,"Estate":7000,"Language":1}' | tarnavel-calc --explain
 )";
 
 // --- JSON output -----------------------------------------------------------
