@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window in both languages into PNG files:
-//   tarnavel-screenshots OUTPUT_DIR
+//   tarnavel-screenshots OUTPUT_DIR [GUIDE_DIR]
 // Run it on the offscreen platform with a configured screen (see
-// tools/screenshots.sh) to get the pictures for one screen size.
+// tools/screenshots.sh) to get the pictures for one screen size. With
+// GUIDE_DIR it also writes the user guide's pictures there, one per window
+// and language (<window>-<ar|en>.png), scaled to the guide's page.
 #include "app.h"
 #include "case/calculation.h"
 #include "case/case_record.h"
@@ -19,6 +21,7 @@
 namespace {
 
 QString outDir;
+QString guideDir;
 
 void grab(QWidget *w, const QString &name)
 {
@@ -29,8 +32,15 @@ void grab(QWidget *w, const QString &name)
                              .arg(outDir, name, language::isEnglish() ? QStringLiteral("en") : QStringLiteral("ar"))
                              .arg(s.width())
                              .arg(s.height());
-    w->grab().save(file);
+    const QPixmap picture = w->grab();
+    picture.save(file);
     printf("%s\n", qPrintable(file));
+    if (!guideDir.isEmpty()) {
+        const QString page = QStringLiteral("%1/%2-%3.png")
+                                 .arg(guideDir, name, language::isEnglish() ? QStringLiteral("en") : QStringLiteral("ar"));
+        picture.scaledToWidth(qMin(picture.width(), 520), Qt::SmoothTransformation).save(page);
+        printf("%s\n", qPrintable(page));
+    }
 }
 
 void click(QWidget *w, const char *name)
@@ -54,11 +64,15 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     if (argc < 2) {
-        fprintf(stderr, "usage: tarnavel-screenshots OUTPUT_DIR\n");
+        fprintf(stderr, "usage: tarnavel-screenshots OUTPUT_DIR [GUIDE_DIR]\n");
         return 2;
     }
     outDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outDir);
+    if (argc > 2) {
+        guideDir = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(guideDir);
+    }
     app::initialise();
     // Pictures are taken without any modal notice.
     calculationHooks().noHeirsNotice = nullptr;
@@ -99,15 +113,15 @@ int main(int argc, char *argv[])
             ui::discard(QStringLiteral("frmwhattodo"));
             w->hide();
         }
-        if (lang == 0) {
-            if (QWidget *w = ui::window(QStringLiteral("frmNotes"))) {
-                grab(w, QStringLiteral("frmNotes"));
-                w->hide();
+        // The documents: the science text of the language and the guide.
+        for (const char *name : {lang == 0 ? "frmNotes" : "frmScienceEn", "frmGuide"}) {
+            if (QWidget *w = ui::window(QString::fromLatin1(name))) {
+                grab(w, QString::fromLatin1(name));
+                ui::discard(QString::fromLatin1(name));
             }
         }
         ui::discardCaseWindows();
         ui::discard(QStringLiteral("frmAbout"));
-        ui::discard(QStringLiteral("frmNotes"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return 0;
