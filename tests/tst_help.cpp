@@ -2,6 +2,7 @@
 // Help as a user reaches it: the guide and the science documents from every
 // entry point in the right language and direction, F1 in each window landing
 // on that window's section, and every link and picture of the guides found.
+// With TARNAVEL_SHOTS=<folder> it also saves what each document window showed.
 #include "app.h"
 #include "case/calculation.h"
 #include "case/case_record.h"
@@ -67,6 +68,9 @@ void record(QWidget *m, Seen *seen)
             if (QTextBlock b = anchorBlock(t->document(), seen->fragment); b.isValid())
                 seen->anchorTop = int(t->document()->documentLayout()->blockBoundingRect(b).top());
         }
+        // With TARNAVEL_SHOTS=<folder>: the window as the user sees it.
+        if (const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS"); !shots.isEmpty())
+            m->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, seen->document, seen->fragment));
 }
 
 // Records the next modal window, then closes it with its Close button.
