@@ -12,6 +12,7 @@
 #include "ui/window_registry.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -35,7 +36,8 @@ void grab(QWidget *w, const QString &name)
     const QPixmap picture = w->grab();
     picture.save(file);
     printf("%s\n", qPrintable(file));
-    if (!guideDir.isEmpty()) {
+    // The guide shows the family questionnaire answered, not empty.
+    if (!guideDir.isEmpty() && name != QLatin1String("frmFathers")) {
         const QString page = QStringLiteral("%1/%2-%3.png")
                                  .arg(guideDir, name, language::isEnglish() ? QStringLiteral("en") : QStringLiteral("ar"));
         picture.scaledToWidth(qMin(picture.width(), 520), Qt::SmoothTransformation).save(page);
@@ -99,6 +101,19 @@ int main(int argc, char *argv[])
                 grab(w, QString::fromLatin1(name));
                 w->hide();
             }
+        }
+        // The family questionnaire part-way through the example, as the
+        // guide shows it: each answer brings the next question.
+        if (QWidget *w = ui::window(QStringLiteral("frmFathers"))) {
+            for (const char *option : {"optFatherYes", "optMotherYes", "optMarriedYes"})
+                click(w, option);
+            if (auto *wives = w->findChild<QComboBox *>(QStringLiteral("cmbWifes"))) {
+                wives->setCurrentIndex(1);
+                emit wives->activated(1);
+            }
+            click(w, "optWithKids");
+            grab(w, QStringLiteral("frmFathers-answered"));
+            w->hide();
         }
         theCase() = CaseRecord{};
         theCase().Language = std::int16_t(lang);
