@@ -97,6 +97,7 @@ private slots:
     void f1LandsOnTheWindowsSection();
     void linksResolve_data();
     void linksResolve();
+    void everyWindowHasItsSection();
 
 private:
     QWidget *mainWindow() { return ui::window(QStringLiteral("frmInherence")); }
@@ -272,6 +273,20 @@ void tst_help::linksResolve()
         QVERIFY2(src.endsWith(suffix), qPrintable(src));
     }
     QVERIFY(pictures >= 6);
+}
+
+// A window added to the program needs its section in both guides, or F1
+// there would open the guide at its start.
+void tst_help::everyWindowHasItsSection()
+{
+    const QStringList windows = ui::registeredWindows();
+    QVERIFY(windows.size() >= 11);
+    for (const char *guide : {"guide_ar.html", "guide_en.html"}) {
+        QTextDocument doc;
+        doc.setHtml(resourceText(QStringLiteral(":/doc/") + QLatin1String(guide)));
+        for (const QString &w : windows)
+            QVERIFY2(anchorBlock(&doc, w).isValid(), qPrintable(QStringLiteral("%1 in %2").arg(w, guide)));
+    }
 }
 
 QTEST_MAIN(tst_help)
