@@ -7,6 +7,7 @@
 #include "case/calculation.h"
 #include "case/case_record.h"
 #include "tests/gui_support.h"
+#include "ui/help.h"
 #include "ui/language.h"
 #include "ui/program_end.h"
 #include "ui/window_registry.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 namespace {
 
@@ -98,6 +100,8 @@ private slots:
     void linksResolve_data();
     void linksResolve();
     void everyWindowHasItsSection();
+    void glossaryLinkOpensTheScienceAndBackReturns_data();
+    void glossaryLinkOpensTheScienceAndBackReturns();
 
 private:
     QWidget *mainWindow() { return ui::window(QStringLiteral("frmInherence")); }
@@ -287,6 +291,48 @@ void tst_help::everyWindowHasItsSection()
         for (const QString &w : windows)
             QVERIFY2(anchorBlock(&doc, w).isValid(), qPrintable(QStringLiteral("%1 in %2").arg(w, guide)));
     }
+}
+
+void tst_help::glossaryLinkOpensTheScienceAndBackReturns_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("link");
+    QTest::newRow("Arabic") << 0 << "science.html#awl";
+    QTest::newRow("English") << 1 << "science_en.html#awl";
+}
+
+void tst_help::glossaryLinkOpensTheScienceAndBackReturns()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, link);
+    chooseLanguage(lang);
+    QString shown;
+    QString back;
+    onNextModal([&](QWidget *m) {
+        QTest::qWait(50);
+        auto *t = m->findChild<QTextBrowser *>();
+        // The link as the reader sees it in the glossary, clicked.
+        QTextCursor at;
+        for (QTextBlock b = t->document()->begin(); b.isValid() && at.isNull(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().anchorHref() == link) {
+                    at = QTextCursor(t->document());
+                    at.setPosition(it.fragment().position() + 1);
+                    break;
+                }
+        if (!at.isNull()) {
+            t->setTextCursor(at);
+            t->ensureCursorVisible();
+            QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, t->cursorRect(at).center());
+            shown = t->source().fileName() + u'#' + t->source().fragment();
+            m->findChild<QPushButton *>("cmdBack")->click();
+            back = t->source().fileName() + u'#' + t->source().fragment();
+        }
+        m->findChild<QPushButton *>("cmdClose")->click();
+    });
+    help::openGuide(QStringLiteral("glossary"));
+    QCOMPARE(shown, link);
+    QCOMPARE(back, lang ? QStringLiteral("guide_en.html#glossary") : QStringLiteral("guide_ar.html#glossary"));
 }
 
 QTEST_MAIN(tst_help)
