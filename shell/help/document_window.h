@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QUrl>
 
-class QPushButton;
 class QTextBrowser;
 
 // A read-only document of the program in the interface language: the user
