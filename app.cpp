@@ -5,6 +5,7 @@
 #include "questionnaires/collateral/register_collateral.h"
 #include "questionnaires/family/register_family.h"
 #include "report/ui/register_report.h"
+#include "shell/help/register_help.h"
 #include "shell/notes/register_notes.h"
 #include "shell/register_shell.h"
 #include "ui/fonts.h"
@@ -28,6 +29,7 @@ void registerAllWindows()
     registerCollateralWindows();
     registerReportWindows();
     registerNotesWindow();
+    registerHelpWindows();
 }
 
 } // namespace app

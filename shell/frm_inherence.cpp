@@ -2,13 +2,13 @@
 #include "shell/frm_inherence.h"
 
 #include "case/case_record.h"
-#include "shell/platform/help.h"
 #include "shell/shell_layouts.h"
 #include "ui/app_icon.h"
 #include "ui/captions.h"
 #include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
+#include "ui/help.h"
 #include "ui/language.h"
 #include "ui/program_end.h"
 #include "ui/widgets.h"
@@ -123,16 +123,10 @@ void frmInherence::buildMenus()
     entry(calculation, "mnuStart", [this] { start(); });
     entry(calculation, "mnuPrint", [this] { caseaccess::printReport(this); });
 
-    QMenu *help = menu("mnuhelp");
-    entry(help, "mnuAbout", [] { ui::showModeless(windows::About); });
-    entry(help, "mnuhelp1", [this] { platform::help::show(this, helpMessages(language::current())); });
-}
-
-platform::help::Messages frmInherence::helpMessages(Language language)
-{
-    return {captions::text(Name, QStringLiteral("helpTitle"), language),
-            captions::text(Name, QStringLiteral("helpMissing"), language),
-            captions::text(Name, QStringLiteral("helpUnopened"), language)};
+    QMenu *helpMenu = menu("mnuhelp");
+    entry(helpMenu, "mnuAbout", [] { ui::showModeless(windows::About); });
+    entry(helpMenu, "mnuhelp1", [] { help::openGuide(); });
+    entry(helpMenu, "mnuScienceEn", [] { ui::showModal(windows::ScienceEn); });
 }
 
 void frmInherence::load()
@@ -157,6 +151,9 @@ void frmInherence::load()
     child<QWidget>(this, "Command3")->show();
 
     child<QAction>(this, "mnuPrint")->setEnabled(false);
+    // The Arabic science document is in the first menu; the English one has
+    // its entry under Help.
+    child<QAction>(this, "mnuScienceEn")->setVisible(false);
 
     // No menu bar until a language is chosen.
     for (QMenu *m : std::as_const(m_menus))
@@ -186,7 +183,7 @@ void frmInherence::chooseEnglish()
     child<QLabel>(this, "Label2")->setFont(font);
     showReady();
     child<QAction>(this, "mnuInheretence")->setVisible(false);
-    child<QAction>(this, "mnuhelp1")->setVisible(false);
+    child<QAction>(this, "mnuScienceEn")->setVisible(true);
 }
 
 void frmInherence::chooseArabic()

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "case/case_fields.h"
-#include "shell/platform/help.h"
 
 #include <QMainWindow>
 
@@ -18,9 +17,6 @@ public:
 
     // Whether both screen dimensions are below 800 x 600 pixels.
     static bool screenTooSmall(int widthPixels, int heightPixels);
-
-    // The help entry's message box texts in the language (this window's captions).
-    static platform::help::Messages helpMessages(Language language);
 
 public slots:
     void chooseEnglish(); // Command3

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The whole program as a user meets it: started as main() starts it, with the
 // calculation hooks the program installs, and the outside world (quitting,
-// the help file's handler, the system-information viewer) replaced by
+// the system-information viewer) replaced by
 // recorders so that a test never ends the run or starts another program.
 #pragma once
 
@@ -9,7 +9,6 @@
 #include "case/case_record.h"
 #include "report/composition.h"
 #include "report/ui/printing.h"
-#include "shell/platform/help.h"
 #include "shell/platform/system_info.h"
 #include "tests/gui_support.h"
 #include "tests/tst_family_support.h"
@@ -35,7 +34,6 @@ inline QMainWindow *mainWindow()
 struct Outside
 {
     int quits = 0;
-    int helpOpened = 0;
     int viewersStarted = 0;
 };
 
@@ -55,7 +53,6 @@ inline void startProgram(bool keepCounts = false)
     if (!keepCounts)
         outside() = Outside{};
     program::setQuitFunction([] { ++outside().quits; });
-    platform::help::setOpener([](const QUrl &) { ++outside().helpOpened; return true; });
     platform::sysinfo::Environment env;
     env.fileExists = [](const QString &) { return false; };
     env.findOnPath = [](const QString &) { return QString(); };
@@ -70,7 +67,6 @@ inline void stopProgram()
     ui::resetRegistry();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     program::setQuitFunction({});
-    platform::help::setOpener({});
     platform::sysinfo::setEnvironment({});
     printing::setPrinterChooser(nullptr);
 }

@@ -5,7 +5,6 @@
 #include "case/case_record.h"
 #include "report/ui/printing.h"
 #include "shell/frm_inherence.h"
-#include "shell/platform/help.h"
 #include "shell/register_shell.h"
 #include "tests/gui_support.h"
 #include "ui/captions.h"
@@ -77,15 +76,12 @@ private slots:
     void exitEndsProgram_data();
     void exitEndsProgram();
     void menuEntries();
-    void helpFile_data();
-    void helpFile();
 
 private:
     void chooseLanguage(int lang);
     ModalWatchdog m_watchdog;
     int m_quits = 0;
     QStringList m_modalsSeen;
-    QList<QUrl> m_helpOpened;
 };
 
 void tst_shell_main::init()
@@ -100,9 +96,7 @@ void tst_shell_main::init()
         ui::registerWindow(name, [name] { return new StandIn(name); });
     m_quits = 0;
     m_modalsSeen.clear();
-    m_helpOpened.clear();
     program::setQuitFunction([this] { ++m_quits; });
-    platform::help::setOpener([this](const QUrl &u) { m_helpOpened << u; return true; });
 
     m_watchdog.start(15000, 200);
 
@@ -116,8 +110,6 @@ void tst_shell_main::cleanup()
     m_watchdog.stop();
     QVERIFY2(!m_watchdog.rescued(), "a modal window was left open");
     program::setQuitFunction({});
-    platform::help::setOpener({});
-    platform::help::setFolder(QString());
     ui::resetRegistry();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -162,7 +154,8 @@ void tst_shell_main::languageChoice_data()
                              << QStringLiteral(" In the Name Of Allah ") << QStringLiteral("Arial Greek")
                              << QStringList{QStringLiteral(" Exit"), QStringLiteral(" Calculation"), QStringLiteral(" Help")}
                              << QStringList{QStringLiteral("Exit"), QStringLiteral("New Calculation"),
-                                            QStringLiteral(" Print"), QStringLiteral(" About")};
+                                            QStringLiteral(" Print"), QStringLiteral(" About"),
+                                            QStringLiteral("User Guide"), QStringLiteral("The Science of Inheritance")};
     const auto ar = [](const char *key) { return captions::text(windows::Main, key, Language::Arabic); };
     QTest::newRow("Arabic") << 0 << Qt::RightToLeft << ar("Command1") << ar("Command2") << ar("Label3")
                             << QStringLiteral("Arial")
@@ -546,49 +539,6 @@ void tst_shell_main::menuEntries()
     printing::setPrinterChooser(nullptr);
     QCOMPARE(asked, 1);
     QVERIFY(!QApplication::activeModalWidget());
-}
-
-void tst_shell_main::helpFile_data()
-{
-    QTest::addColumn<int>("lang");
-    QTest::addColumn<bool>("present");
-    QTest::newRow("present") << 0 << true;
-    QTest::newRow("missing, Arabic") << 0 << false;
-    QTest::newRow("missing, English") << 1 << false;
-}
-
-void tst_shell_main::helpFile()
-{
-    QFETCH(int, lang);
-    QFETCH(bool, present);
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString file = dir.filePath(QStringLiteral("TARNAVEL.HLP"));
-    if (present) {
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("help");
-    }
-    platform::help::setFolder(dir.path());
-    theCase().Language = std::int16_t(lang);
-
-    QString text;
-    if (!present)
-        acceptNextMessageBox(nullptr, &text);
-    if (lang == 0) {
-        chooseLanguage(0);
-        action("mnuhelp1")->trigger();
-    } else {
-        platform::help::show(mainWindow(), frmInherence::helpMessages(Language::English)); // the entry is Arabic only
-    }
-    if (present) {
-        QCOMPARE(m_helpOpened, QList<QUrl>{QUrl::fromLocalFile(file)});
-        QVERIFY(!QApplication::activeModalWidget());
-    } else {
-        QVERIFY(m_helpOpened.isEmpty());
-        QCOMPARE(text, captions::text(windows::Main, "helpMissing", Language(lang)).arg(file));
-        QVERIFY(text.contains(QStringLiteral("TARNAVEL.HLP")));
-    }
 }
 
 QTEST_MAIN(tst_shell_main)

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every window in both languages into PNG files:
-//   tarnavel-screenshots OUTPUT_DIR
+//   tarnavel-screenshots OUTPUT_DIR [GUIDE_DIR]
 // Run it on the offscreen platform with a configured screen (see
-// tools/screenshots.sh) to get the pictures for one screen size.
+// tools/screenshots.sh) to get the pictures for one screen size. With
+// GUIDE_DIR it also writes the user guide's pictures there, one per window
+// and language (<window>-<ar|en>.png), scaled to the guide's page.
 #include "app.h"
 #include "case/calculation.h"
 #include "case/case_record.h"
@@ -11,6 +13,7 @@
 #include "ui/window_registry.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -20,6 +23,7 @@
 namespace {
 
 QString outDir;
+QString guideDir;
 
 void grab(QWidget *w, const QString &name)
 {
@@ -30,8 +34,16 @@ void grab(QWidget *w, const QString &name)
                              .arg(outDir, name, language::isEnglish() ? QStringLiteral("en") : QStringLiteral("ar"))
                              .arg(s.width())
                              .arg(s.height());
-    w->grab().save(file);
+    const QPixmap picture = w->grab();
+    picture.save(file);
     printf("%s\n", qPrintable(file));
+    // The guide shows the family questionnaire answered, not empty.
+    if (!guideDir.isEmpty() && name != windows::Family) {
+        const QString page = QStringLiteral("%1/%2-%3.png")
+                                 .arg(guideDir, name, language::isEnglish() ? QStringLiteral("en") : QStringLiteral("ar"));
+        picture.scaledToWidth(qMin(picture.width(), 520), Qt::SmoothTransformation).save(page);
+        printf("%s\n", qPrintable(page));
+    }
 }
 
 void click(QWidget *w, const char *name)
@@ -55,11 +67,15 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     if (argc < 2) {
-        fprintf(stderr, "usage: tarnavel-screenshots OUTPUT_DIR\n");
+        fprintf(stderr, "usage: tarnavel-screenshots OUTPUT_DIR [GUIDE_DIR]\n");
         return 2;
     }
     outDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outDir);
+    if (argc > 2) {
+        guideDir = QString::fromLocal8Bit(argv[2]);
+        QDir().mkpath(guideDir);
+    }
     app::initialise();
     // Pictures are taken without any modal notice.
     calculationHooks().noHeirsNotice = nullptr;
@@ -87,6 +103,19 @@ int main(int argc, char *argv[])
                 w->hide();
             }
         }
+        // The family questionnaire part-way through the example, as the
+        // guide shows it: each answer brings the next question.
+        if (QWidget *w = ui::window(windows::Family)) {
+            for (const char *option : {"optFatherYes", "optMotherYes", "optMarriedYes"})
+                click(w, option);
+            if (auto *wives = w->findChild<QComboBox *>(QStringLiteral("cmbWifes"))) {
+                wives->setCurrentIndex(1);
+                emit wives->activated(1);
+            }
+            click(w, "optWithKids");
+            grab(w, QStringLiteral("frmFathers-answered"));
+            w->hide();
+        }
         theCase() = CaseRecord{};
         theCase().Language = std::int16_t(lang);
         exampleCase(theCase());
@@ -100,15 +129,15 @@ int main(int argc, char *argv[])
             ui::discard(windows::AfterResults);
             w->hide();
         }
-        if (lang == Language::Arabic) {
-            if (QWidget *w = ui::window(windows::Notes)) {
-                grab(w, windows::Notes);
-                w->hide();
+        // The documents: the science text of the language and the guide.
+        for (const QString &name : {lang == Language::Arabic ? windows::Notes : windows::ScienceEn, windows::Guide}) {
+            if (QWidget *w = ui::window(name)) {
+                grab(w, name);
+                ui::discard(name);
             }
         }
         ui::discardCaseWindows();
         ui::discard(windows::About);
-        ui::discard(windows::Notes);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return 0;

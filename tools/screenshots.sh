@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Renders every window in both languages at 800x600 and 1024x768 into
-# docs/screenshots/ (offscreen platform; build first with scripts/build.sh).
+# docs/screenshots/, and the user guide's pictures (from 800x600) into
+# resources/doc/shots/ (offscreen platform; build first with scripts/build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
@@ -11,5 +12,7 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 for size in 800x600 1024x768; do
   cfg="$build/screen-$size.json"
-  QT_QPA_PLATFORM="offscreen:configfile=$PWD/$cfg" "$build/tools/tarnavel-screenshots" "$out"
+  guide=()
+  [ "$size" = 800x600 ] && guide=(resources/doc/shots)
+  QT_QPA_PLATFORM="offscreen:configfile=$PWD/$cfg" "$build/tools/tarnavel-screenshots" "$out" "${guide[@]}"
 done

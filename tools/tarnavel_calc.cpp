@@ -59,6 +59,11 @@ the first grandfather method (he stands in the father's place and excludes
 the siblings); give GrandFatherAlive 1 with it (FatherAlive 1, GrandFatherAlive
 0 means the same). A husband together with wives is an error.
 
+Options:
+  --explain       add the sentences of the working: why each relative
+                  receives nothing, and the steps with their evidence
+  --help, -h      print this text
+
 Output for a case:
   {"shares": {"FatherShare": 0.16666666666666666, ...},
    "ShareTotal": 1,
@@ -110,6 +115,7 @@ answered, 1 when any line gave an error, 2 for a bad command line.
 
 Example:
   echo '{"FatherAlive":1,"MotherAlive":1,"WifeCount":1,"SonCount":1,"Language":1}' | tarnavel-calc
+  echo '{"HusbandAlive":1,"FullSisterCount":2,"Estate":7000,"Language":1}' | tarnavel-calc --explain
 )";
 
 // --- JSON output -----------------------------------------------------------

@@ -25,5 +25,9 @@ inline const QString AfterResults = QStringLiteral("frmwhattodo");
 inline const QString About = QStringLiteral("frmAbout");
 // frmNotes: the document on the science of inheritance shares (not a case window).
 inline const QString Notes = QStringLiteral("frmNotes");
+// frmGuide: the user guide of the interface's language, at a window's section (F1).
+inline const QString Guide = QStringLiteral("frmGuide");
+// frmScienceEn: the document on the science of inheritance in English (Help menu).
+inline const QString ScienceEn = QStringLiteral("frmScienceEn");
 
 } // namespace windows

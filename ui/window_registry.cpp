@@ -33,6 +33,13 @@ bool isRegistered(const QString &name)
     return registry().factories.contains(name);
 }
 
+QStringList registeredWindows()
+{
+    QStringList names = registry().factories.keys();
+    names.sort();
+    return names;
+}
+
 QWidget *loadedWindow(const QString &name)
 {
     auto it = registry().windows.find(name);

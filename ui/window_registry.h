@@ -18,6 +18,7 @@ using WindowFactory = std::function<QWidget *()>;
 // Each window module registers its factory once (see registerAllWindows()).
 void registerWindow(const QString &name, WindowFactory factory);
 bool isRegistered(const QString &name);
+QStringList registeredWindows(); // sorted
 
 // The window, created when first referred to. nullptr for an unknown name.
 QWidget *window(const QString &name);
