@@ -129,7 +129,7 @@ void tst_help::cleanup()
     ui::resetRegistry();
     program::setQuitFunction({});
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    language::applyToApplication(0);
+    language::applyToApplication(Language::Arabic);
 }
 
 void tst_help::entryPoints_data()

@@ -20,7 +20,7 @@ DocumentWindow::DocumentWindow(const QString &name, const QStringList &documents
                           | Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(name);
-    const int lang = language::current();
+    const Language lang = language::current();
     language::applyDirection(this, lang);
     m_document = documentUrl(documents, lang);
 
@@ -28,7 +28,7 @@ DocumentWindow::DocumentWindow(const QString &name, const QStringList &documents
     m_text->setObjectName(QStringLiteral("txtDocument"));
     m_text->setOpenLinks(true);
     m_text->setOpenExternalLinks(false);
-    if (lang == captions::Arabic)
+    if (lang == Language::Arabic)
         m_text->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 13, false));
     m_text->setSource(m_document);
 
@@ -61,8 +61,9 @@ DocumentWindow::DocumentWindow(const QString &name, const QStringList &documents
     m_pending = help::takeRequestedSection();
 }
 
-QUrl DocumentWindow::documentUrl(const QStringList &documents, int language)
+QUrl DocumentWindow::documentUrl(const QStringList &documents, Language lang)
 {
+    const int language = lang == Language::English ? 1 : 0;
     const QString doc = documents.value(language).isEmpty() ? documents.value(1 - language)
                                                             : documents.value(language);
     return QUrl(QStringLiteral("qrc:/doc/") + doc);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QDialog>
 #include <QUrl>
 
@@ -19,7 +21,7 @@ public:
     DocumentWindow(const QString &name, const QStringList &documents, QWidget *parent = nullptr);
 
     // The document of the language, as a resource URL.
-    static QUrl documentUrl(const QStringList &documents, int language);
+    static QUrl documentUrl(const QStringList &documents, Language language);
 
 public slots:
     // Moves to the section (an anchor of the window's own document); an
