@@ -172,4 +172,94 @@ inline void greatGrandchildrenShareRest(BasicCaseRecord<N> &c)
     noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
 }
 
+// The fixed shares of the mother, the grandmothers and the spouse as they
+// stand beside descendants.
+template <class N>
+inline void fixedSharesBesideDescendants(BasicCaseRecord<N> &c)
+{
+    if (c.MotherAlive == 1) {
+        c.MotherShare = fraction<N>(1, 6);
+        note(c, Heir::Mother, Rule::MotherSixthDescendants);
+    }
+    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1) {
+        c.GrandMotherShare = fraction<N>(1, 6);
+        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
+    }
+    if (c.WifeCount != 0) {
+        c.WifeShare = fraction<N>(1, 8);
+        note(c, Heir::Wife, Rule::WifeEighth);
+    }
+    if (c.HusbandAlive == 1) {
+        c.HusbandShare = fraction<N>(1, 4);
+        note(c, Heir::Husband, Rule::HusbandQuarter);
+    }
+}
+
+// The sons take what is left, with their sisters two to one.
+template <class N>
+inline void sonsTakeResidue(BasicCaseRecord<N> &c)
+{
+    ComputeTotals(c);
+    if (c.DaughterCount != 0)
+        splitTwoToOne(c.Remainder, c.SonCount, c.DaughterCount, c.SonShare, c.DaughterShare);
+    else
+        givePerHead(c.Remainder, c.SonCount, c.SonShare);
+    noteResidue(c, Heir::Son, Heir::Daughter, c.DaughterCount);
+}
+
+// The sons' daughters (or, below them, the sons' sons' daughters) complete
+// the two thirds beside one daughter; a male of their degree makes them
+// residuaries with him.
+template <class N>
+inline void besideOneDaughter(BasicCaseRecord<N> &c)
+{
+    if (c.SonsSonCount != 0) {
+        splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
+                      c.SonsSonShare, c.SonsDaughterShare);
+        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
+        return;
+    }
+    if (c.SonsDaughterCount != 0) {
+        givePerHead(fraction<N>(1, 6), c.SonsDaughterCount, c.SonsDaughterShare);
+        note(c, Heir::SonsDaughter, Rule::SonsDaughterSixth);
+    }
+    ComputeTotals(c);
+    if (c.SonsSonsSonCount != 0) {
+        splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
+                      c.SonsSonsSonShare, c.SonsSonsDaughterShare);
+        noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
+    }
+    if (c.SonsSonsSonCount == 0 && c.SonsDaughterCount == 0 && c.SonsSonsDaughterCount != 0) {
+        givePerHead(fraction<N>(1, 6), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
+        note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterSixth);
+    }
+}
+
+// Beside two or more daughters (or two or more sons' daughters one degree
+// up), the lower generations inherit only with a male of their own degree or
+// below; the sons' daughters, shut out of the two thirds, then inherit with
+// the great-grandson.
+template <class N>
+inline void besideTwoThirds(BasicCaseRecord<N> &c)
+{
+    if (c.SonsSonCount != 0) {
+        splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
+                      c.SonsSonShare, c.SonsDaughterShare);
+        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
+    } else if (c.SonsSonsSonCount != 0) {
+        c.SonsSonsSonShare = N(2) * c.Remainder
+            / (count<N>(c.SonsSonsDaughterCount) + count<N>(c.SonsDaughterCount)
+               + N(2) * count<N>(c.SonsSonsSonCount));
+        if (c.SonsSonsDaughterCount != 0)
+            c.SonsSonsDaughterShare = c.SonsSonsSonShare / N(2);
+        if (c.SonsDaughterCount != 0)
+            c.SonsDaughterShare = c.SonsSonsSonShare / N(2);
+        noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
+        if (c.SonsSonsDaughterCount == 0 && c.SonsDaughterCount != 0)
+            note(c, Heir::SonsSonsSon, Rule::ResidueTwoToOne);
+        if (c.SonsDaughterCount != 0)
+            note(c, Heir::SonsDaughter, Rule::ResidueWithLowerMale);
+    }
+}
+
 } // namespace calc

@@ -59,34 +59,14 @@ void fixedSharesWithDescendants(BasicCaseRecord<N> &c)
         c.FatherShare = fraction<N>(1, 6);
         note(c, Heir::Father, Rule::FatherSixth);
     }
-    if (c.MotherAlive == 1) {
-        c.MotherShare = fraction<N>(1, 6);
-        note(c, Heir::Mother, Rule::MotherSixthDescendants);
-    }
-    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1) {
-        c.GrandMotherShare = fraction<N>(1, 6);
-        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
-    }
-    if (c.WifeCount != 0) {
-        c.WifeShare = fraction<N>(1, 8);
-        note(c, Heir::Wife, Rule::WifeEighth);
-    }
-    if (c.HusbandAlive == 1) {
-        c.HusbandShare = fraction<N>(1, 4);
-        note(c, Heir::Husband, Rule::HusbandQuarter);
-    }
+    fixedSharesBesideDescendants(c);
 }
 
 template <class N>
 void sonsBlock(BasicCaseRecord<N> &c)
 {
     grandfatherSixth(c);
-    ComputeTotals(c);
-    if (c.DaughterCount != 0)
-        splitTwoToOne(c.Remainder, c.SonCount, c.DaughterCount, c.SonShare, c.DaughterShare);
-    else
-        givePerHead(c.Remainder, c.SonCount, c.SonShare);
-    noteResidue(c, Heir::Son, Heir::Daughter, c.DaughterCount);
+    sonsTakeResidue(c);
 }
 
 template <class N>
@@ -96,28 +76,7 @@ void oneDaughterBlock(BasicCaseRecord<N> &c)
     c.DaughterShare = fraction<N>(1, 2);
     note(c, Heir::Daughter, Rule::DaughterHalf);
     ComputeTotals(c);
-    if (c.SonsSonCount != 0) {
-        ComputeTotals(c);
-        splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
-                      c.SonsSonShare, c.SonsDaughterShare);
-        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
-    } else {
-        // The sons' daughters complete the two thirds.
-        if (c.SonsDaughterCount != 0) {
-            givePerHead(fraction<N>(1, 6), c.SonsDaughterCount, c.SonsDaughterShare);
-            note(c, Heir::SonsDaughter, Rule::SonsDaughterSixth);
-        }
-        ComputeTotals(c);
-        if (c.SonsSonsSonCount != 0) {
-            splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
-                          c.SonsSonsSonShare, c.SonsSonsDaughterShare);
-            noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
-        }
-        if (c.SonsSonsSonCount == 0 && c.SonsDaughterCount == 0 && c.SonsSonsDaughterCount != 0) {
-            givePerHead(fraction<N>(1, 6), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
-            note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterSixth);
-        }
-    }
+    besideOneDaughter(c);
     ComputeTotals(c);
     if (somethingLeft(c))
         settleResidue(c);
@@ -132,31 +91,9 @@ void daughtersBlock(BasicCaseRecord<N> &c)
     note(c, Heir::Daughter, Rule::DaughtersTwoThirds);
     grandfatherSixth(c);
     ComputeTotals(c);
-    if (somethingLeft(c)) {
-        if (c.SonsSonCount != 0) {
-            grandfatherSixth(c);
-            ComputeTotals(c);
-            splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
-                          c.SonsSonShare, c.SonsDaughterShare);
-            noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
-            ComputeTotals(c);
-        } else if (c.SonsSonsSonCount != 0) {
-            // The sons' daughters, shut out of the two thirds, inherit with
-            // the lower great-grandson.
-            c.SonsSonsSonShare = N(2) * c.Remainder
-                / (count<N>(c.SonsSonsDaughterCount) + count<N>(c.SonsDaughterCount)
-                   + N(2) * count<N>(c.SonsSonsSonCount));
-            if (c.SonsSonsDaughterCount != 0)
-                c.SonsSonsDaughterShare = c.SonsSonsSonShare / N(2);
-            if (c.SonsDaughterCount != 0)
-                c.SonsDaughterShare = c.SonsSonsSonShare / N(2);
-            noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
-            if (c.SonsSonsDaughterCount == 0 && c.SonsDaughterCount != 0)
-                note(c, Heir::SonsSonsSon, Rule::ResidueTwoToOne);
-            if (c.SonsDaughterCount != 0)
-                note(c, Heir::SonsDaughter, Rule::ResidueWithLowerMale);
-        }
-    }
+    // The grandfather's sixth stands; the sons' children take what is left.
+    if (somethingLeft(c))
+        besideTwoThirds(c);
     ComputeTotals(c);
     if (somethingLeft(c))
         settleResidue(c);

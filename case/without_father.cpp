@@ -8,67 +8,6 @@ using namespace calc;
 
 namespace {
 
-// The fixed shares as they stand beside descendants.
-template <class N>
-void fixedSharesWithDescendants(BasicCaseRecord<N> &c)
-{
-    if (c.MotherAlive == 1) {
-        c.MotherShare = fraction<N>(1, 6);
-        note(c, Heir::Mother, Rule::MotherSixthDescendants);
-    }
-    if (c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1) {
-        c.GrandMotherShare = fraction<N>(1, 6);
-        note(c, Heir::GrandMother, Rule::GrandMotherSixth);
-    }
-    if (c.WifeCount != 0) {
-        c.WifeShare = fraction<N>(1, 8);
-        note(c, Heir::Wife, Rule::WifeEighth);
-    }
-    if (c.HusbandAlive == 1) {
-        c.HusbandShare = fraction<N>(1, 4);
-        note(c, Heir::Husband, Rule::HusbandQuarter);
-    }
-}
-
-template <class N>
-void sonsBlock(BasicCaseRecord<N> &c)
-{
-    ComputeTotals(c);
-    if (c.DaughterCount != 0)
-        splitTwoToOne(c.Remainder, c.SonCount, c.DaughterCount, c.SonShare, c.DaughterShare);
-    else
-        givePerHead(c.Remainder, c.SonCount, c.SonShare);
-    noteResidue(c, Heir::Son, Heir::Daughter, c.DaughterCount);
-}
-
-// The sons' daughters (or, below them, the sons' sons' daughters) complete
-// the two thirds beside one daughter; a male of their degree makes them
-// residuaries with him.
-template <class N>
-void besideOneDaughter(BasicCaseRecord<N> &c)
-{
-    if (c.SonsSonCount != 0) {
-        splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
-                      c.SonsSonShare, c.SonsDaughterShare);
-        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
-        return;
-    }
-    if (c.SonsDaughterCount != 0) {
-        givePerHead(fraction<N>(1, 6), c.SonsDaughterCount, c.SonsDaughterShare);
-        note(c, Heir::SonsDaughter, Rule::SonsDaughterSixth);
-    }
-    ComputeTotals(c);
-    if (c.SonsSonsSonCount != 0) {
-        splitTwoToOne(c.Remainder, c.SonsSonsSonCount, c.SonsSonsDaughterCount,
-                      c.SonsSonsSonShare, c.SonsSonsDaughterShare);
-        noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
-    }
-    if (c.SonsSonsSonCount == 0 && c.SonsDaughterCount == 0 && c.SonsSonsDaughterCount != 0) {
-        givePerHead(fraction<N>(1, 6), c.SonsSonsDaughterCount, c.SonsSonsDaughterShare);
-        note(c, Heir::SonsSonsDaughter, Rule::SonsSonsDaughterSixth);
-    }
-}
-
 template <class N>
 void oneDaughterBlock(BasicCaseRecord<N> &c)
 {
@@ -82,33 +21,6 @@ void oneDaughterBlock(BasicCaseRecord<N> &c)
     ComputeTotals(c);
     if (overfull(c))
         ReduceShares(c);
-}
-
-// Beside two or more daughters (or two or more sons' daughters one degree
-// up), the lower generations inherit only with a male of their own degree or
-// below; the sons' daughters, shut out of the two thirds, then inherit with
-// the great-grandson.
-template <class N>
-void besideTwoThirds(BasicCaseRecord<N> &c)
-{
-    if (c.SonsSonCount != 0) {
-        splitTwoToOne(c.Remainder, c.SonsSonCount, c.SonsDaughterCount,
-                      c.SonsSonShare, c.SonsDaughterShare);
-        noteResidue(c, Heir::SonsSon, Heir::SonsDaughter, c.SonsDaughterCount);
-    } else if (c.SonsSonsSonCount != 0) {
-        c.SonsSonsSonShare = N(2) * c.Remainder
-            / (count<N>(c.SonsSonsDaughterCount) + count<N>(c.SonsDaughterCount)
-               + N(2) * count<N>(c.SonsSonsSonCount));
-        if (c.SonsSonsDaughterCount != 0)
-            c.SonsSonsDaughterShare = c.SonsSonsSonShare / N(2);
-        if (c.SonsDaughterCount != 0)
-            c.SonsDaughterShare = c.SonsSonsSonShare / N(2);
-        noteResidue(c, Heir::SonsSonsSon, Heir::SonsSonsDaughter, c.SonsSonsDaughterCount);
-        if (c.SonsSonsDaughterCount == 0 && c.SonsDaughterCount != 0)
-            note(c, Heir::SonsSonsSon, Rule::ResidueTwoToOne);
-        if (c.SonsDaughterCount != 0)
-            note(c, Heir::SonsDaughter, Rule::ResidueWithLowerMale);
-    }
 }
 
 template <class N>
@@ -215,10 +127,10 @@ void noDescendants(BasicCaseRecord<N> &c)
 template <class N>
 void distributeWithoutFather(BasicCaseRecord<N> &c)
 {
-    fixedSharesWithDescendants(c);
+    fixedSharesBesideDescendants(c);
 
     if (c.SonCount != 0)
-        sonsBlock(c);
+        sonsTakeResidue(c);
     else if (c.DaughterCount == 1)
         oneDaughterBlock(c);
     else if (c.DaughterCount >= 2)
