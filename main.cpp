@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app.h"
+#include "details/register_details.h"
 #include "ui/app_icon.h"
 #include "ui/window_registry.h"
 
@@ -49,11 +50,15 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Tarnavel"));
     QApplication::setApplicationName(QStringLiteral("Tarnavel"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.35"));
     QApplication::setWindowIcon(appicon::icon());
     app::initialise();
     ui::showModeless(QStringLiteral("frmInherence"));
+    // tarnavel FILE: the case of a case file.
+    if (const QStringList args = QCoreApplication::arguments(); args.size() > 1)
+        details::openFromCommandLine(args.at(1));
     if (const qint64 launched = qEnvironmentVariable("TARNAVEL_BENCH_START").toLongLong(); launched > 0) {
         if (QWindow *handle = ui::window(QStringLiteral("frmInherence"))->windowHandle())
             handle->installEventFilter(new StartTiming(launched));
