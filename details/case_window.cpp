@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QSplitter>
@@ -191,6 +192,10 @@ QWidget *CaseWindow::buildFamily()
         }
     }
     scroll->setWidget(inner);
+    // The whole row of every relative in view; only the list scrolls (its
+    // width is set with the language's font).
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_familyScroll = scroll;
     outer->addWidget(scroll, 1);
 
     auto *methodCaption = new QLabel(box);
@@ -325,8 +330,13 @@ void CaseWindow::applyLanguage()
     }
     QFont f = font();
     f.setFamily(m_language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Simplified Arabic"));
-    f.setPointSizeF(m_language == 1 ? 10 : 11);
+    f.setPointSizeF(10);
     setFont(f);
+    QWidget *inner = m_familyScroll->widget();
+    inner->layout()->invalidate();
+    inner->layout()->activate();
+    m_familyScroll->setMinimumWidth(inner->sizeHint().width()
+                                    + m_familyScroll->verticalScrollBar()->sizeHint().width() + 4);
     m_date->setText(caption("date", m_language).arg(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))));
     m_updating = false;
 }

@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 class QTabWidget;
 class QTableView;
@@ -102,6 +103,7 @@ private:
     QHash<int, QCheckBox *> m_flags;     // by Relative
     QHash<int, QLabel *> m_relativeLabels;
     QComboBox *m_method = nullptr;
+    QScrollArea *m_familyScroll = nullptr;
     QLabel *m_familyError = nullptr;
     QTabWidget *m_tabs = nullptr;
     QLabel *m_bases = nullptr;

@@ -8,6 +8,9 @@
 #include "ui/language.h"
 #include "ui/window_registry.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <optional>
 
 namespace details {
@@ -39,9 +42,13 @@ void registerCaseWindow()
 {
     ui::registerWindow(Name, [] {
         auto *w = new CaseWindow;
-        // A window that fits beside the others on a small screen and grows
-        // with a large one.
-        w->resize(900, 620);
+        // Most of a small screen; on a large one no larger than its tables
+        // need.
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            const QRect free = screen->availableGeometry();
+            w->resize(qMin(1500, int(free.width() * 0.95)), qMin(900, int(free.height() * 0.9)));
+            w->move(free.center() - w->rect().center());
+        }
         if (noted())
             w->setCase(*noted());
         return w;
