@@ -88,8 +88,10 @@ Problem fromJson(const QByteArray &bytes, Contents &out)
     QJsonParseError parse;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError) {
-        // Something that opens like a case file and then breaks off was one.
-        const bool begunAsCase = bytes.trimmed().startsWith('{') && bytes.contains(FormatName);
+        // An object that names the format, or that breaks off at its end, was
+        // a case file once.
+        const QByteArray text = bytes.trimmed();
+        const bool begunAsCase = text.startsWith('{') && (text.contains(FormatName) || parse.offset >= text.size() - 1);
         return problem(begunAsCase ? Error::Damaged : Error::NotACaseFile, parse.errorString());
     }
     if (!doc.isObject() || doc.object().value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
