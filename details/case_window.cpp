@@ -329,7 +329,8 @@ void CaseWindow::applyLanguage()
         m_relativeLabels.value(k)->setText(text);
     }
     QFont f = font();
-    f.setFamily(m_language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Simplified Arabic"));
+    // Arial as the results window's lines: figures keep their decimal point.
+    f.setFamily(m_language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     f.setPointSizeF(10);
     setFont(f);
     QWidget *inner = m_familyScroll->widget();

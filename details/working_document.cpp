@@ -31,11 +31,13 @@ QString list(const QString &title, const QStringList &items)
 // A ruled table of a model; empty columns (the 'awl or return column of a
 // case without either) are left out.
 template<class Model>
-QString table(const Model &m, int columns, bool skipAwl)
+QString table(const Model &m, int columns, bool skipAwl, const QString &dir)
 {
+    // The direction is named on the table itself: left to Qt it depends on
+    // what precedes the table.
     QString out = QStringLiteral(
-        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-        "style=\"border-collapse: collapse; border-color: #444;\"><thead><tr>");
+        "<table dir=\"%1\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+        "style=\"border-collapse: collapse; border-color: #444;\"><thead><tr>").arg(dir);
     auto skip = [&](int c) { return skipAwl && c == WorkingModel::AwlOrReturn; };
     for (int c = 0; c < columns; ++c)
         if (!skip(c))
@@ -52,9 +54,9 @@ QString table(const Model &m, int columns, bool skipAwl)
     return out + QStringLiteral("</table>");
 }
 
-QString workingTable(const WorkingModel &m)
+QString workingTable(const WorkingModel &m, const QString &dir)
 {
-    return table(m, WorkingModel::ColumnCount, !m.hasAwlOrReturn());
+    return table(m, WorkingModel::ColumnCount, !m.hasAwlOrReturn(), dir);
 }
 
 } // namespace
@@ -71,9 +73,9 @@ QString html(const Parts &p)
     if (!p.family.isEmpty())
         out += QStringLiteral("<p>%1</p>").arg(esc(p.family.join(QStringLiteral(" · "))));
     if (p.working && p.working->rowCount() > 0) {
-        out += QStringLiteral("<h3>%1</h3>").arg(esc(p.workingTitle)) + workingTable(*p.working);
+        out += QStringLiteral("<h3>%1</h3>").arg(esc(p.workingTitle)) + workingTable(*p.working, dir);
         if (p.other && p.other->rowCount() > 0)
-            out += QStringLiteral("<h3>%1</h3>").arg(esc(p.otherTitle)) + workingTable(*p.other);
+            out += QStringLiteral("<h3>%1</h3>").arg(esc(p.otherTitle)) + workingTable(*p.other, dir);
     }
     out += list(p.excludedTitle, p.excluded);
     out += list(p.stepsTitle, p.steps);
@@ -81,14 +83,14 @@ QString html(const Parts &p)
         out += QStringLiteral("<h3>%1</h3><p>").arg(esc(p.amountsTitle));
         for (const QString &line : p.amountsSummary)
             out += esc(line) + QStringLiteral("<br/>");
-        out += QStringLiteral("</p>") + table(*p.amounts, AmountsModel::ColumnCount, false);
+        out += QStringLiteral("</p>") + table(*p.amounts, AmountsModel::ColumnCount, false, dir);
     }
     return out + QStringLiteral("</body></html>");
 }
 
 void build(QTextDocument &doc, const Parts &p)
 {
-    QFont font(p.language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Simplified Arabic"));
+    QFont font(p.language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     font.setPointSizeF(10);
     doc.setDefaultFont(font);
     QTextOption option = doc.defaultTextOption();
