@@ -6,9 +6,12 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFile>
+#include <QList>
 #include <QPrinter>
 #include <QTextDocument>
 #include <QTextOption>
+
+#include <algorithm>
 
 namespace details::document {
 namespace {
@@ -29,41 +32,48 @@ QString list(const QString &title, const QStringList &items)
 }
 
 // A ruled table of a model; empty columns (the 'awl or return column of a
-// case without either) are left out.
+// case without either) are left out. Qt lays a right-to-left table out from
+// the right only now and then (it depends on what surrounds the table), so
+// the columns are written in the order they stand on the page, and only the
+// cells carry the direction.
 template<class Model>
-QString table(const Model &m, int columns, bool skipAwl, const QString &dir)
+QString table(const Model &m, int columns, bool skipAwl, bool rtl)
 {
-    // The direction is named on the table itself: left to Qt it depends on
-    // what precedes the table.
-    QString out = QStringLiteral(
-        "<table dir=\"%1\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
-        "style=\"border-collapse: collapse; border-color: #444;\"><thead><tr>").arg(dir);
-    auto skip = [&](int c) { return skipAwl && c == WorkingModel::AwlOrReturn; };
+    QList<int> order;
     for (int c = 0; c < columns; ++c)
-        if (!skip(c))
-            out += QStringLiteral("<th bgcolor=\"#e8e8e8\">%1</th>").arg(esc(m.header(c)));
+        if (!(skipAwl && c == WorkingModel::AwlOrReturn))
+            order << c;
+    if (rtl)
+        std::reverse(order.begin(), order.end());
+    const QString dir = rtl ? QStringLiteral(" dir=\"rtl\"") : QString();
+    const QString leading = rtl ? QStringLiteral("right") : QStringLiteral("left");
+    QString out = QStringLiteral(
+        "<table dir=\"ltr\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
+        "style=\"border-collapse: collapse; border-color: #444;\"><thead><tr>");
+    for (int c : order)
+        out += QStringLiteral("<th%1 bgcolor=\"#e8e8e8\">%2</th>").arg(dir, esc(m.header(c)));
     out += QStringLiteral("</tr></thead>");
     for (int r = 0; r < m.rowCount(); ++r) {
         out += QStringLiteral("<tr>");
-        for (int c = 0; c < columns; ++c)
-            if (!skip(c))
-                out += QStringLiteral("<td align=\"%1\">%2</td>")
-                           .arg(c == 0 ? QStringLiteral("left") : QStringLiteral("center"), esc(m.text(r, c)));
+        for (int c : order)
+            out += QStringLiteral("<td%1 align=\"%2\" valign=\"middle\">%3</td>")
+                       .arg(c == 0 ? dir : QString(), c == 0 ? leading : QStringLiteral("center"), esc(m.text(r, c)));
         out += QStringLiteral("</tr>");
     }
     return out + QStringLiteral("</table>");
 }
 
-QString workingTable(const WorkingModel &m, const QString &dir)
+QString workingTable(const WorkingModel &m, bool rtl)
 {
-    return table(m, WorkingModel::ColumnCount, !m.hasAwlOrReturn(), dir);
+    return table(m, WorkingModel::ColumnCount, !m.hasAwlOrReturn(), rtl);
 }
 
 } // namespace
 
 QString html(const Parts &p)
 {
-    const QString dir = p.language == 1 ? QStringLiteral("ltr") : QStringLiteral("rtl");
+    const bool rtl = p.language != 1;
+    const QString dir = rtl ? QStringLiteral("rtl") : QStringLiteral("ltr");
     QString out = QStringLiteral("<html dir=\"%1\"><body dir=\"%1\">").arg(dir);
     out += QStringLiteral("<h2 align=\"center\">%1</h2>").arg(esc(p.title));
     out += QStringLiteral("<p>");
@@ -73,9 +83,9 @@ QString html(const Parts &p)
     if (!p.family.isEmpty())
         out += QStringLiteral("<p>%1</p>").arg(esc(p.family.join(QStringLiteral(" · "))));
     if (p.working && p.working->rowCount() > 0) {
-        out += QStringLiteral("<h3>%1</h3>").arg(esc(p.workingTitle)) + workingTable(*p.working, dir);
+        out += QStringLiteral("<h3>%1</h3>").arg(esc(p.workingTitle)) + workingTable(*p.working, rtl);
         if (p.other && p.other->rowCount() > 0)
-            out += QStringLiteral("<h3>%1</h3>").arg(esc(p.otherTitle)) + workingTable(*p.other, dir);
+            out += QStringLiteral("<h3>%1</h3>").arg(esc(p.otherTitle)) + workingTable(*p.other, rtl);
     }
     out += list(p.excludedTitle, p.excluded);
     out += list(p.stepsTitle, p.steps);
@@ -83,7 +93,7 @@ QString html(const Parts &p)
         out += QStringLiteral("<h3>%1</h3><p>").arg(esc(p.amountsTitle));
         for (const QString &line : p.amountsSummary)
             out += esc(line) + QStringLiteral("<br/>");
-        out += QStringLiteral("</p>") + table(*p.amounts, AmountsModel::ColumnCount, false, dir);
+        out += QStringLiteral("</p>") + table(*p.amounts, AmountsModel::ColumnCount, false, rtl);
     }
     return out + QStringLiteral("</body></html>");
 }
