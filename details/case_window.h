@@ -45,6 +45,8 @@ public:
     QStringList stepLines() const { return m_stepLines; }
     // The estate entry's error message, empty when the entries are good.
     QString estateError() const { return m_estateError; }
+    // The amounts on screen (no groups when none are shown).
+    const estate::Result &money() const { return m_money; }
     details::document::Parts documentParts() const;
 
     // Opens a case file; on a bad file a message in the current language,

@@ -10,6 +10,8 @@
 // shares and treasury do not add up to the estate.
 #include "tests/tst_acceptance_support.h"
 
+#include "details/case_window.h"
+#include "details/file_chooser.h"
 #include "report/ui/printing.h"
 
 #include <QAbstractItemView>
@@ -20,8 +22,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QFile>
 #include <QPrinter>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
@@ -105,6 +109,45 @@ private:
     int *m_prints;
 };
 
+// The case window's file dialogs as a user answers them: a case file in the
+// walk's folder (sometimes a damaged one, or a folder that does not exist),
+// a cancel now and then.
+class WalkFiles : public details::FileChooser
+{
+public:
+    WalkFiles(QRandomGenerator *rng, QString folder, int *files) : m_rng(rng), m_folder(std::move(folder)), m_files(files)
+    {
+        QFile damaged(m_folder + QStringLiteral("/damaged.tarnavel"));
+        if (damaged.open(QIODevice::WriteOnly))
+            damaged.write("{\"format\": \"tarnavel-case\", \"formatVersion\": 1, \"family\": {\"Son\": 1");
+    }
+    QString saveFile(QWidget *, const QString &, const QString &suggested, const QString &) override
+    {
+        const int r = int(m_rng->bounded(10));
+        if (r < 2)
+            return {};
+        ++*m_files;
+        if (r == 9)
+            return QStringLiteral("/nonexistent-folder/case.tarnavel");
+        return m_folder + (suggested.endsWith(QLatin1String(".pdf")) ? QStringLiteral("/walk.pdf") : QStringLiteral("/walk.tarnavel"));
+    }
+    QString openFile(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        const int r = int(m_rng->bounded(10));
+        if (r < 2)
+            return {};
+        ++*m_files;
+        if (r < 4)
+            return m_folder + QStringLiteral("/damaged.tarnavel");
+        return m_folder + (r == 9 ? QStringLiteral("/walk.pdf") : QStringLiteral("/walk.tarnavel"));
+    }
+
+private:
+    QRandomGenerator *m_rng;
+    QString m_folder;
+    int *m_files;
+};
+
 class Walker : public QObject
 {
 public:
@@ -112,6 +155,7 @@ public:
         : m_rng(seed), m_seed(seed), m_target(actions), m_guard(seed, 20000)
     {
         printing::setPrinterChooser(std::make_unique<WalkChooser>(&m_rng, folder, &m_prints));
+        details::setFileChooser(std::make_unique<WalkFiles>(&m_rng, folder, &m_files));
         qApp->installEventFilter(this);
         s_current = this;
         m_previousHandler = qInstallMessageHandler(&Walker::message);
@@ -119,6 +163,7 @@ public:
     ~Walker() override
     {
         qApp->removeEventFilter(this);
+        details::setFileChooser(nullptr);
         qInstallMessageHandler(m_previousHandler);
         s_current = nullptr;
     }
@@ -148,6 +193,8 @@ public:
     QStringList slow;
     std::function<void()> afterStart; // after each (re)start of the program
     int prints() const { return m_prints; }
+    int files() const { return m_files; }
+    int caseWindowChecks = 0;
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
@@ -200,6 +247,31 @@ private:
         const double sum = acc::estateShared(c);
         if (std::abs(sum - 1.0) > 1e-9)
             fail(QStringLiteral("results window %1 with shares adding up to %2").arg(when).arg(sum, 0, 'g', 17));
+    }
+
+    // The case window's working and money add up whatever was typed.
+    void checkCaseWindow()
+    {
+        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(QStringLiteral("frmCase")));
+        if (!w || !w->isVisible())
+            return;
+        ++caseWindowChecks;
+        const CaseWorking &working = w->working();
+        if (!working.familyError && working.exact && !working.groups.empty()) {
+            std::int64_t parts = 0;
+            for (const GroupWorking &g : working.groups)
+                parts += g.parts;
+            if (parts != working.correctedBase)
+                fail(QStringLiteral("case window: parts %1 of a corrected base of %2").arg(parts).arg(working.correctedBase));
+        }
+        const estate::Result &money = w->money();
+        if (!money.groups.empty()) {
+            std::int64_t paid = 0;
+            for (const estate::GroupAmount &g : money.groups)
+                paid += g.total;
+            if (paid != money.distributed)
+                fail(QStringLiteral("case window: %1 paid of %2 to divide").arg(paid).arg(money.distributed));
+        }
     }
 
     void restart()
@@ -259,6 +331,7 @@ private:
 
         if (QWidget *results = ui::loadedWindow(QStringLiteral("Results")); results && results->isVisible())
             checkEstate(QStringLiteral("on screen"));
+        checkCaseWindow();
 
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal == m_lastModal) {
@@ -348,7 +421,9 @@ private:
         QList<int> weights;
         int total = 0;
         for (QWidget *w : windows) {
-            weights << (qobject_cast<QMainWindow *>(w) ? 1 : 3);
+            // The main window is always there, the case window once opened
+            // stays: neither may take the time the others need.
+            weights << (qobject_cast<QMainWindow *>(w) || w->objectName() == QLatin1String("frmCase") ? 1 : 3);
             total += weights.last();
         }
         int r = int(m_rng.bounded(total));
@@ -601,6 +676,7 @@ private:
     int m_depth = 0;
     int m_holdTicks = 0;
     int m_prints = 0;
+    int m_files = 0;
     bool m_finishing = false;
     bool m_restartPending = false;
     QWidget *m_lastModal = nullptr;
@@ -623,6 +699,7 @@ class tst_walk : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { acc::stopProgram(); }
 
     // The walk's own checks can fail: a window with no way out, and a
@@ -698,8 +775,10 @@ private slots:
         QStringList windows;
         for (auto it = walker.windowsActedOn.cbegin(); it != walker.windowsActedOn.cend(); ++it)
             windows << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
-        qInfo("seed %u: %d actions in %lld ms, %d quits, %d results shown, %d no-heir notices, %d prints; %s", seed,
+        qInfo("seed %u: %d actions in %lld ms, %d quits, %d results shown, %d no-heir notices, %d prints, %d case files,"
+              " %d case window checks; %s", seed,
               walker.done, clock.elapsed(), walker.quits, walker.resultsShown, walker.noHeirBoxes, walker.prints(),
+              walker.files(), walker.caseWindowChecks,
               qPrintable(windows.join(QStringLiteral(", "))));
         QVERIFY(walker.done >= actions);
         if (!walker.slow.isEmpty())
