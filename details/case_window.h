@@ -93,6 +93,7 @@ private:
     QStringList m_excludedLines;
     QStringList m_stepLines;
     QStringList m_summaryLines;
+    QString m_explanationHtml;
 
     WorkingModel *m_model = nullptr;
     WorkingModel *m_otherModel = nullptr;

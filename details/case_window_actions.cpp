@@ -139,7 +139,13 @@ void CaseWindow::showWorking()
     };
     section(caption("excludedTitle", m_language), m_excludedLines);
     section(caption("stepsTitle", m_language), m_stepLines);
-    m_explanation->setHtml(html + QStringLiteral("</body></html>"));
+    html += QStringLiteral("</body></html>");
+    // Laying the text out again is most of a family change's cost; most
+    // changes leave it as it was.
+    if (html != m_explanationHtml) {
+        m_explanationHtml = html;
+        m_explanation->setHtml(html);
+    }
 }
 
 QString CaseWindow::estateErrorText(estate::Error e) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "details/recent_cases.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 
@@ -9,16 +10,24 @@ namespace {
 
 const QString Key = QStringLiteral("recentCases");
 
+// One settings object for the run: it writes its file from the event loop
+// (and when the program ends), not while the user waits for a case.
+QSettings &settings()
+{
+    static QSettings *s = new QSettings(QCoreApplication::instance());
+    return *s;
+}
+
 void store(const QStringList &list)
 {
-    QSettings().setValue(Key, list);
+    settings().setValue(Key, list);
 }
 
 } // namespace
 
 QStringList files()
 {
-    return QSettings().value(Key).toStringList().mid(0, MaxEntries);
+    return settings().value(Key).toStringList().mid(0, MaxEntries);
 }
 
 void add(const QString &path)
