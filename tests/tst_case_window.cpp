@@ -8,6 +8,7 @@
 #include "case/calculation.h"
 #include "details/case_file.h"
 #include "details/recent_cases.h"
+#include "details/register_details.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -336,6 +337,28 @@ private slots:
         typeCount(w, "spnFullBrother", QStringLiteral("5"));
         QCOMPARE(theCase().FullBrotherCount, shown.FullBrotherCount);
         QCOMPARE(theCase().MotherShare, shown.MotherShare);
+    }
+
+    // tarnavel FILE: the case window in the file's language with its case.
+    void commandLine()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("en.tarnavel"));
+        QCOMPARE(casefile::save(path, cw::family({{Relative::Daughter, 2}}), 1).error, casefile::Error::None);
+        cw::open(details::CaseState{}, 0);
+        ui::discard(QStringLiteral("frmCase"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(details::openFromCommandLine(path));
+        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(QStringLiteral("frmCase")));
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(w->language(), 1);
+        QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+        QCOMPARE(w->state().count(Relative::Daughter), 2);
+        QString text;
+        acceptNextMessageBox(nullptr, &text);
+        QVERIFY(!details::openFromCommandLine(dir.filePath(QStringLiteral("missing.tarnavel"))));
+        QVERIFY(text.contains(QLatin1String("missing.tarnavel")));
+        QCOMPARE(w->state().count(Relative::Daughter), 2);
     }
 
     void mainWindowMenu()

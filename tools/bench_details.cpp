@@ -96,12 +96,6 @@ int main(int argc, char *argv[])
             sisters->setValue(1 + k % 9);
             paintWindow(w);
         }));
-    // The two halves of a family change: working it out, and painting.
-    Figures work, paint;
-    for (int k = 0; k < repeats; ++k) {
-        work.ms.push_back(timed([&] { sisters->setValue(1 + k % 9); }));
-        paint.ms.push_back(timed([&] { paintWindow(w); }));
-    }
     auto *value = w->findChild<QLineEdit *>(QStringLiteral("txtEstate"));
     tabs->setCurrentIndex(1);
     for (int k = 0; k < repeats; ++k)
@@ -115,8 +109,6 @@ int main(int argc, char *argv[])
         save.ms.push_back(timed([&] { w->saveFile(path); }));
         open.ms.push_back(timed([&] { w->openFile(path); }));
     }
-    std::printf("case window (%s): (of a family change: %.2f ms working out, %.2f ms painting)\n",
-                lang ? "en" : "ar", work.median(), paint.median());
     std::printf("case window (%s): family change %.2f ms (slowest %.2f), estate change %.2f ms (slowest %.2f),"
                 " save %.2f ms (slowest %.2f), open %.2f ms (slowest %.2f)\n",
                 lang ? "en" : "ar", family.median(), family.slowest(), money.median(), money.slowest(),
