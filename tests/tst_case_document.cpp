@@ -6,6 +6,7 @@
 
 #include "report/ui/printing.h"
 #include "details/working_document.h"
+#include "ui/captions.h"
 #include "tests/tst_acceptance_support.h"
 
 #include <QFileInfo>
@@ -70,7 +71,7 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("Arabic") << 0 << QStringList{QString::fromUtf8("\u062a\u0641\u0627\u0635\u064a\u0644 \u0627\u0644\u0645\u0633\u0623\u0644\u0629"), QStringLiteral("Khalid"), QStringLiteral("4:11"), QStringLiteral("1300"), QStringLiteral("54.17"), QStringLiteral("13000.00")};
+        QTest::newRow("Arabic") << 0 << QStringList{captions::text(QStringLiteral("frmCase"), QStringLiteral("doc.title"), 0), QStringLiteral("Khalid"), QStringLiteral("4:11"), QStringLiteral("1300"), QStringLiteral("54.17"), QStringLiteral("13000.00")};
         QTest::newRow("English") << 1 << QStringList{QStringLiteral("Case details"), QStringLiteral("Deceased: Khalid"), QStringLiteral("a sixth (4:11)"), QStringLiteral("Who receives nothing, and why"), QStringLiteral("1300"), QStringLiteral("13000.00")};
     }
     void printed()

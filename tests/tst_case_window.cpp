@@ -9,6 +9,7 @@
 #include "details/case_file.h"
 #include "details/recent_cases.h"
 #include "details/register_details.h"
+#include "ui/captions.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -142,7 +143,7 @@ private slots:
         QVERIFY(!w->stepLines().isEmpty());
         // Each fixed share's step names its verse.
         QVERIFY(w->stepLines().join(QLatin1Char(' ')).contains(QRegularExpression(QStringLiteral("\\[4:1[12]\\]|\\[4:176\\]"))));
-        QCOMPARE(w->windowTitle(), language ? QStringLiteral("Case details") : QString::fromUtf8("\u062a\u0641\u0627\u0635\u064a\u0644 \u0627\u0644\u0645\u0633\u0623\u0644\u0629"));
+        QCOMPARE(w->windowTitle(), language ? QStringLiteral("Case details") : captions::text(QStringLiteral("frmCase"), QStringLiteral("window"), 0));
         QCOMPARE(w->layoutDirection(), language ? Qt::LeftToRight : Qt::RightToLeft);
     }
 
