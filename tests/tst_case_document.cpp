@@ -33,18 +33,9 @@ details::CaseState longCase()
 {
     details::CaseState s = cw::family({{Relative::Mother, 1}, {Relative::Wife, 4}, {Relative::Daughter, 50},
                                        {Relative::SonsSon, 3}, {Relative::FullBrother, 7}, {Relative::FullUncle, 2}});
-    s.name = QStringLiteral("Abdulrahman ") + QString(120, QLatin1Char('x')) + QStringLiteral(" End");
+    s.name = QStringLiteral("Abdulrahman ") + QString(300, QLatin1Char('x')) + QStringLiteral(" End");
     s.estate.value = QStringLiteral("1000000");
     return s;
-}
-
-int pages(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdfinfo"), {pdf});
-    p.waitForFinished();
-    const QString out = QString::fromUtf8(p.readAllStandardOutput());
-    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(out).captured(1).toInt();
 }
 
 } // namespace
@@ -147,10 +138,10 @@ private slots:
         QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdPdf")), Qt::LeftButton);
         const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
         const QString text = acc::pdfText(pdf);
+        // The name is wider than the page: it wraps, and its end is printed.
         QVERIFY(text.contains(QStringLiteral(" End")));
-        QVERIFY(pages(pdf) >= 1);
         for (const QString &line : text.split(QLatin1Char('\n')))
-            QVERIFY2(line.size() < 200, qPrintable(line));
+            QVERIFY2(line.size() < 150, qPrintable(line));
     }
 
     void failureAndCancel()
