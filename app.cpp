@@ -2,6 +2,7 @@
 #include "app.h"
 
 #include "case/case_record.h"
+#include "details/register_details.h"
 #include "questionnaires/collateral/register_collateral.h"
 #include "questionnaires/family/register_family.h"
 #include "report/ui/register_report.h"
@@ -30,6 +31,7 @@ void registerAllWindows()
     registerReportWindows();
     registerNotesWindow();
     registerHelpWindows();
+    details::registerCaseWindow();
 }
 
 } // namespace app

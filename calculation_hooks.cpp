@@ -2,6 +2,7 @@
 #include "app.h"
 
 #include "case/case_record.h"
+#include "details/register_details.h"
 #include "report/composition.h"
 #include "ui/window_names.h"
 #include "ui/window_registry.h"
@@ -19,7 +20,8 @@ void installCalculationHooks()
         box.setObjectName(QStringLiteral("noHeirsNotice"));
         box.exec();
     };
-    hooks.openResults = [](const CaseRecord &) {
+    hooks.openResults = [](const CaseRecord &c) {
+        details::noteCalculatedCase(c);
         ui::showModeless(windows::Results);
     };
 }

@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libx11-dev libxtst-dev
   libxkbcommon-dev xvfb xauth x11-xkb-utils poppler-utils
   fonts-noto-core fonts-hosny-amiri fonts-liberation2 fonts-sil-scheherazade fonts-kacst
-  fonts-dejavu-core help2man)
+  fonts-dejavu-core help2man
+  clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -122,6 +122,31 @@ void frmInherence::buildMenus()
     QMenu *calculation = menu("mnuCalculation");
     entry(calculation, "mnuStart", [this] { start(); });
     entry(calculation, "mnuPrint", [this] { caseaccess::printReport(this); });
+    calculation->addSeparator();
+    entry(calculation, "mnuCaseDetails", [] {
+        if (const auto &show = caseaccess::caseDetails().showWindow)
+            show();
+    });
+    entry(calculation, "mnuOpenCase", [] {
+        if (const auto &open = caseaccess::caseDetails().openFile)
+            open(QString());
+    });
+    QMenu *recent = calculation->addMenu(QString());
+    recent->setObjectName(QStringLiteral("mnuRecentCases"));
+    recent->setStyle(menuStyle);
+    connect(recent, &QMenu::aboutToShow, this, [recent] {
+        recent->clear();
+        const auto &entries = caseaccess::caseDetails();
+        const QStringList files = entries.recentFiles ? entries.recentFiles() : QStringList();
+        for (const QString &file : files) {
+            QAction *a = recent->addAction(file);
+            connect(a, &QAction::triggered, recent, [file] {
+                if (const auto &open = caseaccess::caseDetails().openFile)
+                    open(file);
+            });
+        }
+        recent->setEnabled(!files.isEmpty());
+    });
 
     QMenu *helpMenu = menu("mnuhelp");
     entry(helpMenu, "mnuAbout", [] { ui::showModeless(windows::About); });

@@ -114,7 +114,8 @@ private slots:
         QVERIFY(w);
         QCOMPARE(geom::twipsOf(w), QRectF(900, 675, 10200, 7650));
         const auto rects = layout::resultsControls(Language(language));
-        QCOMPARE(rects.size(), 11 + 2 * layout::ResultsDesignSlots);
+        // The design's eleven controls and the case details button.
+        QCOMPARE(rects.size(), 12 + 2 * layout::ResultsDesignSlots);
         for (auto it = rects.begin(); it != rects.end(); ++it) {
             QWidget *c = w->findChild<QWidget *>(it.key());
             QVERIFY2(c, qPrintable(it.key()));

@@ -148,19 +148,22 @@ void tst_shell_main::languageChoice_data()
     QTest::addColumn<QString>("basmala");
     QTest::addColumn<QString>("titleFamily");
     QTest::addColumn<QStringList>("menuTitles");   // mnuInfo, mnuCalculation, mnuhelp
-    QTest::addColumn<QStringList>("visibleEntries");
+    QTest::addColumn<QStringList>("visibleEntries");   // a separator's text is empty
 
     QTest::newRow("English") << 1 << Qt::LeftToRight << QStringLiteral(" OK ") << QStringLiteral(" Cancel ")
                              << QStringLiteral(" In the Name Of Allah ") << QStringLiteral("Arial Greek")
                              << QStringList{QStringLiteral(" Exit"), QStringLiteral(" Calculation"), QStringLiteral(" Help")}
                              << QStringList{QStringLiteral("Exit"), QStringLiteral("New Calculation"),
-                                            QStringLiteral(" Print"), QStringLiteral(" About"),
+                                            QStringLiteral(" Print"), QString(), QStringLiteral("Case details"),
+                                            QStringLiteral("Open case…"), QStringLiteral("Recent cases"),
+                                            QStringLiteral(" About"),
                                             QStringLiteral("User Guide"), QStringLiteral("The Science of Inheritance")};
     const auto ar = [](const char *key) { return captions::text(windows::Main, key, Language::Arabic); };
     QTest::newRow("Arabic") << 0 << Qt::RightToLeft << ar("Command1") << ar("Command2") << ar("Label3")
                             << QStringLiteral("Arial")
                             << QStringList{ar("mnuInfo"), ar("mnuCalculation"), ar("mnuhelp")}
                             << QStringList{ar("mnuInheretence"), ar("mnuQuit"), ar("mnuStart"), ar("mnuPrint"),
+                                           QString(), ar("mnuCaseDetails"), ar("mnuOpenCase"), ar("mnuRecentCases"),
                                            ar("mnuAbout"), ar("mnuhelp1")};
 }
 

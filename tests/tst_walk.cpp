@@ -10,6 +10,7 @@
 // shares and treasury do not add up to the estate.
 #include "tests/walk_engine.h"
 
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -18,6 +19,7 @@ class tst_walk : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void cleanup() { acc::stopProgram(); }
 
     // The walk's own checks can fail: a window with no way out, and a
@@ -93,8 +95,10 @@ private slots:
         QStringList windows;
         for (auto it = walker.windowsActedOn.cbegin(); it != walker.windowsActedOn.cend(); ++it)
             windows << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
-        qInfo("seed %u: %d actions in %lld ms, %d quits, %d results shown, %d no-heir notices, %d prints; %s", seed,
+        qInfo("seed %u: %d actions in %lld ms, %d quits, %d results shown, %d no-heir notices, %d prints, %d case files,"
+              " %d case window checks; %s", seed,
               walker.done, clock.elapsed(), walker.quits, walker.resultsShown, walker.noHeirBoxes, walker.prints(),
+              walker.files(), walker.caseWindowChecks,
               qPrintable(windows.join(QStringLiteral(", "))));
         QVERIFY(walker.done >= actions);
         if (!walker.slow.isEmpty())

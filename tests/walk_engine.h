@@ -5,6 +5,7 @@
 // next action to run inside that window's modal loop, as a user's would.
 #pragma once
 
+#include "details/case_window.h"
 #include "report/ui/printing.h"
 #include "tests/tst_acceptance_support.h"
 #include "tests/walk_guard.h"
@@ -34,6 +35,7 @@ public:
         : m_rng(seed), m_seed(seed), m_target(actions), m_guard(seed, 20000)
     {
         printing::setPrinterChooser(std::make_unique<WalkChooser>(&m_rng, folder, &m_prints));
+        details::setFileChooser(std::make_unique<WalkFiles>(&m_rng, folder, &m_files));
         qApp->installEventFilter(this);
         s_current = this;
         m_previousHandler = qInstallMessageHandler(&Walker::message);
@@ -41,6 +43,7 @@ public:
     ~Walker() override
     {
         qApp->removeEventFilter(this);
+        details::setFileChooser(nullptr);
         qInstallMessageHandler(m_previousHandler);
         s_current = nullptr;
     }
@@ -70,6 +73,8 @@ public:
     QStringList slow;
     std::function<void()> afterStart; // after each (re)start of the program
     int prints() const { return m_prints; }
+    int files() const { return m_files; }
+    int caseWindowChecks = 0;
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
@@ -122,6 +127,31 @@ private:
         const double sum = acc::estateShared(c);
         if (std::abs(sum - 1.0) > 1e-9)
             fail(QStringLiteral("results window %1 with shares adding up to %2").arg(when).arg(sum, 0, 'g', 17));
+    }
+
+    // The case window's working and money add up whatever was typed.
+    void checkCaseWindow()
+    {
+        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(windows::CaseDetails));
+        if (!w || !w->isVisible())
+            return;
+        ++caseWindowChecks;
+        const CaseWorking &working = w->working();
+        if (!working.familyError && working.exact && !working.groups.empty()) {
+            std::int64_t parts = 0;
+            for (const GroupWorking &g : working.groups)
+                parts += g.parts;
+            if (parts != working.correctedBase)
+                fail(QStringLiteral("case window: parts %1 of a corrected base of %2").arg(parts).arg(working.correctedBase));
+        }
+        const estate::Result &money = w->money();
+        if (!money.groups.empty()) {
+            std::int64_t paid = 0;
+            for (const estate::GroupAmount &g : money.groups)
+                paid += g.total;
+            if (paid != money.distributed)
+                fail(QStringLiteral("case window: %1 paid of %2 to divide").arg(paid).arg(money.distributed));
+        }
     }
 
     void restart()
@@ -181,6 +211,7 @@ private:
 
         if (QWidget *results = ui::loadedWindow(windows::Results); results && results->isVisible())
             checkEstate(QStringLiteral("on screen"));
+        checkCaseWindow();
 
         QWidget *modal = QApplication::activeModalWidget();
         if (modal && modal == m_lastModal) {
@@ -270,7 +301,9 @@ private:
         QList<int> weights;
         int total = 0;
         for (QWidget *w : windows) {
-            weights << (qobject_cast<QMainWindow *>(w) ? 1 : 3);
+            // The main window is always there, the case window once opened
+            // stays: neither may take the time the others need.
+            weights << (qobject_cast<QMainWindow *>(w) || w->objectName() == windows::CaseDetails ? 1 : 3);
             total += weights.last();
         }
         int r = int(m_rng.bounded(total));
@@ -523,6 +556,7 @@ private:
     int m_depth = 0;
     int m_holdTicks = 0;
     int m_prints = 0;
+    int m_files = 0;
     bool m_finishing = false;
     bool m_restartPending = false;
     QWidget *m_lastModal = nullptr;

@@ -3,7 +3,10 @@
 // event loop and the printer dialog's answers.
 #pragma once
 
+#include "details/file_chooser.h"
 #include "report/ui/printing.h"
+
+#include <QFile>
 
 #include <QPrinter>
 #include <QRandomGenerator>
@@ -87,6 +90,45 @@ private:
     QRandomGenerator *m_rng;
     QString m_folder;
     int *m_prints;
+};
+
+// The case window's file dialogs as a user answers them: a case file in the
+// walk's folder (sometimes a damaged one, or a folder that does not exist),
+// a cancel now and then.
+class WalkFiles : public details::FileChooser
+{
+public:
+    WalkFiles(QRandomGenerator *rng, QString folder, int *files) : m_rng(rng), m_folder(std::move(folder)), m_files(files)
+    {
+        QFile damaged(m_folder + QStringLiteral("/damaged.tarnavel"));
+        if (damaged.open(QIODevice::WriteOnly))
+            damaged.write("{\"format\": \"tarnavel-case\", \"formatVersion\": 1, \"family\": {\"Son\": 1");
+    }
+    QString saveFile(QWidget *, const QString &, const QString &suggested, const QString &) override
+    {
+        const int r = int(m_rng->bounded(10));
+        if (r < 2)
+            return {};
+        ++*m_files;
+        if (r == 9)
+            return QStringLiteral("/nonexistent-folder/case.tarnavel");
+        return m_folder + (suggested.endsWith(QLatin1String(".pdf")) ? QStringLiteral("/walk.pdf") : QStringLiteral("/walk.tarnavel"));
+    }
+    QString openFile(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        const int r = int(m_rng->bounded(10));
+        if (r < 2)
+            return {};
+        ++*m_files;
+        if (r < 4)
+            return m_folder + QStringLiteral("/damaged.tarnavel");
+        return m_folder + (r == 9 ? QStringLiteral("/walk.pdf") : QStringLiteral("/walk.tarnavel"));
+    }
+
+private:
+    QRandomGenerator *m_rng;
+    QString m_folder;
+    int *m_files;
 };
 
 } // namespace walk

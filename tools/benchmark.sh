@@ -8,8 +8,10 @@
 #     every field and with --explain;
 #   - start to the main window shown, median of 11 starts under Xvfb;
 #   - one whole case through the windows (bench_case, 5 runs each language):
-#     results shown after the last answer, print to PDF, peak memory.
-# Usage: tools/benchmark.sh [build dir]   (builds the four programs it runs)
+#     results shown after the last answer, print to PDF, peak memory;
+#   - the case window (bench_details, each language): a family or estate
+#     change until the window is repainted, saving and opening a case.
+# Usage: tools/benchmark.sh [build dir]   (builds the five programs it runs)
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -36,12 +38,13 @@ if [[ ${1:-} == --under-x ]]; then
     for ((i = 0; i < cases; i++)); do
       timeout 60 "$build/tools/bench_case" "$lang" 10 2>/dev/null | grep '^case' >> "$out/case-$lang"
     done
+    timeout 120 "$build/tools/bench_details" "$lang" 200 2>/dev/null | grep '^case window' >> "$out/details"
   done
   exit 0
 fi
 
 build=$(cd "${1:-$here/../build}" && pwd)
-cmake --build "$build" -j2 --target tarnavel tarnavel-calc bench_calc bench_case >/dev/null
+cmake --build "$build" -j2 --target tarnavel tarnavel-calc bench_calc bench_case bench_details >/dev/null
 
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')," \
   "$(awk '/MemTotal/ { printf "%.0f GB", $2 / 1048576 }' /proc/meminfo); load $(cut -d' ' -f1-3 /proc/loadavg)"
@@ -87,3 +90,12 @@ printf '%-46s %-13s %s (%s)\n' "peak memory of a whole case (largest of $((2 * c
 printf '%-46s %-13s %s (%s)\n' "results shown after the last answer (median)" "$shown ms" "< 50 ms" "$(verdict "$shown" "<" 50)"
 printf '%-46s %-13s %s (%s)\n' "print to PDF from the print button (median)" "$print ms" "< 300 ms" "$(verdict "$print" "<" 300)"
 printf '%-46s %-13s %s\n' "  the same report printed again (median)" "$again ms" ""
+[[ $(wc -l < "$work/details") -eq 2 ]] || { echo "benchmark: the case window was not timed" >&2; exit 1; }
+for lang in ar en; do
+  d=$(grep "($lang)" "$work/details")
+  num() { sed -E "s/.*$1 ([0-9.]+) ms.*/\\1/" <<< "$d"; }
+  printf '%-46s %-13s %s (%s)\n' "case window ($lang): family change, repainted" "$(num 'family change') ms" "< 16 ms" "$(verdict "$(num 'family change')" "<" 16)"
+  printf '%-46s %-13s %s (%s)\n' "case window ($lang): estate change, repainted" "$(num 'estate change') ms" "< 16 ms" "$(verdict "$(num 'estate change')" "<" 16)"
+  printf '%-46s %-13s %s (%s)\n' "case window ($lang): save a case" "$(num 'save') ms" "< 50 ms" "$(verdict "$(num 'save')" "<" 50)"
+  printf '%-46s %-13s %s (%s)\n' "case window ($lang): open a case" "$(num 'open') ms" "< 50 ms" "$(verdict "$(num 'open')" "<" 50)"
+done

@@ -8,6 +8,8 @@
 #include "app.h"
 #include "case/calculation.h"
 #include "case/case_record.h"
+#include "details/case_window.h"
+#include "details/working_document.h"
 #include "ui/language.h"
 #include "ui/window_names.h"
 #include "ui/window_registry.h"
@@ -16,6 +18,9 @@
 #include <QComboBox>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTabWidget>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +64,49 @@ void exampleCase(CaseRecord &c)
     c.MotherAlive = 1;
     c.WifeCount = 1;
     c.SonCount = 1;
+}
+
+// The case window: the worked example with an estate, the estate tab with
+// a bad entry, a case with the grandfather's choice; and the document of the
+// worked example as a PDF beside the pictures.
+void caseWindowShots(int lang)
+{
+    auto *w = ui::windowAs<CaseWindow>(QStringLiteral("frmCase"));
+    if (!w)
+        return;
+    details::CaseState s;
+    s.name = lang == 1 ? QStringLiteral("Ahmad Salim") : QString::fromUtf8("\u0623\u062d\u0645\u062f \u0633\u0627\u0644\u0645");
+    for (auto r : {Relative::Father, Relative::Mother, Relative::Wife, Relative::Son})
+        s.setCount(r, 1);
+    s.setCount(Relative::FullBrother, 2);
+    s.estate.value = QStringLiteral("120000");
+    s.estate.funeralCosts = QStringLiteral("2500");
+    s.estate.debts = QStringLiteral("10000");
+    s.estate.bequest = QStringLiteral("50000");
+    w->setCase(s);
+    auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
+    tabs->setCurrentIndex(0);
+    grab(w, QStringLiteral("frmCase"));
+    tabs->setCurrentIndex(1);
+    grab(w, QStringLiteral("frmCase-estate"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("%1/frmCase-%2.pdf").arg(outDir, lang == 1 ? QStringLiteral("en") : QStringLiteral("ar")));
+    details::document::print(w->documentParts(), printer);
+    if (auto *estate = w->findChild<QLineEdit *>(QStringLiteral("txtDebts")))
+        estate->setText(QStringLiteral("12,5"));
+    grab(w, QStringLiteral("frmCase-estate-error"));
+
+    details::CaseState g;
+    g.name = s.name;
+    for (auto r : {Relative::GrandFather, Relative::Mother, Relative::FullSister})
+        g.setCount(r, 1);
+    g.setCount(Relative::FullBrother, 2);
+    g.setCount(Relative::ParentalBrother, 1);
+    w->setCase(g);
+    tabs->setCurrentIndex(0);
+    grab(w, QStringLiteral("frmCase-grandfather"));
+    w->hide();
 }
 
 } // namespace
@@ -124,6 +172,7 @@ int main(int argc, char *argv[])
             grab(w, windows::Results);
             w->hide();
         }
+        caseWindowShots(lang);
         if (QWidget *w = ui::window(windows::AfterResults)) {
             grab(w, windows::AfterResults);
             ui::discard(windows::AfterResults);
@@ -138,6 +187,7 @@ int main(int argc, char *argv[])
         }
         ui::discardCaseWindows();
         ui::discard(windows::About);
+        ui::discard(windows::CaseDetails);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return 0;

@@ -486,8 +486,41 @@ void writeLine(const std::string &text)
     std::fflush(stdout);
 }
 
+// The answer to one input line; `failed` tells whether it is an error line.
+std::string answerLine(const std::string &line, long lineNumber, bool explain, bool &failed)
+{
+    CaseRecord given;
+    calccli::EstateRequest estate;
+    if (const auto error = readRecord(QByteArray::fromStdString(line), lineNumber, given, estate)) {
+        failed = true;
+        return errorLine(*error);
+    }
+    // The family as given, made into the record the questionnaires
+    // would have produced; relatives set aside are reported.
+    const AdmittedFamily family = admitFamily(given);
+    if (family.error) {
+        failed = true;
+        return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::familyErrorText(family.error));
+    }
+    CaseRecord c = family.record;
+    const CaseWorking w = workCase(given);
+    if (estate.given) {
+        std::vector<estate::Claimant> claimants;
+        for (const GroupWorking &g : w.groups)
+            claimants.push_back({g.perHead.num, g.perHead.den, g.heads});
+        const estate::Result money = estate::divide(estate.input, claimants);
+        if (money.error != estate::Error::None) {
+            failed = true;
+            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::estateErrorText(money));
+        }
+    }
+    return answer(c, w, explain, estate);
+}
+
 } // namespace
 
+// The fuzz target (tools/fuzz) takes the line reader without main().
+#ifndef TARNAVEL_CALC_NO_MAIN
 int main(int argc, char **argv)
 {
     bool explain = false;
@@ -512,37 +545,10 @@ int main(int argc, char **argv)
         ++lineNumber;
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        CaseRecord given;
-        calccli::EstateRequest estate;
-        if (const auto error = readRecord(QByteArray::fromStdString(line), lineNumber, given, estate)) {
-            anyFailed = true;
-            writeLine(errorLine(*error));
-            continue;
-        }
-        // The family as given, made into the record the questionnaires
-        // would have produced; relatives set aside are reported.
-        const AdmittedFamily family = admitFamily(given);
-        if (family.error) {
-            anyFailed = true;
-            writeLine(errorLine(QStringLiteral("line %1: ").arg(lineNumber)
-                                + calccli::familyErrorText(family.error)));
-            continue;
-        }
-        CaseRecord c = family.record;
-        const CaseWorking w = workCase(given);
-        if (estate.given) {
-            std::vector<estate::Claimant> claimants;
-            for (const GroupWorking &g : w.groups)
-                claimants.push_back({g.perHead.num, g.perHead.den, g.heads});
-            const estate::Result money = estate::divide(estate.input, claimants);
-            if (money.error != estate::Error::None) {
-                anyFailed = true;
-                writeLine(errorLine(QStringLiteral("line %1: ").arg(lineNumber)
-                                    + calccli::estateErrorText(money)));
-                continue;
-            }
-        }
-        writeLine(answer(c, w, explain, estate));
+        bool failed = false;
+        writeLine(answerLine(line, lineNumber, explain, failed));
+        anyFailed = anyFailed || failed;
     }
     return anyFailed ? 1 : 0;
 }
+#endif

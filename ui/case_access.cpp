@@ -24,7 +24,23 @@ PrintReport &printSlot()
     return print;
 }
 
+CaseDetails &detailsSlot()
+{
+    static CaseDetails entries;
+    return entries;
+}
+
 } // namespace
+
+void setCaseDetails(CaseDetails entries)
+{
+    detailsSlot() = std::move(entries);
+}
+
+const CaseDetails &caseDetails()
+{
+    return detailsSlot();
+}
 
 void setPrintEntryEnabled(bool enabled)
 {

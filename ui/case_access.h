@@ -21,6 +21,18 @@ using PrintReport = std::function<void(QWidget *parent)>;
 void setPrintReport(PrintReport print);
 void printReport(QWidget *parent);
 
+// The case details window, reached from the results window and the main
+// window's menu. Its library installs these; unset entries do nothing.
+struct CaseDetails
+{
+    std::function<void()> showCurrentCase;             // the case calculated last
+    std::function<void()> showWindow;                  // the window as it was left
+    std::function<void(const QString &path)> openFile; // an empty path asks which
+    std::function<QStringList()> recentFiles;
+};
+void setCaseDetails(CaseDetails entries);
+const CaseDetails &caseDetails();
+
 // The deceased's particulars, read from the deceased entry window while it
 // is loaded (it stays loaded, hidden, for the whole case). Without it the
 // name is empty and the sex male, as a fresh entry window would have them.

@@ -25,6 +25,8 @@ inline const QString AfterResults = QStringLiteral("frmwhattodo");
 inline const QString About = QStringLiteral("frmAbout");
 // frmNotes: the document on the science of inheritance shares (not a case window).
 inline const QString Notes = QStringLiteral("frmNotes");
+// frmCase: the case details window, the working of the case, its estate in money and case files.
+inline const QString CaseDetails = QStringLiteral("frmCase");
 // frmGuide: the user guide of the interface's language, at a window's section (F1).
 inline const QString Guide = QStringLiteral("frmGuide");
 // frmScienceEn: the document on the science of inheritance in English (Help menu).

@@ -44,6 +44,7 @@ Rects resultsControls(Language language)
         {QStringLiteral("lblDate"), QRectF(5160, 1560, 2295, 255)},
         {QStringLiteral("cmdPrint"), QRectF(120, 2400, 1575, 615)},
         {QStringLiteral("cmdFinish"), QRectF(120, 3600, 1575, 615)},
+        {QStringLiteral("cmdDetails"), QRectF(120, 4800, 1575, 615)},
         {QStringLiteral("Shape1"), QRectF(8400, 120, 135, 6255)},
         {QStringLiteral("Shape2"), QRectF(8640, 120, 135, 5775)},
         {QStringLiteral("Shape3"), QRectF(8880, 120, 135, 5295)},

@@ -88,6 +88,16 @@ void Results::buildDesign()
     m_finish->setObjectName(QStringLiteral("cmdFinish"));
     m_finish->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 14.25));
     m_finish->setAutoDefault(false);
+    // The case details, below the design's two buttons in the column they
+    // leave free.
+    m_details = new QPushButton(this);
+    m_details->setObjectName(QStringLiteral("cmdDetails"));
+    m_details->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 12));
+    m_details->setAutoDefault(false);
+    connect(m_details, &QPushButton::clicked, this, [] {
+        if (const auto &show = caseaccess::caseDetails().showCurrentCase)
+            show();
+    });
     connect(m_print, &QPushButton::clicked, this, &Results::onPrint);
     connect(m_finish, &QPushButton::clicked, this, &Results::onFinish);
 

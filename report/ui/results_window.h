@@ -42,4 +42,5 @@ private:
     QScrollArea *m_lineArea = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_finish = nullptr;
+    QPushButton *m_details = nullptr;
 };

@@ -1,0 +1,199 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "details/case_file.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cmath>
+
+namespace details::casefile {
+namespace {
+
+QString programName()
+{
+    const QString version = QCoreApplication::applicationVersion();
+    return version.isEmpty() ? QStringLiteral("Tarnavel") : QStringLiteral("Tarnavel ") + version;
+}
+
+Problem problem(Error e, const QString &detail = {})
+{
+    return {e, detail};
+}
+
+// A whole number in [min, max], or false.
+bool wholeNumber(const QJsonValue &v, int min, int max, int &out)
+{
+    if (!v.isDouble())
+        return false;
+    const double d = v.toDouble();
+    if (!std::isfinite(d) || std::trunc(d) != d || d < min || d > max)
+        return false;
+    out = int(d);
+    return true;
+}
+
+bool optionalText(const QJsonObject &o, const char *key, QString &out)
+{
+    const QJsonValue v = o.value(QLatin1String(key));
+    if (v.isUndefined() || v.isNull()) {
+        out.clear();
+        return true;
+    }
+    if (!v.isString() || v.toString().size() > 64)
+        return false;
+    out = v.toString();
+    return true;
+}
+
+} // namespace
+
+QByteArray toJson(const CaseState &s, int language, const QDateTime &saved)
+{
+    QJsonObject family;
+    for (int k = 0; k < RelativeCount; ++k)
+        if (s.counts[std::size_t(k)] != 0)
+            family.insert(QLatin1String(relativeKey(Relative(k))), s.counts[std::size_t(k)]);
+    QJsonObject money{
+        {QStringLiteral("value"), s.estate.value},
+        {QStringLiteral("funeralCosts"), s.estate.funeralCosts},
+        {QStringLiteral("debts"), s.estate.debts},
+        {QStringLiteral("bequest"), s.estate.bequest},
+        {QStringLiteral("heirsConsent"), s.estate.heirsConsent},
+        {QStringLiteral("decimals"), s.estate.decimals},
+    };
+    QJsonObject root{
+        {QStringLiteral("format"), QLatin1String(FormatName)},
+        {QStringLiteral("formatVersion"), FormatVersion},
+        {QStringLiteral("program"), programName()},
+        {QStringLiteral("saved"), saved.toUTC().toString(Qt::ISODate)},
+        {QStringLiteral("language"), language == 1 ? QStringLiteral("en") : QStringLiteral("ar")},
+        {QStringLiteral("deceased"),
+         QJsonObject{{QStringLiteral("name"), s.name},
+                     {QStringLiteral("sex"), s.woman ? QStringLiteral("female") : QStringLiteral("male")}}},
+        {QStringLiteral("family"), family},
+        {QStringLiteral("grandfatherMethod"), s.method},
+        {QStringLiteral("estate"), money},
+    };
+    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+}
+
+Problem fromJson(const QByteArray &bytes, Contents &out)
+{
+    if (bytes.trimmed().isEmpty())
+        return problem(Error::Empty);
+    QJsonParseError parse;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &parse);
+    if (parse.error != QJsonParseError::NoError) {
+        // An object that names the format, or that breaks off at its end, was
+        // a case file once.
+        const QByteArray text = bytes.trimmed();
+        const bool begunAsCase = text.startsWith('{') && (text.contains(FormatName) || parse.offset >= text.size() - 1);
+        return problem(begunAsCase ? Error::Damaged : Error::NotACaseFile, parse.errorString());
+    }
+    if (!doc.isObject() || doc.object().value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
+        return problem(Error::NotACaseFile);
+    const QJsonObject root = doc.object();
+
+    int version = 0;
+    if (!wholeNumber(root.value(QStringLiteral("formatVersion")), 1, 1 << 30, version))
+        return problem(Error::Damaged, QStringLiteral("formatVersion"));
+    if (version > FormatVersion)
+        return problem(Error::NewerFormat, QString::number(version));
+
+    Contents c;
+    const QString lang = root.value(QStringLiteral("language")).toString(QStringLiteral("ar"));
+    if (lang != QLatin1String("ar") && lang != QLatin1String("en"))
+        return problem(Error::BadValue, QStringLiteral("language"));
+    c.language = lang == QLatin1String("en") ? 1 : 0;
+    c.program = root.value(QStringLiteral("program")).toString();
+    c.saved = QDateTime::fromString(root.value(QStringLiteral("saved")).toString(), Qt::ISODate);
+
+    const QJsonValue deceased = root.value(QStringLiteral("deceased"));
+    if (!deceased.isUndefined()) {
+        if (!deceased.isObject())
+            return problem(Error::BadValue, QStringLiteral("deceased"));
+        const QJsonObject d = deceased.toObject();
+        const QJsonValue name = d.value(QStringLiteral("name"));
+        if (!name.isUndefined() && (!name.isString() || name.toString().size() > 200))
+            return problem(Error::BadValue, QStringLiteral("name"));
+        c.state.name = name.toString();
+        const QString sex = d.value(QStringLiteral("sex")).toString(QStringLiteral("male"));
+        if (sex != QLatin1String("male") && sex != QLatin1String("female"))
+            return problem(Error::BadValue, QStringLiteral("sex"));
+        c.state.woman = sex == QLatin1String("female");
+    }
+
+    const QJsonValue familyValue = root.value(QStringLiteral("family"));
+    if (!familyValue.isObject())
+        return problem(Error::Damaged, QStringLiteral("family"));
+    const QJsonObject family = familyValue.toObject();
+    for (auto it = family.begin(); it != family.end(); ++it) {
+        Relative r;
+        if (!relativeFromKey(it.key(), r))
+            return problem(Error::UnknownRelative, it.key());
+        int n = 0;
+        if (!wholeNumber(it.value(), 0, relativeMax(r), n))
+            return problem(Error::BadValue, it.key());
+        c.state.setCount(r, n);
+    }
+
+    const QJsonValue method = root.value(QStringLiteral("grandfatherMethod"));
+    if (!method.isUndefined() && !wholeNumber(method, 1, 2, c.state.method))
+        return problem(Error::BadValue, QStringLiteral("grandfatherMethod"));
+
+    const QJsonValue money = root.value(QStringLiteral("estate"));
+    if (!money.isUndefined()) {
+        if (!money.isObject())
+            return problem(Error::BadValue, QStringLiteral("estate"));
+        const QJsonObject m = money.toObject();
+        EstateEntries &e = c.state.estate;
+        for (auto [key, field] : {std::pair{"value", &e.value}, std::pair{"funeralCosts", &e.funeralCosts},
+                                  std::pair{"debts", &e.debts}, std::pair{"bequest", &e.bequest}})
+            if (!optionalText(m, key, *field))
+                return problem(Error::BadValue, QLatin1String(key));
+        const QJsonValue consent = m.value(QStringLiteral("heirsConsent"));
+        if (!consent.isUndefined() && !consent.isBool())
+            return problem(Error::BadValue, QStringLiteral("heirsConsent"));
+        e.heirsConsent = consent.toBool();
+        const QJsonValue decimals = m.value(QStringLiteral("decimals"));
+        if (!decimals.isUndefined() && !wholeNumber(decimals, 0, estate::maxDecimals, e.decimals))
+            return problem(Error::BadValue, QStringLiteral("decimals"));
+    }
+
+    // The family must be one the calculation admits.
+    if (const char *error = admitFamily(familyRecord(c.state, c.language)).error)
+        return problem(Error::Inconsistent, QLatin1String(error));
+
+    out = std::move(c);
+    return {};
+}
+
+Problem save(const QString &path, const CaseState &s, int language)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return problem(Error::Unwritable, file.errorString());
+    const QByteArray bytes = toJson(s, language, QDateTime::currentDateTimeUtc());
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return problem(Error::Unwritable, file.errorString());
+    return {};
+}
+
+Problem open(const QString &path, Contents &out)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return problem(Error::Unreadable, file.errorString());
+    if (file.size() > MaxFileSize)
+        return problem(Error::NotACaseFile);
+    const QByteArray bytes = file.read(MaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        return problem(Error::Unreadable, file.errorString());
+    return fromJson(bytes, out);
+}
+
+} // namespace details::casefile

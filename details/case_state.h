@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the case window holds of a case: the deceased, the family as the user
+// gives it, the grandfather method and the estate entries. It is the case
+// window's own copy; the questionnaires' record is never touched.
+
+#include "case/estate.h"
+#include "case/working.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
+
+namespace details {
+
+// The estate as typed, kept as text so that a bad entry is still shown.
+struct EstateEntries
+{
+    QString value;
+    QString funeralCosts;
+    QString debts;
+    QString bequest;
+    bool heirsConsent = false;
+    int decimals = 2;
+
+    bool given() const { return !value.trimmed().isEmpty(); }
+    friend bool operator==(const EstateEntries &, const EstateEntries &) = default;
+};
+
+struct CaseState
+{
+    QString name;
+    bool woman = false;
+    std::array<int, RelativeCount> counts{};
+    // 1 the grandfather in the father's place, 2 with the siblings; read
+    // only where the case has the choice.
+    int method = 2;
+    EstateEntries estate;
+
+    int count(Relative r) const { return counts[std::size_t(r)]; }
+    void setCount(Relative r, int n) { counts[std::size_t(r)] = n; }
+    friend bool operator==(const CaseState &, const CaseState &) = default;
+};
+
+// The largest count a relative may have (1 for those who are one or none).
+int relativeMax(Relative r);
+// Whether the relative is one person, present or not.
+bool isSingle(Relative r);
+// The relative whose key (relativeKey) is `key`, or false.
+bool relativeFromKey(const QString &key, Relative &r);
+
+// The family of a calculated record: the grandfather in the father's place
+// becomes the grandfather with method 1, the maternal brothers and sisters
+// one count of maternal siblings.
+CaseState stateFromRecord(const CaseRecord &c, const QString &name, bool woman);
+// The record the calculation starts from.
+CaseRecord familyRecord(const CaseState &s, int language);
+
+estate::Input estateInput(const EstateEntries &e);
+// Each group's share per head and its heads, in the working's group order.
+std::vector<estate::Claimant> claimants(const CaseWorking &w);
+
+} // namespace details

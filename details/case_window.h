@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "details/case_file.h"
+#include "details/case_state.h"
+#include "details/working_model.h"
+#include "details/working_document.h"
+
+#include <QDialog>
+#include <QHash>
+
+#include <optional>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+class QTabWidget;
+class QTableView;
+class QTextBrowser;
+
+// The case details window: the family of a case editable in place, its
+// working, who receives nothing and why, the steps, both grandfather
+// methods where the case has the choice, and the estate in money. It works
+// on its own copy of the case.
+class CaseWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CaseWindow(QWidget *parent = nullptr);
+
+    void setCase(const details::CaseState &state);
+    const details::CaseState &state() const { return m_state; }
+    const CaseWorking &working() const { return m_working; }
+    int language() const { return m_language; }
+
+    WorkingModel *workingModel() const { return m_model; }
+    WorkingModel *otherModel() const { return m_otherModel; }
+    AmountsModel *amountsModel() const { return m_amounts; }
+    QStringList excludedLines() const { return m_excludedLines; }
+    QStringList stepLines() const { return m_stepLines; }
+    // The estate entry's error message, empty when the entries are good.
+    QString estateError() const { return m_estateError; }
+    // The amounts on screen (no groups when none are shown).
+    const estate::Result &money() const { return m_money; }
+    details::document::Parts documentParts() const;
+
+    // Opens a case file; on a bad file a message in the current language,
+    // and nothing changes. Returns whether the case was opened.
+    bool openFile(const QString &path);
+    bool saveFile(const QString &path);
+    // The message for a case file problem in a language.
+    static QString problemText(const details::casefile::Problem &p, int language);
+
+public slots:
+    void save();      // asks where
+    void open();      // asks which
+    void print();
+    void saveAsPdf();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void build();
+    QWidget *buildFamily();
+    QWidget *buildWorking();
+    QWidget *buildEstate();
+    void applyLanguage();
+    void showState();
+    void readFamily();
+    void readEstate();
+    void recompute();
+    void showWorking();
+    void showAmounts();
+    void markEstateField(estate::Field field, const QString &message);
+    QString estateErrorText(estate::Error e) const;
+    QString methodTitle(int method) const;
+    bool printWith(QPrinter &printer);
+    void reportFailure(const char *titleKey, const QString &text);
+
+    int m_language = 0;
+    bool m_updating = false;
+    details::CaseState m_state;
+    CaseWorking m_working;
+    std::optional<details::EstateEntries> m_goodEstate;   // the last entries without error
+    estate::Result m_money;
+    QString m_estateError;
+    QStringList m_excludedLines;
+    QStringList m_stepLines;
+    QStringList m_summaryLines;
+    QString m_explanationHtml;
+
+    WorkingModel *m_model = nullptr;
+    WorkingModel *m_otherModel = nullptr;
+    AmountsModel *m_amounts = nullptr;
+
+    QLineEdit *m_name = nullptr;
+    QComboBox *m_sex = nullptr;
+    QLabel *m_date = nullptr;
+    QHash<int, QSpinBox *> m_counts;     // by Relative
+    QHash<int, QCheckBox *> m_flags;     // by Relative
+    QHash<int, QLabel *> m_relativeLabels;
+    QComboBox *m_method = nullptr;
+    QScrollArea *m_familyScroll = nullptr;
+    QLabel *m_familyError = nullptr;
+    QTabWidget *m_tabs = nullptr;
+    QLabel *m_bases = nullptr;
+    QGroupBox *m_chosenBox = nullptr;
+    QGroupBox *m_otherBox = nullptr;
+    QTableView *m_table = nullptr;
+    QTableView *m_otherTable = nullptr;
+    QTextBrowser *m_explanation = nullptr;
+    QHash<int, QLineEdit *> m_estateFields;   // by estate::Field
+    QHash<int, QLabel *> m_estateErrors;      // by estate::Field
+    QCheckBox *m_consent = nullptr;
+    QSpinBox *m_decimals = nullptr;
+    QLabel *m_summary = nullptr;
+    QTableView *m_amountsTable = nullptr;
+};

@@ -1,0 +1,379 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the case window does: working the case out again on every change,
+// the estate in money, case files and the document of the working.
+#include "details/case_window.h"
+
+#include "details/file_chooser.h"
+#include "details/recent_cases.h"
+#include "report/ui/printing.h"
+#include "report/working_text.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QSpinBox>
+#include <QTableView>
+#include <QTextBrowser>
+
+using details::caption;
+namespace casefile = details::casefile;
+
+void CaseWindow::setCase(const details::CaseState &state)
+{
+    m_state = state;
+    m_goodEstate.reset();
+    showState();
+    recompute();
+}
+
+void CaseWindow::readFamily()
+{
+    if (m_updating)
+        return;
+    m_state.woman = m_sex->currentIndex() == 1;
+    for (auto it = m_counts.begin(); it != m_counts.end(); ++it)
+        m_state.setCount(Relative(it.key()), it.value()->value());
+    for (auto it = m_flags.begin(); it != m_flags.end(); ++it)
+        m_state.setCount(Relative(it.key()), it.value()->isChecked() ? 1 : 0);
+    m_state.method = m_method->currentIndex() == 0 ? 1 : 2;
+    recompute();
+}
+
+void CaseWindow::readEstate()
+{
+    if (m_updating)
+        return;
+    details::EstateEntries &e = m_state.estate;
+    e.value = m_estateFields.value(int(estate::Field::Estate))->text();
+    e.funeralCosts = m_estateFields.value(int(estate::Field::FuneralCosts))->text();
+    e.debts = m_estateFields.value(int(estate::Field::Debts))->text();
+    e.bequest = m_estateFields.value(int(estate::Field::Bequest))->text();
+    e.heirsConsent = m_consent->isChecked();
+    e.decimals = m_decimals->value();
+    showAmounts();
+}
+
+void CaseWindow::recompute()
+{
+    // A man leaves wives, a woman a husband.
+    m_updating = true;
+    const Relative other = m_state.woman ? Relative::Wife : Relative::Husband;
+    m_state.setCount(other, 0);
+    if (QSpinBox *wives = m_counts.value(int(Relative::Wife))) {
+        wives->setValue(m_state.count(Relative::Wife));
+        wives->setEnabled(!m_state.woman);
+    }
+    if (QCheckBox *husband = m_flags.value(int(Relative::Husband))) {
+        husband->setChecked(m_state.count(Relative::Husband) != 0);
+        husband->setEnabled(m_state.woman);
+    }
+    m_updating = false;
+
+    m_working = workCase(details::familyRecord(m_state, m_language));
+    m_method->setEnabled(m_working.methodAsked);
+    showWorking();
+    showAmounts();
+}
+
+QString CaseWindow::methodTitle(int method) const
+{
+    return caption(method == 1 ? "method1" : "method2", m_language);
+}
+
+void CaseWindow::showWorking()
+{
+    const CaseWorking &w = m_working;
+    if (w.familyError) {
+        m_familyError->setText(caption("familyError", m_language));
+        m_familyError->show();
+    } else {
+        m_familyError->hide();
+    }
+    m_model->setWorking(w, m_language);
+    const bool both = w.methodAsked && w.otherMethod;
+    if (both)
+        m_otherModel->setWorking(*w.otherMethod, m_language);
+    else
+        m_otherModel->setWorking(CaseWorking{}, m_language);
+    m_otherBox->setVisible(both);
+    m_chosenBox->setTitle(both ? methodTitle(w.method) : caption("grpChosen", m_language));
+    m_otherBox->setTitle(both ? methodTitle(w.otherMethod->method) : QString());
+    m_table->setColumnHidden(WorkingModel::AwlOrReturn, !m_model->hasAwlOrReturn());
+    m_otherTable->setColumnHidden(WorkingModel::AwlOrReturn, !m_otherModel->hasAwlOrReturn());
+
+    QString bases;
+    if (w.groups.empty()) {
+        bases = caption("noHeirs", m_language);
+    } else {
+        bases = caption("bases", m_language).arg(w.base);
+        if (w.awlBase)
+            bases += caption("basesAwl", m_language).arg(w.awlBase);
+        if (w.returnBase)
+            bases += caption("basesReturn", m_language).arg(w.returnBase);
+        bases += caption("basesCorrected", m_language).arg(w.correctedBase);
+    }
+    m_bases->setText(bases);
+
+    m_excludedLines.clear();
+    for (const Exclusion &e : w.excluded)
+        m_excludedLines << report::exclusionSentence(e, m_language);
+    m_stepLines.clear();
+    for (const Step &s : w.steps)
+        m_stepLines << report::stepSentence(s, w, m_language);
+
+    const QString dir = m_language == 1 ? QStringLiteral("ltr") : QStringLiteral("rtl");
+    QString html = QStringLiteral("<html dir=\"%1\"><body dir=\"%1\">").arg(dir);
+    auto section = [&html](const QString &title, const QStringList &lines) {
+        if (lines.isEmpty())
+            return;
+        html += QStringLiteral("<p><b>%1</b></p><ul>").arg(title.toHtmlEscaped());
+        for (const QString &line : lines)
+            html += QStringLiteral("<li>%1</li>").arg(line.toHtmlEscaped());
+        html += QStringLiteral("</ul>");
+    };
+    section(caption("excludedTitle", m_language), m_excludedLines);
+    section(caption("stepsTitle", m_language), m_stepLines);
+    html += QStringLiteral("</body></html>");
+    // Laying the text out again is most of a family change's cost; most
+    // changes leave it as it was.
+    if (html != m_explanationHtml) {
+        m_explanationHtml = html;
+        m_explanation->setHtml(html);
+    }
+}
+
+QString CaseWindow::estateErrorText(estate::Error e) const
+{
+    switch (e) {
+    case estate::Error::None: return {};
+    case estate::Error::Missing: return caption("estate.missing", m_language);
+    case estate::Error::NotANumber: return caption("estate.notANumber", m_language);
+    case estate::Error::Negative: return caption("estate.negative", m_language);
+    case estate::Error::TooManyDecimals: return caption("estate.tooManyDecimals", m_language).arg(m_state.estate.decimals);
+    case estate::Error::TooLarge: return caption("estate.tooLarge", m_language);
+    case estate::Error::DebtsExceedEstate: return caption("estate.debtsExceed", m_language);
+    case estate::Error::BadDecimals: return caption("estate.badDecimals", m_language);
+    case estate::Error::SharesDoNotAddUp: return caption("estate.sharesDoNotAddUp", m_language);
+    }
+    return {};
+}
+
+void CaseWindow::markEstateField(estate::Field field, const QString &message)
+{
+    for (auto it = m_estateErrors.begin(); it != m_estateErrors.end(); ++it) {
+        const bool here = !message.isEmpty() && it.key() == int(field);
+        it.value()->setText(here ? message : QString());
+        it.value()->setVisible(here);
+        if (QLineEdit *edit = m_estateFields.value(it.key()))
+            edit->setStyleSheet(here ? QStringLiteral("QLineEdit { border: 2px solid #b00000; }") : QString());
+    }
+}
+
+void CaseWindow::showAmounts()
+{
+    const details::EstateEntries &e = m_state.estate;
+    const auto claimants = details::claimants(m_working);
+    const bool anything = e.given() || !e.funeralCosts.trimmed().isEmpty() || !e.debts.trimmed().isEmpty()
+        || !e.bequest.trimmed().isEmpty();
+    if (!anything) {
+        m_estateError.clear();
+        markEstateField(estate::Field::None, {});
+        m_goodEstate.reset();
+        m_money = {};
+        m_amounts->setAmounts(m_working, m_money, e.decimals, m_language);
+        m_summary->clear();
+        m_summaryLines.clear();
+        return;
+    }
+    estate::Result r = estate::divide(details::estateInput(e), claimants);
+    if (r.error != estate::Error::None) {
+        // The entries are wrong: say where, and keep the last good figures,
+        // worked out again for the family as it now is.
+        m_estateError = estateErrorText(r.error);
+        markEstateField(r.field, m_estateError);
+        if (!m_goodEstate)
+            return;
+        r = estate::divide(details::estateInput(*m_goodEstate), claimants);
+        if (r.error != estate::Error::None)
+            return;
+    } else {
+        m_estateError.clear();
+        markEstateField(estate::Field::None, {});
+        m_goodEstate = e;
+    }
+    const int decimals = m_goodEstate ? m_goodEstate->decimals : e.decimals;
+    m_money = r;
+    m_amounts->setAmounts(m_working, r, decimals, m_language);
+    auto money = [decimals](std::int64_t minor) {
+        return QString(QChar(0x2066)) + QString::fromStdString(estate::formatMinor(minor, decimals)) + QChar(0x2069);
+    };
+    m_summaryLines.clear();
+    m_summaryLines << caption("sum.estate", m_language).arg(money(r.estate));
+    if (r.funeralCosts)
+        m_summaryLines << caption("sum.funeralCosts", m_language).arg(money(r.funeralCosts));
+    if (r.debts)
+        m_summaryLines << caption("sum.debts", m_language).arg(money(r.debts));
+    if (r.bequestAsked) {
+        m_summaryLines << caption("sum.bequest", m_language).arg(money(r.bequestPaid));
+        if (r.bequestCapped)
+            m_summaryLines << caption("sum.bequestCapped", m_language).arg(money(r.bequestAsked));
+    }
+    m_summaryLines << caption("sum.distributed", m_language).arg(money(r.distributed));
+    if (r.nothingLeft)
+        m_summaryLines << caption("sum.nothingLeft", m_language);
+    m_summary->setText(m_summaryLines.join(QLatin1Char('\n')));
+}
+
+// --- case files ------------------------------------------------------------
+
+QString CaseWindow::problemText(const casefile::Problem &p, int language)
+{
+    const char *key = "file.unreadable";
+    switch (p.error) {
+    case casefile::Error::None: return {};
+    case casefile::Error::Unreadable: key = "file.unreadable"; break;
+    case casefile::Error::Empty: key = "file.empty"; break;
+    case casefile::Error::NotACaseFile: key = "file.notCase"; break;
+    case casefile::Error::Damaged: key = "file.damaged"; break;
+    case casefile::Error::NewerFormat: key = "file.newer"; break;
+    case casefile::Error::BadValue: key = "file.badValue"; break;
+    case casefile::Error::UnknownRelative: key = "file.unknownRelative"; break;
+    case casefile::Error::Inconsistent: key = "file.inconsistent"; break;
+    case casefile::Error::Unwritable: key = "file.unwritable"; break;
+    }
+    QString text = caption(key, language);
+    if (text.contains(QLatin1String("%1")))
+        text = text.arg(QChar(0x2066) + p.detail + QChar(0x2069));
+    return text;
+}
+
+void CaseWindow::reportFailure(const char *titleKey, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, caption(titleKey, m_language), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("caseFileNotice"));
+    box.exec();
+}
+
+bool CaseWindow::openFile(const QString &path)
+{
+    casefile::Contents contents;
+    const casefile::Problem p = casefile::open(path, contents);
+    if (p.error != casefile::Error::None) {
+        const QString name = QFileInfo(path).fileName();
+        reportFailure("file.openFailed", caption("file.couldNotOpen", m_language).arg(name) + QLatin1Char('\n')
+                                             + problemText(p, m_language));
+        return false;
+    }
+    setCase(contents.state);
+    details::recent::add(path);
+    return true;
+}
+
+bool CaseWindow::saveFile(const QString &path)
+{
+    const casefile::Problem p = casefile::save(path, m_state, m_language);
+    if (p.error != casefile::Error::None) {
+        reportFailure("file.saveFailed", problemText(p, m_language));
+        return false;
+    }
+    details::recent::add(path);
+    return true;
+}
+
+void CaseWindow::save()
+{
+    const QString filter = caption("file.filter", m_language);
+    const QString path = details::fileChooser().saveFile(
+        this, caption("file.saveTitle", m_language),
+        details::suggestedPath(m_state.name, QLatin1String(casefile::Suffix)), filter);
+    if (path.isEmpty())
+        return;
+    QString target = path;
+    if (QFileInfo(target).suffix().isEmpty())
+        target += QLatin1Char('.') + QLatin1String(casefile::Suffix);
+    saveFile(target);
+}
+
+void CaseWindow::open()
+{
+    const QStringList recent = details::recent::files();
+    const QString folder = recent.isEmpty() ? QFileInfo(details::suggestedPath(QString(), QStringLiteral("x"))).path()
+                                            : QFileInfo(recent.first()).path();
+    const QString path = details::fileChooser().openFile(this, caption("file.openTitle", m_language), folder,
+                                                         caption("file.filter", m_language));
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+// --- the document ----------------------------------------------------------
+
+details::document::Parts CaseWindow::documentParts() const
+{
+    details::document::Parts p;
+    p.language = m_language;
+    p.title = caption("doc.title", m_language);
+    p.particulars << caption("doc.name", m_language).arg(m_state.name.isEmpty() ? QStringLiteral("—") : m_state.name)
+                  << caption("doc.sex", m_language).arg(m_sex->itemText(m_state.woman ? 1 : 0))
+                  << caption("doc.date", m_language).arg(QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd")));
+    for (int k = 0; k < RelativeCount; ++k) {
+        const auto r = Relative(k);
+        const int n = m_state.count(r);
+        if (n == 0)
+            continue;
+        QString name = m_relativeLabels.value(k)->text();
+        p.family << (details::isSingle(r) ? name : QStringLiteral("%1: %2").arg(name).arg(n));
+    }
+    if (m_working.methodAsked)
+        p.family << methodTitle(m_working.method);
+    p.workingTitle = m_bases->text();
+    p.working = m_model;
+    if (m_working.methodAsked && m_working.otherMethod) {
+        p.otherTitle = methodTitle(m_working.otherMethod->method);
+        p.other = m_otherModel;
+    }
+    p.excludedTitle = caption("excludedTitle", m_language);
+    p.excluded = m_excludedLines;
+    p.stepsTitle = caption("stepsTitle", m_language);
+    p.steps = m_stepLines;
+    if (m_amounts->rowCount() > 0) {
+        p.amountsTitle = caption("tabEstate", m_language);
+        p.amountsSummary = m_summaryLines;
+        p.amounts = m_amounts;
+    }
+    return p;
+}
+
+bool CaseWindow::printWith(QPrinter &printer)
+{
+    if (details::document::print(documentParts(), printer))
+        return true;
+    reportFailure("print.failedTitle", caption("print.failed", m_language));
+    return false;
+}
+
+void CaseWindow::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printing::printerChooser().choose(printer, this))
+        return;
+    printWith(printer);
+}
+
+void CaseWindow::saveAsPdf()
+{
+    const QString path = details::fileChooser().saveFile(this, caption("pdf.title", m_language),
+                                                         details::suggestedPath(m_state.name, QStringLiteral("pdf")),
+                                                         caption("pdf.filter", m_language));
+    if (path.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path);
+    printWith(printer);
+}

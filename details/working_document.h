@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class AmountsModel;
+class QPrinter;
+class QTextDocument;
+class WorkingModel;
+
+// The document of the working: an A4 page (or more) in the case's language
+// with the deceased, the family, the working table, who receives nothing
+// and why, the steps and, when an estate was entered, the amounts.
+namespace details::document {
+
+struct Parts
+{
+    int language = 0;
+    QString title;
+    QStringList particulars;     // name, sex, date: "label: value"
+    QStringList family;          // "relative: count"
+    QString workingTitle;
+    const WorkingModel *working = nullptr;
+    QString otherTitle;          // the other grandfather method, where it applies
+    const WorkingModel *other = nullptr;
+    QString excludedTitle;
+    QStringList excluded;
+    QString stepsTitle;
+    QStringList steps;
+    QString amountsTitle;
+    QStringList amountsSummary;
+    const AmountsModel *amounts = nullptr;   // nullptr: no estate entered
+};
+
+QString html(const Parts &parts);
+// The document laid out for the printer's page.
+void build(QTextDocument &doc, const Parts &parts);
+// Prints the document; false when the printer could not be opened or
+// reported an error.
+bool print(const Parts &parts, QPrinter &printer);
+
+} // namespace details::document

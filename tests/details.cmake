@@ -1,0 +1,8 @@
+# The case window, its document and case files.
+qt_add_executable(tst_case_file tst_case_file.cpp)
+target_link_libraries(tst_case_file PRIVATE tarnavel_casefile Qt6::Test)
+add_test(NAME tst_case_file COMMAND tst_case_file)
+set_tests_properties(tst_case_file PROPERTIES ENVIRONMENT "${TARNAVEL_TEST_ENV}" TIMEOUT 300)
+
+tarnavel_add_gui_test(tst_case_window SCREEN 800x600 SOURCES tst_case_window.cpp tst_case_window_support.h)
+tarnavel_add_gui_test(tst_case_document SCREEN 800x600 SOURCES tst_case_document.cpp tst_case_window_support.h)

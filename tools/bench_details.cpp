@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The case window's speed, in the program's own window on a real X server
+// (tools/benchmark.sh runs it under xvfb-run): a family count changed and an
+// estate entry changed, each until the whole window is painted again, and a case
+// saved and opened. Prints the median and the slowest of each.
+// Usage: bench_details [ar|en] [repeats]
+
+#include "app.h"
+#include "details/case_window.h"
+#include "ui/fonts.h"
+#include "ui/language.h"
+#include "ui/window_registry.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+struct Figures
+{
+    std::vector<double> ms;
+    double median()
+    {
+        std::sort(ms.begin(), ms.end());
+        return ms.empty() ? 0 : ms[ms.size() / 2];
+    }
+    double slowest() { return ms.empty() ? 0 : *std::max_element(ms.begin(), ms.end()); }
+};
+
+template<class F> double timed(F f)
+{
+    QElapsedTimer t;
+    t.start();
+    f();
+    return double(t.nsecsElapsed()) / 1e6;
+}
+
+// The whole window painted, as the next frame would paint it, into an image:
+// the X server's own time to put it on screen (a round trip to a loaded
+// Xvfb) is not the window's.
+void paintWindow(QWidget *w)
+{
+    QCoreApplication::sendPostedEvents();   // layouts the change requested
+    static QImage image;
+    if (image.size() != w->size())
+        image = QImage(w->size(), QImage::Format_ARGB32_Premultiplied);
+    w->render(&image);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    const int lang = argc > 1 && QByteArray(argv[1]) == "en" ? 1 : 0;
+    const int repeats = argc > 2 ? std::max(1, atoi(argv[2])) : 200;
+    theCase().Language = std::int16_t(lang);
+    app::initialise();
+
+    auto *w = ui::windowAs<CaseWindow>(QStringLiteral("frmCase"));
+    // A large family with the grandfather's choice: both methods, exclusions
+    // and every table filled.
+    details::CaseState s;
+    for (auto [r, n] : {std::pair{Relative::GrandFather, 1}, {Relative::Mother, 1}, {Relative::Wife, 4},
+                        {Relative::Daughter, 3}, {Relative::FullBrother, 7}, {Relative::FullSister, 5},
+                        {Relative::ParentalBrother, 2}, {Relative::FullUncle, 3}})
+        s.setCount(r, n);
+    s.estate.value = QStringLiteral("1234567.89");
+    s.estate.debts = QStringLiteral("1000");
+    s.estate.bequest = QStringLiteral("500000");
+    w->setCase(s);
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w)) {
+        std::fprintf(stderr, "bench_details: the window was not shown\n");
+        return 1;
+    }
+    auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
+
+    Figures family, money, save, open;
+    auto *sisters = w->findChild<QSpinBox *>(QStringLiteral("spnFullSister"));
+    tabs->setCurrentIndex(0);
+    for (int k = 0; k < repeats; ++k)
+        family.ms.push_back(timed([&] {
+            sisters->setValue(1 + k % 9);
+            paintWindow(w);
+        }));
+    auto *value = w->findChild<QLineEdit *>(QStringLiteral("txtEstate"));
+    tabs->setCurrentIndex(1);
+    for (int k = 0; k < repeats; ++k)
+        money.ms.push_back(timed([&] {
+            value->setText(QString::number(1000000 + 37 * k) + QStringLiteral(".25"));
+            paintWindow(w);
+        }));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench.tarnavel"));
+    for (int k = 0; k < repeats; ++k) {
+        save.ms.push_back(timed([&] { w->saveFile(path); }));
+        open.ms.push_back(timed([&] { w->openFile(path); }));
+    }
+    std::printf("case window (%s): family change %.2f ms (slowest %.2f), estate change %.2f ms (slowest %.2f),"
+                " save %.2f ms (slowest %.2f), open %.2f ms (slowest %.2f)\n",
+                lang ? "en" : "ar", family.median(), family.slowest(), money.median(), money.slowest(),
+                save.median(), save.slowest(), open.median(), open.slowest());
+    return 0;
+}
