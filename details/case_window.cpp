@@ -2,6 +2,7 @@
 // The case window's controls, their layout and captions. What they do is in
 // case_window_actions.cpp.
 #include "details/case_window.h"
+#include "ui/window_names.h"
 
 #include "report/working_text.h"
 #include "ui/captions.h"
@@ -31,7 +32,7 @@ using details::caption;
 
 namespace {
 
-const QString Name = QStringLiteral("frmCase");
+const QString &Name = windows::CaseDetails;
 
 QString key(Relative r)
 {
@@ -78,7 +79,7 @@ QLabel *makeErrorLabel(QWidget *parent, const QString &name)
 
 CaseWindow::CaseWindow(QWidget *parent)
     : QDialog(parent)
-    , m_language(language::current() == 1 ? 1 : 0)
+    , m_language(language::current() == Language::English ? 1 : 0)
 {
     setObjectName(Name);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -313,8 +314,8 @@ void CaseWindow::applyLanguage()
     m_updating = true;
     const int sex = m_sex->currentIndex();
     const int method = m_method->currentIndex();
-    language::applyDirection(this, m_language);
-    captions::apply(this, Name, m_language);
+    language::applyDirection(this, Language(m_language));
+    captions::apply(this, Name, Language(m_language));
     m_sex->setCurrentIndex(sex < 0 ? 0 : sex);
     m_method->setCurrentIndex(method < 0 ? 1 : method);
     m_tabs->setTabText(0, caption("tabWorking", m_language));
@@ -345,7 +346,7 @@ void CaseWindow::applyLanguage()
 void CaseWindow::showEvent(QShowEvent *event)
 {
     // The program's language may have changed since the window was made.
-    const int now = language::current() == 1 ? 1 : 0;
+    const int now = language::current() == Language::English ? 1 : 0;
     if (now != m_language) {
         m_language = now;
         applyLanguage();

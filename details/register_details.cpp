@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "details/register_details.h"
+#include "ui/window_names.h"
 
 #include "details/case_file.h"
 #include "details/case_window.h"
@@ -16,7 +17,7 @@
 namespace details {
 namespace {
 
-const QString Name = QStringLiteral("frmCase");
+const QString &Name = windows::CaseDetails;
 
 std::optional<CaseState> &noted()
 {
@@ -82,9 +83,9 @@ void noteCalculatedCase(const CaseRecord &c)
 bool openFromCommandLine(const QString &path)
 {
     casefile::Contents contents;
-    if (casefile::open(path, contents).error == casefile::Error::None && contents.language != language::current()) {
+    if (casefile::open(path, contents).error == casefile::Error::None && contents.language != int(language::current())) {
         theCase().Language = std::int16_t(contents.language);
-        language::applyToApplication(contents.language);
+        language::applyToApplication(Language(contents.language));
     }
     CaseWindow *w = caseWindow();
     present(w);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "details/working_model.h"
+#include "ui/window_names.h"
 
 #include "report/composition.h"
 #include "report/working_text.h"
@@ -29,7 +30,7 @@ QString groupLabel(Heir h, int heads, int language)
 
 QString caption(const char *key, int language)
 {
-    return captions::text(QStringLiteral("frmCase"), QLatin1String(key), language);
+    return captions::text(windows::CaseDetails, QLatin1String(key), Language(language));
 }
 
 } // namespace details

@@ -2,6 +2,7 @@
 // The document of the working, printed to PDF through the print button and
 // saved as PDF, read back with pdftotext in both languages; failures are
 // reported and a cancel says nothing.
+#include "ui/window_names.h"
 #include "tests/tst_case_window_support.h"
 
 #include "report/ui/printing.h"
@@ -55,14 +56,14 @@ private slots:
         printing::setPrinterChooser(nullptr);
         details::setFileChooser(nullptr);
         ui::resetRegistry();
-        language::applyToApplication(0);
+        language::applyToApplication(Language::Arabic);
     }
 
     void printed_data()
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("Arabic") << 0 << QStringList{captions::text(QStringLiteral("frmCase"), QStringLiteral("doc.title"), 0), QStringLiteral("Khalid"), QStringLiteral("4:11"), QStringLiteral("1300"), QStringLiteral("54.17"), QStringLiteral("13000.00")};
+        QTest::newRow("Arabic") << 0 << QStringList{captions::text(windows::CaseDetails, QStringLiteral("doc.title"), Language::Arabic), QStringLiteral("Khalid"), QStringLiteral("4:11"), QStringLiteral("1300"), QStringLiteral("54.17"), QStringLiteral("13000.00")};
         QTest::newRow("English") << 1 << QStringList{QStringLiteral("Case details"), QStringLiteral("Deceased: Khalid"), QStringLiteral("a sixth (4:11)"), QStringLiteral("Who receives nothing, and why"), QStringLiteral("1300"), QStringLiteral("13000.00")};
     }
     void printed()

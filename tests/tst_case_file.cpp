@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Case files: what is saved comes back, and a bad file is refused with the
 // reason, leaving what the caller had untouched.
+#include "ui/window_names.h"
 #include "details/case_file.h"
 
 #include <QDir>

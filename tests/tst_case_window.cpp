@@ -3,6 +3,7 @@
 // in both languages, edits that recompute, estate entries good and bad, case
 // files saved and opened, bad files refused, and the ways in from the
 // results window and the main window's menu.
+#include "ui/window_names.h"
 #include "tests/tst_case_window_support.h"
 
 #include "case/calculation.h"
@@ -79,7 +80,7 @@ private slots:
     {
         details::setFileChooser(nullptr);
         ui::resetRegistry();
-        language::applyToApplication(0);
+        language::applyToApplication(Language::Arabic);
     }
 
     void working_data()
@@ -143,7 +144,7 @@ private slots:
         QVERIFY(!w->stepLines().isEmpty());
         // Each fixed share's step names its verse.
         QVERIFY(w->stepLines().join(QLatin1Char(' ')).contains(QRegularExpression(QStringLiteral("\\[4:1[12]\\]|\\[4:176\\]"))));
-        QCOMPARE(w->windowTitle(), language ? QStringLiteral("Case details") : captions::text(QStringLiteral("frmCase"), QStringLiteral("window"), 0));
+        QCOMPARE(w->windowTitle(), language ? QStringLiteral("Case details") : captions::text(windows::CaseDetails, QStringLiteral("window"), Language::Arabic));
         QCOMPARE(w->layoutDirection(), language ? Qt::LeftToRight : Qt::RightToLeft);
     }
 
@@ -310,9 +311,9 @@ private slots:
     {
         QFETCH(int, language);
         cw::open(details::CaseState{}, language);
-        ui::discard(QStringLiteral("frmCase"));
+        ui::discard(windows::CaseDetails);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        if (auto *name = ui::window(QStringLiteral("Inheretence"))->findChild<QLineEdit *>(QStringLiteral("txtNameofDead")))
+        if (auto *name = ui::window(windows::DeceasedEntry)->findChild<QLineEdit *>(QStringLiteral("txtNameofDead")))
             name->setText(QStringLiteral("Salim"));
         CaseRecord &c = theCase();
         c.GrandFatherAsFather = 1;   // as the method window leaves the first method
@@ -320,7 +321,7 @@ private slots:
         c.MotherAlive = 1;
         c.FullBrotherCount = 2;
         Recalculate(c);
-        QWidget *results = ui::loadedWindow(QStringLiteral("Results"));
+        QWidget *results = ui::loadedWindow(windows::Results);
         QVERIFY(results && results->isVisible());
         auto *button = results->findChild<QPushButton *>(QStringLiteral("cmdDetails"));
         QVERIFY(button->isVisible());
@@ -329,7 +330,7 @@ private slots:
             QVERIFY(!button->geometry().intersects(results->findChild<QWidget *>(QLatin1String(other))->geometry()));
         const CaseRecord shown = theCase();
         QTest::mouseClick(button, Qt::LeftButton);
-        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(QStringLiteral("frmCase")));
+        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(windows::CaseDetails));
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->state().name, QStringLiteral("Salim"));
         QCOMPARE(w->state().count(Relative::GrandFather), 1);
@@ -347,10 +348,10 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("en.tarnavel"));
         QCOMPARE(casefile::save(path, cw::family({{Relative::Daughter, 2}}), 1).error, casefile::Error::None);
         cw::open(details::CaseState{}, 0);
-        ui::discard(QStringLiteral("frmCase"));
+        ui::discard(windows::CaseDetails);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(details::openFromCommandLine(path));
-        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(QStringLiteral("frmCase")));
+        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(windows::CaseDetails));
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->language(), 1);
         QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
@@ -369,7 +370,7 @@ private slots:
         cw::fixedFiles()->savePath = dir.filePath(QStringLiteral("son.tarnavel"));
         w->save();
         w->hide();
-        auto *main = qobject_cast<QMainWindow *>(ui::window(QStringLiteral("frmInherence")));
+        auto *main = qobject_cast<QMainWindow *>(ui::window(windows::Main));
         QTest::mouseClick(main->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
         main->findChild<QAction *>(QStringLiteral("mnuCaseDetails"))->trigger();
         QVERIFY(w->isVisible());

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/window_names.h"
 #include "app.h"
 #include "details/case_window.h"
 #include "details/file_chooser.h"
@@ -35,10 +36,10 @@ inline CaseWindow *open(const details::CaseState &s, int language)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     theCase() = CaseRecord{};
     theCase().Language = std::int16_t(language);
-    language::applyToApplication(language);
+    language::applyToApplication(Language(language));
     app::registerAllWindows();
     app::installCalculationHooks();
-    auto *w = ui::windowAs<CaseWindow>(QStringLiteral("frmCase"));
+    auto *w = ui::windowAs<CaseWindow>(windows::CaseDetails);
     w->setCase(s);
     w->show();
     return w;

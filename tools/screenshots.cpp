@@ -71,7 +71,7 @@ void exampleCase(CaseRecord &c)
 // worked example as a PDF beside the pictures.
 void caseWindowShots(int lang)
 {
-    auto *w = ui::windowAs<CaseWindow>(QStringLiteral("frmCase"));
+    auto *w = ui::windowAs<CaseWindow>(windows::CaseDetails);
     if (!w)
         return;
     details::CaseState s;
@@ -172,7 +172,7 @@ int main(int argc, char *argv[])
             grab(w, windows::Results);
             w->hide();
         }
-        caseWindowShots(lang);
+        caseWindowShots(int(lang));
         if (QWidget *w = ui::window(windows::AfterResults)) {
             grab(w, windows::AfterResults);
             ui::discard(windows::AfterResults);
