@@ -5,6 +5,7 @@
 // saved and opened. Prints the median and the slowest of each.
 // Usage: bench_details [ar|en] [repeats]
 
+#include "ui/window_names.h"
 #include "app.h"
 #include "details/case_window.h"
 #include "ui/fonts.h"
@@ -69,7 +70,7 @@ int main(int argc, char *argv[])
     theCase().Language = std::int16_t(lang);
     app::initialise();
 
-    auto *w = ui::windowAs<CaseWindow>(QStringLiteral("frmCase"));
+    auto *w = ui::windowAs<CaseWindow>(windows::CaseDetails);
     // A large family with the grandfather's choice: both methods, exclusions
     // and every table filled.
     details::CaseState s;

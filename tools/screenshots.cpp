@@ -86,7 +86,7 @@ void caseWindowShots(int lang)
     w->setCase(s);
     auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
     tabs->setCurrentIndex(0);
-    grab(w, QStringLiteral("frmCase"));
+    grab(w, windows::CaseDetails);
     tabs->setCurrentIndex(1);
     grab(w, QStringLiteral("frmCase-estate"));
     QPrinter printer(QPrinter::HighResolution);
