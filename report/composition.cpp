@@ -177,7 +177,24 @@ static QString hundredthsText(double x)
 
 QString percentageText(double value)
 {
-    return hundredthsText(100.0 * value) + QStringLiteral("    %");
+    // The same few shares come back again and again (a sixth, an eighth, a
+    // half): remember the text of the latest values, keyed by their bits.
+    struct Entry
+    {
+        std::uint64_t bits = 0;
+        bool known = false;
+        QString text;
+    };
+    thread_local std::array<Entry, 64> recent;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    Entry &e = recent[(bits ^ (bits >> 29) ^ (bits >> 47)) % recent.size()];
+    if (!e.known || e.bits != bits) {
+        e.text = hundredthsText(100.0 * value) + QStringLiteral("    %");
+        e.bits = bits;
+        e.known = true;
+    }
+    return e.text;
 }
 
 long long sharesOf2400(double value)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -40,12 +41,19 @@ void appendKey(std::string &out, const char *key)
     out += "\": ";
 }
 
+void appendWhole(std::string &out, std::int64_t v)
+{
+    char buf[24];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v);
+    out.append(buf, res.ptr);
+}
+
 void appendFraction(std::string &out, const Rational &q)
 {
     out += '"';
-    out += std::to_string(q.num);
+    appendWhole(out, q.num);
     out += '/';
-    out += std::to_string(q.den);
+    appendWhole(out, q.den);
     out += '"';
 }
 
@@ -72,7 +80,7 @@ void appendExact(std::string &out, const CaseWorking &w)
         first = false;
         appendKey(out, heirKey(g.heir));
         out += "{\"count\": ";
-        out += std::to_string(g.heads);
+        appendWhole(out, g.heads);
         const Portion p = nominalPortion(g.rule, g.fixed);
         out += ", \"kind\": \"";
         out += g.heir == Heir::Treasury ? "treasury" : (isFixedPortion(p) ? "fixed" : "residue");
@@ -90,9 +98,9 @@ void appendExact(std::string &out, const CaseWorking &w)
         out += ", \"perHead\": ";
         appendFraction(out, g.perHead);
         out += ", \"parts\": ";
-        out += std::to_string(g.parts);
+        appendWhole(out, g.parts);
         out += ", \"partsEach\": ";
-        out += std::to_string(g.partsEach);
+        appendWhole(out, g.partsEach);
         if (g.reduced)
             out += ", \"awl\": true";
         if (g.returned)
