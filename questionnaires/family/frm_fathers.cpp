@@ -94,8 +94,13 @@ void frmFathers::build()
             } else {
                 auto *opt = new QRadioButton(box);
                 opt->setObjectName(QLatin1String(name));
-                if (f.frame == 1 && QLatin1String(name) == QLatin1String("Option1"))
-                    opt->setFocusPolicy(Qt::NoFocus);   // out of sight: never reached by keys
+                if (f.frame == 1 && QLatin1String(name) == QLatin1String("Option1")) {
+                    // Out of sight and out of reach: shown, an arrow key on
+                    // the chosen answer would select it, clearing the answer
+                    // while the questions it revealed stay on screen.
+                    opt->setFocusPolicy(Qt::NoFocus);
+                    opt->hide();
+                }
                 if (f.frame == 15)
                     opt->setFont(labelFont);
             }
