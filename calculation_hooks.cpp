@@ -3,6 +3,7 @@
 
 #include "case/case_record.h"
 #include "report/composition.h"
+#include "ui/case_access.h"
 #include "ui/window_registry.h"
 
 #include <QMessageBox>
@@ -20,6 +21,8 @@ void installCalculationHooks()
     };
     hooks.openResults = [](const CaseRecord &) {
         ui::showModeless(QStringLiteral("Results"));
+        // As the results window leaves the record: the print entry's case.
+        caseaccess::recordFinishedCase();
     };
 }
 

@@ -210,9 +210,9 @@ void frmInherence::start()
     // again later it would be neither loaded afresh nor modal.
     ui::discardCaseWindows();
     ui::discard(QStringLiteral("frmwhattodo"));
+    caseaccess::forgetFinishedCase();
     caseaccess::beginNewCase();
     ui::showModal(QStringLiteral("Inheretence"));
-    caseaccess::setPrintEntryEnabled(false);
 }
 
 void frmInherence::closeEvent(QCloseEvent *event)

@@ -7,6 +7,7 @@
 #include "case/case_record.h"
 #include "report/ui/printing.h"
 #include "report/ui/register_report.h"
+#include "ui/case_access.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
@@ -127,6 +128,7 @@ inline void freshCase(int language, const QString &deceasedName = QString())
     seen() = Seen{};
     theCase() = CaseRecord{};
     theCase().Language = std::int16_t(language);
+    caseaccess::forgetFinishedCase();
     registerReportWindows();
     ui::registerWindow(QStringLiteral("frmwhattodo"), [] { return new AfterResults; });
     ui::registerWindow(QStringLiteral("frmInherence"), [] { return new MainWindow; });

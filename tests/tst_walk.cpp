@@ -6,10 +6,13 @@
 // action to run inside that window's modal loop, as a user's would.
 //
 // It fails on a crash, a hang (no action finished for 10 s), a modal window
-// that neither Escape nor the title bar can leave, and a results window whose
-// shares and treasury do not add up to the estate.
+// that neither Escape nor the title bar can leave, a results window whose
+// shares and treasury do not add up to the estate, and a family questionnaire
+// whose shown answers or revealed questions disagree with the case record.
+// Some walks use the keyboard alone.
 #include "tests/tst_acceptance_support.h"
 
+#include "questionnaires/family/frm_fathers.h"
 #include "report/ui/printing.h"
 
 #include <QAbstractItemView>
@@ -108,8 +111,8 @@ private:
 class Walker : public QObject
 {
 public:
-    Walker(quint32 seed, int actions, const QString &folder)
-        : m_rng(seed), m_seed(seed), m_target(actions), m_guard(seed, 20000)
+    Walker(quint32 seed, int actions, const QString &folder, bool keysOnly = false)
+        : m_rng(seed), m_seed(seed), m_target(actions), m_keysOnly(keysOnly), m_guard(seed, 20000)
     {
         printing::setPrinterChooser(std::make_unique<WalkChooser>(&m_rng, folder, &m_prints));
         qApp->installEventFilter(this);
@@ -276,6 +279,9 @@ private:
         --m_depth;
         ++done;
         m_lastProgress = m_clock.elapsed();
+        if (const QString wrong = quest::familyDisagreement(ui::loadedWindow(QStringLiteral("frmFathers")));
+            !wrong.isEmpty())
+            fail(QStringLiteral("the family questionnaire disagrees with the record: %1").arg(wrong));
         // Slow actions that did not open a window (whose time is the user's).
         if (done == before + 1 && m_lastProgress - started > 1000)
             slow << QStringLiteral("%1 ms: %2").arg(m_lastProgress - started).arg(m_recent.last());
@@ -377,8 +383,9 @@ private:
         auto *main = qobject_cast<QMainWindow *>(window);
         const bool menus = main && main->menuBar()->isVisible();
 
-        switch (pickWeighted({buttons.isEmpty() ? 0 : 40, lists.isEmpty() ? 0 : 30, edits.isEmpty() ? 0 : 10, 4,
-                              5, 2, menus ? 10 : 0})) {
+        const bool mouse = !m_keysOnly;
+        switch (pickWeighted({buttons.isEmpty() || !mouse ? 0 : 40, lists.isEmpty() ? 0 : 30, edits.isEmpty() ? 0 : 10,
+                              4, mouse ? 5 : 60, mouse ? 2 : 0, menus && mouse ? 10 : 0})) {
         case 0: {
             // Ending the program restarts the walk; a user does it rarely,
             // and the deeper windows need the time.
@@ -404,7 +411,8 @@ private:
         }
         case 4: {
             static const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Down,
-                                           Qt::Key_Up, Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home};
+                                           Qt::Key_Up, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageDown,
+                                           Qt::Key_End, Qt::Key_Home};
             const Qt::Key key = keys[m_rng.bounded(int(std::size(keys)))];
             QWidget *target = window->focusWidget() ? window->focusWidget() : window;
             if (auto *b = qobject_cast<QAbstractButton *>(target); b && endsProgram(b) && m_rng.bounded(8))
@@ -460,7 +468,7 @@ private:
         const QString where = list->window()->objectName() + QLatin1Char('/') + list->objectName();
         if (index < 0)
             return;
-        switch (m_rng.bounded(3)) {
+        switch (m_keysOnly ? 0 : m_rng.bounded(3)) {
         case 0: {
             // Through the keyboard: the list takes focus, arrows move the choice.
             note(QStringLiteral("keys in list %1").arg(where));
@@ -598,6 +606,7 @@ private:
     QRandomGenerator m_rng;
     quint32 m_seed;
     int m_target;
+    bool m_keysOnly = false;
     int m_depth = 0;
     int m_holdTicks = 0;
     int m_prints = 0;
@@ -633,6 +642,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("trap window") << QStringLiteral("trap") << QStringLiteral("has no way out");
         QTest::newRow("shares beside the estate") << QStringLiteral("shares") << QStringLiteral("adding up to");
+        QTest::newRow("answer beside the record") << QStringLiteral("answer") << QStringLiteral("disagrees with the record");
     }
     void detects()
     {
@@ -654,6 +664,15 @@ private slots:
                     trap->setObjectName(QStringLiteral("trap"));
                     return trap;
                 });
+            } else if (fault == QLatin1String("answer")) {
+                // A questionnaire whose father question records more than
+                // it shows.
+                ui::registerWindow(QStringLiteral("frmFathers"), [] {
+                    auto *w = new frmFathers;
+                    QObject::connect(w->findChild<QRadioButton *>(QStringLiteral("optFatherNo")), &QRadioButton::toggled,
+                                     [](bool on) { theCase().MotherAlive = on; });
+                    return w;
+                });
             } else {
                 auto open = calculationHooks().openResults;
                 calculationHooks().openResults = [open](const CaseRecord &c) {
@@ -671,28 +690,34 @@ private slots:
     {
         QTest::addColumn<quint32>("seed");
         QTest::addColumn<int>("actions");
+        QTest::addColumn<bool>("keysOnly");
         // TARNAVEL_WALK_SEED=<n> [TARNAVEL_WALK_ACTIONS=<n>] repeats one walk.
         if (qEnvironmentVariableIsSet("TARNAVEL_WALK_SEED")) {
             const quint32 seed = qEnvironmentVariable("TARNAVEL_WALK_SEED").toUInt();
             const int actions = qEnvironmentVariableIntValue("TARNAVEL_WALK_ACTIONS");
-            QTest::addRow("seed %u", seed) << seed << (actions > 0 ? actions : 3000);
+            QTest::addRow("seed %u", seed) << seed << (actions > 0 ? actions : 3000)
+                                           << qEnvironmentVariableIsSet("TARNAVEL_WALK_KEYS");
             return;
         }
         for (quint32 seed : {1u, 7u, 42u, 2024u, 31337u, 4000000007u})
-            QTest::addRow("seed %u", seed) << seed << 3000;
+            QTest::addRow("seed %u", seed) << seed << 3000 << false;
+        // The keyboard alone: Tab, arrows, Space, Enter, Escape and typing.
+        for (quint32 seed : {3u, 99u})
+            QTest::addRow("keys only, seed %u", seed) << seed << 3000 << true;
     }
 
     void walk()
     {
         QFETCH(quint32, seed);
         QFETCH(int, actions);
+        QFETCH(bool, keysOnly);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         acc::outside() = acc::Outside{};
         qInfo("walk with seed %u, %d actions", seed, actions);
         QElapsedTimer clock;
         clock.start();
-        Walker walker(seed, actions, dir.path());
+        Walker walker(seed, actions, dir.path(), keysOnly);
         const QString failure = walker.run();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QStringList windows;

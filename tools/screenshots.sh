@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Renders every window in both languages at 800x600 and 1024x768 into
 # docs/screenshots/ (offscreen platform; build first with scripts/build.sh).
+# SIZES="1920x1080 ..." renders at other screen sizes instead (each needs its
+# build/screen-<size>.json, which tests/CMakeLists.txt writes).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build}"
@@ -9,7 +11,7 @@ out=docs/screenshots
 mkdir -p "$out"
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-for size in 800x600 1024x768; do
+for size in ${SIZES:-800x600 1024x768}; do
   cfg="$build/screen-$size.json"
   QT_QPA_PLATFORM="offscreen:configfile=$PWD/$cfg" "$build/tools/tarnavel-screenshots" "$out"
 done

@@ -23,6 +23,12 @@ PrintReport &printSlot()
     return print;
 }
 
+std::optional<FinishedCase> &finishedSlot()
+{
+    static std::optional<FinishedCase> finished;
+    return finished;
+}
+
 } // namespace
 
 void setPrintEntryEnabled(bool enabled)
@@ -46,6 +52,23 @@ void printReport(QWidget *parent)
 {
     if (printSlot())
         printSlot()(parent);
+}
+
+void recordFinishedCase()
+{
+    finishedSlot() = FinishedCase{theCase(), deceasedName(), QDate::currentDate()};
+    setPrintEntryEnabled(true);
+}
+
+void forgetFinishedCase()
+{
+    finishedSlot().reset();
+    setPrintEntryEnabled(false);
+}
+
+const std::optional<FinishedCase> &finishedCase()
+{
+    return finishedSlot();
 }
 
 QString deceasedName()

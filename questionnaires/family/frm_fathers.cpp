@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
@@ -109,6 +110,11 @@ void frmFathers::build()
     auto *finish = new QPushButton(this);
     finish->setObjectName(QStringLiteral("cmdfinish"));
     finish->setAutoDefault(false);
+    // Tab leaves a yes/no question for the next control: until the first
+    // question is answered, that would be "calculate now", and Space there
+    // would calculate a case nobody has described. It joins the Tab order
+    // with the first answer (a click reaches it all along).
+    finish->setFocusPolicy(Qt::ClickFocus);
 
     // An option answers when the user selects it; clicking the answer already
     // chosen changes nothing (it would reset what was answered below it while
@@ -199,6 +205,23 @@ void frmFathers::load()
     if (lang == captions::English)
         applyEnglish();
     answers::fitCaptions(this);
+
+    // The first question takes the keys.
+    option("optFatherYes")->setFocus(Qt::TabFocusReason);
+}
+
+void frmFathers::showEvent(QShowEvent *event)
+{
+    CaseDialog::showEvent(event);
+    // Qt draws the keyboard focus only after a key has moved it: the
+    // questions are answered by keys as much as by the mouse, so it is
+    // drawn from the start (again once the window system has activated the
+    // window).
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QTimer::singleShot(0, this, [this] {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        update();
+    });
 }
 
 void frmFathers::applyEnglish()
@@ -258,8 +281,14 @@ QComboBox *frmFathers::list(const char *name) const
     return findChild<QComboBox *>(QLatin1String(name));
 }
 
+void frmFathers::firstAnswerGiven()
+{
+    findChild<QPushButton *>(QStringLiteral("cmdfinish"))->setFocusPolicy(Qt::StrongFocus);
+}
+
 void frmFathers::optFatherYes_Click()
 {
+    firstAnswerGiven();
     theCase().FatherAlive = 1;
     theCase().GrandFatherAlive = 0;
     hideFrame(2);
@@ -268,6 +297,7 @@ void frmFathers::optFatherYes_Click()
 
 void frmFathers::optFatherNo_Click()
 {
+    firstAnswerGiven();
     theCase().FatherAlive = 0;
     showFrame(2);
     hideFrame(3);

@@ -17,6 +17,9 @@ class frmFathers : public CaseDialog
 public:
     explicit frmFathers(QWidget *parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void build();
     void load();
@@ -28,6 +31,7 @@ private:
     QRadioButton *option(const char *name) const;
     QComboBox *list(const char *name) const;
 
+    void firstAnswerGiven();
     void optFatherYes_Click();
     void optFatherNo_Click();
     void optGrandFatherYes_Click();

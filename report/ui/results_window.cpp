@@ -6,7 +6,6 @@
 #include "report/ui/printing.h"
 #include "report/ui/results_layout.h"
 #include "ui/captions.h"
-#include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
@@ -79,7 +78,6 @@ Results::Results(QWidget *parent)
     fitHeading();
     composeLines();
     theCase().GrandFatherAsFather = 0;
-    caseaccess::setPrintEntryEnabled(true);
 }
 
 void Results::buildDesign()
@@ -319,7 +317,6 @@ void Results::fitLines()
 
 void Results::onFinish()
 {
-    caseaccess::setPrintEntryEnabled(true);
     ui::showModeless(QStringLiteral("frmwhattodo"));
 }
 
