@@ -6,7 +6,11 @@
 #include "questionnaires/family/register_family.h"
 #include "tests/tst_family_support.h"
 
+#include <QHelpEvent>
 #include <QLabel>
+#include <QToolTip>
+
+#include "ui/captions.h"
 
 using namespace quest;
 
@@ -407,6 +411,30 @@ private slots:
         // Nothing was calculated that the screen had not asked for.
         if (!keys.contains(QLatin1Char('t')) || keys == QLatin1String("ts"))
             QCOMPARE(rec.results, 0);
+    }
+
+    // The marriage question's hint, in the language's words, wherever the
+    // pointer rests on the question.
+    void marriedHint_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Arabic") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void marriedHint()
+    {
+        QFETCH(int, language);
+        open(false, language);
+        run({"optFatherYes", "optMotherYes"});
+        const QString hint = captions::text(QStringLiteral("frmFathers"), QStringLiteral("Frame6.toolTip"), language);
+        QVERIFY(hint.contains(language ? QStringLiteral("ever married") : QStringLiteral("الطلاق")));
+        for (const char *name : {"Label6", "optMarriedYes", "optMarriedNo"}) {
+            QWidget *w = child("frmFathers", QLatin1String(name));
+            QHelpEvent help(QEvent::ToolTip, w->rect().center(), w->mapToGlobal(w->rect().center()));
+            QApplication::sendEvent(w, &help);
+            QTRY_COMPARE(QToolTip::text(), hint);
+            QToolTip::hideText();
+        }
     }
 
     void finishBeforeAnyAnswer()

@@ -267,10 +267,9 @@ void tst_look::window()
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     if (const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS"); !shots.isEmpty()) {
         QDir().mkpath(shots);
-        QVERIFY(w->grab().save(QStringLiteral("%1/%2-%3-%4x%5.png")
+        QVERIFY(w->grab().save(QStringLiteral("%1/%2-%3x%4.png")
                                    .arg(shots, QString(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))
                                                     .remove(QLatin1Char(',')))
-                                   .arg(lang < 0 ? QStringLiteral("choice") : lang ? QStringLiteral("en") : QStringLiteral("ar"))
                                    .arg(screen.width())
                                    .arg(screen.height())));
     }

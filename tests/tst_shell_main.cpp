@@ -95,6 +95,8 @@ private slots:
     void menuEntries();
     void helpFile_data();
     void helpFile();
+    void longNameShownWhole_data();
+    void longNameShownWhole();
 
 private:
     void chooseLanguage(int lang);
@@ -622,6 +624,32 @@ void tst_shell_main::helpFile()
         QCOMPARE(text, captions::text("frmInherence", "helpMissing", lang).arg(file));
         QVERIFY(text.contains(QStringLiteral("TARNAVEL.HLP")));
     }
+}
+
+// A name longer than its box scrolls in it and shows whole in the box's
+// tool tip; one that fits has none.
+void tst_shell_main::longNameShownWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("tip");
+    QTest::newRow("short") << QStringLiteral("Zaid") << false;
+    QTest::newRow("300 Latin letters") << QStringLiteral("Abdallah ").repeated(33) + QStringLiteral("ibn") << true;
+    QTest::newRow("300 Arabic letters") << QString(300, QChar(u'\u0639')) << true;
+}
+
+void tst_shell_main::longNameShownWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, tip);
+    QWidget *entry = ui::window(QStringLiteral("Inheretence"));
+    auto *box = child<QLineEdit>(entry, "txtNameofDead");
+    entry->show();
+    QVERIFY(QTest::qWaitForWindowExposed(entry));
+    QTest::keyClicks(box, QStringLiteral("x"));
+    box->setText(name);
+    QCOMPARE(box->text(), name); // accepted whole
+    QCOMPARE(box->toolTip(), tip ? name : QString());
+    entry->hide();
 }
 
 QTEST_MAIN(tst_shell_main)
