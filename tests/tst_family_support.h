@@ -200,9 +200,9 @@ inline QString shownFrames(const char *window, int count)
 
 // Where the family questionnaire on screen and the case record disagree, or
 // "" when they agree: each shown question's answer (none counts as no, or 0)
-// is its recorded value, and each shown question was revealed by an answered
-// one.
-inline QString familyDisagreement(QWidget *fathers)
+// is its recorded value, and (with `reveals`) each shown question was
+// revealed by an answered one.
+inline QString familyDisagreement(QWidget *fathers, bool reveals = true)
 {
     if (!fathers || !fathers->isVisible())
         return {};
@@ -257,12 +257,12 @@ inline QString familyDisagreement(QWidget *fathers)
             return checked("optMarriedYes") || checked("optMarriedNo");
         return checked("optWithKids") || checked("optWithoutKids");
     };
-    const struct { int frame; std::initializer_list<int> by; } reveals[] = {
+    const struct { int frame; std::initializer_list<int> by; } revealers[] = {
         {2, {1}}, {3, {1, 2}}, {4, {3}}, {5, {4}}, {6, {3, 5}}, {7, {6}}, {14, {6}}, {15, {7, 14}},
         {8, {15}}, {9, {8}}, {10, {9}}, {11, {10}}, {12, {11}}, {13, {12}},
     };
-    for (const auto &r : reveals) {
-        if (!shown(r.frame))
+    for (const auto &r : revealers) {
+        if (!reveals || !shown(r.frame))
             continue;
         bool revealed = false;
         for (int by : r.by)

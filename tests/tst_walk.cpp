@@ -279,7 +279,10 @@ private:
         --m_depth;
         ++done;
         m_lastProgress = m_clock.elapsed();
-        if (const QString wrong = quest::familyDisagreement(ui::loadedWindow(QStringLiteral("frmFathers")));
+        // Answers against the record. (Changing an earlier answer by the
+        // mouse hides the question it revealed but not the ones that one
+        // revealed in turn, as designed; so not the revealing here.)
+        if (const QString wrong = quest::familyDisagreement(ui::loadedWindow(QStringLiteral("frmFathers")), false);
             !wrong.isEmpty())
             fail(QStringLiteral("the family questionnaire disagrees with the record: %1").arg(wrong));
         // Slow actions that did not open a window (whose time is the user's).

@@ -271,6 +271,21 @@ void frmFathers::hideFrame(int n)
         f->hide();
 }
 
+// Hides a question whose recorded answer has just been reset, and clears
+// the answer it shows: shown again later, it must not show an answer the
+// record no longer has.
+void frmFathers::clearFrame(int n)
+{
+    QGroupBox *f = frame(n);
+    if (!f)
+        return;
+    f->hide();
+    for (QRadioButton *o : f->findChildren<QRadioButton *>())
+        answers::unselect(o);
+    for (QComboBox *l : f->findChildren<QComboBox *>())
+        l->setCurrentIndex(-1);
+}
+
 QRadioButton *frmFathers::option(const char *name) const
 {
     return findChild<QRadioButton *>(QLatin1String(name));
@@ -291,7 +306,7 @@ void frmFathers::optFatherYes_Click()
     firstAnswerGiven();
     theCase().FatherAlive = 1;
     theCase().GrandFatherAlive = 0;
-    hideFrame(2);
+    clearFrame(2);
     showFrame(3);
 }
 
@@ -321,8 +336,8 @@ void frmFathers::optMotherYes_Click()
     answers::unselect(option("optMotherNo"));
     theCase().ParentalGrandMotherAlive = 0;
     theCase().MaternalGrandMotherAlive = 0;
-    hideFrame(5);
-    hideFrame(4);
+    clearFrame(5);
+    clearFrame(4);
     showFrame(6);
 }
 
@@ -382,7 +397,7 @@ void frmFathers::optMarriedNo_Click()
     c.SonsSonsSonCount = 0;
     c.SonsSonsDaughterCount = 0;
     for (int n : {7, 8, 9, 10, 11, 12, 13, 14})
-        hideFrame(n);
+        clearFrame(n);
     hide();
     marriageAndChildrenRouting();
 }
@@ -423,7 +438,7 @@ void frmFathers::optWithoutKids_Click()
     c.SonsSonsSonCount = 0;
     c.SonsSonsDaughterCount = 0;
     for (int n = 8; n <= 14; ++n)
-        hideFrame(n);
+        clearFrame(n);
     hide();
     marriageAndChildrenRouting();
 }
