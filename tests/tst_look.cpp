@@ -303,6 +303,8 @@ void tst_look::qtDialogs()
     onNextModal([&](QWidget *m) {
         seen = m->objectName() == dialog;
         QTest::qWait(50);
+        if (const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS"); !shots.isEmpty())
+            m->grab().save(QStringLiteral("%1/%2.png").arg(shots, QString(QTest::currentDataTag()).replace(QLatin1Char(' '), QLatin1Char('-'))));
         wrong = cutTexts(m);
         if (auto *box = m->findChild<QDialogButtonBox *>(); box && box->button(QDialogButtonBox::Cancel))
             cancel = box->button(QDialogButtonBox::Cancel)->text();
