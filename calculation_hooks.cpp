@@ -5,6 +5,7 @@
 #include "details/register_details.h"
 #include "report/composition.h"
 #include "ui/window_names.h"
+#include "ui/case_access.h"
 #include "ui/window_registry.h"
 
 #include <QMessageBox>
@@ -23,6 +24,8 @@ void installCalculationHooks()
     hooks.openResults = [](const CaseRecord &c) {
         details::noteCalculatedCase(c);
         ui::showModeless(windows::Results);
+        // As the results window leaves the record: the print entry's case.
+        caseaccess::recordFinishedCase();
     };
 }
 

@@ -60,9 +60,21 @@ void fitCaptions(QWidget *window)
             return needed() <= control->width();
         });
     };
-    for (QLabel *label : window->findChildren<QLabel *>())
-        if (!label->wordWrap() && !label->text().isEmpty())
+    for (QLabel *label : window->findChildren<QLabel *>()) {
+        if (label->text().isEmpty())
+            continue;
+        if (label->wordWrap()) {
+            // A wrapped caption fits when its lines fit the height.
+            QFont font = label->font();
+            while (label->heightForWidth(label->contentsRect().width()) > label->contentsRect().height()
+                   && font.pointSizeF() > 7) {
+                font.setPointSizeF(font.pointSizeF() - 0.5);
+                label->setFont(font);
+            }
+        } else {
             fit(label, [label] { return label->sizeHint().width(); });
+        }
+    }
     for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
         if (!button->text().isEmpty())
             fit(button, [button] { return button->sizeHint().width(); });

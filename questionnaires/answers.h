@@ -26,9 +26,10 @@ void fillCounts(QComboBox *list);
 // A drop-down list whose entries are picked, never typed.
 QComboBox *newList(const char *name, QWidget *parent);
 
-// Where a label's or button's caption is wider than the control, its font
-// is made smaller in half points until the caption fits (never below 7
-// points): the free fonts standing in for the design fonts run wider.
+// Where a label's or button's caption is wider than the control (a wrapped
+// label's lines taller than it), its font is made smaller in half points
+// until the caption fits (never below 7 points): the free fonts standing in
+// for the design fonts run wider.
 void fitCaptions(QWidget *window);
 
 } // namespace answers

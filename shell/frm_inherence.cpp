@@ -228,9 +228,9 @@ void frmInherence::start()
     // again later it would be neither loaded afresh nor modal.
     ui::discardCaseWindows();
     ui::discard(windows::AfterResults);
+    caseaccess::forgetFinishedCase();
     caseaccess::beginNewCase();
     ui::showModal(windows::DeceasedEntry);
-    caseaccess::setPrintEntryEnabled(false);
 }
 
 void frmInherence::closeEvent(QCloseEvent *event)

@@ -70,7 +70,7 @@ void frmwhattodo::load()
 void frmwhattodo::anotherCalculation()
 {
     close();
-    caseaccess::setPrintEntryEnabled(false);
+    caseaccess::forgetFinishedCase();
     caseaccess::beginNewCase();
     ui::showModal(windows::DeceasedEntry);
 }

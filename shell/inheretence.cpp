@@ -50,6 +50,11 @@ void Inheretence::buildControls()
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtNameofDead"));
     m_name->setFont(fonts::design(QStringLiteral("Simplified Arabic"), 12, false));
+    // A name longer than the box scrolls in it; its tool tip shows it whole.
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString &name) {
+        const int room = m_name->contentsRect().width() - 8;
+        m_name->setToolTip(m_name->fontMetrics().horizontalAdvance(name) > room ? name : QString());
+    });
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("frameInherence"));
@@ -109,7 +114,7 @@ void Inheretence::load()
 
 void Inheretence::ok()
 {
-    caseaccess::setPrintEntryEnabled(false);
+    caseaccess::forgetFinishedCase();
     hide(); // stays loaded: the later windows read the name and the sex
     ui::showModal(windows::Family);
 }

@@ -40,16 +40,23 @@ Rects mainWindow(QSizeF screen)
     r.insert(QStringLiteral("Shape3"), shape3);
     r.insert(QStringLiteral("Shape4"), shape4);
 
-    const QSizeF label1(9600, 1080), label2(8400, 555), label3(7200, 1080);
-    r.insert(QStringLiteral("Label1"),
-             QRectF(geom::centredLeft(sw, label1.width()), sh * 0.18, label1.width(), label1.height()));
-    r.insert(QStringLiteral("Label2"),
-             QRectF(geom::centredLeft(sw, label2.width()), sh * 0.4, label2.width(), label2.height()));
-    r.insert(QStringLiteral("Label3"),
-             QRectF(geom::centredLeft(sw, label3.width()), sh * 0.02, label3.width(), label3.height()));
-
     const double buttonHeight = 615;
     const double buttonTop = shape4.top() - 1.5 * buttonHeight;
+
+    // The title stays centred but ends before the green bar on its right
+    // (on an 800 x 600 screen the bar stands inside the designed width).
+    const double titleWidth = std::min(9600.0, 2 * (shape3.left() - sw / 2) - 2 * geom::TwipsPerPixel);
+    const QSizeF label1(titleWidth, 1080), label2(8400, 555), label3(7200, 1080);
+    r.insert(QStringLiteral("Label1"),
+             QRectF(geom::centredLeft(sw, label1.width()), sh * 0.18, label1.width(), label1.height()));
+    // The credit stands at two fifths of the screen's height, but never
+    // lower than a gap above the start button: on a tall screen two fifths
+    // fall onto the button.
+    const double creditTop = std::min(sh * 0.4, buttonTop - label2.height() - buttonHeight / 2);
+    r.insert(QStringLiteral("Label2"),
+             QRectF(geom::centredLeft(sw, label2.width()), creditTop, label2.width(), label2.height()));
+    r.insert(QStringLiteral("Label3"),
+             QRectF(geom::centredLeft(sw, label3.width()), sh * 0.02, label3.width(), label3.height()));
     r.insert(QStringLiteral("Command1"), QRectF(sw * 2.5 / 5, buttonTop, 3615, buttonHeight));
     r.insert(QStringLiteral("Command2"), QRectF(sw / 5, buttonTop, 2175, buttonHeight));
     return r;

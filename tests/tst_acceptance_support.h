@@ -12,6 +12,7 @@
 #include "shell/platform/system_info.h"
 #include "tests/gui_support.h"
 #include "tests/tst_family_support.h"
+#include "ui/case_access.h"
 #include "ui/program_end.h"
 #include "ui/window_names.h"
 #include "ui/window_registry.h"
@@ -50,6 +51,7 @@ inline void startProgram(bool keepCounts = false)
     ui::resetRegistry();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     theCase() = CaseRecord{};
+    caseaccess::forgetFinishedCase();
     if (!keepCounts)
         outside() = Outside{};
     program::setQuitFunction([] { ++outside().quits; });

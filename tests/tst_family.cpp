@@ -7,7 +7,11 @@
 #include "tests/tst_family_support.h"
 #include "ui/window_names.h"
 
+#include <QHelpEvent>
 #include <QLabel>
+#include <QToolTip>
+
+#include "ui/captions.h"
 
 using namespace quest;
 
@@ -371,6 +375,66 @@ private slots:
             QVERIFY(brothers && brothers->isHidden());
             // The collateral questionnaire ran the distribution; nothing more.
             QCOMPARE(rec.results, 1);
+        }
+    }
+
+    // Keys alone, from the window's opening: the first question has the
+    // keyboard focus, and what is shown always agrees with the record.
+    void keyboardOnly_data()
+    {
+        QTest::addColumn<QString>("keys"); // s Space, t Tab, b Backtab, arrows u d l r
+        QTest::addColumn<QString>("record");
+        QTest::newRow("Space answers the first question") << "s" << "FatherAlive=1";
+        QTest::newRow("arrows on the chosen yes") << "sdrdlu" << "";
+        QTest::newRow("Tab then Space") << "ts" << "";
+        QTest::newRow("Tab, Space, then arrows") << "tsdduu" << "";
+        QTest::newRow("down the questions") << "ststststs" << "";
+        QTest::newRow("back and forth") << "sbsbtsdu" << "";
+    }
+    void keyboardOnly()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, record);
+        open(false);
+        QCOMPARE(fathers->focusWidget(), child("frmFathers", QStringLiteral("optFatherYes")));
+        QTRY_VERIFY(fathers->testAttribute(Qt::WA_KeyboardFocusChange)); // the focus is drawn
+        const QHash<QChar, Qt::Key> key{{u's', Qt::Key_Space}, {u't', Qt::Key_Tab}, {u'b', Qt::Key_Backtab},
+                                        {u'u', Qt::Key_Up}, {u'd', Qt::Key_Down}, {u'l', Qt::Key_Left},
+                                        {u'r', Qt::Key_Right}};
+        for (QChar k : keys) {
+            if (fathers->isHidden() || !fathers->focusWidget())
+                break;
+            QTest::keyClick(fathers->focusWidget(), key.value(k));
+            const QString wrong = familyDisagreement(fathers);
+            QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("after %1: %2").arg(k).arg(wrong)));
+        }
+        QCOMPARE(mismatches(theCase(), record), QString());
+        // Nothing was calculated that the screen had not asked for.
+        if (!keys.contains(QLatin1Char('t')) || keys == QLatin1String("ts"))
+            QCOMPARE(rec.results, 0);
+    }
+
+    // The marriage question's hint, in the language's words, wherever the
+    // pointer rests on the question.
+    void marriedHint_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("Arabic") << 0;
+        QTest::newRow("English") << 1;
+    }
+    void marriedHint()
+    {
+        QFETCH(int, language);
+        open(false, language);
+        run({"optFatherYes", "optMotherYes"});
+        const QString hint = captions::text(QStringLiteral("frmFathers"), QStringLiteral("Frame6.toolTip"), language);
+        QVERIFY(hint.contains(language ? QStringLiteral("ever married") : QStringLiteral("الطلاق")));
+        for (const char *name : {"Label6", "optMarriedYes", "optMarriedNo"}) {
+            QWidget *w = child("frmFathers", QLatin1String(name));
+            QHelpEvent help(QEvent::ToolTip, w->rect().center(), w->mapToGlobal(w->rect().center()));
+            QApplication::sendEvent(w, &help);
+            QTRY_COMPARE(QToolTip::text(), hint);
+            QToolTip::hideText();
         }
     }
 

@@ -191,4 +191,79 @@ inline QString shownFrames(const QString &window, int count)
     return out.join(QLatin1Char(' '));
 }
 
+// Where the family questionnaire on screen and the case record disagree, or
+// "" when they agree: each shown question's answer (none counts as no, or 0)
+// is its recorded value, and (with `reveals`) each shown question was
+// revealed by an answered one.
+inline QString familyDisagreement(QWidget *fathers, bool reveals = true)
+{
+    if (!fathers || !fathers->isVisible())
+        return {};
+    const CaseRecord &c = theCase();
+    auto shown = [fathers](int frame) {
+        auto *f = fathers->findChild<QGroupBox *>(QStringLiteral("Frame%1").arg(frame));
+        return f && f->isVisible();
+    };
+    auto checked = [fathers](const char *name) {
+        auto *b = fathers->findChild<QAbstractButton *>(QLatin1String(name));
+        return b && b->isChecked();
+    };
+    auto index = [fathers](const char *name) {
+        auto *l = fathers->findChild<QComboBox *>(QLatin1String(name));
+        return l ? l->currentIndex() : -1;
+    };
+    QStringList out;
+    const struct { int frame; const char *yes; const char *no; std::int16_t CaseRecord::*field; } yesNo[] = {
+        {1, "optFatherYes", "optFatherNo", &CaseRecord::FatherAlive},
+        {2, "optGrandFatherYes", "optGrandFatherNo", &CaseRecord::GrandFatherAlive},
+        {3, "optMotherYes", "optMotherNo", &CaseRecord::MotherAlive},
+        {4, "optMaternalGrandMotherYes", "optMaternalGrandMotherNo", &CaseRecord::MaternalGrandMotherAlive},
+        {5, "optParentalGrandMotherYes", "optParentalGrandMotherNo", &CaseRecord::ParentalGrandMotherAlive},
+        {7, "optHusbandYes", "optHusbandNo", &CaseRecord::HusbandAlive},
+    };
+    for (const auto &q : yesNo)
+        if (shown(q.frame) && c.*q.field != (checked(q.yes) ? 1 : 0))
+            out << QStringLiteral("Frame%1 shows %2, the record has %3")
+                       .arg(q.frame)
+                       .arg(checked(q.yes) ? "yes" : checked(q.no) ? "no" : "nothing")
+                       .arg(c.*q.field);
+    const struct { int frame; const char *list; std::int16_t CaseRecord::*field; } counts[] = {
+        {8, "cmbSons", &CaseRecord::SonCount}, {9, "cmbDaughters", &CaseRecord::DaughterCount},
+        {10, "cmbSonsOfSons", &CaseRecord::SonsSonCount}, {11, "cmbDaughtersOfSons", &CaseRecord::SonsDaughterCount},
+        {12, "cmbSonsSonsSons", &CaseRecord::SonsSonsSonCount},
+        {13, "cmbDaughtersSonsSons", &CaseRecord::SonsSonsDaughterCount}, {14, "cmbWifes", &CaseRecord::WifeCount},
+    };
+    for (const auto &q : counts)
+        if (shown(q.frame) && c.*q.field != std::max(0, index(q.list)))
+            out << QStringLiteral("%1 shows entry %2, the record has %3").arg(QLatin1String(q.list)).arg(index(q.list)).arg(c.*q.field);
+    // Which answered question reveals each frame.
+    auto answered = [&](int frame) {
+        if (!shown(frame))
+            return false;
+        for (const auto &q : yesNo)
+            if (q.frame == frame)
+                return checked(q.yes) || checked(q.no);
+        for (const auto &q : counts)
+            if (q.frame == frame)
+                return index(q.list) >= 0;
+        if (frame == 6)
+            return checked("optMarriedYes") || checked("optMarriedNo");
+        return checked("optWithKids") || checked("optWithoutKids");
+    };
+    const struct { int frame; std::initializer_list<int> by; } revealers[] = {
+        {2, {1}}, {3, {1, 2}}, {4, {3}}, {5, {4}}, {6, {3, 5}}, {7, {6}}, {14, {6}}, {15, {7, 14}},
+        {8, {15}}, {9, {8}}, {10, {9}}, {11, {10}}, {12, {11}}, {13, {12}},
+    };
+    for (const auto &r : revealers) {
+        if (!reveals || !shown(r.frame))
+            continue;
+        bool revealed = false;
+        for (int by : r.by)
+            revealed = revealed || answered(by);
+        if (!revealed)
+            out << QStringLiteral("Frame%1 shown with no answer that reveals it").arg(r.frame);
+    }
+    return out.join(QStringLiteral("; "));
+}
+
 } // namespace quest

@@ -360,6 +360,47 @@ private slots:
         QCOMPARE(d[3].text, QStringLiteral("   Name of Deceased :   "));
     }
 
+    // A long name goes on over further lines of the printable width, in
+    // both directions; a short one stays one item on its line.
+    void longNameWraps_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("wraps");
+        const QString arabicWord = QString(6, QChar(u'\u0639')) + QLatin1Char(' ');
+        QTest::newRow("short, English") << 1 << QStringLiteral("Ahmad") << false;
+        QTest::newRow("short, Arabic") << 0 << QStringLiteral("Ahmad") << false;
+        QTest::newRow("300 characters, English") << 1 << QStringLiteral("Abdallah ").repeated(33) + "ibn" << true;
+        QTest::newRow("300 characters, Arabic") << 0 << arabicWord.repeated(43) << true;
+        QTest::newRow("300 letters, no space") << 1 << QString(300, QLatin1Char('m')) << true;
+    }
+    void longNameWraps()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, name);
+        QFETCH(bool, wraps);
+        CaseRecord c;
+        c.Language = std::int16_t(language);
+        const DisplayList d = draw(c, name);
+        const QString label = caption("name", language);
+        int i = 0;
+        while (i < d.size() && !d[i].text.trimmed().startsWith(label.trimmed()))
+            ++i;
+        QVERIFY(i < d.size());
+        QString joined;
+        int items = 0;
+        for (; i < d.size() && !d[i].text.startsWith(caption("date", language)); ++i, ++items) {
+            QVERIFY2(d[i].left >= -0.01 && d[i].left + d[i].width <= m_pageWidth + 0.01, qPrintable(d[i].text.left(20)));
+            if (items > 0) {
+                QCOMPARE(d[i].x, d[i - 1].x);
+                QVERIFY(d[i].y > d[i - 1].y);
+            }
+            joined += d[i].text;
+        }
+        QCOMPARE(items > 1, wraps);
+        QCOMPARE(joined.remove(QLatin1Char(' ')), QString(label + name).remove(QLatin1Char(' ')));
+    }
+
     // A long report runs on to a second page; nothing runs off a page.
     void longReportContinuesOnNextPage()
     {

@@ -6,13 +6,16 @@
 #include "report/ui/results_window.h"
 #include "tests/gui_support.h"
 #include "ui/captions.h"
+#include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/window_names.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
@@ -164,6 +167,7 @@ private slots:
     {
         support::freshCase(Language::English, QStringLiteral("Omar"));
         support::overviewExample(theCase());
+        caseaccess::recordFinishedCase();
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("dialog.pdf"));
         bool driven = false;
@@ -185,6 +189,87 @@ private slots:
         const QString text = plain(run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}));
         QVERIFY(text.contains(QStringLiteral("Omar")));
         QVERIFY(text.contains(QStringLiteral("54.17")));
+    }
+
+    // The PDF file suggested: the deceased's name and the date, in the
+    // documents folder, or the home folder when there is none.
+    void suggestedPdfPath_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("documents");
+        QTest::addColumn<QString>("expected"); // relative to HOME
+        QTest::newRow("name") << "Omar" << 1 << true << "Documents/Omar 2026-03-09.pdf";
+        QTest::newRow("no documents folder") << "Omar" << 1 << false << "Omar 2026-03-09.pdf";
+        QTest::newRow("unfit characters") << " a/b:c\\d\n. " << 1 << true << "Documents/a b c d . 2026-03-09.pdf";
+        QTest::newRow("hidden file") << "..x" << 1 << true << "Documents/x 2026-03-09.pdf";
+        QTest::newRow("no name, English") << "" << 1 << true << "Documents/Inheritance 2026-03-09.pdf";
+        QTest::newRow("long name") << QString(300, QChar(u'\u0639')) << 0 << true
+                                   << "Documents/" + QString(60, QChar(u'\u0639')) + " 2026-03-09.pdf";
+    }
+    void suggestedPdfPath()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, language);
+        QFETCH(bool, documents);
+        QFETCH(QString, expected);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        if (documents)
+            QDir(home.path()).mkdir(QStringLiteral("Documents"));
+        const QString path = printing::suggestedPdfPath(name, QDate(2026, 3, 9), language);
+        qputenv("HOME", oldHome);
+        QCOMPARE(path, QDir(home.path()).filePath(expected));
+    }
+
+    // The print dialog offers the suggested file, and asks before it
+    // replaces one that exists; "No" leaves the file as it was.
+    void dialogSuggestsAndConfirmsOverwrite()
+    {
+        support::freshCase(1, QStringLiteral("Omar"));
+        support::overviewExample(theCase());
+        caseaccess::recordFinishedCase();
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toUtf8());
+        const QString suggested = printing::suggestedPdfPath(QStringLiteral("Omar"), QDate::currentDate(), 1);
+        QFile existing(suggested);
+        QVERIFY(existing.open(QIODevice::WriteOnly));
+        existing.write("an earlier report");
+        existing.close();
+        QString offered, question;
+        onNextModal([&](QWidget *m) {
+            auto *dialog = qobject_cast<QPrintDialog *>(m);
+            auto *file = m->findChild<QLineEdit *>(QStringLiteral("filename"));
+            if (!dialog || !file || !file->isEnabled()) {
+                m->hide();
+                return;
+            }
+            offered = file->text();
+            // The dialog's own question, answered No; then the dialog is left.
+            auto *poll = new QTimer(dialog);
+            QObject::connect(poll, &QTimer::timeout, [&, poll, dialog] {
+                if (auto *b = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    question = b->text();
+                    b->button(QMessageBox::No)->click();
+                    poll->stop();
+                    QTimer::singleShot(100, dialog, &QDialog::reject);
+                }
+            });
+            poll->start(20);
+            QTimer::singleShot(3000, dialog, &QDialog::reject); // no question at all
+            // As a user presses Print.
+            dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+        });
+        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        qputenv("HOME", oldHome);
+        if (offered.isEmpty())
+            QSKIP("the print dialog offers no file output here (a printer is installed?)");
+        QCOMPARE(offered, suggested);
+        QVERIFY2(question.contains(QFileInfo(suggested).fileName()), qPrintable(QStringLiteral("[%1] offered %2").arg(question, offered)));
+        QVERIFY(existing.open(QIODevice::ReadOnly));
+        QCOMPARE(existing.readAll(), QByteArray("an earlier report"));
     }
 };
 

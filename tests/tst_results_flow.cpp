@@ -12,7 +12,9 @@
 #include "ui/window_names.h"
 #include "ui/window_registry.h"
 
+#include <QAction>
 #include <QFileInfo>
+#include <QProcess>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -49,6 +51,7 @@ private slots:
     {
         ui::resetRegistry();
         theCase() = CaseRecord{};
+        caseaccess::forgetFinishedCase();
         app::registerAllWindows();
         app::installCalculationHooks();
     }
@@ -117,6 +120,62 @@ private slots:
         QVERIFY(QFileInfo(pdf).size() > 1000);
         QTRY_VERIFY(results.isNull());
         QCOMPARE(theCase().FatherShare, 0.0);
+    }
+
+    // The case ended (the after-results window cleared the record): the
+    // print entry still prints that case, with its name and lines, until
+    // another calculation starts; then it is disabled and prints nothing.
+    void menuPrintsTheLastFinishedCase_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("printedFromResults");
+        QTest::newRow("finished, English") << 1 << false;
+        QTest::newRow("printed from the results, English") << 1 << true;
+        QTest::newRow("finished, Arabic") << 0 << false;
+    }
+    void menuPrintsTheLastFinishedCase()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, printedFromResults);
+        auto *print = ui::window(QStringLiteral("frmInherence"))->findChild<QAction *>(QStringLiteral("mnuPrint"));
+        QVERIFY(!print->isEnabled());
+        QPointer<QWidget> results = calculate(language);
+        QVERIFY(results);
+        QTemporaryDir dir;
+        printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(dir.filePath(QStringLiteral("r.pdf"))));
+        if (printedFromResults) // its after-results window is modal
+            onNextModal([](QWidget *m) {
+                QTest::mouseClick(m->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+            });
+        QTest::mouseClick(results->findChild<QPushButton *>(printedFromResults ? QStringLiteral("cmdPrint")
+                                                                               : QStringLiteral("cmdFinish")),
+                          Qt::LeftButton);
+        if (!printedFromResults) // the finish button's after-results window is not modal
+            QTest::mouseClick(ui::loadedWindow(QStringLiteral("frmwhattodo"))->findChild<QPushButton *>(QStringLiteral("Command3")),
+                              Qt::LeftButton);
+        QTRY_VERIFY(results.isNull());
+        QCOMPARE(theCase().SonShare, 0.0);
+
+        const QString pdf = dir.filePath(QStringLiteral("menu.pdf"));
+        printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(pdf));
+        QVERIFY(print->isEnabled());
+        print->trigger();
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        const QString page = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *seen : {"16.67", "12.50", "54.17", "400", "300", "1300", "2400"})
+            QVERIFY2(page.contains(QLatin1String(seen)), seen);
+        if (language == 1)
+            QVERIFY(page.contains(QLatin1String("Khalid")));
+
+        // Another calculation starts: nothing of the old case is printed.
+        QFile::remove(pdf);
+        onNextModal([](QWidget *m) { QTest::keyClick(m, Qt::Key_Escape); });
+        ui::window(QStringLiteral("frmInherence"))->findChild<QAction *>(QStringLiteral("mnuStart"))->trigger();
+        QVERIFY(!print->isEnabled());
+        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        QVERIFY(!QFileInfo::exists(pdf));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "report/ui/printing.h"
 #include "report/ui/register_report.h"
 #include "ui/window_names.h"
+#include "ui/case_access.h"
 #include "ui/window_registry.h"
 
 #include <QAction>
@@ -129,6 +130,7 @@ inline void freshCase(Language language, const QString &deceasedName = QString()
     seen() = Seen{};
     theCase() = CaseRecord{};
     theCase().Language = std::int16_t(language);
+    caseaccess::forgetFinishedCase();
     registerReportWindows();
     ui::registerWindow(windows::AfterResults, [] { return new AfterResults; });
     ui::registerWindow(windows::Main, [] { return new MainWindow; });

@@ -54,7 +54,8 @@ void tst_shell_layouts::rectangles_data()
     addRow("main 800 red horizontal", main, Screen800, "Shape2", QRectF(187.5, 7680, 11175, 135));
     addRow("main 800 green vertical", main, Screen800, "Shape3", QRectF(10668.75, 240, 135, 7335));
     addRow("main 800 green horizontal", main, Screen800, "Shape4", QRectF(453.75, 7440, 10215, 135));
-    addRow("main 800 title", main, Screen800, "Label1", QRectF(1200, 1620, 9600, 1080));
+    // Narrower than designed (9600) so as to end a pixel before the green bar.
+    addRow("main 800 title", main, Screen800, "Label1", QRectF(1346.25, 1620, 9307.5, 1080));
     addRow("main 800 credit", main, Screen800, "Label2", QRectF(1800, 3600, 8400, 555));
     addRow("main 800 basmala", main, Screen800, "Label3", QRectF(2400, 180, 7200, 1080));
     // 1024 x 768: the window grows with the screen.
@@ -66,6 +67,9 @@ void tst_shell_layouts::rectangles_data()
     addRow("main 1024 green horizontal", main, Screen1024, "Shape4", QRectF(2469.75, 7440, 10215, 135));
     addRow("main 1024 title", main, Screen1024, "Label1", QRectF(2880, 2073.6, 9600, 1080));
     addRow("main 1024 credit", main, Screen1024, "Label2", QRectF(3480, 4608, 8400, 555));
+    // Two fifths of a 1080-pixel screen fall onto the start button: the
+    // credit stands half a button's height above it.
+    addRow("main 1920 credit", main, QSizeF(28800, 16200), "Label2", QRectF(10200, 5655, 8400, 555));
 
     const LayoutFn entry = layout::deceasedEntry;
     addRow("entry 800 window", entry, Screen800, "window", QRectF(1500, 1350, 9000, 6300));

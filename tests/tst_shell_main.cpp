@@ -76,6 +76,8 @@ private slots:
     void exitEndsProgram_data();
     void exitEndsProgram();
     void menuEntries();
+    void longNameShownWhole_data();
+    void longNameShownWhole();
 
 private:
     void chooseLanguage(int lang);
@@ -88,6 +90,7 @@ void tst_shell_main::init()
 {
     ui::resetRegistry();
     theCase() = CaseRecord{};
+    caseaccess::forgetFinishedCase();
     language::applyToApplication(Language::Arabic);
     fonts::installSubstitutions();
     registerShellWindows();
@@ -537,11 +540,38 @@ void tst_shell_main::menuEntries()
     };
     int asked = 0;
     printing::setPrinterChooser(std::make_unique<Chooser>(&asked));
-    action("mnuPrint")->setEnabled(true); // as the results window leaves it
+    caseaccess::recordFinishedCase(); // as the calculation leaves it
+    QVERIFY(action("mnuPrint")->isEnabled());
     action("mnuPrint")->trigger();
     printing::setPrinterChooser(nullptr);
     QCOMPARE(asked, 1);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+// A name longer than its box scrolls in it and shows whole in the box's
+// tool tip; one that fits has none.
+void tst_shell_main::longNameShownWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("tip");
+    QTest::newRow("short") << QStringLiteral("Zaid") << false;
+    QTest::newRow("300 Latin letters") << QStringLiteral("Abdallah ").repeated(33) + QStringLiteral("ibn") << true;
+    QTest::newRow("300 Arabic letters") << QString(300, QChar(u'\u0639')) << true;
+}
+
+void tst_shell_main::longNameShownWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, tip);
+    QWidget *entry = ui::window(QStringLiteral("Inheretence"));
+    auto *box = child<QLineEdit>(entry, "txtNameofDead");
+    entry->show();
+    QVERIFY(QTest::qWaitForWindowExposed(entry));
+    QTest::keyClicks(box, QStringLiteral("x"));
+    box->setText(name);
+    QCOMPARE(box->text(), name); // accepted whole
+    QCOMPARE(box->toolTip(), tip ? name : QString());
+    entry->hide();
 }
 
 QTEST_MAIN(tst_shell_main)

@@ -30,6 +30,7 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("trap window") << QStringLiteral("trap") << QStringLiteral("has no way out");
         QTest::newRow("shares beside the estate") << QStringLiteral("shares") << QStringLiteral("adding up to");
+        QTest::newRow("answer beside the record") << QStringLiteral("answer") << QStringLiteral("disagrees with the record");
     }
     void detects()
     {
@@ -51,6 +52,15 @@ private slots:
                     trap->setObjectName(QStringLiteral("trap"));
                     return trap;
                 });
+            } else if (fault == QLatin1String("answer")) {
+                // A questionnaire whose father question records more than
+                // it shows.
+                ui::registerWindow(windows::Family, [] {
+                    auto *w = new frmFathers;
+                    QObject::connect(w->findChild<QRadioButton *>(QStringLiteral("optFatherNo")), &QRadioButton::toggled,
+                                     [](bool on) { theCase().MotherAlive = on; });
+                    return w;
+                });
             } else {
                 auto open = calculationHooks().openResults;
                 calculationHooks().openResults = [open](const CaseRecord &c) {
@@ -68,28 +78,34 @@ private slots:
     {
         QTest::addColumn<quint32>("seed");
         QTest::addColumn<int>("actions");
+        QTest::addColumn<bool>("keysOnly");
         // TARNAVEL_WALK_SEED=<n> [TARNAVEL_WALK_ACTIONS=<n>] repeats one walk.
         if (qEnvironmentVariableIsSet("TARNAVEL_WALK_SEED")) {
             const quint32 seed = qEnvironmentVariable("TARNAVEL_WALK_SEED").toUInt();
             const int actions = qEnvironmentVariableIntValue("TARNAVEL_WALK_ACTIONS");
-            QTest::addRow("seed %u", seed) << seed << (actions > 0 ? actions : 3000);
+            QTest::addRow("seed %u", seed) << seed << (actions > 0 ? actions : 3000)
+                                           << qEnvironmentVariableIsSet("TARNAVEL_WALK_KEYS");
             return;
         }
         for (quint32 seed : {1u, 7u, 42u, 2024u, 31337u, 4000000007u})
-            QTest::addRow("seed %u", seed) << seed << 3000;
+            QTest::addRow("seed %u", seed) << seed << 3000 << false;
+        // The keyboard alone: Tab, arrows, Space, Enter, Escape and typing.
+        for (quint32 seed : {3u, 99u})
+            QTest::addRow("keys only, seed %u", seed) << seed << 3000 << true;
     }
 
     void walk()
     {
         QFETCH(quint32, seed);
         QFETCH(int, actions);
+        QFETCH(bool, keysOnly);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         acc::outside() = acc::Outside{};
         qInfo("walk with seed %u, %d actions", seed, actions);
         QElapsedTimer clock;
         clock.start();
-        walk::Walker walker(seed, actions, dir.path());
+        walk::Walker walker(seed, actions, dir.path(), keysOnly);
         const QString failure = walker.run();
         QVERIFY2(failure.isEmpty(), qPrintable(failure));
         QStringList windows;

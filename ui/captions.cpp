@@ -74,6 +74,11 @@ void apply(QWidget *window, const QString &windowName, Language language)
             window->setWindowTitle(v.toString());
             continue;
         }
+        if (key.endsWith(QLatin1String(".toolTip"))) {
+            if (auto *w = window->findChild<QWidget *>(key.chopped(8)))
+                w->setToolTip(v.toString());
+            continue;
+        }
         QObject *o = window->findChild<QObject *>(key);
         if (!o)
             continue;

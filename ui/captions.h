@@ -13,8 +13,9 @@ class QWidget;
 //   { "window": { "ar": "...", "en": "..." },
 //     "<control objectName>": { "ar": "...", "en": "..." },
 //     "<list objectName>": { "ar": ["...", ...], "en": [...] } }
-// "window" is the window title. A language missing for a key leaves that
-// control as it is. Texts are used exactly as they stand.
+// "window" is the window title; "<control objectName>.toolTip" is that
+// control's tool tip. A language missing for a key leaves that control as it
+// is. Texts are used exactly as they stand.
 namespace captions {
 
 // The text of one key, or a null QString when the table has none.

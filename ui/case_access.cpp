@@ -30,6 +30,12 @@ CaseDetails &detailsSlot()
     return entries;
 }
 
+std::optional<FinishedCase> &finishedSlot()
+{
+    static std::optional<FinishedCase> finished;
+    return finished;
+}
+
 } // namespace
 
 void setCaseDetails(CaseDetails entries)
@@ -63,6 +69,23 @@ void printReport(QWidget *parent)
 {
     if (printSlot())
         printSlot()(parent);
+}
+
+void recordFinishedCase()
+{
+    finishedSlot() = FinishedCase{theCase(), deceasedName(), QDate::currentDate()};
+    setPrintEntryEnabled(true);
+}
+
+void forgetFinishedCase()
+{
+    finishedSlot().reset();
+    setPrintEntryEnabled(false);
+}
+
+const std::optional<FinishedCase> &finishedCase()
+{
+    return finishedSlot();
 }
 
 QString deceasedName()

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_record.h"
+
+#include <QDate>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -32,6 +36,20 @@ struct CaseDetails
 };
 void setCaseDetails(CaseDetails entries);
 const CaseDetails &caseDetails();
+
+// The last case whose results were shown: the print entry prints it (its
+// record, the deceased's name and the date) until another calculation
+// starts, and is enabled exactly while there is one.
+struct FinishedCase
+{
+    CaseRecord record;
+    QString deceasedName;
+    QDate date;
+};
+// Keeps the current case record and the deceased's name, dated today.
+void recordFinishedCase();
+void forgetFinishedCase();
+const std::optional<FinishedCase> &finishedCase();
 
 // The deceased's particulars, read from the deceased entry window while it
 // is loaded (it stays loaded, hidden, for the whole case). Without it the

@@ -2,6 +2,7 @@
 #include "ui/language.h"
 
 #include "case/case_record.h"
+#include "ui/captions.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -10,6 +11,24 @@
 #include <QWidget>
 
 namespace language {
+namespace {
+
+// Where Qt's own Arabic word reads as cut short (its Cancel is the bare
+// imperative), the program's word from resources/captions/QtDialogs.json,
+// keyed "<context>|<source text>". Anything else goes on to Qt's
+// translations.
+class OwnWords : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return captions::text(QStringLiteral("QtDialogs"),
+                              QLatin1String(context) + QLatin1Char('|') + QLatin1String(source), captions::Arabic);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
 
 Language current()
 {
@@ -24,6 +43,8 @@ void setCurrent(Language language)
 void applyToApplication(Language language)
 {
     static QTranslator *translator = nullptr;
+    static OwnWords ownWords;
+    QCoreApplication::removeTranslator(&ownWords);
     if (translator) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
@@ -38,6 +59,7 @@ void applyToApplication(Language language)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(t);
             translator = t;
+            QCoreApplication::installTranslator(&ownWords); // asked first
         } else {
             delete t;
         }

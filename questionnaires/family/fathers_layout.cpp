@@ -37,7 +37,7 @@ constexpr Count CountFrames[] = {
 
 constexpr double LabelTop = 180, LabelHeight = 450;
 constexpr double OptionTop = 240, OptionWidth = 735, OptionHeight = 375;
-constexpr double ListTop = 240, ListWidth = 1215, ListHeight = 315;
+constexpr double ListTop = 240, ListWidth = 1215, ListHeight = 315, WivesListWidth = 1815;
 constexpr double KidsTop = 180, KidsHeight = 405;
 
 } // namespace
@@ -88,6 +88,9 @@ Rects fathersFrameContents(Language language, double frameWidth)
     }
     for (const Count &f : CountFrames) {
         const QString list = QLatin1String(f.list);
+        // The wives' list names its entries ("Three wives") rather than
+        // counting them: it is wider, towards the free side of its frame.
+        const bool wives = list == QLatin1String("cmbWifes");
         if (english) {
             const bool deep = list == QLatin1String("cmbSonsSonsSons")
                               || list == QLatin1String("cmbDaughtersSonsSons");
@@ -95,10 +98,11 @@ Rects fathersFrameContents(Language language, double frameWidth)
             const bool wide = label == QLatin1String("Label12") || label == QLatin1String("Label13");
             r.insert(label, wide ? QRectF(20, LabelTop, 3230, LabelHeight)
                                  : QRectF(100, LabelTop, 2850, LabelHeight));
-            r.insert(list, QRectF(deep ? 3300 : 3000, ListTop, ListWidth, ListHeight));
+            r.insert(list, QRectF(deep ? 3300 : 3000, ListTop, wives ? WivesListWidth : ListWidth, ListHeight));
         } else {
             r.insert(QLatin1String(f.label), QRectF(1800, LabelTop, arabicLabelWidth, LabelHeight));
-            r.insert(list, QRectF(300, ListTop, ListWidth, ListHeight));
+            r.insert(list, wives ? QRectF(100, ListTop, WivesListWidth - 200, ListHeight)
+                                 : QRectF(300, ListTop, ListWidth, ListHeight));
         }
     }
     if (english) {

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 
 namespace {
 
@@ -107,8 +108,13 @@ void frmFathers::build()
             } else {
                 auto *opt = new QRadioButton(box);
                 opt->setObjectName(QLatin1String(name));
-                if (f.frame == 1 && QLatin1String(name) == QLatin1String("Option1"))
-                    opt->setFocusPolicy(Qt::NoFocus);   // out of sight: never reached by keys
+                if (f.frame == 1 && QLatin1String(name) == QLatin1String("Option1")) {
+                    // Out of sight and out of reach: shown, an arrow key on
+                    // the chosen answer would select it, clearing the answer
+                    // while the questions it revealed stay on screen.
+                    opt->setFocusPolicy(Qt::NoFocus);
+                    opt->hide();
+                }
                 if (f.frame == 15)
                     opt->setFont(labelFont);
             }
@@ -117,6 +123,11 @@ void frmFathers::build()
     auto *finish = new QPushButton(this);
     finish->setObjectName(QStringLiteral("cmdfinish"));
     finish->setAutoDefault(false);
+    // Tab leaves a yes/no question for the next control: until the first
+    // question is answered, that would be "calculate now", and Space there
+    // would calculate a case nobody has described. It joins the Tab order
+    // with the first answer (a click reaches it all along).
+    finish->setFocusPolicy(Qt::ClickFocus);
 
     // An option answers when the user selects it; clicking the answer already
     // chosen changes nothing (it would reset what was answered below it while
@@ -193,6 +204,23 @@ void frmFathers::load()
     if (lang == Language::English)
         applyEnglish();
     answers::fitCaptions(this);
+
+    // The first question takes the keys.
+    option("optFatherYes")->setFocus(Qt::TabFocusReason);
+}
+
+void frmFathers::showEvent(QShowEvent *event)
+{
+    CaseDialog::showEvent(event);
+    // Qt draws the keyboard focus only after a key has moved it: the
+    // questions are answered by keys as much as by the mouse, so it is
+    // drawn from the start (again once the window system has activated the
+    // window).
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QTimer::singleShot(0, this, [this] {
+        setAttribute(Qt::WA_KeyboardFocusChange);
+        update();
+    });
 }
 
 void frmFathers::applyEnglish()
@@ -239,6 +267,21 @@ void frmFathers::hideFrame(int n)
         f->hide();
 }
 
+// Hides a question whose recorded answer has just been reset, and clears
+// the answer it shows: shown again later, it must not show an answer the
+// record no longer has.
+void frmFathers::clearFrame(int n)
+{
+    QGroupBox *f = frame(n);
+    if (!f)
+        return;
+    f->hide();
+    for (QRadioButton *o : f->findChildren<QRadioButton *>())
+        answers::unselect(o);
+    for (QComboBox *l : f->findChildren<QComboBox *>())
+        l->setCurrentIndex(-1);
+}
+
 QRadioButton *frmFathers::option(const char *name) const
 {
     return findChild<QRadioButton *>(QLatin1String(name));
@@ -249,16 +292,23 @@ QComboBox *frmFathers::list(const char *name) const
     return findChild<QComboBox *>(QLatin1String(name));
 }
 
+void frmFathers::firstAnswerGiven()
+{
+    findChild<QPushButton *>(QStringLiteral("cmdfinish"))->setFocusPolicy(Qt::StrongFocus);
+}
+
 void frmFathers::optFatherYes_Click()
 {
+    firstAnswerGiven();
     theCase().FatherAlive = 1;
     theCase().GrandFatherAlive = 0;
-    hideFrame(2);
+    clearFrame(2);
     showFrame(3);
 }
 
 void frmFathers::optFatherNo_Click()
 {
+    firstAnswerGiven();
     theCase().FatherAlive = 0;
     showFrame(2);
     hideFrame(3);
@@ -282,8 +332,8 @@ void frmFathers::optMotherYes_Click()
     answers::unselect(option("optMotherNo"));
     theCase().ParentalGrandMotherAlive = 0;
     theCase().MaternalGrandMotherAlive = 0;
-    hideFrame(5);
-    hideFrame(4);
+    clearFrame(5);
+    clearFrame(4);
     showFrame(6);
 }
 
@@ -338,7 +388,7 @@ void frmFathers::optMarriedNo_Click()
     c.WifeCount = 0;
     clearDescendants(c);
     for (int n : {7, 8, 9, 10, 11, 12, 13, 14})
-        hideFrame(n);
+        clearFrame(n);
     hide();
     marriageAndChildrenRouting();
 }
@@ -374,7 +424,7 @@ void frmFathers::optWithoutKids_Click()
     CaseRecord &c = theCase();
     clearDescendants(c);
     for (int n = 8; n <= 14; ++n)
-        hideFrame(n);
+        clearFrame(n);
     hide();
     marriageAndChildrenRouting();
 }

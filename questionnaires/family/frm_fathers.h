@@ -17,6 +17,9 @@ class frmFathers : public CaseDialog
 public:
     explicit frmFathers(QWidget *parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void build();
     void load();
@@ -25,9 +28,11 @@ private:
     QGroupBox *frame(int n) const;
     void showFrame(int n);
     void hideFrame(int n);
+    void clearFrame(int n);
     QRadioButton *option(const char *name) const;
     QComboBox *list(const char *name) const;
 
+    void firstAnswerGiven();
     void optFatherYes_Click();
     void optFatherNo_Click();
     void optGrandFatherYes_Click();

@@ -3,6 +3,8 @@
 
 #include "ui/geometry.h"
 
+#include <algorithm>
+
 namespace layout {
 
 Rects jaddWindow(QSizeF screen, Language language)
@@ -35,8 +37,10 @@ Rects jaddWindow(QSizeF screen, Language language)
             QRectF &label = r[QLatin1String(name)];
             label.moveLeft(0.05 * W);
             label.setWidth(0.9 * W);
+            // 800 high, but no taller than the tenth of the window that
+            // separates it from the next control (a small screen's window).
             if (QLatin1String(name) != QLatin1String("Label1"))
-                label.setHeight(800);
+                label.setHeight(std::min(800.0, 0.1 * H));
         }
         for (const char *name : {"optLikeFather", "optUnlikeFather"})
             r[QLatin1String(name)].setWidth(4200);

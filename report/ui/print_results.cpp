@@ -78,7 +78,7 @@ void layOutReport(ReportPrinter &p, const CaseRecord &c, const QString &deceased
 
     p.setCurrentX(1200);
     p.setFontSize(lang == Language::Arabic ? 18 : 16);
-    p.print(text("name", lang) + deceasedName);
+    p.printWrapped(text("name", lang) + deceasedName);
     p.endLine();
     blankLines(p, 1);
 
@@ -133,10 +133,16 @@ void layOutReport(ReportPrinter &p, const CaseRecord &c, const QString &deceased
 
 bool PrintResults(QPrinter &printer, DisplayList *drawn)
 {
+    return PrintResults(printer, theCase(), caseaccess::deceasedName(), QDate::currentDate(), drawn);
+}
+
+bool PrintResults(QPrinter &printer, const CaseRecord &c, const QString &deceasedName, const QDate &date,
+                  DisplayList *drawn)
+{
     ReportPrinter p(printer, pageFamily());
     if (!p.begin())
         return false;
-    layOutReport(p, theCase(), caseaccess::deceasedName(), QDate::currentDate());
+    layOutReport(p, c, deceasedName, date);
     const bool ok = p.endDoc();
     if (drawn)
         *drawn = p.displayList();

@@ -27,5 +27,8 @@ void layOutReport(ReportPrinter &printer, const CaseRecord &c, const QString &de
 // when the printer could not be opened or reported an error. When `drawn` is
 // given it receives what was printed.
 bool PrintResults(QPrinter &printer, DisplayList *drawn = nullptr);
+// The same for a given case, name and date.
+bool PrintResults(QPrinter &printer, const CaseRecord &c, const QString &deceasedName, const QDate &date,
+                  DisplayList *drawn = nullptr);
 
 } // namespace printing

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include <memory>
@@ -37,6 +38,13 @@ PrinterChooser &printerChooser();
 
 enum class PrintOutcome { Cancelled, Printed, Failed };
 
+// Where a report printed to a PDF file goes unless the user says otherwise:
+// "<name> <yyyy-mm-dd>.pdf" in the user's documents folder, or the home
+// folder when there is none. Characters a file name cannot carry become
+// spaces; a very long name is shortened; no name gives the language's word
+// for an unnamed case.
+QString suggestedPdfPath(const QString &deceasedName, const QDate &date, int language);
+
 // Chooses a printer and prints the current case's report on it. A cancel
 // ends silently; a failure is reported in a message box in the current
 // language before returning.
@@ -46,8 +54,9 @@ PrintOutcome chooseAndPrint(QWidget *parent);
 void showPrintFailure(QWidget *parent);
 
 // The main window's print entry: choose a printer, then print the report of
-// the current case record. A cancel ends silently; a printing failure is
-// reported in a message box.
+// the last finished case (see caseaccess::finishedCase()); nothing when there
+// is none. A cancel ends silently; a printing failure is reported in a
+// message box.
 void printFromMainWindow(QWidget *parent);
 
 } // namespace printing

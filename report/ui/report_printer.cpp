@@ -121,6 +121,38 @@ void ReportPrinter::print(const QString &text)
     m_x += width;
 }
 
+void ReportPrinter::printWrapped(const QString &text)
+{
+    const double room = m_pageWidth - m_x;
+    if (!m_open || textWidth(text) <= room) {
+        print(text);
+        return;
+    }
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setTextDirection(m_rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    QTextLayout layout(text, m_font, &m_printer);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QList<QString> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(toDevice(room));
+        QString part = text.mid(line.textStart(), line.textLength());
+        while (!part.isEmpty() && part.back().isSpace())
+            part.chop(1);
+        lines << (lines.isEmpty() ? part : part.trimmed());
+    }
+    layout.endLayout();
+    const double x = m_x;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            endLine();
+            m_x = x;
+        }
+        print(lines.at(i));
+    }
+}
+
 void ReportPrinter::column(int n)
 {
     const double stop = (n - 1) * columnWidth();

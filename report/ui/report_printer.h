@@ -57,6 +57,10 @@ public:
 
     // Prints the text at the current position and stays on the line.
     void print(const QString &text);
+    // The same, but a text wider than the room between the position and the
+    // far edge of the printable area goes on over as many lines as it needs,
+    // each starting at the position, broken between words where it can.
+    void printWrapped(const QString &text);
     // Moves to column n of the line (1 is the leading edge); past it, to
     // column n of the next line.
     void column(int n);

@@ -38,7 +38,9 @@ Rects resultsControls(Language language)
 {
     Rects r{
         {QStringLiteral("txtTitle"), QRectF(2160, 120, 5295, 495)},
-        {QStringLiteral("Label1"), QRectF(1440, 600, 5775, 735)},
+        // The credit starts where the title box ends (designed 15 twips
+        // higher, under the title's edge); its bottom is as designed.
+        {QStringLiteral("Label1"), QRectF(1440, 615, 5775, 720)},
         {QStringLiteral("lblName"), QRectF(5280, 1080, 2055, 345)},
         {QStringLiteral("lblResultsName"), QRectF(1800, 1560, 6015, 375)},
         {QStringLiteral("lblDate"), QRectF(5160, 1560, 2295, 255)},

@@ -6,7 +6,6 @@
 #include "report/ui/printing.h"
 #include "report/ui/results_layout.h"
 #include "ui/captions.h"
-#include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
@@ -55,7 +54,6 @@ Results::Results(QWidget *parent)
     fitHeading();
     composeLines();
     theCase().GrandFatherAsFather = 0;
-    caseaccess::setPrintEntryEnabled(true);
 }
 
 void Results::buildDesign()
@@ -300,7 +298,6 @@ void Results::fitLines()
 
 void Results::onFinish()
 {
-    caseaccess::setPrintEntryEnabled(true);
     ui::showModeless(windows::AfterResults);
 }
 
