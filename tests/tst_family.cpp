@@ -427,7 +427,7 @@ private slots:
         QFETCH(int, language);
         open(false, language);
         run({"optFatherYes", "optMotherYes"});
-        const QString hint = captions::text(QStringLiteral("frmFathers"), QStringLiteral("Frame6.toolTip"), language);
+        const QString hint = captions::text(windows::Family, QStringLiteral("Frame6.toolTip"), Language(language));
         QVERIFY(hint.contains(language ? QStringLiteral("ever married") : QStringLiteral("الطلاق")));
         for (const char *name : {"Label6", "optMarriedYes", "optMarriedNo"}) {
             QWidget *w = child("frmFathers", QLatin1String(name));

@@ -130,7 +130,7 @@ inline void freshCase(Recorder &rec, bool woman, Language language = Language::A
     theCase() = CaseRecord{};
     theCase().Language = std::int16_t(language);
     fonts::installSubstitutions();
-    language::applyToApplication(language);
+    language::applyToApplication(Language(language));
     registerFamilyWindows();
     registerCollateralWindows();
     registerDeceasedStandIn(woman);

@@ -7,6 +7,7 @@
 // control. Qt's own dialogs the program opens (the print dialog, message
 // boxes): their texts fit. With TARNAVEL_SHOTS=<folder> the windows are also
 // saved as pictures there.
+#include "ui/window_names.h"
 #include "app.h"
 #include "case/case_record.h"
 #include "report/ui/printing.h"
@@ -200,7 +201,7 @@ void tst_look::init()
     ui::resetRegistry();
     theCase() = CaseRecord{};
     fonts::installSubstitutions();
-    language::applyToApplication(0);
+    language::applyToApplication(Language::Arabic);
     app::registerAllWindows();
 }
 
@@ -208,7 +209,7 @@ void tst_look::cleanup()
 {
     ui::resetRegistry();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    language::applyToApplication(0);
+    language::applyToApplication(Language::Arabic);
 }
 
 void tst_look::window_data()
@@ -216,13 +217,13 @@ void tst_look::window_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("lang"); // -1: the main window before the choice
     QTest::addColumn<bool>("woman");
-    QTest::newRow("main window, language choice") << QStringLiteral("frmInherence") << -1 << false;
+    QTest::newRow("main window, language choice") << windows::Main << -1 << false;
     for (int lang : {0, 1}) {
         const char *l = lang ? "en" : "ar";
         for (const char *w : {"frmInherence", "Inheretence", "frmwhattodo", "frmAbout", "frmNotes", "frmFathers",
                               "frmJadd", "frmBrothers", "Results"})
             QTest::addRow("%s %s", w, l) << QString::fromLatin1(w) << lang << false;
-        QTest::addRow("frmFathers %s, a woman", l) << QStringLiteral("frmFathers") << lang << true;
+        QTest::addRow("frmFathers %s, a woman", l) << windows::Family << lang << true;
     }
 }
 
@@ -241,11 +242,11 @@ void tst_look::window()
                               Qt::LeftButton);
     } else {
         theCase().Language = std::int16_t(lang);
-        language::applyToApplication(lang);
-        QWidget *entry = ui::window(QStringLiteral("Inheretence"));
+        language::applyToApplication(Language(lang));
+        QWidget *entry = ui::window(windows::DeceasedEntry);
         entry->findChild<QLineEdit *>(QStringLiteral("txtNameofDead"))
             ->setText(lang ? QStringLiteral("Zaid ibn Haritha")
-                           : captions::text(QStringLiteral("frmInherence"), QStringLiteral("Label2"), 0));
+                           : captions::text(windows::Main, QStringLiteral("Label2"), Language::Arabic));
         entry->findChild<QRadioButton *>(woman ? QStringLiteral("OptWoman") : QStringLiteral("OptMan"))->setChecked(true);
         if (name == QLatin1String("Results"))
             workedExample(theCase());
@@ -295,7 +296,7 @@ void tst_look::qtDialogs()
     QFETCH(QString, dialog);
     QFETCH(int, lang);
     theCase().Language = std::int16_t(lang);
-    language::applyToApplication(lang);
+    language::applyToApplication(Language(lang));
     app::installCalculationHooks();
     QStringList wrong;
     bool seen = false;
@@ -310,7 +311,7 @@ void tst_look::qtDialogs()
             cancel = box->button(QDialogButtonBox::Cancel)->text();
         m->hide();
     });
-    QWidget *main = ui::window(QStringLiteral("frmInherence"));
+    QWidget *main = ui::window(windows::Main);
     if (dialog == QLatin1String("printDialog")) {
         QPrinter printer;
         printing::printerChooser().choose(printer, main);
@@ -325,7 +326,7 @@ void tst_look::qtDialogs()
     // program's own word stands in for it.
     if (dialog == QLatin1String("printDialog"))
         QCOMPARE(plain(cancel), lang ? QStringLiteral("Cancel")
-                                     : captions::text(QStringLiteral("QtDialogs"), QStringLiteral("QPlatformTheme|Cancel"), 0));
+                                     : captions::text(QStringLiteral("QtDialogs"), QStringLiteral("QPlatformTheme|Cancel"), Language::Arabic));
 }
 
 // The checks find what they look for.

@@ -218,7 +218,7 @@ private slots:
         qputenv("HOME", home.path().toUtf8());
         if (documents)
             QDir(home.path()).mkdir(QStringLiteral("Documents"));
-        const QString path = printing::suggestedPdfPath(name, QDate(2026, 3, 9), language);
+        const QString path = printing::suggestedPdfPath(name, QDate(2026, 3, 9), Language(language));
         qputenv("HOME", oldHome);
         QCOMPARE(path, QDir(home.path()).filePath(expected));
     }
@@ -227,13 +227,13 @@ private slots:
     // replaces one that exists; "No" leaves the file as it was.
     void dialogSuggestsAndConfirmsOverwrite()
     {
-        support::freshCase(1, QStringLiteral("Omar"));
+        support::freshCase(Language::English, QStringLiteral("Omar"));
         support::overviewExample(theCase());
         caseaccess::recordFinishedCase();
         QTemporaryDir home;
         const QByteArray oldHome = qgetenv("HOME");
         qputenv("HOME", home.path().toUtf8());
-        const QString suggested = printing::suggestedPdfPath(QStringLiteral("Omar"), QDate::currentDate(), 1);
+        const QString suggested = printing::suggestedPdfPath(QStringLiteral("Omar"), QDate::currentDate(), Language::English);
         QFile existing(suggested);
         QVERIFY(existing.open(QIODevice::WriteOnly));
         existing.write("an earlier report");
@@ -262,7 +262,7 @@ private slots:
             // As a user presses Print.
             dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
         });
-        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        printing::printFromMainWindow(ui::window(windows::Main));
         qputenv("HOME", oldHome);
         if (offered.isEmpty())
             QSKIP("the print dialog offers no file output here (a printer is installed?)");

@@ -137,7 +137,7 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(bool, printedFromResults);
-        auto *print = ui::window(QStringLiteral("frmInherence"))->findChild<QAction *>(QStringLiteral("mnuPrint"));
+        auto *print = ui::window(windows::Main)->findChild<QAction *>(QStringLiteral("mnuPrint"));
         QVERIFY(!print->isEnabled());
         QPointer<QWidget> results = calculate(language);
         QVERIFY(results);
@@ -151,7 +151,7 @@ private slots:
                                                                                : QStringLiteral("cmdFinish")),
                           Qt::LeftButton);
         if (!printedFromResults) // the finish button's after-results window is not modal
-            QTest::mouseClick(ui::loadedWindow(QStringLiteral("frmwhattodo"))->findChild<QPushButton *>(QStringLiteral("Command3")),
+            QTest::mouseClick(ui::loadedWindow(windows::AfterResults)->findChild<QPushButton *>(QStringLiteral("Command3")),
                               Qt::LeftButton);
         QTRY_VERIFY(results.isNull());
         QCOMPARE(theCase().SonShare, 0.0);
@@ -172,9 +172,9 @@ private slots:
         // Another calculation starts: nothing of the old case is printed.
         QFile::remove(pdf);
         onNextModal([](QWidget *m) { QTest::keyClick(m, Qt::Key_Escape); });
-        ui::window(QStringLiteral("frmInherence"))->findChild<QAction *>(QStringLiteral("mnuStart"))->trigger();
+        ui::window(windows::Main)->findChild<QAction *>(QStringLiteral("mnuStart"))->trigger();
         QVERIFY(!print->isEnabled());
-        printing::printFromMainWindow(ui::window(QStringLiteral("frmInherence")));
+        printing::printFromMainWindow(ui::window(windows::Main));
         QVERIFY(!QFileInfo::exists(pdf));
     }
 };

@@ -563,7 +563,7 @@ void tst_shell_main::longNameShownWhole()
 {
     QFETCH(QString, name);
     QFETCH(bool, tip);
-    QWidget *entry = ui::window(QStringLiteral("Inheretence"));
+    QWidget *entry = ui::window(windows::DeceasedEntry);
     auto *box = child<QLineEdit>(entry, "txtNameofDead");
     entry->show();
     QVERIFY(QTest::qWaitForWindowExposed(entry));

@@ -8,6 +8,7 @@
 // It fails on a crash, a hang (no action finished for 10 s), a modal window
 // that neither Escape nor the title bar can leave, and a results window whose
 // shares and treasury do not add up to the estate.
+#include "ui/window_names.h"
 #include "tests/walk_engine.h"
 
 #include <QStandardPaths>

@@ -23,7 +23,7 @@ public:
     QString translate(const char *context, const char *source, const char *, int) const override
     {
         return captions::text(QStringLiteral("QtDialogs"),
-                              QLatin1String(context) + QLatin1Char('|') + QLatin1String(source), captions::Arabic);
+                              QLatin1String(context) + QLatin1Char('|') + QLatin1String(source), Language::Arabic);
     }
     bool isEmpty() const override { return false; }
 };

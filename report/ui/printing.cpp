@@ -67,7 +67,7 @@ void showPrintFailure(QWidget *parent)
     box.exec();
 }
 
-QString suggestedPdfPath(const QString &deceasedName, const QDate &date, int language)
+QString suggestedPdfPath(const QString &deceasedName, const QDate &date, Language language)
 {
     // Room for the date and the extension within a file system's 255 bytes,
     // whatever the letters' encoded length.
@@ -84,7 +84,7 @@ QString suggestedPdfPath(const QString &deceasedName, const QDate &date, int lan
     if (name.size() > MaxNameLength)
         name = name.left(MaxNameLength).trimmed();
     if (name.isEmpty())
-        name = captions::text(QStringLiteral("Results"), QStringLiteral("printFile.unnamed"), language);
+        name = captions::text(windows::Results, QStringLiteral("printFile.unnamed"), language);
     const QString file = QStringLiteral("%1 %2.pdf").arg(name, date.toString(QStringLiteral("yyyy-MM-dd")));
 
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -102,7 +102,7 @@ PrintOutcome print(QWidget *parent, const CaseRecord &c, const QString &deceased
     // With no printer installed the job goes to a PDF file: suggest one.
     // The print dialog asks before it replaces a file that exists.
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(suggestedPdfPath(deceasedName, date, c.Language));
+        printer.setOutputFileName(suggestedPdfPath(deceasedName, date, languageOf(c)));
     if (!printerChooser().choose(printer, parent))
         return PrintOutcome::Cancelled;
     if (!PrintResults(printer, c, deceasedName, date)) {

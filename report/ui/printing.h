@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QDate>
 #include <QString>
 
@@ -43,7 +45,7 @@ enum class PrintOutcome { Cancelled, Printed, Failed };
 // folder when there is none. Characters a file name cannot carry become
 // spaces; a very long name is shortened; no name gives the language's word
 // for an unnamed case.
-QString suggestedPdfPath(const QString &deceasedName, const QDate &date, int language);
+QString suggestedPdfPath(const QString &deceasedName, const QDate &date, Language language);
 
 // Chooses a printer and prints the current case's report on it. A cancel
 // ends silently; a failure is reported in a message box in the current

@@ -6,6 +6,7 @@
 #include "report/ui/printing.h"
 #include "report/ui/results_layout.h"
 #include "ui/captions.h"
+#include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/geometry.h"
 #include "ui/language.h"
