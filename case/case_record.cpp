@@ -166,9 +166,12 @@ int headCount(const ExactRecord &c, Heir h) { return heads(c, h); }
 Exact groupShare(const ExactRecord &c, Heir h)
 {
     const Exact &s = c.*shareMember<Exact>(h);
-    if (wholeGroupShare(h))
+    if (wholeGroupShare(h) || s.q.isZero())
         return s;
-    return Exact(heads(c, h)) * s;
+    const int n = heads(c, h);
+    if (n == 1)
+        return s;
+    return Exact(static_cast<double>(n) * s.d, s.q.times(n));
 }
 
 Exact perHeadShare(const ExactRecord &c, Heir h)
