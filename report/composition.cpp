@@ -249,11 +249,12 @@ QString plainNumber(double value)
 QList<ScreenLine> screenLines(const CaseRecord &c, Language language)
 {
     const QJsonObject &table = texts().screen;
+    const std::array<HeirRow, 24> &rows = heirRows();
     QList<ScreenLine> lines;
-    for (int row = 1; row <= int(heirRows().size()); ++row) {
-        if (rowTestedShare(c, row) == 0.0)
+    for (int row = 1; row <= int(rows.size()); ++row) {
+        const HeirRow &r = rows[std::size_t(row - 1)];
+        if (c.*(r.share) == 0.0)
             continue;
-        const HeirRow &r = heirRows()[std::size_t(row - 1)];
         ScreenLine line;
         line.row = row;
         // Each test that holds overwrites the caption of an earlier one; when
@@ -288,11 +289,12 @@ QList<ScreenLine> screenLines(const CaseRecord &c, Language language)
 QList<PrintedRow> printedRows(const CaseRecord &c, Language language)
 {
     const QJsonObject &table = texts().printed;
+    const std::array<HeirRow, 24> &heirs = heirRows();
     QList<PrintedRow> rows;
-    for (int row = 1; row <= int(heirRows().size()); ++row) {
-        if (rowTestedShare(c, row) == 0.0)
+    for (int row = 1; row <= int(heirs.size()); ++row) {
+        const HeirRow &r = heirs[std::size_t(row - 1)];
+        if (c.*(r.share) == 0.0)
             continue;
-        const HeirRow &r = heirRows()[std::size_t(row - 1)];
         PrintedRow out;
         out.row = row;
         const char *form = nullptr;

@@ -124,9 +124,16 @@ void appendString(std::string &out, const QString &text)
 {
     // UTF-16 to UTF-8 straight into the line, escaped as JSON wants.
     const qsizetype n = text.size();
-    const std::size_t start = out.size();
-    out.resize(start + std::size_t(n) * 6 + 2);   // the longest a character can grow
-    char *w = out.data() + start;
+    // Short texts (every label) go through a buffer on the stack; the
+    // longest a character can grow is six bytes.
+    char stack[1024];
+    std::string heap;
+    char *begin = stack;
+    if (std::size_t(n) * 6 + 2 > sizeof stack) {
+        heap.resize(std::size_t(n) * 6 + 2);
+        begin = heap.data();
+    }
+    char *w = begin;
     *w++ = '"';
     const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
     for (qsizetype i = 0; i < n; ++i) {
@@ -166,7 +173,7 @@ void appendString(std::string &out, const QString &text)
         }
     }
     *w++ = '"';
-    out.resize(std::size_t(w - out.data()));
+    out.append(begin, std::size_t(w - begin));
 }
 
 // Shortest text that reads back as the same double.
