@@ -14,11 +14,6 @@ bool present(const CaseRecord &c, R r)
     return relativeCount(c, r) != 0;
 }
 
-int groupHeads(const CaseRecord &c, Heir h)
-{
-    return headCount(c, h);
-}
-
 // Who shuts a relative out, nearest first.
 const std::vector<R> &excluders(R r)
 {
@@ -171,7 +166,7 @@ void readGroups(CaseWorking &w, const ExactRecord &e)
             continue;
         GroupWorking g;
         g.heir = h;
-        g.heads = groupHeads(w.record, h);
+        g.heads = headCount(w.record, h);
         const GroupNote &n = notes[h];
         g.rule = n.rule;
         g.fixed = n.fixed;
@@ -377,4 +372,18 @@ CaseWorking workCase(const CaseRecord &family, bool bothMethods)
         return w;
     }
     return workAdmitted(f, bothMethods);
+}
+
+CaseWorking workCase(const AdmittedFamily &family, bool bothMethods)
+{
+    return workAdmitted(family, bothMethods);
+}
+
+std::vector<estate::Claimant> estateClaimants(const CaseWorking &w)
+{
+    std::vector<estate::Claimant> out;
+    out.reserve(w.groups.size());
+    for (const GroupWorking &g : w.groups)
+        out.push_back({g.perHead.num, g.perHead.den, g.heads});
+    return out;
 }

@@ -7,6 +7,7 @@
 // why, and the steps. All of it is read from the calculation's own notes.
 
 #include "case/case_record.h"
+#include "case/estate.h"
 
 #include <array>
 #include <memory>
@@ -115,6 +116,12 @@ struct CaseWorking
 // are ignored); with `bothMethods` the other grandfather method is worked too
 // where the case has the choice.
 CaseWorking workCase(const CaseRecord &family, bool bothMethods = true);
+// The same for a family already admitted (admitFamily without error).
+CaseWorking workCase(const AdmittedFamily &family, bool bothMethods = true);
+
+// The groups of a working as the estate's claimants: each head's exact share
+// and the heads, in the working's order.
+std::vector<estate::Claimant> estateClaimants(const CaseWorking &w);
 
 // Whether the method window is asked for this family: the grandfather lives,
 // the father does not, and there is no male descendant.

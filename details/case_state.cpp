@@ -80,13 +80,4 @@ estate::Input estateInput(const EstateEntries &e)
     return in;
 }
 
-std::vector<estate::Claimant> claimants(const CaseWorking &w)
-{
-    std::vector<estate::Claimant> out;
-    out.reserve(w.groups.size());
-    for (const GroupWorking &g : w.groups)
-        out.push_back({g.perHead.num, g.perHead.den, g.heads});
-    return out;
-}
-
 } // namespace details

@@ -59,7 +59,5 @@ CaseState stateFromRecord(const CaseRecord &c, const QString &name, bool woman);
 CaseRecord familyRecord(const CaseState &s, int language);
 
 estate::Input estateInput(const EstateEntries &e);
-// Each group's share per head and its heads, in the working's group order.
-std::vector<estate::Claimant> claimants(const CaseWorking &w);
 
 } // namespace details

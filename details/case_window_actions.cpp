@@ -178,7 +178,7 @@ void CaseWindow::markEstateField(estate::Field field, const QString &message)
 void CaseWindow::showAmounts()
 {
     const details::EstateEntries &e = m_state.estate;
-    const auto claimants = details::claimants(m_working);
+    const auto claimants = estateClaimants(m_working);
     const bool anything = e.given() || !e.funeralCosts.trimmed().isEmpty() || !e.debts.trimmed().isEmpty()
         || !e.bequest.trimmed().isEmpty();
     if (!anything) {

@@ -12,27 +12,64 @@
 
 namespace calccli {
 
-namespace {
-
-void appendText(std::string &out, const QString &text)
+void appendJsonString(std::string &out, const QString &text)
 {
-    const QByteArray utf8 = text.toUtf8();
-    out += '"';
-    for (const char ch : utf8) {
-        const unsigned char u = static_cast<unsigned char>(ch);
-        if (ch == '"' || ch == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", u);
-            out += buf;
+    // UTF-16 to UTF-8 straight into the line, escaped as JSON wants.
+    const qsizetype n = text.size();
+    // Short texts (every label) go through a buffer on the stack; the
+    // longest a character can grow is six bytes.
+    char stack[1024];
+    std::string heap;
+    char *begin = stack;
+    if (std::size_t(n) * 6 + 2 > sizeof stack) {
+        heap.resize(std::size_t(n) * 6 + 2);
+        begin = heap.data();
+    }
+    char *w = begin;
+    *w++ = '"';
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t u = p[i];
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000) {
+            u = 0x10000 + ((u - 0xD800) << 10) + (p[i + 1] - 0xDC00);
+            ++i;
+        } else if (u >= 0xD800 && u < 0xE000) {
+            u = 0xFFFD; // a lone surrogate
+        }
+        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
+            *w++ = char(u);
+        } else if (u < 0x80) {
+            *w++ = '\\';
+            switch (u) {
+            case '"': *w++ = '"'; break;
+            case '\\': *w++ = '\\'; break;
+            case '\n': *w++ = 'n'; break;
+            case '\r': *w++ = 'r'; break;
+            case '\t': *w++ = 't'; break;
+            default:
+                std::snprintf(w, 6, "u%04x", unsigned(u));
+                w += 5;
+            }
+        } else if (u < 0x800) {
+            *w++ = char(0xC0 | (u >> 6));
+            *w++ = char(0x80 | (u & 0x3F));
+        } else if (u < 0x10000) {
+            *w++ = char(0xE0 | (u >> 12));
+            *w++ = char(0x80 | ((u >> 6) & 0x3F));
+            *w++ = char(0x80 | (u & 0x3F));
         } else {
-            out += ch;
+            *w++ = char(0xF0 | (u >> 18));
+            *w++ = char(0x80 | ((u >> 12) & 0x3F));
+            *w++ = char(0x80 | ((u >> 6) & 0x3F));
+            *w++ = char(0x80 | (u & 0x3F));
         }
     }
-    out += '"';
+    *w++ = '"';
+    out.append(begin, std::size_t(w - begin));
 }
+
+namespace {
+
 
 void appendKey(std::string &out, const char *key)
 {
@@ -135,7 +172,7 @@ void appendExcluded(std::string &out, const CaseWorking &w, int language, bool e
             out += ", \"setAside\": true";
         if (explain) {
             out += ", \"sentence\": ";
-            appendText(out, report::exclusionSentence(e, language));
+            appendJsonString(out, report::exclusionSentence(e, language));
         }
         out += '}';
     }
@@ -149,7 +186,7 @@ void appendSteps(std::string &out, const CaseWorking &w, int language)
     for (const Step &s : w.steps) {
         out += first ? "" : ", ";
         first = false;
-        appendText(out, report::stepSentence(s, w, language));
+        appendJsonString(out, report::stepSentence(s, w, language));
     }
     out += ']';
 }
@@ -159,13 +196,8 @@ std::string minor(std::int64_t v, int decimals)
     return '"' + estate::formatMinor(v, decimals) + '"';
 }
 
-void appendAmounts(std::string &out, const CaseWorking &w, const EstateRequest &request)
+void appendAmounts(std::string &out, const CaseWorking &w, const estate::Result &r, int d)
 {
-    std::vector<estate::Claimant> claimants;
-    for (const GroupWorking &g : w.groups)
-        claimants.push_back({g.perHead.num, g.perHead.den, g.heads});
-    const estate::Result r = estate::divide(request.input, claimants);
-    const int d = request.input.decimals;
     out += "{\"estate\": " + minor(r.estate, d);
     out += ", \"funeralCosts\": " + minor(r.funeralCosts, d);
     out += ", \"debts\": " + minor(r.debts, d);
@@ -277,7 +309,7 @@ QString estateErrorText(const estate::Result &r)
 }
 
 void appendWorking(std::string &out, const CaseWorking &w, int language, bool explain,
-                   const EstateRequest &estate)
+                   const estate::Result *money, int decimals)
 {
     out += ", \"exact\": ";
     appendExact(out, w);
@@ -294,9 +326,9 @@ void appendWorking(std::string &out, const CaseWorking &w, int language, bool ex
         appendBase(out, *w.otherMethod);
         out += '}';
     }
-    if (estate.given) {
+    if (money) {
         out += ", \"amounts\": ";
-        appendAmounts(out, w, estate);
+        appendAmounts(out, w, *money, decimals);
     }
     if (explain) {
         out += ", \"steps\": ";

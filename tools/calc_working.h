@@ -26,10 +26,14 @@ struct EstateRequest
 bool readEstateKey(const QString &key, const QJsonValue &value, EstateRequest &request,
                    std::optional<QString> &error);
 
+// Appends `text` as a JSON string (UTF-8, escaped).
+void appendJsonString(std::string &out, const QString &text);
+
 // Appends `, "exact": ..., "base": ..., "excluded": ...` and, where they
-// apply, "otherMethod", "amounts" and (with explain) "steps".
+// apply, "otherMethod", "amounts" (the estate divided, when one was given)
+// and (with explain) "steps".
 void appendWorking(std::string &out, const CaseWorking &w, int language, bool explain,
-                   const EstateRequest &estate);
+                   const estate::Result *money, int decimals);
 
 // The message for an inconsistent family (admitFamily's error key).
 QString familyErrorText(const char *key);

@@ -122,58 +122,7 @@ Example:
 
 void appendString(std::string &out, const QString &text)
 {
-    // UTF-16 to UTF-8 straight into the line, escaped as JSON wants.
-    const qsizetype n = text.size();
-    // Short texts (every label) go through a buffer on the stack; the
-    // longest a character can grow is six bytes.
-    char stack[1024];
-    std::string heap;
-    char *begin = stack;
-    if (std::size_t(n) * 6 + 2 > sizeof stack) {
-        heap.resize(std::size_t(n) * 6 + 2);
-        begin = heap.data();
-    }
-    char *w = begin;
-    *w++ = '"';
-    const char16_t *p = reinterpret_cast<const char16_t *>(text.utf16());
-    for (qsizetype i = 0; i < n; ++i) {
-        char32_t u = p[i];
-        if (u >= 0xD800 && u < 0xDC00 && i + 1 < n && p[i + 1] >= 0xDC00 && p[i + 1] < 0xE000) {
-            u = 0x10000 + ((u - 0xD800) << 10) + (p[i + 1] - 0xDC00);
-            ++i;
-        } else if (u >= 0xD800 && u < 0xE000) {
-            u = 0xFFFD; // a lone surrogate
-        }
-        if (u >= 0x20 && u < 0x80 && u != '"' && u != '\\') {
-            *w++ = char(u);
-        } else if (u < 0x80) {
-            *w++ = '\\';
-            switch (u) {
-            case '"': *w++ = '"'; break;
-            case '\\': *w++ = '\\'; break;
-            case '\n': *w++ = 'n'; break;
-            case '\r': *w++ = 'r'; break;
-            case '\t': *w++ = 't'; break;
-            default:
-                std::snprintf(w, 6, "u%04x", unsigned(u));
-                w += 5;
-            }
-        } else if (u < 0x800) {
-            *w++ = char(0xC0 | (u >> 6));
-            *w++ = char(0x80 | (u & 0x3F));
-        } else if (u < 0x10000) {
-            *w++ = char(0xE0 | (u >> 12));
-            *w++ = char(0x80 | ((u >> 6) & 0x3F));
-            *w++ = char(0x80 | (u & 0x3F));
-        } else {
-            *w++ = char(0xF0 | (u >> 18));
-            *w++ = char(0x80 | ((u >> 12) & 0x3F));
-            *w++ = char(0x80 | ((u >> 6) & 0x3F));
-            *w++ = char(0x80 | (u & 0x3F));
-        }
-    }
-    *w++ = '"';
-    out.append(begin, std::size_t(w - begin));
+    calccli::appendJsonString(out, text);
 }
 
 // Shortest text that reads back as the same double.
@@ -406,8 +355,8 @@ struct Notice
     QString text;
 };
 
-std::string answer(CaseRecord &c, const CaseWorking &w, bool explain,
-                   const calccli::EstateRequest &estate)
+std::string answer(CaseRecord &c, const CaseWorking &w, bool explain, const estate::Result *money,
+                   int decimals)
 {
     std::optional<Notice> notice;
     CalculationHooks &hooks = calculationHooks();
@@ -480,7 +429,7 @@ std::string answer(CaseRecord &c, const CaseWorking &w, bool explain,
     appendInteger(out, totals.shares);
     out += '}';
     if (w.exact)
-        calccli::appendWorking(out, w, c.Language, explain, estate);
+        calccli::appendWorking(out, w, c.Language, explain, money, decimals);
     out += '}';
     return out;
 }
@@ -510,18 +459,16 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::familyErrorText(family.error));
     }
     CaseRecord c = family.record;
-    const CaseWorking w = workCase(given);
+    const CaseWorking w = workCase(family);
+    std::optional<estate::Result> money;
     if (estate.given) {
-        std::vector<estate::Claimant> claimants;
-        for (const GroupWorking &g : w.groups)
-            claimants.push_back({g.perHead.num, g.perHead.den, g.heads});
-        const estate::Result money = estate::divide(estate.input, claimants);
-        if (money.error != estate::Error::None) {
+        money = estate::divide(estate.input, estateClaimants(w));
+        if (money->error != estate::Error::None) {
             failed = true;
-            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::estateErrorText(money));
+            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::estateErrorText(*money));
         }
     }
-    return answer(c, w, explain, estate);
+    return answer(c, w, explain, money ? &*money : nullptr, estate.input.decimals);
 }
 
 } // namespace
