@@ -6,6 +6,7 @@
 #include "case/engine/result.h"
 #include "case/working.h"
 #include "tests/tst_calc_generator.h"
+#include "tests/tst_path_generator.h"
 
 #include <QTest>
 
@@ -217,21 +218,51 @@ void TestEngine::doctrine()
     QCOMPARE(sum(r), Rational(1));
 }
 
-// Over generated families: the shares and the treasury make the whole
-// exactly, and every relative given either has a share or a reason.
+// Over generated families at any depth, under every profile: the shares and
+// the treasury make the whole exactly; every relative given has a share or a
+// reason, and whoever excludes is present and receives something; adding a
+// relative whom someone present excludes changes no share.
 void TestEngine::properties()
 {
-    calctest::CaseGenerator gen(7);
+    calctest::PathFamilyGenerator gen(7);
     for (int n = 0; n < 20000; ++n) {
-        const CaseRecord c = gen.next();
+        const Family base = gen.next();
         for (int p = 0; p < ProfileCount; ++p) {
-            Family f = familyOfRecord(c);
+            Family f = base;
             f.profile = static_cast<Profile>(p);
             f.views = profileViews(f.profile);
             const Result r = calculate(f);
-            QCOMPARE(sum(r), Rational(1));
-            for (const MemberResult &m : r.members)
-                QVERIFY2(!m.share.isZero() || m.reason != engine::Reason::None, m.path.text().c_str());
+            const QString given = QString::fromStdString(base.members.front().path.text()) + QStringLiteral(" ...: ")
+                + shares(r);
+            QVERIFY2(sum(r) == Rational(1), qPrintable(given));
+            for (const MemberResult &m : r.members) {
+                QVERIFY2(!m.share.isZero() || m.reason != engine::Reason::None,
+                         qPrintable(given + QStringLiteral(" (no reason: ") + QString::fromStdString(m.path.text()) + u')'));
+                // (A grandmother shut out by the father may shut out a farther one.)
+                if (m.by >= 0 && r.members[std::size_t(m.by)].path.kind() != PathKind::Grandmother)
+                    QVERIFY2(!r.members[std::size_t(m.by)].share.isZero(),
+                             qPrintable(given + QStringLiteral(" (%1 by %2)").arg(QString::fromStdString(m.path.text()),
+                                 QString::fromStdString(r.members[std::size_t(m.by)].path.text()))));
+            }
+            // A farther relative of a line someone present already excludes.
+            for (const MemberResult &m : r.members) {
+                if (m.reason != engine::Reason::ExcludedBy || m.path.kind() != PathKind::AgnateCollateral)
+                    continue;
+                Family more = f;
+                const auto farther = Path::parse(m.path.text() + ".son");
+                if (!farther || farther->length() > MaxPathLength)
+                    continue;
+                bool known = false;
+                for (const Member &x : more.members)
+                    known = known || x.path == *farther;
+                if (known)
+                    continue;
+                more.members.push_back({*farther, 1});
+                const Result r2 = calculate(more);
+                for (std::size_t i = 0; i < r.members.size(); ++i)
+                    QVERIFY2(r.members[i].share == r2.members[i].share, qPrintable(given));
+                break;
+            }
         }
     }
 }

@@ -220,15 +220,14 @@ void admit(Work &w)
             && !(agnateKey(w.path(i)) == agnateKey(w.path(top))))
             w.exclude(i, Reason::ExcludedBy, top);
 
-    // The emancipator's agnates: after the emancipator, in their own order.
+    // The emancipator's agnates, when he is dead, in their own order (the
+    // residue step puts them after the emancipator and every residuary by blood).
+    if (w.emancipator >= 0)
+        return;
     int topAgnate = -1;
     for (int i = 0; i < w.size(); ++i) {
         if (!w.in(i) || w.path(i).kind() != PathKind::EmancipatorAgnate)
             continue;
-        if (w.emancipator >= 0) {
-            w.exclude(i, Reason::ExcludedBy, w.emancipator);
-            continue;
-        }
         const Path sub = *w.path(i).afterEmancipator();
         if (!maleAgnate(sub))
             continue;

@@ -118,6 +118,28 @@ void distribute(Work &w)
     w.r.treasury = left;
 }
 
+// Who excludes is one who takes: where the one first named was shut out in
+// turn, the one who shut him out is named; where nothing was left for him,
+// nothing was left for those below him either. A grandmother shut out by a
+// male ascendant may still shut out a farther one where the views say so:
+// she stays named.
+void nameWhoExcludes(Work &w)
+{
+    for (MemberResult &m : w.r.members) {
+        for (int guard = 0; m.reason == Reason::ExcludedBy && m.by >= 0 && guard < w.size(); ++guard) {
+            const MemberResult &by = w.r.members[static_cast<std::size_t>(m.by)];
+            if (!by.share.isZero() || by.path.kind() == PathKind::Grandmother)
+                break;
+            if (by.reason == Reason::ExcludedBy) {
+                m.by = by.by;
+            } else {
+                m.reason = Reason::NothingLeft;
+                m.by = -1;
+            }
+        }
+    }
+}
+
 } // namespace detail
 
 Result calculate(const Family &family)
@@ -127,6 +149,7 @@ Result calculate(const Family &family)
     detail::fixedShares(w);
     detail::residue(w);
     detail::distribute(w);
+    detail::nameWhoExcludes(w);
     return std::move(w.r);
 }
 

@@ -206,8 +206,21 @@ void shareTwoToOne(Work &w, const std::vector<int> &members, const Rational &amo
         w.giveResidue(i, rule, unit * Rational(static_cast<std::int64_t>(w.heads(i)) * (w.path(i).male() ? 2 : 1)));
 }
 
+// The emancipator and his agnates come after every residuary by blood.
+void afterBloodResiduary(Work &w, int residuary)
+{
+    for (int i = 0; i < w.size(); ++i)
+        if (w.in(i) && (i == w.emancipator || w.path(i).kind() == PathKind::EmancipatorAgnate))
+            w.exclude(i, Reason::ExcludedBy, residuary);
+}
+
 void residue(Work &w)
 {
+    const int male = w.nearestMaleDescendant >= 0 ? w.nearestMaleDescendant
+        : w.father >= 0                           ? w.father
+                                                  : w.grandfather;
+    if (male >= 0)
+        afterBloodResiduary(w, male);
     // Descendants: the highest generation with a male, with the women beside
     // and above who were left without a fixed share.
     if (w.nearestMaleDescendant >= 0) {
@@ -330,9 +343,9 @@ void residue(Work &w)
     }
     if (residuary >= 0) {
         for (int i = 0; i < w.size(); ++i)
-            if (w.in(i) && (w.path(i).kind() == PathKind::AgnateCollateral || i == w.emancipator
-                            || w.path(i).kind() == PathKind::EmancipatorAgnate))
+            if (w.in(i) && w.path(i).kind() == PathKind::AgnateCollateral)
                 w.exclude(i, Reason::ExcludedBy, residuary);
+        afterBloodResiduary(w, residuary);
         return;
     }
     std::vector<int> agnates;
@@ -341,13 +354,15 @@ void residue(Work &w)
             agnates.push_back(i);
     if (!agnates.empty()) {
         settle(w, agnates, ShareRule::AgnateResidue);
-        for (int i = 0; i < w.size(); ++i)
-            if (w.in(i) && (i == w.emancipator || w.path(i).kind() == PathKind::EmancipatorAgnate))
-                w.exclude(i, Reason::ExcludedBy, agnates[0]);
+        afterBloodResiduary(w, agnates[0]);
         return;
     }
     if (w.emancipator >= 0) {
         settle(w, {w.emancipator}, ShareRule::EmancipatorResidue);
+        for (int i = 0; i < w.size(); ++i)
+            if (w.in(i) && w.path(i).kind() == PathKind::EmancipatorAgnate)
+                w.exclude(i, w.m(w.emancipator).share.isZero() ? Reason::NothingLeft : Reason::ExcludedBy,
+                          w.m(w.emancipator).share.isZero() ? -1 : w.emancipator);
         return;
     }
     std::vector<int> theirs;
