@@ -89,6 +89,7 @@ void TestRelativeNames::names_data()
     row("father.father.paternalBrother.son", 2, "ابنا عم الأب لأب", "the father's paternal uncle's sons");
     row("father.father.father.brother", 1, "عم الجد", "the grandfather's full uncle");
     row("father.father.father.paternalBrother.son", 1, "ابن عم الجد لأب", "the grandfather's paternal uncle's son");
+    row("father.father.father.brother.son", 1, "ابن عم الجد", "the grandfather's full uncle's son");
     row("father.brother.son.son", 1, "ابن ابن العم الشقيق", "the full uncle's son's son");
 
     // Distant kindred.
