@@ -107,6 +107,8 @@ Tables load()
     const QJsonObject today = data["today"].toObject();
     for (auto it = today.begin(); it != today.end(); ++it) {
         const QJsonValue n = names[it.value().toString()];
+        if (!n.isObject())
+            qFatal("relatives.json: no name %s in working.json", qPrintable(it.value().toString()));
         t.today[0].insert(it.key(), forms<2>(n["ar"]));
         t.today[1].insert(it.key(), forms<2>(n["en"]));
     }
