@@ -4,3 +4,7 @@ tarnavel_add_core_test(tst_composition tst_composition.cpp)
 tarnavel_add_core_test(tst_calc_cli tst_calc_cli.cpp)
 target_compile_definitions(tst_calc_cli PRIVATE TARNAVEL_CALC_PATH="$<TARGET_FILE:tarnavel-calc>")
 add_dependencies(tst_calc_cli tarnavel-calc)
+
+# The schools' views: profiles, their documentation and attributions.
+tarnavel_add_core_test(tst_schools tst_schools.cpp)
+target_compile_definitions(tst_schools PRIVATE TARNAVEL_SCHOOLS_MD="${CMAKE_SOURCE_DIR}/docs/schools.md")
