@@ -100,6 +100,10 @@ void TestSchools::corrections_data()
     // Syrian decree 59/1953 art. 279 takes the Egyptian rule (art. 22), not Zayd's.
     QTest::newRow("syria grandfather as a brother, floor a sixth")
         << "syria" << "grandfatherWithSiblings" << "egypt1943";
+    // The program returns the rest to a lone spouse; all who do so put distant
+    // kindred, ranked by kinship, before that return.
+    QTest::newRow("program distant kindred before the spouse's return")
+        << "program" << "distantKindred" << "qaraba";
 }
 
 void TestSchools::corrections()
