@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The profiles of the schools' views against their documentation: the values
 // in case/views.cpp, the table in resources/report/schools.json and the
-// overview in docs/schools.md must agree, and every value of every view must
-// be attributed in both languages.
+// overview in docs/schools.md must agree, every value of every view must be
+// attributed in both languages, and the document must show the table's
+// sentences and sources (it is written from the table by tools/schools_doc.py).
 #include "case/views.h"
 #include "report/schools_text.h"
 
@@ -14,14 +15,19 @@
 
 namespace {
 
+QString documentText()
+{
+    QFile file(QStringLiteral(TARNAVEL_SCHOOLS_MD));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
 // docs/schools.md, "Profiles at a glance": profile -> view -> value.
 QHash<QString, QHash<QString, QString>> documentedOverview()
 {
     QHash<QString, QHash<QString, QString>> out;
-    QFile file(QStringLiteral(TARNAVEL_SCHOOLS_MD));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return out;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QStringList lines = documentText().split(QLatin1Char('\n'));
     const auto cells = [](const QString &line) {
         QStringList c = line.split(QLatin1Char('|'));
         c = c.mid(1, c.size() - 2);
@@ -88,7 +94,10 @@ void TestSchools::profileValuesAgree()
     const QString value = QString::fromLatin1(viewValue(profileViews(p), v));
     QCOMPARE(report::profileDocumentedValue(p, v), value);
     QCOMPARE(overview.value(QString::fromLatin1(profileName(p))).value(QString::fromLatin1(viewName(v))), value);
+    // The document is written from the table: it shows the source too.
     QVERIFY(!report::profileSource(p, v).isEmpty());
+    static const QString document = documentText();
+    QVERIFY(document.contains(report::profileSource(p, v)));
 }
 
 // Values of a profile that were corrected against their sources.
@@ -140,6 +149,8 @@ void TestSchools::everyValueAttributed()
         QVERIFY2(!seen.contains(en), value);
         seen << en;
         QVERIFY2(!report::viewHolders(v, value).isEmpty(), value);
+        static const QString document = documentText();
+        QVERIFY2(document.contains(en) && document.contains(ar), value);
     }
 }
 
