@@ -5,6 +5,7 @@
 #include "case/engine/result.h"
 #include "case/estate.h"
 #include "case/working.h"
+#include "report/relative_names.h"
 
 #include <QJsonObject>
 
@@ -205,7 +206,8 @@ std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRe
     return f;
 }
 
-std::string pathAnswer(const engine::Family &family, const EstateRequest &estate, QString &error)
+std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
+                       QString &error)
 {
     const engine::Result r = engine::calculate(family);
     std::string out = "{";
@@ -225,7 +227,9 @@ std::string pathAnswer(const engine::Family &family, const EstateRequest &estate
         out += first ? "" : ", ";
         first = false;
         appendKey(out, memberKey(m.path));
-        out += "{\"count\": " + std::to_string(m.count);
+        out += "{\"count\": " + std::to_string(m.count) + ", ";
+        appendKey(out, QStringLiteral("name"));
+        appendJsonString(out, report::relativeName(m.path, language, m.count));
         out += ", ";
         appendText(out, "rule", shareRuleKey(m.rule));
         if (!m.fixed.isZero()) {
@@ -259,6 +263,9 @@ std::string pathAnswer(const engine::Family &family, const EstateRequest &estate
         appendKey(out, QStringLiteral("relative"));
         appendJsonString(out, memberKey(m.path));
         out += ", \"count\": " + std::to_string(m.count) + ", ";
+        appendKey(out, QStringLiteral("name"));
+        appendJsonString(out, report::relativeName(m.path, language, m.count));
+        out += ", ";
         appendText(out, "reason", reasonName(m.reason));
         if (m.by >= 0) {
             out += ", ";

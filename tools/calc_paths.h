@@ -5,6 +5,7 @@
 // profile ("Profile") or single views ("Views"): read, worked out by the
 // calculation over paths, and written.
 
+#include "case/case_fields.h"
 #include "case/case_record.h"
 #include "case/engine/family.h"
 #include "tools/calc_working.h"
@@ -36,7 +37,9 @@ bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &reque
 // `error` set when a relative is given twice, once by each way.
 std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRequest &request, QString &error);
 
-// The answer line of such a family (the estate divided when one is given).
-std::string pathAnswer(const engine::Family &family, const EstateRequest &estate, QString &error);
+// The answer line of such a family (the estate divided when one is given),
+// relatives named in `language`.
+std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
+                       QString &error);
 
 } // namespace calccli

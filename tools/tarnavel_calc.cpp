@@ -88,14 +88,15 @@ Relatives at any depth, and the schools' views (optional):
   A line with any of these three keys is worked out by the calculation over
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
-   "exact": {"Wife": {"count": 1, "rule": "WifeQuarter", "fixed": "1/4",
+   "exact": {"Wife": {"count": 1, "name": "the wife", "rule": "WifeQuarter", "fixed": "1/4",
              "share": "1/4", "perHead": "1/4"},
              "father.father.brother.son": {...}, "Treasury": {...}},
    "excluded": [{"relative": "mother.brother", "count": 1,
                  "reason": "distantKindred"}, ...],
    "events": ["awl", ...], "amounts": {"Wife": "250.00", ...}}
   Relatives of the keys above keep their names (Father, GrandFather, ...);
-  others are named by their path. Reasons: excludedBy (with "by"),
+  others are keyed by their path; "name" is the relative's name in the line's
+  Language. Reasons: excludedBy (with "by"),
   nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
   notAnHeirInThisSchool, notAgnateOfEmancipator.
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
@@ -499,7 +500,7 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         QString error;
         std::string out;
         if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, estate, error);
+            out = calccli::pathAnswer(*family, languageOf(given), estate, error);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
