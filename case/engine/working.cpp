@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "case/engine/working.h"
+
+namespace engine {
+
+namespace {
+
+std::int64_t lcmDen(std::int64_t base, const Rational &q) { return q.isZero() ? base : lcm64(base, q.den); }
+
+// Rules whose one portion is shared among several members of the family
+// (the grandmothers' sixth, the maternal siblings' third, the shared third).
+bool sharedPortion(ShareRule r)
+{
+    return r == ShareRule::GrandmothersSixth || r == ShareRule::MaternalSiblingsThird || r == ShareRule::SharedThird;
+}
+
+bool isSpouse(const MemberResult &m)
+{
+    return m.path.kind() == PathKind::Husband || m.path.kind() == PathKind::Wife;
+}
+
+// The heads of a residue: a male counts two beside the females of his
+// group, and one where the group is all male.
+std::int64_t residueHeads(const Result &r)
+{
+    std::int64_t males = 0, females = 0;
+    for (const MemberResult &m : r.members) {
+        if (m.share.isZero() || !m.fixed.isZero())
+            continue;
+        (m.path.male() ? males : females) += m.count;
+    }
+    return females == 0 ? males : 2 * males + females;
+}
+
+} // namespace
+
+Working workOf(const Result &r)
+{
+    Working w;
+    w.parts.resize(r.members.size());
+    std::int64_t base = 1;
+    Rational fixedSum;
+    Rational shared[3];
+    bool anyFixed = false;
+    for (const MemberResult &m : r.members) {
+        if (m.fixed.isZero())
+            continue;
+        anyFixed = true;
+        if (sharedPortion(m.rule)) {
+            const int k = m.rule == ShareRule::GrandmothersSixth ? 0 : m.rule == ShareRule::MaternalSiblingsThird ? 1 : 2;
+            shared[k] += m.fixed;
+            continue;
+        }
+        base = lcmDen(base, m.fixed);
+        fixedSum += m.fixed;
+    }
+    for (const Rational &s : shared) {
+        base = lcmDen(base, s);
+        fixedSum += s;
+    }
+    bool grandfatherHeads = false;
+    for (const MemberResult &m : r.members)
+        grandfatherHeads = grandfatherHeads
+            || ((m.rule == ShareRule::GrandfatherSharing || m.rule == ShareRule::GrandfatherAsBrother) && !anyFixed);
+    if (!anyFixed || grandfatherHeads) {
+        const std::int64_t heads = residueHeads(r);
+        base = heads > 0 ? heads : 1;
+    }
+    w.base = base;
+    std::int64_t after = base;
+    if (r.has(EvAkdariyya)) {
+        w.base = 6;
+        w.awlBase = 9;
+        after = 9;
+    } else if (r.has(EvAwl)) {
+        const Rational awl = r.awlTotal * Rational(base);
+        if (awl.isWhole()) {
+            w.awlBase = awl.num;
+            after = awl.num;
+        }
+    }
+    if (r.has(EvReturn)) {
+        std::int64_t den = 1, heads = 0;
+        int classes = 0;
+        Rational sum;
+        for (const MemberResult &m : r.members) {
+            if (!m.returned || m.fixed.isZero())
+                continue;
+            den = lcmDen(den, m.fixed);
+            sum += m.fixed;
+            heads = m.count;
+            ++classes;
+        }
+        const Rational rb = sum * Rational(den);
+        w.returnBase = classes == 1 ? heads : rb.isWhole() ? rb.num : 0;
+        after = w.returnBase;
+        for (const MemberResult &m : r.members) {
+            if (isSpouse(m) && !m.fixed.isZero() && w.returnBase > 0) {
+                // The spouse's case, and what it leaves set against the return case.
+                w.spouseBase = m.fixed.den;
+                const std::int64_t rest = m.fixed.den - m.fixed.num;
+                w.combinedBase = w.spouseBase * (w.returnBase / gcd64(rest, w.returnBase));
+                after = w.combinedBase;
+            }
+        }
+    }
+    std::int64_t corrected = after > 0 ? after : 1;
+    for (const MemberResult &m : r.members)
+        corrected = lcmDen(corrected, m.perHead());
+    corrected = lcmDen(corrected, r.treasury);
+    w.correctedBase = corrected;
+    std::int64_t common = corrected;
+    for (std::size_t i = 0; i < r.members.size(); ++i) {
+        const MemberResult &m = r.members[i];
+        w.parts[i].parts = (m.share * Rational(corrected)).num;
+        w.parts[i].partsEach = (m.perHead() * Rational(corrected)).num;
+        if (!m.share.isZero())
+            common = gcd64(common, w.parts[i].partsEach);
+    }
+    w.treasuryParts = (r.treasury * Rational(corrected)).num;
+    if (w.treasuryParts)
+        common = gcd64(common, w.treasuryParts);
+    if (common > 1)
+        w.reducedBase = corrected / common;
+    return w;
+}
+
+} // namespace engine
