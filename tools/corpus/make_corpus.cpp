@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the corpus of today's answers: the families of the calculation
-// tests' tables and the records of the property generator, each with
-// tarnavel-calc's answer with --explain in Arabic and in English.
+// tests' tables, the records of the property generator and families given
+// as a user may give them, each with tarnavel-calc's answer with --explain in
+// Arabic and in English.
 //
-//   tarnavel-corpus CLASSICAL.txt OUT.tsv [COUNT] [SEED]
+//   tarnavel-corpus CLASSICAL.txt OUT.tsv [COUNT [GIVEN [SEED]]]
 //
 // One line per family: name, input, Arabic answer, English answer, separated
 // by tabs (JSON escapes every tab inside a text). docs/testing-corpus.md
@@ -12,11 +13,13 @@
 #include "tests/tst_calc_generator.h"
 #include "tools/corpus/calc_answer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <set>
 #include <string>
 
@@ -36,6 +39,30 @@ std::string inputLine(const CaseRecord &c)
         out += '"' + std::string(f.name) + "\":" + std::to_string(value);
     }
     return out + '}';
+}
+
+// A family as a user may give it to tarnavel-calc: any relatives together,
+// the family step setting aside those a nearer heir excludes. Only the pairs
+// it refuses stay apart.
+CaseRecord givenFamily(std::mt19937_64 &rng)
+{
+    const auto chance = [&](int percent) { return int(rng() % 100) < percent; };
+    CaseRecord c;
+    const int density = 5 + int(rng() % 30);   // percent of the relatives present
+    for (const CountField &f : inputFields()) {
+        if (f.kind == FieldKind::EnteredCount || f.kind == FieldKind::Language || !chance(density))
+            continue;
+        // Mostly a few, sometimes up to the largest count.
+        const int value = f.max == 1 || chance(80) ? 1 + int(rng() % std::min(3, f.max)) : 1 + int(rng() % f.max);
+        c.*(f.member) = static_cast<std::int16_t>(value);
+    }
+    if (c.HusbandAlive != 0 && c.WifeCount != 0)
+        (chance(50) ? c.HusbandAlive : c.WifeCount) = 0;
+    if (c.GrandFatherAsFather != 0) {
+        c.FatherAlive = 0;
+        c.GrandFatherAlive = 1;
+    }
+    return c;
 }
 
 // "FatherAlive=1 SonCount=2" into a record; false on an unknown key.
@@ -61,12 +88,13 @@ bool familyFrom(const std::string &text, CaseRecord &c)
 
 int main(int argc, char **argv)
 {
-    if (argc < 3 || argc > 5) {
-        std::fputs("usage: tarnavel-corpus CLASSICAL.txt OUT.tsv [COUNT] [SEED]\n", stderr);
+    if (argc < 3 || argc > 6) {
+        std::fputs("usage: tarnavel-corpus CLASSICAL.txt OUT.tsv [COUNT [GIVEN [SEED]]]\n", stderr);
         return 2;
     }
     const long count = argc > 3 ? std::atol(argv[3]) : 20000;
-    const unsigned long long seed = argc > 4 ? std::strtoull(argv[4], nullptr, 10) : 20261207ULL;
+    const long given = argc > 4 ? std::atol(argv[4]) : 5000;
+    const unsigned long long seed = argc > 5 ? std::strtoull(argv[5], nullptr, 10) : 20261207ULL;
     const auto start = std::chrono::steady_clock::now();
 
     std::ifstream classical(argv[1]);
@@ -79,10 +107,16 @@ int main(int argc, char **argv)
     long written = 0;
     const auto write = [&](const std::string &name, const std::string &input) {
         if (!seen.insert(input).second)
-            return;
-        out << name << '\t' << input << '\t' << corpus::calcAnswer(corpus::inLanguage(input, 0)) << '\t'
-            << corpus::calcAnswer(corpus::inLanguage(input, 1)) << '\n';
+            return true;
+        const std::string arabic = corpus::calcAnswer(corpus::inLanguage(input, 0));
+        if (arabic.starts_with("{\"error\"")) {
+            std::cerr << "tarnavel-corpus: " << name << ' ' << input << ": " << arabic << '\n';
+            return false;
+        }
+        out << name << '\t' << input << '\t' << arabic << '\t' << corpus::calcAnswer(corpus::inLanguage(input, 1))
+            << '\n';
         ++written;
+        return true;
     };
 
     std::string line;
@@ -95,11 +129,17 @@ int main(int argc, char **argv)
             std::cerr << "tarnavel-corpus: bad table line: " << line << '\n';
             return 1;
         }
-        write(line.substr(0, tab), inputLine(c));
+        if (!write(line.substr(0, tab), inputLine(c)))
+            return 1;
     }
     calctest::CaseGenerator generator(seed);
     for (long i = 0; i < count; ++i)
-        write("generated " + std::to_string(i), inputLine(generator.next()));
+        if (!write("generated " + std::to_string(i), inputLine(generator.next())))
+            return 1;
+    std::mt19937_64 rng(seed);
+    for (long i = 0; i < given; ++i)
+        if (!write("given " + std::to_string(i), inputLine(givenFamily(rng))))
+            return 1;
 
     out.close();
     if (!out) {
