@@ -217,6 +217,9 @@ void tst_corpus::everyRecord()
     std::ifstream in(TARNAVEL_CORPUS_FILE, std::ios::binary);
     QVERIFY2(in, TARNAVEL_CORPUS_FILE);
 
+    // TARNAVEL_CORPUS_SHOW=n shows the first n differing answers (10 by default).
+    bool set = false;
+    const int shown = qEnvironmentVariableIntValue("TARNAVEL_CORPUS_SHOW", &set);
     long records = 0, differing = 0;
     double largest = 0;
     std::string line;
@@ -234,7 +237,7 @@ void tst_corpus::everyRecord()
         const std::string input(fields[1]);
         for (int language = 0; language < 2; ++language) {
             const auto d = firstDifference(fields[2 + language], engine(corpus::inLanguage(input, language)), largest);
-            if (d && ++differing <= 10)
+            if (d && ++differing <= (set ? shown : 10))
                 qWarning("%.*s %s (language %d): %s is %s, expected %s", int(fields[0].size()), fields[0].data(),
                          input.c_str(), language, d->field.c_str(), d->actual.c_str(), d->expected.c_str());
         }
