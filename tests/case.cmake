@@ -12,3 +12,19 @@ tarnavel_add_core_test(tst_engine tst_engine.cpp tst_calc_generator.h tst_path_g
 
 # Relatives as paths and their names.
 tarnavel_add_core_test(tst_path tst_path.cpp)
+
+# The corpus of answers: every family in tests/data/corpus.tar.xz answered
+# again (docs/testing-corpus.md). The archive is unpacked into the build.
+set(corpus_file ${CMAKE_CURRENT_BINARY_DIR}/corpus/corpus.tsv)
+set(corpus_archive ${PROJECT_SOURCE_DIR}/tests/data/corpus.tar.xz)
+add_custom_command(OUTPUT ${corpus_file}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/corpus
+  COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_CURRENT_BINARY_DIR}/corpus ${CMAKE_COMMAND} -E tar xJf ${corpus_archive}
+  COMMAND ${CMAKE_COMMAND} -E touch ${corpus_file}
+  DEPENDS ${corpus_archive}
+  VERBATIM)
+add_custom_target(tst_corpus_data DEPENDS ${corpus_file})
+tarnavel_add_core_test(tst_corpus tst_corpus.cpp)
+target_link_libraries(tst_corpus PRIVATE tarnavel_calc_answer)
+target_compile_definitions(tst_corpus PRIVATE TARNAVEL_CORPUS_FILE="${corpus_file}")
+add_dependencies(tst_corpus tst_corpus_data)
