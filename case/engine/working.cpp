@@ -104,18 +104,22 @@ Working workOf(const Result &r)
             }
         }
     }
+    // Each head's share is a whole number of parts of the corrected base.
     std::int64_t corrected = after > 0 ? after : 1;
     for (const MemberResult &m : r.members)
-        corrected = lcmDen(corrected, m.perHead());
+        if (!m.share.isZero())
+            corrected = lcm64(corrected, m.share.den * (m.count / gcd64(m.share.num, m.count)));
     corrected = lcmDen(corrected, r.treasury);
     w.correctedBase = corrected;
     std::int64_t common = corrected;
     for (std::size_t i = 0; i < r.members.size(); ++i) {
         const MemberResult &m = r.members[i];
-        w.parts[i].parts = (m.share * Rational(corrected)).num;
-        w.parts[i].partsEach = (m.perHead() * Rational(corrected)).num;
-        if (!m.share.isZero())
-            common = gcd64(common, w.parts[i].partsEach);
+        if (m.share.isZero())
+            continue;
+        const std::int64_t parts = corrected / m.share.den * m.share.num;
+        w.parts[i].parts = parts;
+        w.parts[i].partsEach = parts / m.count;
+        common = gcd64(common, w.parts[i].partsEach);
     }
     w.treasuryParts = (r.treasury * Rational(corrected)).num;
     if (w.treasuryParts)
