@@ -8,6 +8,7 @@
 #include "case/case_fields.h"
 #include "case/working.h"
 #include "tests/tst_calc_generator.h"
+#include "tests/tst_working_classical.h"
 
 #include <QTest>
 
@@ -56,6 +57,61 @@ QString excluded(const CaseWorking &w)
     return out.join(QStringLiteral(", "));
 }
 
+// Each group's rule, nominal share, kind, fixed share as given and marks:
+// "Mother MotherSixthSiblings Sixth fixed 1/6 awl".
+QString working(const CaseWorking &w)
+{
+    QStringList out;
+    for (const GroupWorking &g : w.groups) {
+        const Portion p = nominalPortion(g.rule, g.fixed);
+        QString s = QStringLiteral("%1 %2 %3 %4").arg(QLatin1String(heirKey(g.heir)), QLatin1String(ruleKey(g.rule)),
+                                                     QLatin1String(portionKey(p)),
+                                                     isFixedPortion(p) ? QStringLiteral("fixed") : QStringLiteral("residue"));
+        if (!g.fixed.isZero())
+            s += QStringLiteral(" %1/%2").arg(g.fixed.num).arg(g.fixed.den);
+        if (g.reduced)
+            s += QStringLiteral(" awl");
+        if (g.returned)
+            s += QStringLiteral(" returned");
+        if (g.restAdded)
+            s += QStringLiteral(" rest");
+        out << s;
+    }
+    return out.join(QStringLiteral(", "));
+}
+
+// The steps: the shares by heir in the order written, then the events with
+// their bases: "Method2; GrandFather FullSister; Awl 6>9; Correction 9>27".
+QString steps(const CaseWorking &w)
+{
+    static const char *kinds[] = {"Method", "Share", "Awl", "Return", "ReturnWithSpouse", "RestToSpouse",
+                                  "Treasury", "Correction", "Umariyya", "Mushtaraka", "Akdariyya", "Muadda",
+                                  "Minbariyya", "Reduction"};
+    QStringList out, shares;
+    for (const Step &s : w.steps) {
+        const QString kind = QLatin1String(kinds[static_cast<int>(s.kind)]);
+        switch (s.kind) {
+        case StepKind::Share:
+            shares << QLatin1String(heirKey(s.heir));
+            if (&s == &w.steps.back() || (&s + 1)->kind != StepKind::Share)
+                out << shares.join(u' ');
+            break;
+        case StepKind::Method:
+            out << kind + QString::number(s.from);
+            break;
+        case StepKind::Awl: case StepKind::Return: case StepKind::Correction: case StepKind::Reduction:
+            out << QStringLiteral("%1 %2>%3").arg(kind).arg(s.from).arg(s.to);
+            break;
+        case StepKind::ReturnWithSpouse:
+            out << QStringLiteral("%1 %2+%3>%4").arg(kind).arg(s.from).arg(s.to).arg(s.result);
+            break;
+        default:
+            out << kind;
+        }
+    }
+    return out.join(QStringLiteral("; "));
+}
+
 // Relatives that can end with nothing only because nothing is left.
 bool canBeResiduary(Relative r)
 {
@@ -85,88 +141,7 @@ private slots:
 
 void tst_working::classical_data()
 {
-    QTest::addColumn<QString>("given");
-    QTest::addColumn<QString>("bases");     // base awl return corrected
-    QTest::addColumn<QString>("parts");     // group parts/each head's parts
-    QTest::addColumn<QString>("excluded");
-
-    // The cases a teacher of the science works on the board.
-    QTest::newRow("father mother wife son") << "FatherAlive=1 MotherAlive=1 WifeCount=1 SonCount=1"
-        << "24 - - 24" << "Father 4/4, Mother 4/4, Wife 3/3, Son 13/13" << "";
-    QTest::newRow("husband mother two sisters: 'awl to 8") << "HusbandAlive=1 MotherAlive=1 FullSisterCount=2"
-        << "6 8 - 8" << "Mother 1/1, Husband 3/3, FullSister 4/2" << "";
-    QTest::newRow("'awl to 7") << "HusbandAlive=1 FullSisterCount=2" << "6 7 - 7" << "Husband 3/3, FullSister 4/2" << "";
-    QTest::newRow("'awl to 9") << "HusbandAlive=1 FullSisterCount=2 MaternalSiblingCount=2"
-        << "6 9 - 9" << "Husband 3/3, FullSister 4/2, MaternalSibling 2/1" << "";
-    QTest::newRow("'awl to 10") << "HusbandAlive=1 MotherAlive=1 FullSisterCount=2 MaternalSiblingCount=2"
-        << "6 10 - 10" << "Mother 1/1, Husband 3/3, FullSister 4/2, MaternalSibling 2/1" << "";
-    QTest::newRow("'awl to 13") << "WifeCount=1 MotherAlive=1 FullSisterCount=2"
-        << "12 13 - 13" << "Mother 2/2, Wife 3/3, FullSister 8/4" << "";
-    QTest::newRow("'awl to 15") << "WifeCount=1 FullSisterCount=2 MaternalSiblingCount=2"
-        << "12 15 - 15" << "Wife 3/3, FullSister 8/4, MaternalSibling 4/2" << "";
-    QTest::newRow("'awl to 17") << "WifeCount=3 MotherAlive=1 FullSisterCount=2 MaternalSiblingCount=2"
-        << "12 17 - 17" << "Mother 2/2, Wife 3/1, FullSister 8/4, MaternalSibling 4/2" << "";
-    QTest::newRow("al-Minbariyya: 'awl to 27") << "WifeCount=1 DaughterCount=2 FatherAlive=1 MotherAlive=1"
-        << "24 27 - 27" << "Father 4/4, Mother 4/4, Wife 3/3, Daughter 16/8" << "";
-    QTest::newRow("al-Akdariyya") << "HusbandAlive=1 MotherAlive=1 GrandFatherAlive=1 FullSisterCount=1"
-        << "6 9 - 27" << "GrandFather 8/8, Mother 6/6, Husband 9/9, FullSister 4/4" << "";
-    QTest::newRow("case of 27 with a brother is not al-Akdariyya")
-        << "GrandFatherAlive=1 HusbandAlive=1 MotherAlive=1 FullSisterCount=1 ParentalBrotherCount=1"
-        << "6 - - 6" << "GrandFather 1/1, Mother 1/1, Husband 3/3, FullSister 1/1"
-        << "ParentalBrother countedAgainstGrandFather";
-    QTest::newRow("al-Mu'adda") << "GrandFatherAlive=1 FullSisterCount=1 ParentalBrotherCount=1"
-        << "2 - - 10" << "GrandFather 4/4, FullSister 5/5, ParentalBrother 1/1" << "";
-    QTest::newRow("return without a spouse") << "MotherAlive=1 DaughterCount=1"
-        << "6 - 4 4" << "Mother 1/1, Daughter 3/3" << "";
-    QTest::newRow("return with a spouse") << "WifeCount=1 MotherAlive=1 DaughterCount=1"
-        << "24 - 4 32" << "Mother 7/7, Wife 4/4, Daughter 21/21" << "";
-    QTest::newRow("return to the maternal siblings beside a husband") << "HusbandAlive=1 MaternalSiblingCount=2"
-        << "6 - 1 4" << "Husband 2/2, MaternalSibling 2/1" << "";
-    QTest::newRow("return to one maternal sibling alone") << "MaternalSiblingCount=1"
-        << "6 - 1 1" << "MaternalSibling 1/1" << "";
-    QTest::newRow("the treasury takes the rest") << "WifeCount=1" << "4 - - 4" << "Wife 4/4" << "";
-    QTest::newRow("daughters and brothers: correction over one group") << "DaughterCount=3 FullBrotherCount=2"
-        << "3 - - 18" << "Daughter 12/4, FullBrother 6/3" << "";
-    QTest::newRow("correction over two groups") << "WifeCount=4 DaughterCount=3 FullBrotherCount=5"
-        << "24 - - 288" << "Wife 36/9, Daughter 192/64, FullBrother 60/12" << "";
-    QTest::newRow("residuaries only") << "SonCount=3 DaughterCount=2" << "8 - - 8" << "Son 6/2, Daughter 2/1" << "";
-    QTest::newRow("al-Mushtaraka") << "HusbandAlive=1 MotherAlive=1 MaternalSiblingCount=2 FullBrotherCount=1"
-        << "6 - - 18" << "Mother 3/3, Husband 9/9, FullBrother 2/2, MaternalSibling 4/2" << "";
-    QTest::newRow("one maternal sibling is no shared case") << "HusbandAlive=1 MotherAlive=1 MaternalSiblingCount=1 FullBrotherCount=2"
-        << "6 - - 12" << "Mother 2/2, Husband 6/6, FullBrother 2/1, MaternalSibling 2/2" << "";
-    QTest::newRow("al-'Umariyya with the husband") << "HusbandAlive=1 FatherAlive=1 MotherAlive=1"
-        << "6 - - 6" << "Father 2/2, Mother 1/1, Husband 3/3" << "";
-    QTest::newRow("al-'Umariyya with the wife") << "WifeCount=1 FatherAlive=1 MotherAlive=1"
-        << "4 - - 4" << "Father 2/2, Mother 1/1, Wife 1/1" << "";
-    QTest::newRow("sons' daughters complete two thirds") << "DaughterCount=1 SonsDaughterCount=2 FullBrotherCount=1"
-        << "6 - - 12" << "Daughter 6/6, SonsDaughter 2/1, FullBrother 4/4" << "";
-    QTest::newRow("sister with daughters excludes the paternal brother")
-        << "DaughterCount=2 FullSisterCount=1 ParentalBrotherCount=1"
-        << "3 - - 3" << "Daughter 2/1, FullSister 1/1" << "ParentalBrother excludedBy FullSister";
-    QTest::newRow("father: a sixth and the residue") << "FatherAlive=1 DaughterCount=1"
-        << "6 - - 6" << "Father 3/3, Daughter 3/3" << "";
-    QTest::newRow("full uncle excludes paternal uncle") << "WifeCount=1 FullUncleCount=3 ParentalUncleCount=2"
-        << "4 - - 4" << "Wife 1/1, FullUncle 3/1" << "ParentalUncle excludedBy FullUncle";
-    QTest::newRow("sons' daughters after the daughters' two thirds") << "DaughterCount=2 SonsDaughterCount=1 FullUncleCount=1"
-        << "3 - - 3" << "Daughter 2/1, FullUncle 1/1" << "SonsDaughter afterDaughtersTwoThirds";
-    QTest::newRow("paternal sisters after the full sisters' two thirds") << "FullSisterCount=2 ParentalSisterCount=1 FullUncleCount=1"
-        << "3 - - 3" << "FullSister 2/1, FullUncle 1/1" << "ParentalSister afterSistersTwoThirds";
-    QTest::newRow("a residuary with nothing left") << "HusbandAlive=1 MotherAlive=1 FullSisterCount=2 FullUncleCount=1"
-        << "6 8 - 8" << "Mother 1/1, Husband 3/3, FullSister 4/2" << "FullUncle nothingLeft";
-    QTest::newRow("first method: the grandfather excludes the siblings")
-        << "GrandFatherAlive=1 GrandFatherAsFather=1 MotherAlive=1 FullBrotherCount=2"
-        << "6 - - 6" << "GrandFather 5/5, Mother 1/1" << "FullBrother excludedByGrandFatherAsFather GrandFather";
-    // The family as given: what the questionnaires would never ask is set
-    // aside, with the heir who shuts it out.
-    QTest::newRow("mother and grandmother given") << "MotherAlive=1 MaternalGrandMotherAlive=1 FullUncleCount=1"
-        << "3 - - 3" << "Mother 1/1, FullUncle 2/2" << "MaternalGrandMother excludedBy Mother";
-    QTest::newRow("father and grandfather given") << "FatherAlive=1 GrandFatherAlive=1 SonCount=1"
-        << "6 - - 6" << "Father 1/1, Son 5/5" << "GrandFather excludedBy Father";
-    QTest::newRow("brothers and grandsons beside a son") << "SonCount=1 SonsSonCount=2 FullBrotherCount=1 MaternalSiblingCount=3"
-        << "1 - - 1" << "Son 1/1"
-        << "SonsSon excludedBy Son, FullBrother excludedBy Son, MaternalSibling excludedBy Son";
-    QTest::newRow("maternal siblings beside a daughter") << "DaughterCount=1 MaternalSiblingCount=2 FullUncleCount=1"
-        << "2 - - 2" << "Daughter 1/1, FullUncle 1/1" << "MaternalSibling excludedBy Daughter";
+    workingtest::addClassicalRows();
 }
 
 void tst_working::classical()
@@ -177,6 +152,8 @@ void tst_working::classical()
     QTEST(bases(w), "bases");
     QTEST(parts(w), "parts");
     QTEST(excluded(w), "excluded");
+    QTEST(working(w), "working");
+    QTEST(steps(w), "steps");
     // Every step has its sentence code; the shares stay the program's.
     CaseRecord program = admitFamily(family(given)).record;
     Recalculate(program);
