@@ -7,6 +7,7 @@
 #include "case/calculation.h"
 #include "case/case_fields.h"
 #include "case/working.h"
+#include "report/working_text.h"
 #include "tests/tst_calc_generator.h"
 #include "tests/tst_working_classical.h"
 
@@ -125,6 +126,104 @@ bool canBeResiduary(Relative r)
     }
 }
 
+// The group share a plain portion gives, 0 for the others.
+Rational portionValue(Portion p)
+{
+    switch (p) {
+    case Portion::Half: case Portion::HalfOrRest: return Rational(1, 2);
+    case Portion::Quarter: return Rational(1, 4);
+    case Portion::Eighth: return Rational(1, 8);
+    case Portion::TwoThirds: return Rational(2, 3);
+    case Portion::Third: return Rational(1, 3);
+    case Portion::Sixth: case Portion::BestSixth: case Portion::SixthAndResidue: return Rational(1, 6);
+    default: return Rational();
+    }
+}
+
+bool onlyFixedShares(Heir h)
+{
+    return h == Heir::Mother || h == Heir::GrandMother || h == Heir::Husband || h == Heir::Wife
+        || h == Heir::MaternalSibling;
+}
+
+const GroupWorking *groupOf(const CaseWorking &w, Heir h)
+{
+    for (const GroupWorking &g : w.groups)
+        if (g.heir == h)
+            return &g;
+    return nullptr;
+}
+
+bool hasStep(const CaseWorking &w, StepKind k)
+{
+    for (const Step &s : w.steps)
+        if (s.kind == k)
+            return true;
+    return false;
+}
+
+// What the working says that its shares or its family contradict, empty when
+// nothing.
+QString contradiction(const CaseRecord &c, const CaseWorking &w)
+{
+    for (const GroupWorking &g : w.groups) {
+        if (g.heir == Heir::Treasury)
+            continue;
+        const QString who = QLatin1String(heirKey(g.heir)) + u' ' + QLatin1String(ruleKey(g.rule));
+        const Portion p = nominalPortion(g.rule, g.fixed);
+        const Rational v = portionValue(p);
+        if (!v.isZero() && !(g.fixed == v))
+            return who + QStringLiteral(": a fixed share of %1/%2").arg(g.fixed.num).arg(g.fixed.den);
+        if (!v.isZero() && p != Portion::SixthAndResidue && !g.reduced && !g.returned && !g.restAdded
+            && !(g.share == g.fixed))
+            return who + QStringLiteral(": given %1/%2").arg(g.share.num).arg(g.share.den);
+        if (p == Portion::SixthAndResidue && !(g.fixed < g.share))
+            return who + QStringLiteral(": no residue on top of the sixth");
+        if (!isFixedPortion(p) && p != Portion::SixthAndResidue && (onlyFixedShares(g.heir) || !g.fixed.isZero()))
+            return who + QStringLiteral(": a residue rule for a fixed share");
+        if (g.rule == Rule::ResidueWithDaughters
+            && !groupOf(w, Heir::Daughter) && !groupOf(w, Heir::SonsDaughter) && !groupOf(w, Heir::SonsSonsDaughter))
+            return who + QStringLiteral(": no daughter beside her");
+    }
+    const bool firstMethod = c.GrandFatherAsFather == 1;
+    for (const Exclusion &e : w.excluded) {
+        if (e.reason != Reason::ExcludedBy && e.reason != Reason::ExcludedByGrandFatherAsFather)
+            continue;
+        const QString who = QLatin1String(relativeKey(e.relative)) + QStringLiteral(" by ")
+            + QLatin1String(relativeKey(e.by));
+        const bool present = relativeCount(c, e.by) != 0 || (e.by == Relative::GrandFather && firstMethod);
+        const GroupWorking *g = groupOf(w, groupOf(e.by));
+        if (!present || e.by == e.relative || !g || g->share.isZero())
+            return who + QStringLiteral(": the excluder is absent or receives nothing");
+    }
+    const bool spouse = c.HusbandAlive == 1 || c.WifeCount != 0;
+    const bool mother = c.MotherAlive == 1;
+    const bool grandmother = c.MaternalGrandMotherAlive == 1 || c.ParentalGrandMotherAlive == 1;
+    const bool father = c.FatherAlive == 1 && !firstMethod;
+    const bool grandfather = c.GrandFatherAlive == 1 || firstMethod;
+    const int full = c.FullBrotherCount + c.FullSisterCount, paternal = c.ParentalBrotherCount + c.ParentalSisterCount;
+    const bool descendants = c.SonCount + c.DaughterCount + c.SonsSonCount + c.SonsDaughterCount
+            + c.SonsSonsSonCount + c.SonsSonsDaughterCount != 0;
+    if (hasStep(w, StepKind::Muadda) && !(grandfather && !firstMethod && full != 0 && paternal != 0))
+        return QStringLiteral("al-Muʿadda without the grandfather, full and paternal siblings");
+    const bool oneSister = (c.FullSisterCount == 1 && c.ParentalSisterCount == 0)
+        || (c.FullSisterCount == 0 && c.ParentalSisterCount == 1);
+    if (hasStep(w, StepKind::Akdariyya)
+        && !(c.HusbandAlive == 1 && mother && grandfather && !firstMethod && oneSister && !descendants
+             && c.FullBrotherCount + c.ParentalBrotherCount == 0))
+        return QStringLiteral("al-Akdariyya without husband, mother, grandfather and one sister");
+    if (hasStep(w, StepKind::Umariyya) && !(father && mother && spouse && !descendants))
+        return QStringLiteral("an ʿUmariyya case without father, mother and spouse");
+    if (hasStep(w, StepKind::Mushtaraka)
+        && !(c.HusbandAlive == 1 && (mother || grandmother) && c.MaternalSiblingCount >= 2 && c.FullBrotherCount != 0))
+        return QStringLiteral("al-Mushtaraka without husband, mother, maternal siblings and full brother");
+    const bool twoThirds = c.DaughterCount >= 2 || c.SonsDaughterCount >= 2 || c.SonsSonsDaughterCount >= 2;
+    if (hasStep(w, StepKind::Minbariyya)
+        && !(c.WifeCount != 0 && (c.FatherAlive == 1 || grandfather) && (mother || grandmother) && twoThirds))
+        return QStringLiteral("al-Minbariyya without wife, daughters, father and mother");
+    return {};
+}
+
 } // namespace
 
 class tst_working : public QObject
@@ -134,9 +233,12 @@ class tst_working : public QObject
 private slots:
     void classical_data();
     void classical();
+    void sentences_data();
+    void sentences();
     void extremeCounts();
     void secondCalculationOfTheSameRecord();
     void reachableRecords();
+    void workingAgreesWithShares();
 };
 
 void tst_working::classical_data()
@@ -159,6 +261,67 @@ void tst_working::classical()
     Recalculate(program);
     for (const ShareField &f : shareFields())
         QCOMPARE(w.record.*(f.member), program.*(f.member));
+}
+
+// The sentences a teacher would write, and what they must not say.
+void tst_working::sentences_data()
+{
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QStringList>("said");
+    QTest::addColumn<QStringList>("unsaid");
+    const QStringList method2{QStringLiteral("siblings inherit with the grandfather")};
+    QTest::newRow("grandfather alone: the residue, no siblings spoken of") << "GrandFatherAlive=1" << 1
+        << QStringList{"The grandfather: the residue"} << method2 + QStringList{"female descendants"};
+    QTest::newRow("grandfather, wife: the residue") << "GrandFatherAlive=1 WifeCount=1" << 1
+        << QStringList{"The grandfather: the residue"} << method2 + QStringList{"female descendants"};
+    QTest::newRow("grandfather, full brother: the method is said") << "GrandFatherAlive=1 FullBrotherCount=1" << 1
+        << method2 << QStringList{};
+    QTest::newRow("first method beside a spouse: Abu Yusuf's view")
+        << "GrandFatherAlive=1 GrandFatherAsFather=1 MotherAlive=1 HusbandAlive=1" << 1
+        << QStringList{"after the share of the one spouse, in Abu Yusuf's view"} << QStringList{"ʿUmar", "ʿUmariyya"};
+    QTest::newRow("first method beside a spouse, Arabic") << "GrandFatherAlive=1 GrandFatherAsFather=1 MotherAlive=1 WifeCount=1" << 0
+        << QStringList{"أبي يوسف"} << QStringList{"عمر"};
+    QTest::newRow("al-'Umariyya: after the share of the one spouse") << "FatherAlive=1 MotherAlive=1 HusbandAlive=1" << 1
+        << QStringList{"as ʿUmar judged", "what remains after the share of the one spouse"} << QStringList{"Abu Yusuf"};
+    QTest::newRow("brother and sister two to one: 4:176") << "DaughterCount=1 FullBrotherCount=1 FullSisterCount=1" << 1
+        << QStringList{"The full brother: the residue, the brother taking twice the share of the sister. [4:176]"}
+        << QStringList{"sister. [4:11]"};
+    QTest::newRow("son and daughter two to one: 4:11") << "SonCount=1 DaughterCount=1" << 1
+        << QStringList{"The son: the residue, the male taking twice the share of the female. [4:11]"} << QStringList{"4:176"};
+    QTest::newRow("al-Akdariyya: verses, 'awl, only two pooled")
+        << "HusbandAlive=1 MotherAlive=1 GrandFatherAlive=1 FullSisterCount=1" << 1
+        << QStringList{"The husband: a half: the deceased left no descendants. [4:12]",
+                       "The mother: a third: no descendants and fewer than two brothers or sisters. [4:11]",
+                       "The full sister: a half as the fixed share, reduced by the 'awl, then pooled with the grandfather's and shared two to one (al-Akdariyya). [4:176]",
+                       "The grandfather: a sixth as the fixed share, reduced by the 'awl, then pooled with the sister's"}
+        << QStringList{"settled as"};
+    QTest::newRow("return beside the wife: the two cases combined") << "WifeCount=1 MotherAlive=1 DaughterCount=1" << 1
+        << QStringList{"the spouse's case of 8 and the return case of 4 give 32."} << QStringList{"Correction"};
+    QTest::newRow("father, three daughters: reducible") << "FatherAlive=1 DaughterCount=3" << 1
+        << QStringList{"corrected from 6 to 18", "the case can be reduced from 18 to 9."} << QStringList{};
+    QTest::newRow("'awl: the female with her brother gets nothing as he does")
+        << "HusbandAlive=1 FatherAlive=1 MotherAlive=1 DaughterCount=2 SonsSonCount=1 SonsDaughterCount=1" << 1
+        << QStringList{"The son's daughter: a residuary for whom nothing is left."} << QStringList{"once the two thirds are taken"};
+}
+
+void tst_working::sentences()
+{
+    QFETCH(QString, given);
+    QFETCH(int, language);
+    const CaseWorking w = workCase(family(given));
+    QStringList lines;
+    for (const Step &s : w.steps)
+        lines << report::stepSentence(s, w, language);
+    for (const Exclusion &e : w.excluded)
+        lines << report::exclusionSentence(e, language);
+    const QString text = lines.join(u'\n') + u'\n';
+    QFETCH(QStringList, said);
+    QFETCH(QStringList, unsaid);
+    for (const QString &s : said)
+        QVERIFY2(text.contains(s), qPrintable(s + QStringLiteral(" not in:\n") + text));
+    for (const QString &s : unsaid)
+        QVERIFY2(!text.contains(s), qPrintable(s + QStringLiteral(" in:\n") + text));
 }
 
 void tst_working::extremeCounts()
@@ -233,6 +396,36 @@ void tst_working::reachableRecords()
             QVERIFY2(accounted, relativeKey(rel));
         }
     }
+}
+
+// Over generated families: a rule noted agrees with the share given (a sixth
+// before any 'awl or return is a sixth; a residue rule belongs to a
+// residuary), an excluder is present and receives something, and a named
+// case is named only when its relatives are there.
+void tst_working::workingAgreesWithShares()
+{
+    calctest::CaseGenerator generator(20261208);
+    QStringList failures;
+    int named = 0;
+    for (int i = 0; i < 100000; ++i) {
+        const CaseRecord given = generator.next();
+        const CaseWorking w = workCase(given);
+        QVERIFY(w.exact);
+        for (const Step &s : w.steps)
+            named += s.kind >= StepKind::Umariyya && s.kind <= StepKind::Minbariyya;
+        const QString why = contradiction(given, w);
+        if (!why.isEmpty() && failures.size() < 20) {
+            QStringList family;
+            for (const CountField &f : inputFields())
+                if (given.*(f.member) != 0)
+                    family << QStringLiteral("%1=%2").arg(QLatin1String(f.name.data(), qsizetype(f.name.size())))
+                                  .arg(given.*(f.member));
+            failures << why + QStringLiteral(" -- ") + family.join(u' ');
+        }
+    }
+    // The generator reaches the named cases.
+    QVERIFY(named > 100);
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join(u'\n')));
 }
 
 QTEST_APPLESS_MAIN(tst_working)
