@@ -188,8 +188,8 @@ void readGroups(CaseWorking &w, const ExactRecord &e)
 
 // The grandfather shares with the siblings and no one else holds a fixed
 // share (the full sister's half is taken out of the heads): the case is made
-// of heads, he and every male two, every female one, the paternal siblings
-// counted against him included.
+// of heads, the paternal siblings counted against him included; beside
+// sisters he and every brother count two, every sister one.
 bool headsOfSharing(const CaseWorking &w)
 {
     bool sharing = false;
@@ -204,7 +204,9 @@ bool headsOfSharing(const CaseWorking &w)
 
 std::int64_t sharingHeads(const CaseRecord &c)
 {
-    return 2 + 2 * (c.FullBrotherCount + c.ParentalBrotherCount) + c.FullSisterCount + c.ParentalSisterCount;
+    const std::int64_t males = 1 + c.FullBrotherCount + c.ParentalBrotherCount;
+    const std::int64_t females = c.FullSisterCount + c.ParentalSisterCount;
+    return females == 0 ? males : 2 * males + females;
 }
 
 bool isSpouse(Heir h)

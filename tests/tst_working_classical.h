@@ -271,7 +271,7 @@ inline void addClassicalRows()
         "GrandFather GrandFatherSharing Sharing residue, Mother MotherSixthSiblings Sixth fixed 1/6, FullBrother SiblingsAfterGrandFather Residue residue",
         "Method2; Mother GrandFather FullBrother; Correction 6>18");
     row("grandfather, full brother: no al-Mu'adda", "GrandFatherAlive=1 FullBrotherCount=1",
-        "4 - - 4", "GrandFather 2/2, FullBrother 2/2",
+        "2 - - 2", "GrandFather 1/1, FullBrother 1/1",
         "",
         "GrandFather GrandFatherSharing Sharing residue, FullBrother SiblingsAfterGrandFather Residue residue",
         "Method2; GrandFather FullBrother");
