@@ -47,6 +47,9 @@ void TestCalcGrandfather::withoutDescendants_data()
     QTest::newRow("only maternal siblings: shut out")
         << "GrandFatherAlive=1 WifeCount=1 MaternalSiblingCount=3"
         << "WifeShare=1/4 GrandFatherShare=3/4";
+    QTest::newRow("maternal siblings alone: all is his")
+        << "GrandFatherAlive=1 MaternalSiblingCount=2"
+        << "GrandFatherShare=1";
     QTest::newRow("mother beside one maternal sibling takes a third")
         << "GrandFatherAlive=1 MotherAlive=1 MaternalSiblingCount=1"
         << "MotherShare=1/3 GrandFatherShare=2/3";

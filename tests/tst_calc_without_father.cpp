@@ -108,6 +108,12 @@ void TestCalcWithoutFather::cases_data()
     QTest::newRow("mother, wife, maternal sibling: return beside the wife")
         << "MotherAlive=1 WifeCount=1 MaternalSiblingCount=1"
         << "WifeShare=1/4 MotherShare=1/2 MaternalSiblingShare=1/4";
+    QTest::newRow("son's son and son's son's son: the nearer takes all")
+        << "SonsSonCount=1 SonsSonsSonCount=1"
+        << "SonsSonShare=1";
+    QTest::newRow("full brother and paternal brother: the full brother takes all")
+        << "FullBrotherCount=1 ParentalBrotherCount=1"
+        << "FullBrotherShare=1";
     QTest::newRow("grandmothers share one sixth, uncle the rest")
         << "MaternalGrandMotherAlive=1 ParentalGrandMotherAlive=1 FullUncleCount=1"
         << "GrandMotherShare=1/6 FullUncleShare=5/6";
