@@ -140,6 +140,19 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("negative debts") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Debts": "-5"})") << "\"Debts\"";
     QTest::newRow("debts above the estate") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Debts": 150})") << "\"Debts\"";
     QTest::newRow("more decimals than the unit") << QByteArray(R"({"SonCount": 1, "Estate": "10.005"})") << "\"Estate\"";
+    // A number is read as written, as a text is.
+    QTest::newRow("number with an exponent") << QByteArray(R"({"SonCount": 1, "Estate": 1e5})") << "\"Estate\": not an amount";
+    QTest::newRow("exponent, long way") << QByteArray(R"({"SonCount": 1, "Estate": "1\u0030", "Debts": 1E1})")
+                                        << "\"Debts\": not an amount";
+    QTest::newRow("number with noise beyond the unit") << QByteArray(R"({"SonCount": 1, "Estate": 0.30000000000000004})")
+                                                       << "\"Estate\": more decimals";
+    QTest::newRow("too large states the limit") << QByteArray(R"({"SonCount": 1, "Estate": "10000000000001"})")
+                                                << "at most 10000000000000.00";
+    QTest::newRow("a count given twice") << QByteArray(R"({"SonCount": 1, "SonCount": 2})") << "\"SonCount\" is given twice";
+    QTest::newRow("an amount given twice") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Estate": "200"})")
+                                           << "\"Estate\" is given twice";
+    QTest::newRow("a key given twice, once escaped") << QByteArray(R"({"SonCount": 1, "Son\u0043ount": 1})")
+                                                     << "\"SonCount\" is given twice";
     QTest::newRow("decimals 9") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Decimals": 9})") << "\"Decimals\"";
     QTest::newRow("consent 2") << QByteArray(R"({"SonCount": 1, "Estate": 100, "HeirsConsentToBequest": 2})")
                                << "\"HeirsConsentToBequest\"";

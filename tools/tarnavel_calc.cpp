@@ -10,10 +10,12 @@
 #include "tools/calc_working.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QStringList>
 
 #include <charconv>
 #include <cmath>
@@ -45,7 +47,9 @@ Input keys (a missing key is 0; every value is a whole number):
                   FullUnclesSonCount ParentalUnclesSonCount
   MaternalSiblingCount  0..100 (maternal brothers and sisters together)
   Language        0 Arabic, 1 English (labels, messages and sentences)
-Estate keys (optional; amounts are numbers or decimal texts such as "1200.50"):
+Estate keys (optional; amounts are numbers or decimal texts such as "1200.50",
+read as written: no exponent, no digits beyond the currency's unit; at most
+10000000000000 with 2 decimals, 10^15 smallest units):
   Estate          the estate's value (required when any estate key is given)
   FuneralCosts    funeral and burial costs (default 0)
   Debts           debts (default 0)
@@ -149,8 +153,8 @@ Output for a case:
   lists the working as sentences in the line's Language, Qur'an references
   in brackets.
 
-Output for a bad line (not a JSON object, unknown key, value not a whole
-number or out of range, a bad amount, a husband with wives):
+Output for a bad line (not a JSON object, unknown key, a key given twice,
+value not a whole number or out of range, a bad amount, a husband with wives):
   {"error": "line 3: key \"WifeCount\": 5 is outside 0..4"}
 The run goes on with the next line. Exit status: 0 when every line was
 answered, 1 when any line gave an error, 2 for a bad command line.
@@ -277,6 +281,7 @@ bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateReques
     if (!take('{'))
         return false;
     std::uint32_t seen = 0;   // input fields already given (a duplicate goes the long way)
+    std::vector<std::string_view> estateKeys;   // likewise for the estate keys
     bool first = true;
     while (true) {
         if (take('}'))
@@ -312,7 +317,12 @@ bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateReques
             continue;
         }
         // An estate key: a plain decimal text or a number.
+        for (const std::string_view given : estateKeys)
+            if (given == key)
+                return false;
+        estateKeys.push_back(key);
         QJsonValue value;
+        std::string_view written;
         if (i < line.size() && line[i] == '"') {
             const std::size_t start = ++i;
             while (i < line.size() && line[i] != '"' && line[i] != '\\' && static_cast<unsigned char>(line[i]) >= 0x20)
@@ -330,16 +340,72 @@ bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateReques
             const auto res = std::from_chars(line.data() + i, line.data() + i + length, number);
             if (length == 0 || res.ec != std::errc() || res.ptr != line.data() + i + length)
                 return false;
+            written = line.substr(i, length);
             i += length;
             value = number;
         }
         std::optional<QString> error;
-        if (!calccli::readEstateKey(QString::fromLatin1(key.data(), qsizetype(key.size())), value, estate, error)
+        if (!calccli::readEstateKey(QString::fromLatin1(key.data(), qsizetype(key.size())), value, estate, error,
+                                    written)
             || error)
             return false;
     }
     space();
     return i == line.size();
+}
+
+// The first key a line's object gives twice at its top level, if any: the
+// JSON reader would keep the last one without a word.
+std::optional<QString> duplicateKey(const QByteArray &line)
+{
+    QStringList keys;
+    int depth = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char ch = line[i];
+        if (ch == '{' || ch == '[') {
+            ++depth;
+        } else if (ch == '}' || ch == ']') {
+            --depth;
+        } else if (ch == '"') {
+            const qsizetype start = i;
+            for (++i; i < line.size() && line[i] != '"'; ++i)
+                if (line[i] == '\\')
+                    ++i;
+            qsizetype next = i + 1;
+            while (next < line.size() && (line[next] == ' ' || line[next] == '\t'))
+                ++next;
+            if (depth != 1 || next >= line.size() || line[next] != ':')
+                continue;
+            // The key with its escapes read as the JSON reader reads them.
+            const QString key = QJsonDocument::fromJson("[" + line.mid(start, i + 1 - start) + "]")
+                                    .array().at(0).toString();
+            if (keys.contains(key))
+                return key;
+            keys << key;
+        }
+    }
+    return std::nullopt;
+}
+
+// The number given for `key` at the top level of `line`, as written (the
+// JSON reader keeps only its double); empty when it is not found.
+std::string_view numberAsWritten(const QByteArray &line, const QString &key)
+{
+    const std::string_view text(line.constData(), std::size_t(line.size()));
+    const std::string quoted = '"' + key.toStdString() + '"';
+    for (std::size_t at = text.find(quoted); at != std::string_view::npos; at = text.find(quoted, at + 1)) {
+        std::size_t i = at + quoted.size();
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+        if (i >= text.size() || text[i] != ':')
+            continue;
+        ++i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+        if (const std::size_t length = jsonNumberLength(text.substr(i)))
+            return text.substr(i, length);
+    }
+    return {};
 }
 
 // Fills the record from one input line; returns the error text, if any.
@@ -365,11 +431,14 @@ std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseR
     if (!doc.isObject())
         return where + QStringLiteral("not a JSON object");
 
+    if (const auto twice = duplicateKey(line))
+        return where + QStringLiteral("key \"%1\" is given twice").arg(*twice);
     const QJsonObject object = doc.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString keyText = QStringLiteral("key \"%1\": ").arg(it.key());
         std::optional<QString> estateError;
-        if (calccli::readEstateKey(it.key(), it.value(), estate, estateError)
+        if (calccli::readEstateKey(it.key(), it.value(), estate, estateError,
+                                   it.value().isDouble() ? numberAsWritten(line, it.key()) : std::string_view())
             || calccli::readPathKey(it.key(), it.value(), paths, estateError)) {
             if (estateError)
                 return where + *estateError;
@@ -521,7 +590,7 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         money = estate::divide(estate.input, estateClaimants(w));
         if (money->error != estate::Error::None) {
             failed = true;
-            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::estateErrorText(*money));
+            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::estateErrorText(*money, estate.input.decimals));
         }
     }
     return answer(c, w, explain, money ? &*money : nullptr, estate.input.decimals);
