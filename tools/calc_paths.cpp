@@ -287,7 +287,7 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
     if (estate.given) {
         const estate::Result money = estate::divide(estate.input, claimants);
         if (money.error != estate::Error::None) {
-            error = estateErrorText(money);
+            error = estateErrorText(money, estate.input.decimals);
             return {};
         }
         out += ", \"amounts\": {";
