@@ -4,6 +4,7 @@
 
 #include "case/engine/record_family.h"
 #include "case/engine/result.h"
+#include "case/engine/working.h"
 #include "case/working.h"
 #include "tests/tst_calc_generator.h"
 #include "tests/tst_path_generator.h"
@@ -268,7 +269,7 @@ void TestEngine::properties()
 }
 
 // The program's own answers for the questionnaires' families: the same
-// exact share for every group. The doubles here are the fractions correctly
+// exact share, the same bases and parts for every group. The doubles here are the fractions correctly
 // rounded; the program's own doubles carry the rounding of their sums (the
 // largest relative difference measured over these families is 1.9e-15).
 void TestEngine::today()
@@ -281,6 +282,17 @@ void TestEngine::today()
             continue;
         const Family f = familyOfRecord(w.record);
         const Result r = calculate(f);
+        const Working ourWork = workOf(r);
+        const auto bases = [](std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
+            return QStringLiteral("%1 %2 %3 %4").arg(a).arg(b).arg(c).arg(d);
+        };
+        const QString theirBases = bases(w.base, w.awlBase, w.returnBase, w.correctedBase);
+        const QString ourBases = bases(ourWork.base, ourWork.awlBase, ourWork.returnBase, ourWork.correctedBase);
+        QStringList given;
+        for (const Member &m : f.members)
+            given << QStringLiteral("%1*%2").arg(m.count).arg(QString::fromStdString(m.path.text()));
+        QVERIFY2(theirBases == ourBases,
+                 qPrintable(given.join(u' ') + QStringLiteral(": bases today %1, here %2").arg(theirBases, ourBases)));
         for (int h = 0; h < HeirCount; ++h) {
             const Heir heir = static_cast<Heir>(h);
             Rational today, mine = heir == Heir::Treasury ? r.treasury : Rational();
@@ -294,10 +306,16 @@ void TestEngine::today()
                         mine += m.share;
                         heads += m.count;
                     }
+            std::int64_t theirParts = 0, ourParts = heir == Heir::Treasury ? ourWork.treasuryParts : 0;
+            for (const GroupWorking &g : w.groups)
+                if (g.heir == heir)
+                    theirParts = g.parts;
+            for (std::size_t i = 0; i < r.members.size(); ++i)
+                for (const Path &p : pathsOfGroup(heir))
+                    if (r.members[i].path == p)
+                        ourParts += ourWork.parts[i].parts;
+            QVERIFY2(theirParts == ourParts, qPrintable(given.join(u' ') + QLatin1String(heirKey(heir))));
             if (!(today == mine)) {
-                QStringList given;
-                for (const Member &m : f.members)
-                    given << QStringLiteral("%1*%2").arg(m.count).arg(QString::fromStdString(m.path.text()));
                 QFAIL(qPrintable(QStringLiteral("%1: %2 today %3, here %4")
                                      .arg(given.join(u' '), QLatin1String(heirKey(heir)), fraction(today), fraction(mine))));
             }

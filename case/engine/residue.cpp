@@ -115,7 +115,7 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
     Rational best = sharing;
     ShareRule rule = ShareRule::GrandfatherSharing;
     if (fixed == Zero) {
-        if (Third > best) {
+        if (!(best > Third)) {   // where they are equal, the books name the third
             best = Third;
             rule = ShareRule::GrandfatherThird;
         }
@@ -131,9 +131,12 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
     }
     if (rule == ShareRule::GrandfatherSixth || left < Sixth) {
         w.give(gf, ShareRule::GrandfatherSixth, Sixth);
-    } else {
+    } else if (rule == ShareRule::GrandfatherSharing) {
         w.give(gf, rule, Zero);
         w.giveResidue(gf, rule, best);
+    } else {
+        // A third of the whole or of what is left: a portion named by itself.
+        w.give(gf, rule, best);
     }
     Rational rest = Rational(1) - w.total();
     if (!(rest > Zero)) {
@@ -161,7 +164,10 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
         // The full sisters take back up to their half or two thirds.
         const Rational limit = w.heads(fullS[0]) == 1 ? Half : TwoThirds;
         const Rational theirs = rest < limit ? rest : limit;
-        shareTwoToOne(w, fullS, theirs, ShareRule::SiblingsAfterGrandfather);
+        if (theirs == limit)
+            w.give(fullS[0], ShareRule::SiblingsAfterGrandfather, limit);   // her half (their two thirds) in full
+        else
+            shareTwoToOne(w, fullS, theirs, ShareRule::SiblingsAfterGrandfather);
         rest = rest - theirs;
         if (rest > Zero && present(w, patB)) {
             shareTwoToOne(w, pat, rest, ShareRule::SiblingsAfterGrandfather);

@@ -14,6 +14,11 @@ bool sharedPortion(ShareRule r)
     return r == ShareRule::GrandmothersSixth || r == ShareRule::MaternalSiblingsThird || r == ShareRule::SharedThird;
 }
 
+int portionIndex(ShareRule r)
+{
+    return r == ShareRule::GrandmothersSixth ? 0 : r == ShareRule::MaternalSiblingsThird ? 1 : 2;
+}
+
 bool isSpouse(const MemberResult &m)
 {
     return m.path.kind() == PathKind::Husband || m.path.kind() == PathKind::Wife;
@@ -32,6 +37,28 @@ std::int64_t residueHeads(const Result &r)
     return females == 0 ? males : 2 * males + females;
 }
 
+// The grandfather sharing as a brother with no fixed share beside him but
+// a sister's half: the heads, he and every brother (those counted against
+// him included) two each beside sisters, one each among males only.
+std::int64_t grandfatherSharingHeads(const Result &r)
+{
+    bool sharing = false;
+    std::int64_t males = 0, females = 0;
+    for (const MemberResult &m : r.members) {
+        if (m.rule == ShareRule::GrandfatherSharing || m.rule == ShareRule::GrandfatherAsBrother) {
+            sharing = true;
+            ++males;
+        } else if (!m.fixed.isZero() && m.rule != ShareRule::SiblingsAfterGrandfather) {
+            return 0;
+        }
+        if (m.path.kind() == PathKind::Sibling && m.count > 0)
+            (m.path.male() ? males : females) += m.count;
+    }
+    if (!sharing)
+        return 0;
+    return females == 0 ? males : 2 * males + females;
+}
+
 } // namespace
 
 Working workOf(const Result &r)
@@ -47,8 +74,7 @@ Working workOf(const Result &r)
             continue;
         anyFixed = true;
         if (sharedPortion(m.rule)) {
-            const int k = m.rule == ShareRule::GrandmothersSixth ? 0 : m.rule == ShareRule::MaternalSiblingsThird ? 1 : 2;
-            shared[k] += m.fixed;
+            shared[portionIndex(m.rule)] += m.fixed;
             continue;
         }
         base = lcmDen(base, m.fixed);
@@ -58,11 +84,9 @@ Working workOf(const Result &r)
         base = lcmDen(base, s);
         fixedSum += s;
     }
-    bool grandfatherHeads = false;
-    for (const MemberResult &m : r.members)
-        grandfatherHeads = grandfatherHeads
-            || ((m.rule == ShareRule::GrandfatherSharing || m.rule == ShareRule::GrandfatherAsBrother) && !anyFixed);
-    if (!anyFixed || grandfatherHeads) {
+    if (const std::int64_t heads = grandfatherSharingHeads(r)) {
+        base = heads;
+    } else if (!anyFixed) {
         const std::int64_t heads = residueHeads(r);
         base = heads > 0 ? heads : 1;
     }
@@ -80,15 +104,31 @@ Working workOf(const Result &r)
         }
     }
     if (r.has(EvReturn)) {
+        // The returnees' portions (a portion shared by several members once).
         std::int64_t den = 1, heads = 0;
         int classes = 0;
-        Rational sum;
+        Rational sum, sharedSum[3];
+        std::int64_t sharedHeads[3] = {0, 0, 0};
         for (const MemberResult &m : r.members) {
             if (!m.returned || m.fixed.isZero())
                 continue;
+            if (sharedPortion(m.rule)) {
+                const int k = portionIndex(m.rule);
+                sharedSum[k] += m.fixed;
+                sharedHeads[k] += m.count;
+                continue;
+            }
             den = lcmDen(den, m.fixed);
             sum += m.fixed;
             heads = m.count;
+            ++classes;
+        }
+        for (int k = 0; k < 3; ++k) {
+            if (sharedSum[k].isZero())
+                continue;
+            den = lcmDen(den, sharedSum[k]);
+            sum += sharedSum[k];
+            heads = sharedHeads[k];
             ++classes;
         }
         const Rational rb = sum * Rational(den);
