@@ -72,6 +72,7 @@ private slots:
     void doctrine_data();
     void doctrine();
     void properties();
+    void largestCounts();
     void today();
 };
 
@@ -220,7 +221,7 @@ void TestEngine::doctrine()
 }
 
 // Over generated families at any depth, under every profile: the shares and
-// the treasury make the whole exactly; every relative given has a share or a
+// the treasury make the whole exactly, in whole parts of the corrected base; every relative given has a share or a
 // reason, and whoever excludes is present and receives something; adding a
 // relative whom someone present excludes changes no share.
 void TestEngine::properties()
@@ -236,6 +237,14 @@ void TestEngine::properties()
             const QString given = QString::fromStdString(base.members.front().path.text()) + QStringLiteral(" ...: ")
                 + shares(r);
             QVERIFY2(sum(r) == Rational(1), qPrintable(given));
+            // Whole parts of the corrected base, adding up to it.
+            const Working work = workOf(r);
+            std::int64_t parts = work.treasuryParts;
+            for (std::size_t i = 0; i < r.members.size(); ++i) {
+                parts += work.parts[i].parts;
+                QVERIFY2(work.parts[i].partsEach * r.members[i].count == work.parts[i].parts, qPrintable(given));
+            }
+            QVERIFY2(parts == work.correctedBase, qPrintable(given));
             for (const MemberResult &m : r.members) {
                 QVERIFY2(!m.share.isZero() || m.reason != engine::Reason::None,
                          qPrintable(given + QStringLiteral(" (no reason: ") + QString::fromStdString(m.path.text()) + u')'));
@@ -263,6 +272,35 @@ void TestEngine::properties()
                 for (std::size_t i = 0; i < r.members.size(); ++i)
                     QVERIFY2(r.members[i].share == r2.members[i].share, qPrintable(given));
                 break;
+            }
+        }
+    }
+}
+
+// Counts up to the largest accepted, prime where they are not the largest,
+// so the denominators of the groups share no factor: every fraction stays
+// exact (a value that does not fit would throw).
+void TestEngine::largestCounts()
+{
+    static const int Counts[] = {50, 49, 47, 43, 41, 37, 31, 29};
+    calctest::PathFamilyGenerator gen(13);
+    for (int n = 0; n < 5000; ++n) {
+        Family base = gen.next();
+        for (std::size_t i = 0; i < base.members.size(); ++i)
+            base.members[i].count = std::min(maximumCount(base.members[i].path), Counts[(n + i) % 8]);
+        for (int p = 0; p < ProfileCount; ++p) {
+            Family f = base;
+            f.profile = static_cast<Profile>(p);
+            f.views = profileViews(f.profile);
+            try {
+                const Result r = calculate(f);
+                QCOMPARE(sum(r), Rational(1));
+                QVERIFY(workOf(r).correctedBase > 0);
+            } catch (const RationalOverflow &) {
+                QStringList given;
+                for (const Member &m : f.members)
+                    given << QStringLiteral("%1*%2").arg(m.count).arg(QString::fromStdString(m.path.text()));
+                QFAIL(qPrintable(given.join(u' ')));
             }
         }
     }
