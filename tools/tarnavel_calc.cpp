@@ -569,7 +569,7 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         QString error;
         std::string out;
         if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, languageOf(given), estate, error);
+            out = calccli::pathAnswer(*family, languageOf(given), estate, error, explain);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
