@@ -284,7 +284,8 @@ const char *ruleVariant(const Result &r, int i)
         return grandfatherInherits(r) ? "grandfather" : m.path.strength() == Strength::Paternal ? "paternal" : nullptr;
     case ShareRule::Akdariyya: return m.path.male() ? nullptr : "sister";
     case ShareRule::DescendantsResidue:
-    case ShareRule::SiblingsResidue: {
+    case ShareRule::SiblingsResidue:
+    case ShareRule::SiblingsAfterGrandfather: {
         int maleGeneration = 0;
         bool females = false;
         for (const MemberResult &x : r.members) {
@@ -296,6 +297,8 @@ const char *ruleVariant(const Result &r, int i)
         }
         if (m.rule == ShareRule::DescendantsResidue && !m.path.male() && m.path.degree() < maleGeneration)
             return "blessed";
+        if (m.rule == ShareRule::SiblingsAfterGrandfather)
+            return females ? nullptr : "males";
         return females ? "twoToOne" : nullptr;
     }
     default: return nullptr;

@@ -93,8 +93,9 @@ Relatives at any depth, and the schools' views (optional):
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
    "exact": {"Wife": {"count": 1, "name": "the wife", "rule": "WifeQuarter", "fixed": "1/4",
-             "share": "1/4", "perHead": "1/4"},
+             "share": "1/4", "perHead": "1/4", "parts": 2, "partsEach": 2},
              "father.father.brother.son": {...}, "Treasury": {...}},
+   "base": {"base": 4, "awl": null, "return": null, "corrected": 8},
    "excluded": [{"relative": "mother.brother", "count": 1,
                  "reason": "distantKindred"}, ...],
    "events": ["awl", ...], "amounts": {"Wife": "250.00", ...}}
@@ -103,6 +104,12 @@ Relatives at any depth, and the schools' views (optional):
   Language. Reasons: excludedBy (with "by"),
   nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
   notAnHeirInThisSchool, notAgnateOfEmancipator.
+  base and parts read as for today's keys (below). With --explain every
+  excluded relative has a "sentence" and "steps" lists the working: the
+  grandfather beside the siblings, the named cases, every share with its
+  evidence (a verse in brackets, a hadith with its collection, or consensus),
+  the base, its 'awl or return, correction and reduction; where the schools
+  differ the sentence names the view it follows ("on the view of Malik").
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
 
 Options:
