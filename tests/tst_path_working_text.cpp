@@ -131,7 +131,7 @@ const Case Cases[] = {
      "This is al-Malikiyya: the grandfather takes the maternal siblings' third, and the brothers nothing, on the view of Malik.|The paternal brother: excluded by the grandfather, on the view of Malik.",
      ""},
     {"al-Malikiyya not followed", "husband mother father.father paternalBrother maternalBrother*2", "shafii", En,
-     "The paternal brother: what is left after the grandfather, the male taking twice the share of the female, on the view of Zayd, al-Shafi'i and Ahmad.",
+     "The paternal brother: what is left after the grandfather, on the view of Zayd, al-Shafi'i and Ahmad. [4:176]",
      "on the view of Malik."},
 
     // Grandmothers.
