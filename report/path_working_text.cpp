@@ -384,7 +384,7 @@ QStringList pathSteps(const engine::Family &family, const Result &r, const engin
     };
     const bool siblingsGiven
         = any(r, [](const MemberResult &m) { return m.path.kind() == PathKind::Sibling && given(m); });
-    if (siblingsGiven && grandfatherInherits(r)) {
+    if (siblingsGiven && grandfatherInherits(r) && !r.has(engine::EvMalikiyya)) {
         const char *view = grandfatherView(family);
         with(step((QByteArrayLiteral("Grandfather.") + view).constData(), language), View::GrandfatherWithSiblings,
              view);

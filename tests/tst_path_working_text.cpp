@@ -129,7 +129,7 @@ const Case Cases[] = {
      "الأخت الشقيقة: النصف فرضًا لانفرادها وعدم الفرع الوارث والمعصِّب، ويأخذ الجد الباقي بعدها، وهو ما نص عليه القانون المصري لسنة 1943", ""},
     {"al-Malikiyya", "husband mother father.father paternalBrother maternalBrother*2", "maliki", En,
      "This is al-Malikiyya: the grandfather takes the maternal siblings' third, and the brothers nothing, on the view of Malik.|The paternal brother: excluded by the grandfather, on the view of Malik.",
-     ""},
+     "Zayd"},
     {"al-Malikiyya not followed", "husband mother father.father paternalBrother maternalBrother*2", "shafii", En,
      "The paternal brother: what is left after the grandfather, on the view of Zayd, al-Shafi'i and Ahmad. [4:176]",
      "on the view of Malik."},
@@ -148,7 +148,7 @@ const Case Cases[] = {
     {"a grandmother of two fathers' line", "son father.father.mother", "program", En,
      "The grandfather's mother: a sixth|on the view of Ahmad: three grandmothers inherit", ""},
     {"a grandmother beyond Malik's lines", "son father.father.mother*2", "maliki", Ar,
-     "ليستا من الجدات الوارثات|وهو قول مالك: لا يرث أكثر من جدتين", ""},
+     "ليستا من الجدات الوارثات، لإدلائهما بآباءٍ أكثر مما يعتبره هذا القول، |وهو قول مالك: لا يرث أكثر من جدتين", ""},
 
     // Return, the spouse's rest, the treasury, correction and reduction.
     {"return", "mother daughter", "program", En,
