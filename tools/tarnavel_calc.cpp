@@ -104,12 +104,9 @@ Relatives at any depth, and the schools' views (optional):
   Language. Reasons: excludedBy (with "by"),
   nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
   notAnHeirInThisSchool, notAgnateOfEmancipator.
-  base and parts read as for today's keys (below). With --explain every
-  excluded relative has a "sentence" and "steps" lists the working: the
-  grandfather beside the siblings, the named cases, every share with its
-  evidence (a verse in brackets, a hadith with its collection, or consensus),
-  the base, its 'awl or return, correction and reduction; where the schools
-  differ the sentence names the view it follows ("on the view of Malik").
+  base and parts read as for today's keys (below); --explain adds each
+  excluded relative's "sentence" and the "steps" with their evidence, naming
+  the view followed where the schools differ ("on the view of Malik").
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
 
 Options:
