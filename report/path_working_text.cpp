@@ -283,9 +283,18 @@ const char *ruleVariant(const Result &r, int i)
     case ShareRule::SistersTwoThirds:
         return grandfatherInherits(r) ? "grandfather" : m.path.strength() == Strength::Paternal ? "paternal" : nullptr;
     case ShareRule::Akdariyya: return m.path.male() ? nullptr : "sister";
-    case ShareRule::DescendantsResidue:
-    case ShareRule::SiblingsResidue:
     case ShareRule::SiblingsAfterGrandfather: {
+        // Her half (their two thirds) taken back in full; else the rest,
+        // two to one where brothers and sisters of her strength share it.
+        if (!m.fixed.isZero())
+            return "full";
+        for (const MemberResult &x : r.members)
+            if (x.rule == m.rule && x.path.strength() == m.path.strength() && x.path.male() != m.path.male())
+                return nullptr;
+        return "alone";
+    }
+    case ShareRule::DescendantsResidue:
+    case ShareRule::SiblingsResidue: {
         int maleGeneration = 0;
         bool females = false;
         for (const MemberResult &x : r.members) {
@@ -297,8 +306,6 @@ const char *ruleVariant(const Result &r, int i)
         }
         if (m.rule == ShareRule::DescendantsResidue && !m.path.male() && m.path.degree() < maleGeneration)
             return "blessed";
-        if (m.rule == ShareRule::SiblingsAfterGrandfather)
-            return females ? nullptr : "males";
         return females ? "twoToOne" : nullptr;
     }
     default: return nullptr;
