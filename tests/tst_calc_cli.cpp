@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,7 @@ private slots:
     void workingAndAmounts();
     void paths_data();
     void paths();
+    void pathWorking();
     void help();
 };
 
@@ -301,6 +303,30 @@ void tst_calc_cli::paths()
     const Run run = runCalc(line + "\n");
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.answers.value(0).value("exact").toObject().value(relative).toObject().value("share").toString(), share);
+}
+
+// A path line's working: the bases, every head's parts of the corrected
+// base, and with --explain the sentences.
+void tst_calc_cli::pathWorking()
+{
+    const QByteArray akdariyya = R"({"Language": 1, "Relatives": {"husband": 1, "mother": 1, "father.father": 1, "sister": 1, "mother.brother": 1}})" "\n";
+    const QJsonObject a = runCalc(akdariyya, {"--explain"}).answers.value(0);
+    const QJsonObject base = a.value("base").toObject();
+    QCOMPARE(base.value("base").toInt(), 6);
+    QCOMPARE(base.value("awl").toInt(), 9);
+    QVERIFY(base.value("return").isNull());
+    QCOMPARE(base.value("corrected").toInt(), 27);
+    const QJsonObject exact = a.value("exact").toObject();
+    const std::pair<const char *, int> parts[] = {{"Husband", 9}, {"Mother", 6}, {"GrandFather", 8}, {"FullSister", 4}};
+    for (const auto &[key, n] : parts)
+        QCOMPARE(exact.value(key).toObject().value("parts").toInt(), n);
+    QVERIFY2(a.value("excluded").toArray().at(0).toObject().value("sentence").toString().startsWith("The maternal uncle: distant kindred"),
+             qPrintable(a.value("excluded").toArray().at(0).toObject().value("sentence").toString()));
+    QVERIFY(a.value("steps").toArray().contains(QJsonValue("Correction: the case is corrected from 9 to 27 so that every heir receives whole parts.")));
+    const QJsonObject plain = runCalc(akdariyya).answers.value(0);
+    QVERIFY(!plain.contains("steps"));
+    QVERIFY(!plain.value("excluded").toArray().at(0).toObject().contains("sentence"));
+    QCOMPARE(plain.value("base"), a.value("base"));
 }
 
 void tst_calc_cli::help()

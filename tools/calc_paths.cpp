@@ -3,8 +3,10 @@
 
 #include "case/engine/record_family.h"
 #include "case/engine/result.h"
+#include "case/engine/working.h"
 #include "case/estate.h"
 #include "case/working.h"
+#include "report/path_working_text.h"
 #include "report/relative_names.h"
 
 #include <QJsonObject>
@@ -102,6 +104,31 @@ void appendText(std::string &out, const char *key, const std::string &value)
 {
     appendKey(out, QLatin1String(key));
     appendJsonString(out, QString::fromStdString(value));
+}
+
+// The working's figures: the bases as today's lines give them, and the parts.
+void appendPathBase(std::string &out, const engine::Working &w)
+{
+    const auto orNull = [](std::int64_t v) { return v > 0 ? std::to_string(v) : std::string("null"); };
+    out += ", \"base\": {\"base\": " + std::to_string(w.base) + ", \"awl\": " + orNull(w.awlBase)
+        + ", \"return\": " + orNull(w.returnBase) + ", \"corrected\": " + std::to_string(w.correctedBase) + "}";
+}
+
+void appendParts(std::string &out, const engine::MemberParts &p)
+{
+    out += ", \"parts\": " + std::to_string(p.parts) + ", \"partsEach\": " + std::to_string(p.partsEach);
+}
+
+void appendPathSteps(std::string &out, const engine::Family &f, const engine::Result &r, const engine::Working &w,
+                     Language language)
+{
+    out += ", \"steps\": [";
+    const QStringList steps = report::pathSteps(f, r, w, language);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        out += i ? ", " : "";
+        appendJsonString(out, steps[i]);
+    }
+    out += "]";
 }
 
 const char *const EventNames[] = {"awl", "return", "restToSpouse", "treasury", "umariyya", "mushtaraka",
@@ -207,9 +234,10 @@ std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRe
 }
 
 std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
-                       QString &error)
+                       QString &error, bool explain)
 {
     const engine::Result r = engine::calculate(family);
+    const engine::Working working = engine::workOf(r);
     std::string out = "{";
     appendText(out, "profile", profileName(family.profile));
     out += ", \"views\": {";
@@ -240,6 +268,7 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         appendText(out, "share", m.share.text());
         out += ", ";
         appendText(out, "perHead", m.perHead().text());
+        appendParts(out, working.parts[static_cast<std::size_t>(&m - r.members.data())]);
         out += "}";
         const Rational each = m.perHead();
         claimants.push_back({each.num, each.den, m.count});
@@ -249,11 +278,14 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         out += first ? "" : ", ";
         out += "\"Treasury\": {\"count\": 1, ";
         appendText(out, "share", r.treasury.text());
+        out += ", \"parts\": " + std::to_string(working.treasuryParts);
         out += "}";
         claimants.push_back({r.treasury.num, r.treasury.den, 1});
         heirs.push_back(QStringLiteral("Treasury"));
     }
-    out += "}, \"excluded\": [";
+    out += "}";
+    appendPathBase(out, working);
+    out += ", \"excluded\": [";
     first = true;
     for (const engine::MemberResult &m : r.members) {
         if (m.reason == engine::Reason::None)
@@ -271,6 +303,10 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
             out += ", ";
             appendKey(out, QStringLiteral("by"));
             appendJsonString(out, memberKey(r.members[static_cast<std::size_t>(m.by)].path));
+        }
+        if (explain) {
+            out += ", \"sentence\": ";
+            appendJsonString(out, report::pathExclusionSentence(family, r, static_cast<int>(&m - r.members.data()), language));
         }
         out += "}";
     }
@@ -298,6 +334,8 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         }
         out += "}";
     }
+    if (explain)
+        appendPathSteps(out, family, r, working, language);
     out += "}";
     return out;
 }

@@ -38,8 +38,8 @@ bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &reque
 std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRequest &request, QString &error);
 
 // The answer line of such a family (the estate divided when one is given),
-// relatives named in `language`.
+// relatives named in `language`; with `explain` the sentences of the working.
 std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
-                       QString &error);
+                       QString &error, bool explain = false);
 
 } // namespace calccli

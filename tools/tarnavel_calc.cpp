@@ -93,8 +93,9 @@ Relatives at any depth, and the schools' views (optional):
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
    "exact": {"Wife": {"count": 1, "name": "the wife", "rule": "WifeQuarter", "fixed": "1/4",
-             "share": "1/4", "perHead": "1/4"},
+             "share": "1/4", "perHead": "1/4", "parts": 2, "partsEach": 2},
              "father.father.brother.son": {...}, "Treasury": {...}},
+   "base": {"base": 4, "awl": null, "return": null, "corrected": 8},
    "excluded": [{"relative": "mother.brother", "count": 1,
                  "reason": "distantKindred"}, ...],
    "events": ["awl", ...], "amounts": {"Wife": "250.00", ...}}
@@ -103,6 +104,9 @@ Relatives at any depth, and the schools' views (optional):
   Language. Reasons: excludedBy (with "by"),
   nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
   notAnHeirInThisSchool, notAgnateOfEmancipator.
+  base and parts read as for today's keys (below); --explain adds each
+  excluded relative's "sentence" and the "steps" with their evidence, naming
+  the view followed where the schools differ ("on the view of Malik").
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
 
 Options:
@@ -569,7 +573,7 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         QString error;
         std::string out;
         if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, languageOf(given), estate, error);
+            out = calccli::pathAnswer(*family, languageOf(given), estate, error, explain);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
