@@ -84,7 +84,9 @@ QString memberKey(const Path &p)
     for (int r = 0; r < RelativeCount; ++r) {
         const auto rel = static_cast<Relative>(r);
         for (const Path &q : engine::pathsOfGroup(groupOf(rel))) {
-            if (!(q == p))
+            // The maternal brothers and sisters are one kind of the record,
+            // two paths here: each keeps its own key.
+            if (!(q == p) || p.kind() == PathKind::MaternalSibling)
                 continue;
             if (groupOf(rel) == Heir::GrandMother)
                 return QLatin1String(p.fathersInLine() == 0 ? "MaternalGrandMother" : "ParentalGrandMother");

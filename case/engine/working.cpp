@@ -164,7 +164,9 @@ Working workOf(const Result &r)
     w.treasuryParts = (r.treasury * Rational(corrected)).num;
     if (w.treasuryParts)
         common = gcd64(common, w.treasuryParts);
-    if (common > 1)
+    // After a correction, parts that all share a factor: the books say the
+    // case can be reduced.
+    if (common > 1 && corrected != after)
         w.reducedBase = corrected / common;
     return w;
 }
