@@ -135,6 +135,10 @@ void TestDistantKindred::books_data()
         "husband sister.daughter maternalBrother.son", "husband=1/2 sister.daughter=3/8 maternalBrother.son=1/8");
     row("Q15 the strongest, Egypt art. 34", "egypt", "husband sister.daughter maternalBrother.son",
         "husband=1/2 sister.daughter=1/2");
+    row("Q15 a uterine brother's children alike, Muhammad (chosen: the root's equality)", "hanafi",
+        "maternalBrother.son maternalBrother.daughter", "maternalBrother.son=1/2 maternalBrother.daughter=1/2");
+    row("Q15 two to one, Egypt art. 38", "egypt", "maternalBrother.son maternalBrother.daughter",
+        "maternalBrother.son=2/3 maternalBrother.daughter=1/3");
     row("Q16 paternal and maternal aunt (Egypt art. 35)", "hanafi", "father.sister mother.sister",
         "father.sister=2/3 mother.sister=1/3");
     row("Q17 strength on one side (Egypt art. 35)", "egypt", "father.sister father.paternalSister father.maternalBrother",
@@ -196,6 +200,14 @@ void TestDistantKindred::books_data()
     row("T17 the mother's father before her brother", "hanbali", "mother.father mother.brother", "mother.father=1");
     row("T18 a grandmother beyond two lines (Insaf)", "hanbali", "daughter.daughter father.father.father.mother",
         "daughter.daughter=1/2 father.father.father.mother=1/2");
+    row("T18 raised past a grandmother beyond two lines (Dalil al-Talib)", "hanbali",
+        "daughter.daughter father.father.father.mother.father",
+        "daughter.daughter=1/2 father.father.father.mother.father=1/2");
+    row("T18 the same grandmother an heir, Hanafi lines", "hanbali grandmotherLines=any",
+        "daughter.daughter father.father.father.mother.father",
+        "daughter.daughter=3/4 father.father.father.mother.father=1/4");
+    row("T19 the uterine side is the mother's direction", "hanbali", "mother.sister maternalBrother.son.daughter",
+        "mother.sister=1");
     row("T19 uncle's daughter and maternal uncle's son", "hanbali", "father.brother.daughter mother.brother.son",
         "father.brother.daughter=2/3 mother.brother.son=1/3");
     row("T20 daughter's children, Hanbali alike", "hanbali", "daughter.son daughter.daughter",
@@ -204,6 +216,8 @@ void TestDistantKindred::books_data()
     // Beside heirs, and the return to a spouse after them.
     row("an heir present: the return, not the kindred", "hanbali", "daughter daughter.son", "daughter=1");
     row("a residuary present", "hanafi", "father.brother.son mother.brother", "father.brother.son=1");
+    row("no return, and no kinsman beside a blood heir either", "hanbali surplus=treasury", "daughter daughter.son",
+        "daughter=1/2 treasury=1/2");
     row("the emancipator before the kindred", "hanafi", "emancipator daughter.son", "emancipator=1");
     row("the wife alone: the return to her, program", "program", "wife", "wife=1");
 }
