@@ -114,6 +114,8 @@ void TestDistantKindred::books_data()
         "daughter.daughter.son=1/5 daughter.son.daughter=4/15 daughter.son.son=8/15");
     row("Q6 by persons, Egypt", "egypt", "daughter.daughter.son daughter.son.daughter daughter.son.son",
         "daughter.daughter.son=2/5 daughter.son.daughter=1/5 daughter.son.son=2/5");
+    row("Q6 roots differ in the first generation, Muhammad", "hanafi", "son.daughter.daughter.son daughter.son.daughter.son",
+        "son.daughter.daughter.son=2/3 daughter.son.daughter.son=1/3");
     row("Q7 husband and mother's father (class 2)", "hanafi", "husband mother.father", "husband=1/2 mother.father=1/2");
     row("Q8 the mother's father before the sister's son (Durr)", "hanafi", "mother.father sister.son", "mother.father=1");
     row("Q9 class 2 through an heir (Egypt art. 33)", "egypt", "mother.mother.father mother.father.mother",
