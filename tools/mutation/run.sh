@@ -35,6 +35,7 @@ PY
     verdict="killed"; killed=$((killed + 1))
   fi
   mv "$file.orig" "$file"
+  touch "$file"   # newer than the mutant's objects, so the next build compiles it again
   echo "mutant $total ($file: ${original:0:60}): $verdict"
 done < "${2:-tools/mutation/mutants.txt}"
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null
