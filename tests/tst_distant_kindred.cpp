@@ -127,6 +127,8 @@ void TestDistantKindred::books_data()
         "brother.daughter=5/6 maternalBrother.daughter=1/6");
     row("Q11 the strongest, Egypt art. 34", "egypt", "brother.daughter paternalBrother.daughter maternalBrother.daughter",
         "brother.daughter=1");
+    row("Q11 paternal before uterine, Egypt art. 34", "egypt", "maternalBrother.son paternalSister.son",
+        "paternalSister.son=1");
     row("Q12 sister's son, brother's daughter, Muhammad", "hanafi", "sister.son brother.daughter",
         "sister.son=1/3 brother.daughter=2/3");
     row("Q12 by persons, Syria art. 297", "syria", "sister.son brother.daughter", "sister.son=2/3 brother.daughter=1/3");
