@@ -101,7 +101,7 @@ void TestDistantKindred::books_data()
     row("Q2 wife, daughter's son, maternal aunt: class 1 first (Durr)", "hanafi", "wife daughter.son mother.sister",
         "wife=1/4 daughter.son=3/4");
     row("Q2 the same, Egypt arts. 31-32", "egypt", "wife daughter.son mother.sister", "wife=1/4 daughter.son=3/4");
-    row("Q2 the same, program", "program", "wife daughter.son mother.sister", "wife=1/4 daughter.son=3/4");
+    row("Q2 the same, program (chosen: the Hanafi fatwa)", "program", "wife daughter.son mother.sister", "wife=1/4 daughter.son=3/4");
     row("Q3 nearer degree (Durr; Egypt art. 32)", "hanafi", "daughter.daughter son.daughter.daughter",
         "daughter.daughter=1");
     row("Q4 the child of an heir (Sirajiyya; Egypt art. 32)", "egypt", "son.daughter.son daughter.daughter.daughter",
@@ -110,13 +110,13 @@ void TestDistantKindred::books_data()
         "daughter.daughter.son=1/3 daughter.son.daughter=2/3");
     row("Q5 by persons, Egypt art. 38", "egypt", "daughter.daughter.son daughter.son.daughter",
         "daughter.daughter.son=2/3 daughter.son.daughter=1/3");
-    row("Q6 roots differ twice, Muhammad", "hanafi", "daughter.daughter.son daughter.son.daughter daughter.son.son",
+    row("Q6 roots differ twice, Muhammad (Sirajiyya, derived)", "hanafi", "daughter.daughter.son daughter.son.daughter daughter.son.son",
         "daughter.daughter.son=1/5 daughter.son.daughter=4/15 daughter.son.son=8/15");
-    row("Q6 by persons, Egypt", "egypt", "daughter.daughter.son daughter.son.daughter daughter.son.son",
+    row("Q6 by persons, Egypt art. 38", "egypt", "daughter.daughter.son daughter.son.daughter daughter.son.son",
         "daughter.daughter.son=2/5 daughter.son.daughter=1/5 daughter.son.son=2/5");
-    row("Q6 roots differ in the first generation, Muhammad", "hanafi", "son.daughter.daughter.son daughter.son.daughter.son",
+    row("Q6 roots differ in the first generation, Muhammad (Sirajiyya, derived)", "hanafi", "son.daughter.daughter.son daughter.son.daughter.son",
         "son.daughter.daughter.son=2/3 daughter.son.daughter.son=1/3");
-    row("Q7 husband and mother's father (class 2)", "hanafi", "husband mother.father", "husband=1/2 mother.father=1/2");
+    row("Q7 husband and mother's father, class 2 (Durr)", "hanafi", "husband mother.father", "husband=1/2 mother.father=1/2");
     row("Q8 the mother's father before the sister's son (Durr)", "hanafi", "mother.father sister.son", "mother.father=1");
     row("Q9 class 2 through an heir (Egypt art. 33)", "egypt", "mother.mother.father mother.father.mother",
         "mother.mother.father=1");
@@ -129,13 +129,13 @@ void TestDistantKindred::books_data()
         "brother.daughter=1");
     row("Q11 paternal before uterine, Egypt art. 34", "egypt", "maternalBrother.son paternalSister.son",
         "paternalSister.son=1");
-    row("Q12 sister's son, brother's daughter, Muhammad", "hanafi", "sister.son brother.daughter",
+    row("Q12 sister's son, brother's daughter, Muhammad (Sirajiyya: the roots' sex)", "hanafi", "sister.son brother.daughter",
         "sister.son=1/3 brother.daughter=2/3");
     row("Q12 by persons, Syria art. 297", "syria", "sister.son brother.daughter", "sister.son=2/3 brother.daughter=1/3");
     row("Q13 the child of an agnate (Sirajiyya; Egypt art. 34)", "hanafi", "brother.son.daughter sister.daughter.son",
         "brother.son.daughter=1");
     row("Q14 nearer degree in class 3", "egypt", "sister.daughter brother.son.daughter", "sister.daughter=1");
-    row("Q15 husband, sister's daughter, uterine brother's son, Muhammad", "hanafi",
+    row("Q15 husband, sister's daughter, uterine brother's son, Muhammad (Mabsut 30/14)", "hanafi",
         "husband sister.daughter maternalBrother.son", "husband=1/2 sister.daughter=3/8 maternalBrother.son=1/8");
     row("Q15 the strongest, Egypt art. 34", "egypt", "husband sister.daughter maternalBrother.son",
         "husband=1/2 sister.daughter=1/2");
@@ -147,7 +147,7 @@ void TestDistantKindred::books_data()
         "father.sister=2/3 mother.sister=1/3");
     row("Q17 strength on one side (Egypt art. 35)", "egypt", "father.sister father.paternalSister father.maternalBrother",
         "father.sister=1");
-    row("Q18 maternal uncle and aunt", "hanafi", "mother.brother mother.sister", "mother.brother=2/3 mother.sister=1/3");
+    row("Q18 maternal uncle and aunt (Egypt art. 35)", "hanafi", "mother.brother mother.sister", "mother.brother=2/3 mother.sister=1/3");
     row("Q19 uncle's daughter before aunt's son (Sirajiyya)", "hanafi", "father.brother.daughter father.sister.son",
         "father.brother.daughter=1");
     row("Q20 strength before the agnate's child, Hanafi", "hanafi", "father.paternalBrother.daughter father.sister.son",
@@ -161,13 +161,13 @@ void TestDistantKindred::books_data()
     // By substitution. Sources: Dalil al-Talib (shamela.ws/book/17500/387); Ibn
     // Qudama, al-Sharh al-Kabir 7/129; Wabl al-Ghamama 1441 (reaching an heir
     // first; the male and female alike, al-Shafi'i two to one); DOCTRINE A8.
-    row("T1 wife, daughter's son, maternal aunt (Hanbali)", "hanbali", "wife daughter.son mother.sister",
+    row("T1 wife, daughter's son, maternal aunt, Hanbali (Sharh Kabir 7/129, derived)", "hanbali", "wife daughter.son mother.sister",
         "wife=1/4 daughter.son=9/16 mother.sister=3/16");
-    row("T1 the same, later Shafi'is", "shafii", "wife daughter.son mother.sister",
+    row("T1 the same, later Shafi'is (shamela 32197/606)", "shafii", "wife daughter.son mother.sister",
         "wife=1/4 daughter.son=9/16 mother.sister=3/16");
-    row("T1 the same, later Malikis", "maliki", "wife daughter.son mother.sister",
+    row("T1 the same, later Malikis (Lawami' 9779)", "maliki", "wife daughter.son mother.sister",
         "wife=1/4 daughter.son=9/16 mother.sister=3/16");
-    row("T1 classical Maliki: none", "maliki distantKindred=none surplus=treasury", "wife daughter.son mother.sister",
+    row("T1 classical Maliki: none (Lawami' 9779)", "maliki distantKindred=none surplus=treasury", "wife daughter.son mother.sister",
         "wife=1/4 treasury=3/4");
     row("T2 wife, daughter's daughter, aunt, uncle's daughter (Sharh Kabir 7/129)", "hanbali",
         "wife daughter.daughter mother.sister father.brother.daughter",
@@ -185,7 +185,7 @@ void TestDistantKindred::books_data()
         "daughter.daughter=1");
     row("T9 across directions, the daughter shuts out the uterine brother (A8)", "hanbali",
         "daughter.daughter.daughter maternalBrother.daughter", "daughter.daughter.daughter=1");
-    row("T10 paternal and maternal aunt", "hanbali", "father.sister mother.sister", "father.sister=2/3 mother.sister=1/3");
+    row("T10 paternal and maternal aunt (Dalil al-Talib)", "hanbali", "father.sister mother.sister", "father.sister=2/3 mother.sister=1/3");
     row("T11 sister's son and daughter alike (Wabl)", "hanbali", "sister.son sister.daughter",
         "sister.son=1/2 sister.daughter=1/2");
     row("T11 two to one, al-Shafi'i (Wabl)", "shafii", "sister.son sister.daughter", "sister.son=2/3 sister.daughter=1/3");
@@ -194,36 +194,36 @@ void TestDistantKindred::books_data()
     row("T13 three maternal aunts of different ties (Sharh Kabir)", "hanbali",
         "mother.sister mother.paternalSister mother.maternalSister",
         "mother.sister=3/5 mother.paternalSister=1/5 mother.maternalSister=1/5");
-    row("T14 paternal aunt before brother's daughter", "hanbali", "father.sister brother.daughter", "father.sister=1");
+    row("T14 paternal aunt before brother's daughter (Dalil al-Talib: the aunt as the father)", "hanbali", "father.sister brother.daughter", "father.sister=1");
     row("T15 the one case of 'awl (Sharh Kabir 7/129)", "hanbali",
         "mother.sister 2*sister.daughter 2*maternalSister.daughter 2*paternalSister.daughter",
         "mother.sister=1/7 2*sister.daughter=4/7 2*maternalSister.daughter=2/7");
     row("T16 husband and daughter's son (A8)", "hanbali", "husband daughter.son", "husband=1/2 daughter.son=1/2");
-    row("T16 classical Shafi'i", "shafii distantKindred=none surplus=treasury", "husband daughter.son",
+    row("T16 classical Shafi'i (Mawsu'a 437/1276)", "shafii distantKindred=none surplus=treasury", "husband daughter.son",
         "husband=1/2 treasury=1/2");
-    row("T17 the mother's father before her brother", "hanbali", "mother.father mother.brother", "mother.father=1");
+    row("T17 the mother's father before her brother (Sharh Kabir: the heir as the deceased)", "hanbali", "mother.father mother.brother", "mother.father=1");
     row("T18 a grandmother beyond two lines (Insaf)", "hanbali", "daughter.daughter father.father.father.mother",
         "daughter.daughter=1/2 father.father.father.mother=1/2");
     row("T18 raised past a grandmother beyond two lines (Dalil al-Talib)", "hanbali",
         "daughter.daughter father.father.father.mother.father",
         "daughter.daughter=1/2 father.father.father.mother.father=1/2");
-    row("T18 the same grandmother an heir, Hanafi lines", "hanbali grandmotherLines=any",
+    row("T18 the same grandmother an heir, Hanafi lines (Insaf)", "hanbali grandmotherLines=any",
         "daughter.daughter father.father.father.mother.father",
         "daughter.daughter=3/4 father.father.father.mother.father=1/4");
-    row("T19 the uterine side is the mother's direction", "hanbali", "mother.sister maternalBrother.son.daughter",
+    row("T19 the uterine side is the mother's direction (A8: the three directions)", "hanbali", "mother.sister maternalBrother.son.daughter",
         "mother.sister=1");
-    row("T19 uncle's daughter and maternal uncle's son", "hanbali", "father.brother.daughter mother.brother.son",
+    row("T19 uncle's daughter and maternal uncle's son (Dalil al-Talib)", "hanbali", "father.brother.daughter mother.brother.son",
         "father.brother.daughter=2/3 mother.brother.son=1/3");
-    row("T20 daughter's children, Hanbali alike", "hanbali", "daughter.son daughter.daughter",
+    row("T20 daughter's children, Hanbali alike (Wabl)", "hanbali", "daughter.son daughter.daughter",
         "daughter.son=1/2 daughter.daughter=1/2");
-    row("T20 two to one, al-Shafi'i", "shafii", "daughter.son daughter.daughter", "daughter.son=2/3 daughter.daughter=1/3");
+    row("T20 two to one, al-Shafi'i (Wabl)", "shafii", "daughter.son daughter.daughter", "daughter.son=2/3 daughter.daughter=1/3");
     // Beside heirs, and the return to a spouse after them.
-    row("an heir present: the return, not the kindred", "hanbali", "daughter daughter.son", "daughter=1");
-    row("a residuary present", "hanafi", "father.brother.son mother.brother", "father.brother.son=1");
-    row("no return, and no kinsman beside a blood heir either", "hanbali surplus=treasury", "daughter daughter.son",
+    row("an heir present: the return, not the kindred (Durr)", "hanbali", "daughter daughter.son", "daughter=1");
+    row("a residuary present (Durr)", "hanafi", "father.brother.son mother.brother", "father.brother.son=1");
+    row("no return, and no kinsman beside a blood heir either (chosen: A7's order)", "hanbali surplus=treasury", "daughter daughter.son",
         "daughter=1/2 treasury=1/2");
-    row("the emancipator before the kindred", "hanafi", "emancipator daughter.son", "emancipator=1");
-    row("the wife alone: the return to her, program", "program", "wife", "wife=1");
+    row("the emancipator before the kindred (Ikhtiyar)", "hanafi", "emancipator daughter.son", "emancipator=1");
+    row("the wife alone: the return to her, program (Egypt art. 30)", "program", "wife", "wife=1");
 }
 
 void TestDistantKindred::books()
