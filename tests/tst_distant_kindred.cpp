@@ -101,6 +101,7 @@ void TestDistantKindred::books_data()
     row("Q2 wife, daughter's son, maternal aunt: class 1 first (Durr)", "hanafi", "wife daughter.son mother.sister",
         "wife=1/4 daughter.son=3/4");
     row("Q2 the same, Egypt arts. 31-32", "egypt", "wife daughter.son mother.sister", "wife=1/4 daughter.son=3/4");
+    row("Q2 the same, Syria art. 290", "syria", "wife daughter.son mother.sister", "wife=1/4 daughter.son=3/4");
     row("Q2 the same, program (chosen: the Hanafi fatwa)", "program", "wife daughter.son mother.sister", "wife=1/4 daughter.son=3/4");
     row("Q3 nearer degree (Durr; Egypt art. 32)", "hanafi", "daughter.daughter son.daughter.daughter",
         "daughter.daughter=1");
