@@ -163,6 +163,10 @@ Points sharePoints(const engine::Family &f, const Result &r, int i)
     case ShareRule::Akdariyya:
         add(p, View::GrandfatherWithSiblings, grandfatherView(f));
         break;
+    case ShareRule::KinshipShare:
+    case ShareRule::SubstitutionShare:
+        add(p, View::DistantKindred, viewValue(f.views, View::DistantKindred));
+        break;
     case ShareRule::SiblingsAfterGrandfather:
         if (malikiyyaFamily(r))
             add(p, View::Malikiyya, "false");
@@ -334,8 +338,8 @@ const char *pathRuleKey(ShareRule rule)
         "MaternalSiblingSixth", "MaternalSiblingsThird", "SharedThird", "AgnateResidue", "EmancipatorResidue",
         "EmancipatorAgnateResidue", "GrandfatherSharing", "GrandfatherThird", "GrandfatherSixth",
         "GrandfatherThirdOfRemainder", "GrandfatherAsBrother", "SiblingsAfterGrandfather", "Akdariyya",
-        "Malikiyya"};
-    static_assert(std::size(keys) == static_cast<std::size_t>(ShareRule::Malikiyya) + 1);
+        "Malikiyya", "KinshipShare", "SubstitutionShare"};
+    static_assert(std::size(keys) == static_cast<std::size_t>(ShareRule::SubstitutionShare) + 1);
     return keys[static_cast<std::size_t>(rule)];
 }
 
@@ -343,8 +347,9 @@ const char *pathReasonKey(Reason reason)
 {
     static const char *const keys[] = {"None", "ExcludedBy", "NothingLeft", "AfterTwoThirds",
                                        "CountedAgainstGrandfather", "DistantKindred", "NotAnHeirInThisSchool",
-                                       "NotAgnateOfEmancipator"};
-    static_assert(std::size(keys) == static_cast<std::size_t>(Reason::NotAgnateOfEmancipator) + 1);
+                                       "NotAgnateOfEmancipator", "KinshipLaterClass", "KinshipFartherDegree",
+                                       "KinshipNotThroughHeir", "KinshipWeaker", "FartherFromHeir", "HeirShutOut"};
+    static_assert(std::size(keys) == static_cast<std::size_t>(Reason::HeirShutOut) + 1);
     return keys[static_cast<std::size_t>(reason)];
 }
 

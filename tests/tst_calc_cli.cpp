@@ -291,6 +291,12 @@ void tst_calc_cli::paths_data()
     QTest::newRow("a single view changed")
         << QByteArray(R"({"Profile": "maliki", "Views": {"grandfatherWithSiblings": "excludes"}, "Relatives": {"father.father": 1, "brother": 1}})")
         << "GrandFather" << "1/1";
+    QTest::newRow("distant kindred by substitution beside a wife")
+        << QByteArray(R"({"WifeCount": 1, "Profile": "hanbali", "Relatives": {"daughter.son": 1, "mother.sister": 1}})")
+        << "mother.sister" << "3/16";
+    QTest::newRow("distant kindred by kinship beside a wife")
+        << QByteArray(R"({"WifeCount": 1, "Profile": "hanafi", "Relatives": {"daughter.son": 1, "mother.sister": 1}})")
+        << "daughter.son" << "3/4";
     QTest::newRow("the wife alone, no return to a spouse") << QByteArray(R"({"WifeCount": 1, "Views": {"spouseReturn": "never"}})")
                                                          << "Treasury" << "3/4";
 }
@@ -334,7 +340,8 @@ void tst_calc_cli::help()
     const Run run = runCalc({}, {"--help"});
     QCOMPARE(run.exitCode, 0);
     for (const char *word : {"MaternalSiblingCount", "0..100", "WifeCount", "0..4", "\"error\"", "2400",
-                             "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded"})
+                             "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded", "kinship",
+                             "heirShutOut"})
         QVERIFY2(run.raw.contains(word), word);
     QCOMPARE(runCalc({}, {"--bogus"}).exitCode, 2);
 }

@@ -207,7 +207,7 @@ void TestEngine::doctrine_data()
     row("A9 the father's mother beside the father, Hanbali", "hanbali", "father father.mother",
         "father=5/6 father.mother=1/6");
     row("A9 Hanafi", "hanafi", "father father.mother", "father=1");
-    row("distant kindred take nothing yet", "hanafi", "daughter.son mother.brother", "treasury=1");
+    row("distant kindred: the descendants' class first", "hanafi", "daughter.son mother.brother", "daughter.son=1");
 }
 
 void TestEngine::doctrine()

@@ -167,7 +167,17 @@ const Case Cases[] = {
      "What the fixed shares leave goes to the public treasury, on the view of the four schools", "Zayd"},
     {"the surplus to the treasury", "mother", "program surplus=treasury", Ar,
      "ما بقي بعد أصحاب الفروض لبيت المال، وهو قول زيد بن ثابت، وبه قال مالك والشافعي.", "الرد"},
-    {"no heir", "mother.brother", "program", En, "The deceased left no heir: the whole estate goes to the public treasury.", "base"},
+    {"kinship: a later class", "daughter.son mother.brother", "hanafi", En,
+     "the rest by kinship|of a later class of distant kindred, shut out by the daughter's son", ""},
+    {"kinship: farther in degree", "daughter.daughter son.daughter.daughter", "hanafi", En,
+     "farther in degree than the daughter's daughter", ""},
+    {"kinship: the child of an heir", "daughter.daughter.son son.daughter.son", "hanafi", Ar, "ولدُ وارثٍ أو يُدلي بوارث", ""},
+    {"kinship: the stronger tie", "brother.daughter paternalBrother.daughter", "egypt", En, "but by a weaker tie", ""},
+    {"substitution: nearer to an heir", "son.daughter.daughter daughter.daughter.son", "hanbali", En,
+     "the share of the heir through whom he is related|reaches an heir of the same direction in fewer steps", ""},
+    {"substitution: the heir shut out", "daughter.daughter.daughter maternalBrother.daughter", "hanbali", Ar,
+     "لا شيء له في مسألة الورثة المنزَّلين", ""},
+    {"no heir", "emancipator.daughter", "program", En, "The deceased left no heir: the whole estate goes to the public treasury.", "base"},
     {"reduction", "father daughter*3", "program", En,
      "Correction: the case is corrected from 6 to 18|Reduction: every heir's parts share a factor, so the case can be reduced from 18 to 9.", ""},
 };
@@ -250,13 +260,13 @@ void TestPathWorkingText::everyRuleAndReasonHasItsSentence()
             reasons.insert(m.reason);
         }
     }
-    for (int i = 1; i <= static_cast<int>(engine::ShareRule::Malikiyya); ++i) {
+    for (int i = 1; i <= static_cast<int>(engine::ShareRule::SubstitutionShare); ++i) {
         const auto rule = static_cast<engine::ShareRule>(i);
         QVERIFY2(rules.count(rule), report::pathRuleKey(rule));
         QVERIFY2(report::pathRuleTemplate(rule, Ar).startsWith(QLatin1String("{who}: ")), report::pathRuleKey(rule));
         QVERIFY2(report::pathRuleTemplate(rule, En).startsWith(QLatin1String("{who}: ")), report::pathRuleKey(rule));
     }
-    for (int i = 1; i <= static_cast<int>(engine::Reason::NotAgnateOfEmancipator); ++i) {
+    for (int i = 1; i <= static_cast<int>(engine::Reason::HeirShutOut); ++i) {
         const auto reason = static_cast<engine::Reason>(i);
         QVERIFY2(reasons.count(reason), report::pathReasonKey(reason));
         QVERIFY2(report::pathReasonTemplate(reason, Ar).startsWith(QLatin1String("{who}: ")), report::pathReasonKey(reason));

@@ -57,6 +57,8 @@ const char *shareRuleKey(engine::ShareRule r)
     case ShareRule::SiblingsAfterGrandfather: return "SiblingsAfterGrandfather";
     case ShareRule::Akdariyya: return "Akdariyya";
     case ShareRule::Malikiyya: return "Malikiyya";
+    case ShareRule::KinshipShare: return "KinshipShare";
+    case ShareRule::SubstitutionShare: return "SubstitutionShare";
     }
     return "None";
 }
@@ -73,6 +75,12 @@ const char *reasonName(engine::Reason r)
     case Reason::DistantKindred: return "distantKindred";
     case Reason::NotAnHeirInThisSchool: return "notAnHeirInThisSchool";
     case Reason::NotAgnateOfEmancipator: return "notAgnateOfEmancipator";
+    case Reason::KinshipLaterClass: return "kinshipLaterClass";
+    case Reason::KinshipFartherDegree: return "kinshipFartherDegree";
+    case Reason::KinshipNotThroughHeir: return "kinshipNotThroughHeir";
+    case Reason::KinshipWeaker: return "kinshipWeaker";
+    case Reason::FartherFromHeir: return "fartherFromHeir";
+    case Reason::HeirShutOut: return "heirShutOut";
     }
     return "None";
 }
@@ -129,6 +137,32 @@ void appendPathSteps(std::string &out, const engine::Family &f, const engine::Re
     for (qsizetype i = 0; i < steps.size(); ++i) {
         out += i ? ", " : "";
         appendJsonString(out, steps[i]);
+    }
+    out += "]";
+}
+
+// The distant kindred's steps: {"step": ..., "relative": key, "path": ...,
+// "number": n, "amount": "p/q", "source": ...}, in the order taken.
+void appendKinship(std::string &out, const engine::Result &r)
+{
+    static const char *const Kinds[] = {"spouseFirst", "class", "side", "root", "raisedTo", "heirsCase", "broughtDown"};
+    out += ", \"kinship\": [";
+    for (std::size_t k = 0; k < r.kinship.size(); ++k) {
+        const engine::KinshipStep &s = r.kinship[k];
+        out += k ? ", {" : "{";
+        appendText(out, "step", Kinds[static_cast<int>(s.kind)]);
+        out += ", ";
+        appendKey(out, QStringLiteral("relative"));
+        appendJsonString(out, memberKey(r.members[static_cast<std::size_t>(s.member)].path));
+        out += ", ";
+        appendText(out, "path", s.path.text());
+        out += ", \"number\": " + std::to_string(s.number) + ", ";
+        if (!s.amount.isZero()) {
+            appendText(out, "amount", s.amount.text());
+            out += ", ";
+        }
+        appendText(out, "source", s.source);
+        out += "}";
     }
     out += "]";
 }
@@ -322,6 +356,8 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         appendJsonString(out, QLatin1String(EventNames[e]));
     }
     out += "]";
+    if (!r.kinship.empty())
+        appendKinship(out, r);
     if (estate.given) {
         const estate::Result money = estate::divide(estate.input, claimants);
         if (money.error != estate::Error::None) {

@@ -84,6 +84,16 @@ def main():
             sources = "; ".join(val["sources"]) or "none found"
             w(f"| `{name}` | {val['en']} | {val['ar']} | {val['holders']} | {sources} |")
     w("")
+    w("## Distant kindred: the rules the calculation follows")
+    w("")
+    w("The view `distantKindred` chooses the method; the rules below are those of "
+      "`case/engine/distant_kindred.cpp`, each with its source.")
+    w("")
+    w("| method | point | rule | source |")
+    w("|---|---|---|---|")
+    for r in data["distantKindredRules"]:
+        w(f"| {r['method']} | {r['point']} | {r['rule']} | {r['source']} |")
+    w("")
     w("## Codes not added")
     w("")
     w("Jordan, Kuwait, the United Arab Emirates and Morocco have codified inheritance, but not every view above could be "

@@ -84,7 +84,7 @@ Relatives at any depth, and the schools' views (optional):
                   malikiyya true|false, motherWithGrandfather
                   thirdOfWhole|thirdOfRemainder, mushtaraka shared|notShared,
                   surplus return|treasury, spouseReturn never|whenNoOtherHeir,
-                  distantKindred none|tanzil|qaraba (none for now),
+                  distantKindred none|tanzil|qaraba,
                   ascendantExcludesOwnMother true|false, grandmotherLines
                   1|2|any, nearerPaternalExcludesFartherMaternal true|false,
                   excludedGrandmotherStillExcludes true|false,
@@ -107,6 +107,19 @@ Relatives at any depth, and the schools' views (optional):
   base and parts read as for today's keys (below); --explain adds each
   excluded relative's "sentence" and the "steps" with their evidence, naming
   the view followed where the schools differ ("on the view of Malik").
+  notAnHeirInThisSchool, notAgnateOfEmancipator; among distant kindred (with
+  "by", the kinsman who takes): kinshipLaterClass, kinshipFartherDegree,
+  kinshipNotThroughHeir, kinshipWeaker, fartherFromHeir, heirShutOut.
+Distant kindred ("daughter.son", "sister.son", "mother.father", "father.sister",
+  ...) take the rest when no heir by blood but a spouse has a share and the
+  view distantKindred is qaraba (the Hanafi classes; egypt and syria by their
+  codes) or tanzil (each stands in the place of his heir). Their rule is
+  KinshipShare or SubstitutionShare, and the answer adds the steps:
+  "kinship": [{"step": "spouseFirst"|"class"|"side"|"root"|"raisedTo"|
+  "heirsCase"|"broughtDown", "relative": key, "path": "mother", "number": n,
+  "amount": "3/16", "source": "..."}, ...]. A kinsman related by two routes
+  is given under both paths, once each.
+  echo '{"WifeCount":1,"Relatives":{"daughter.son":1,"mother.sister":1},"Profile":"hanbali"}' | tarnavel-calc
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
 
 Options:

@@ -68,6 +68,15 @@ struct Work
         x.share = Rational();
     }
 
+    // A distant kinsman set aside at admission whose claim is heard because
+    // no heir by fixed share or residue is left: the reason is lifted, and a
+    // share or another exclusion is then written as for anyone.
+    void hearDistantKinsman(int i)
+    {
+        m(i).reason = Reason::None;
+        m(i).by = -1;
+    }
+
     Rational fixedTotal() const;
     Rational total() const;
     bool anyDescendant() const;       // an heir among the descendants

@@ -7,9 +7,11 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build-mutation}
-tests='tst_calc_arithmetic|tst_calc_without_father|tst_calc_with_father|tst_calc_grandfather|tst_calc_properties|tst_working|tst_calc_cli'
-targets=(tst_calc_arithmetic tst_calc_without_father tst_calc_with_father tst_calc_grandfather
-         tst_calc_properties tst_working tst_calc_cli tarnavel-calc)
+# MUTATION_TESTS (a ctest regex) and MUTATION_TARGETS (space-separated) choose
+# other tests, e.g. for tools/mutation/distant_kindred.txt:
+#   MUTATION_TESTS='tst_distant_kindred|tst_engine$' MUTATION_TARGETS='tst_distant_kindred tst_engine'
+tests=${MUTATION_TESTS:-'tst_calc_arithmetic|tst_calc_without_father|tst_calc_with_father|tst_calc_grandfather|tst_calc_properties|tst_working|tst_calc_cli'}
+read -r -a targets <<< "${MUTATION_TARGETS:-tst_calc_arithmetic tst_calc_without_father tst_calc_with_father tst_calc_grandfather tst_calc_properties tst_working tst_calc_cli tarnavel-calc}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null || { echo "build failed"; exit 2; }
 killed=0; total=0
@@ -33,6 +35,7 @@ PY
     verdict="killed"; killed=$((killed + 1))
   fi
   mv "$file.orig" "$file"
+  touch "$file"   # newer than the mutant's objects, so the next build compiles it again
   echo "mutant $total ($file: ${original:0:60}): $verdict"
 done < "${2:-tools/mutation/mutants.txt}"
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null
