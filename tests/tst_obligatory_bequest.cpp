@@ -140,6 +140,8 @@ class TestObligatoryBequest : public QObject
 private slots:
     void published_data();
     void published();
+    void wholeBases_data();
+    void wholeBases();
     void reasons_data();
     void reasons();
     void properties();
@@ -266,6 +268,29 @@ void TestObligatoryBequest::published()
     const BequestResult r = calculateWithBequest(familyOf(family, profile), predeceasedOf(predeceased));
     QCOMPARE(shares(r), expected);
     QCOMPARE(sum(r), Rational(1));
+}
+
+// The base of the whole case as the books correct it.
+void TestObligatoryBequest::wholeBases_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("predeceased");
+    QTest::addColumn<qint64>("base");
+    QTest::newRow("Zuh 384/7524: 108") << "egypt" << "father mother 3*son" << "son(daughter)" << qint64(108);
+    QTest::newRow("7455/224: 180") << "syria" << "2*son" << "son(son) son(2*son daughter) son(son 2*daughter)"
+                                   << qint64(180);
+    QTest::newRow("7455/224 example 1: 3") << "syria" << "son" << "son(son)" << qint64(3);
+    QTest::newRow("fatawa 14909: 288") << "egypt" << "wife 2*son 3*daughter" << "son(3*son 2*daughter)" << qint64(288);
+}
+
+void TestObligatoryBequest::wholeBases()
+{
+    QFETCH(QString, profile);
+    QFETCH(QString, family);
+    QFETCH(QString, predeceased);
+    QFETCH(qint64, base);
+    QCOMPARE(qint64(wholeBase(calculateWithBequest(familyOf(family, profile), predeceasedOf(predeceased)))), base);
 }
 
 void TestObligatoryBequest::reasons_data()

@@ -258,4 +258,15 @@ BequestResult calculateWithBequest(const Family &family, const std::vector<Prede
     return r;
 }
 
+std::int64_t wholeBase(const BequestResult &r)
+{
+    std::int64_t base = r.treasury.den;
+    for (std::size_t i = 0; i < r.heirShares.size(); ++i)
+        if (r.heirs.members[i].count > 0)
+            base = lcm64(base, (r.heirShares[i] / Rational(r.heirs.members[i].count)).den);
+    for (const BequestRecipient &x : r.recipients)
+        base = lcm64(base, x.perHead().den);
+    return base;
+}
+
 } // namespace engine

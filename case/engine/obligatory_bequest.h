@@ -101,4 +101,9 @@ Family familyWithDescendants(const Family &family, const std::vector<Predeceased
 // of sons and daughters.
 BequestResult calculateWithBequest(const Family &family, const std::vector<Predeceased> &predeceased);
 
+// The base of the whole case: the fewest parts in which every head's share
+// of the whole estate (heirs, those who take by the bequest, the treasury)
+// is whole.
+std::int64_t wholeBase(const BequestResult &r);
+
 } // namespace engine
