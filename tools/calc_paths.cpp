@@ -13,8 +13,6 @@
 
 namespace calccli {
 
-namespace {
-
 const char *shareRuleKey(engine::ShareRule r)
 {
     using engine::ShareRule;
@@ -92,6 +90,8 @@ QString memberKey(const Path &p)
     return QString::fromStdString(p.text());
 }
 
+namespace {
+
 void appendKey(std::string &out, const QString &key)
 {
     appendJsonString(out, key);
@@ -109,8 +109,12 @@ const char *const EventNames[] = {"awl", "return", "restToSpouse", "treasury", "
 
 } // namespace
 
+const char *eventName(int bit) { return EventNames[bit]; }
+
 bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &request, std::optional<QString> &error)
 {
+    if (readBequestKey(key, value, request.bequest, error))
+        return request.given = true;
     const QString where = QStringLiteral("key \"%1\": ").arg(key);
     if (key == u"Profile") {
         request.given = true;
@@ -207,8 +211,10 @@ std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRe
 }
 
 std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
-                       QString &error)
+                       QString &error, const BequestRequest *bequest)
 {
+    if (bequest && bequest->given)
+        return bequestAnswer(family, *bequest, language, estate, error);
     const engine::Result r = engine::calculate(family);
     std::string out = "{";
     appendText(out, "profile", profileName(family.profile));

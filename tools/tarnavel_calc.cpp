@@ -84,8 +84,32 @@ Relatives at any depth, and the schools' views (optional):
                   ascendantExcludesOwnMother true|false, grandmotherLines
                   1|2|any, nearerPaternalExcludesFartherMaternal true|false,
                   excludedGrandmotherStillExcludes true|false,
-                  grandmotherByTwoRoutes once|twice
-  A line with any of these three keys is worked out by the calculation over
+                  grandmotherByTwoRoutes once|twice, obligatoryBequest
+                  none|egypt1946|syria1953
+  Predeceased     [{"child": "son"|"daughter", "descendants": {"path": count},
+                   "predeceased": [...], "gift": amount or "1/9"}, ...]:
+                  children who died before the deceased (or with him), with
+                  their living descendants as paths below the child ("son",
+                  "daughter", "son.daughter": on a longer path everyone
+                  between the child and the descendant died before too),
+                  "predeceased" for a child's own children who died before,
+                  "gift" what the deceased gave the branch without return
+                  (an amount needs "Estate"; "1/9" is of the estate). With
+                  obligatoryBequest egypt1946 (law 71/1946 arts. 76-79:
+                  daughters' children, sons' lines at any depth) or
+                  syria1953 (art. 257: sons' lines) the branch takes the
+                  child's share as if alive, within a third, less the gift,
+                  and the heirs divide the rest as a new case; with none the
+                  descendants are relatives like any other. The answer adds
+                  "bequest": {"code", "asAlive" (the case with the children
+                  alive), "branches": [{"child", "asAlive", "withinThird",
+                  "gift", "due"}], "thirdApplied", "total", "remainder",
+                  "heirs" (the heirs' case of the rest), "base",
+                  "recipients": [{"path", "count", "branch", "share" or
+                  "reason": heir|outsideTheLines|giftCovers}]}; "exact"
+                  gives shares of the whole ("ofRemainder": of the rest) and
+                  "bequestAmounts" the recipients' money.
+  A line with any of these keys is worked out by the calculation over
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
    "exact": {"Wife": {"count": 1, "name": "the wife", "rule": "WifeQuarter", "fixed": "1/4",
@@ -100,6 +124,7 @@ Relatives at any depth, and the schools' views (optional):
   nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
   notAnHeirInThisSchool, notAgnateOfEmancipator.
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
+  echo '{"Profile":"egypt","Relatives":{"son":1,"daughter":1},"Predeceased":[{"child":"son","descendants":{"son":1}}]}' | tarnavel-calc
 
 Options:
   --explain       add the sentences of the working: why each relative
@@ -500,7 +525,7 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         QString error;
         std::string out;
         if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, languageOf(given), estate, error);
+            out = calccli::pathAnswer(*family, languageOf(given), estate, error, &paths.bequest);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
