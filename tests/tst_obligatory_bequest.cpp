@@ -248,6 +248,8 @@ void TestObligatoryBequest::published_data()
     // Each ancestor excludes only his own branch [derived from art. 76].
     QTest::newRow("art. 76 a living grandson does not exclude his brother's son")
         << "egypt" << "2*son" << "son(son son(son))" << "2*son=2/3 +son.son=1/6 +son.son.son=1/6";
+    QTest::newRow("art. 76 the same written with a longer path")
+        << "egypt" << "2*son" << "son(son son.son)" << "2*son=2/3 +son.son=1/6 +son.son.son=1/6";
     // A grandson who inherits takes no bequest (art. 76, "غير وارث").
     QTest::newRow("art. 76 a son's son beside a daughter inherits instead")
         << "egypt" << "daughter" << "son(son)" << "daughter=1/2 son.son=1/2";

@@ -160,9 +160,8 @@ void mark(Node &n, ObligatoryBequest code, const Result &classical, bool reached
     n.counts = false;
     for (Node &c : n.children) {
         mark(c, code, classical, n.transmits, false, branch, out);
-        n.counts = n.counts || c.counts;
+        n.counts = n.counts || c.counts;   // (none counts below one who does not pass on)
     }
-    n.counts = n.counts && n.transmits;
 }
 
 // The part of a dead ancestor divided among his children who count, as

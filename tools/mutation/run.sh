@@ -7,9 +7,12 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build-mutation}
-tests='tst_calc_arithmetic|tst_calc_without_father|tst_calc_with_father|tst_calc_grandfather|tst_calc_properties|tst_working|tst_calc_cli'
-targets=(tst_calc_arithmetic tst_calc_without_father tst_calc_with_father tst_calc_grandfather
-         tst_calc_properties tst_working tst_calc_cli tarnavel-calc)
+# MUTATION_TESTS (a ctest -R pattern) and MUTATION_TARGETS (space separated)
+# choose other tests, e.g. for tools/mutation/obligatory_bequest.txt:
+#   MUTATION_TESTS=tst_obligatory_bequest MUTATION_TARGETS=tst_obligatory_bequest \
+#     tools/mutation/run.sh build-mutation tools/mutation/obligatory_bequest.txt
+tests=${MUTATION_TESTS:-'tst_calc_arithmetic|tst_calc_without_father|tst_calc_with_father|tst_calc_grandfather|tst_calc_properties|tst_working|tst_calc_cli'}
+read -r -a targets <<< "${MUTATION_TARGETS:-tst_calc_arithmetic tst_calc_without_father tst_calc_with_father tst_calc_grandfather tst_calc_properties tst_working tst_calc_cli tarnavel-calc}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null || { echo "build failed"; exit 2; }
 killed=0; total=0
