@@ -12,12 +12,19 @@ using namespace engine;
 
 namespace {
 
-// "wife 3*son" into a family under a profile.
+// "wife 3*son" into a family under a profile ("egypt", or with single
+// views changed: "egypt distantKindred=none").
 Family familyOf(const QString &text, const QString &profile)
 {
     Family f;
-    f.profile = *profileFromName(profile.toStdString());
+    const QStringList views = profile.split(u' ');
+    f.profile = *profileFromName(views.front().toStdString());
     f.views = profileViews(f.profile);
+    for (const QString &v : views.mid(1)) {
+        const QStringList kv = v.split(u'=');
+        if (!setView(f.views, *viewFromName(kv[0].toStdString()), kv[1].toStdString()))
+            qFatal("not a view: %s", qPrintable(v));
+    }
     for (const QString &item : text.split(u' ', Qt::SkipEmptyParts)) {
         const qsizetype star = item.indexOf(u'*');
         const auto path = Path::parse(item.mid(star + 1).toStdString());
@@ -256,9 +263,11 @@ void TestObligatoryBequest::published_data()
     // The first generation of daughters' children only (art. 76).
     QTest::newRow("art. 76 a daughter's grandson takes nothing")
         << "egypt" << "son" << "daughter(son(son))" << "son=1";
-    // No heir: the remainder goes where the case of the heirs sends it.
-    QTest::newRow("art. 76 a daughter's son alone, the rest to the treasury")
-        << "egypt" << "" << "daughter(son)" << "+daughter.son=1/3 treasury=2/3";
+    // No heir and no distant kinsman who inherits: the rest to the treasury.
+    QTest::newRow("art. 76 a daughter's son alone, distant kindred not inheriting")
+        << "egypt distantKindred=none" << "" << "daughter(son)" << "+daughter.son=1/3 treasury=2/3";
+    QTest::newRow("art. 76 a son's son alone inherits the whole")
+        << "egypt" << "" << "son(son)" << "son.son=1";
 }
 
 void TestObligatoryBequest::published()
