@@ -36,6 +36,9 @@ PY
     verdict="killed"; killed=$((killed + 1))
   fi
   mv "$file.orig" "$file"
+  # The copy is older than the mutant's objects: make it newer, or the last
+  # mutant's objects would be kept by the next build.
+  touch "$file"
   echo "mutant $total ($file: ${original:0:60}): $verdict"
 done < "${2:-tools/mutation/mutants.txt}"
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null
