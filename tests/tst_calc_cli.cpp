@@ -108,6 +108,16 @@ void tst_calc_cli::overviewExample()
     QCOMPARE(total.value("shares").toInteger(), 2400);
 }
 
+// A predeceased son whose line runs 22 generations down, each with 43 sons
+// and 41 daughters beside the one who died before.
+static QByteArray deepBranches()
+{
+    QByteArray branch = R"({"child": "son", "descendants": {"son": 47, "daughter": 49}})";
+    for (int i = 0; i < 21; ++i)
+        branch = R"({"child": "son", "descendants": {"son": 43, "daughter": 41}, "predeceased": [)" + branch + "]}";
+    return R"({"Profile": "egypt", "Relatives": {"son": 1, "mother": 1}, "Predeceased": [)" + branch + "]}";
+}
+
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
 {
     QTest::addColumn<QByteArray>("line");
@@ -164,6 +174,7 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("a gift in money without an estate")
         << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gift": 5}]})")
         << "\"Estate\"";
+    QTest::newRow("branches too large for exact fractions") << deepBranches() << "\"Predeceased\"";
     QTest::newRow("a voluntary bequest beside the obligatory one")
         << QByteArray(R"({"SonCount": 1, "Estate": 90, "Bequest": 9, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
         << "\"Bequest\"";

@@ -201,7 +201,16 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
             return {};
         predeceased[i].gift = *gift;
     }
-    const engine::BequestResult r = engine::calculateWithBequest(family, predeceased);
+    engine::BequestResult r;
+    std::int64_t base = 0;
+    try {
+        r = engine::calculateWithBequest(family, predeceased);
+        base = engine::wholeBase(r);
+    } catch (const RationalOverflow &) {
+        // So many generations and heads that a share has no exact fraction in 64 bits.
+        error = Where + QStringLiteral("the branches are too large for exact fractions");
+        return {};
+    }
 
     std::string out = "{";
     appendText(out, "profile", profileName(family.profile));
@@ -302,7 +311,7 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
     out += ", \"heirs\": ";
     appendShares(out, r.heirs);
     out += ", \"heirsBase\": " + std::to_string(engine::workOf(r.heirs).correctedBase);
-    out += ", \"base\": " + std::to_string(engine::wholeBase(r));
+    out += ", \"base\": " + std::to_string(base);
     out += ", \"recipients\": [";
     std::vector<std::size_t> taking;
     for (std::size_t i = 0; i < r.recipients.size(); ++i) {
