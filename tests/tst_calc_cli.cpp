@@ -172,8 +172,11 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
         << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son.brother": 1}}]})")
         << "\"son.brother\"";
     QTest::newRow("a gift in money without an estate")
-        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gift": 5}]})")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"son": 5}}]})")
         << "\"Estate\"";
+    QTest::newRow("a gift to a descendant not given")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"daughter": "1/9"}}]})")
+        << "\"daughter\"";
     QTest::newRow("branches too large for exact fractions") << deepBranches() << "\"Predeceased\"";
     QTest::newRow("a voluntary bequest beside the obligatory one")
         << QByteArray(R"({"SonCount": 1, "Estate": 90, "Bequest": 9, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
@@ -326,7 +329,7 @@ void tst_calc_cli::paths()
 void tst_calc_cli::bequestAmounts()
 {
     const Run run = runCalc(R"({"Profile": "egypt", "Relatives": {"son": 1, "daughter": 1}, "Estate": 900,)"
-                            R"( "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gift": "100"}]})" "\n");
+                            R"( "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"son": "100"}}]})" "\n");
     QCOMPARE(run.exitCode, 0);
     const QJsonObject a = run.answers.value(0);
     QCOMPARE(a.value("bequestAmounts").toArray().at(0)["amount"].toString(), QString("200.00"));

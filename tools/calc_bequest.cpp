@@ -26,14 +26,17 @@ bool onlyDescents(const Path &p)
 }
 
 // One predeceased child; `depth` is the length of his path from the deceased.
-std::optional<QString> readChild(const QJsonValue &value, int depth, engine::Predeceased &out, std::string *gift)
+// The gifts' texts go to `gifts` in the order of the tree (each child's, then
+// his predeceased children's).
+std::optional<QString> readChild(const QJsonValue &value, int depth, engine::Predeceased &out,
+                                 std::vector<std::string> &gifts)
 {
     if (!value.isObject())
         return QStringLiteral("each predeceased child is an object with \"child\" and \"descendants\"");
     const QJsonObject o = value.toObject();
     for (auto it = o.begin(); it != o.end(); ++it) {
         const QString k = it.key();
-        if (k != u"child" && k != u"descendants" && k != u"predeceased" && !(gift && k == u"gift"))
+        if (k != u"child" && k != u"descendants" && k != u"predeceased" && k != u"gifts")
             return QStringLiteral("unknown key \"%1\" of a predeceased child").arg(k);
     }
     const QString child = o.value(u"child").toString();
@@ -54,6 +57,25 @@ std::optional<QString> readChild(const QJsonValue &value, int depth, engine::Pre
         if (n > 0)
             out.descendants.push_back({*path, static_cast<int>(n)});
     }
+    const QJsonValue given = o.value(u"gifts");
+    if (!given.isUndefined() && !given.isObject())
+        return QStringLiteral("\"gifts\" is an object of descendants' paths and amounts");
+    const QJsonObject g = given.toObject();
+    for (auto it = g.begin(); it != g.end(); ++it) {
+        const auto path = Path::parse(it.key().toStdString());
+        bool known = false;
+        for (const engine::Member &m : out.descendants)
+            known = known || (path && m.path == *path);
+        if (!known)
+            return QStringLiteral("the gift to \"%1\": not one of the child's living descendants").arg(it.key());
+        if (it.value().isString())
+            gifts.push_back(it.value().toString().toStdString());
+        else if (it.value().isDouble() && std::isfinite(it.value().toDouble()) && it.value().toDouble() >= 0)
+            gifts.push_back(QString::number(it.value().toDouble(), 'f', estate::maxDecimals).toStdString());
+        else
+            return QStringLiteral("a gift is an amount (\"100.50\") or a fraction of the estate (\"1/9\")");
+        out.gifts.push_back({*path, Rational()});
+    }
     const QJsonValue below = o.value(u"predeceased");
     if (!below.isUndefined() && !below.isArray())
         return QStringLiteral("\"predeceased\" is an array of the child's children who died before the deceased");
@@ -61,22 +83,31 @@ std::optional<QString> readChild(const QJsonValue &value, int depth, engine::Pre
         if (depth + 1 >= MaxPathLength)
             return QStringLiteral("predeceased children deeper than %1 generations").arg(MaxPathLength);
         out.predeceased.emplace_back();
-        if (auto e = readChild(v, depth + 1, out.predeceased.back(), nullptr))
+        if (auto e = readChild(v, depth + 1, out.predeceased.back(), gifts))
             return e;
-    }
-    if (gift && o.contains(u"gift")) {
-        const QJsonValue g = o.value(u"gift");
-        if (g.isString())
-            *gift = g.toString().toStdString();
-        else if (g.isDouble() && std::isfinite(g.toDouble()) && g.toDouble() >= 0)
-            *gift = QString::number(g.toDouble(), 'f', estate::maxDecimals).toStdString();
-        else
-            return QStringLiteral("\"gift\" is an amount (\"100.50\") or a fraction of the estate (\"1/9\")");
     }
     return std::nullopt;
 }
 
 // A gift as a fraction of what costs and debts leave of the estate.
+std::optional<Rational> giftShare(const std::string &text, const EstateRequest &estate, QString &error);
+
+// The gifts' amounts, in the order they were read.
+bool setGifts(engine::Predeceased &p, const std::vector<std::string> &texts, std::size_t &next,
+              const EstateRequest &estate, QString &error)
+{
+    for (engine::Gift &g : p.gifts) {
+        const auto amount = giftShare(texts[next++], estate, error);
+        if (!amount)
+            return false;
+        g.amount = *amount;
+    }
+    for (engine::Predeceased &q : p.predeceased)
+        if (!setGifts(q, texts, next, estate, error))
+            return false;
+    return true;
+}
+
 std::optional<Rational> giftShare(const std::string &text, const EstateRequest &estate, QString &error)
 {
     if (text.empty())
@@ -173,8 +204,7 @@ bool readBequestKey(const QString &key, const QJsonValue &value, BequestRequest 
     }
     for (const QJsonValue &v : value.toArray()) {
         request.predeceased.emplace_back();
-        request.gifts.emplace_back();
-        if (auto e = readChild(v, 1, request.predeceased.back(), &request.gifts.back())) {
+        if (auto e = readChild(v, 1, request.predeceased.back(), request.gifts)) {
             error = Where + *e;
             return true;
         }
@@ -190,17 +220,15 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
         estate::Error e = estate::Error::None;
         if (!estate::parseAmount(estate.input.bequest, estate.input.decimals, minor, e) || minor > 0) {
             error = Where + QStringLiteral("a bequest of the deceased (\"Bequest\") beside the obligatory one is not "
-                                           "worked out; give what he left to the descendants as their \"gift\"");
+                                           "worked out; give what he left to the descendants as their \"gifts\"");
             return {};
         }
     }
     std::vector<engine::Predeceased> predeceased = request.predeceased;
-    for (std::size_t i = 0; i < predeceased.size(); ++i) {
-        const auto gift = giftShare(request.gifts[i], estate, error);
-        if (!gift)
+    std::size_t next = 0;
+    for (engine::Predeceased &p : predeceased)
+        if (!setGifts(p, request.gifts, next, estate, error))
             return {};
-        predeceased[i].gift = *gift;
-    }
     engine::BequestResult r;
     std::int64_t base = 0;
     try {
@@ -299,7 +327,7 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
         out += ", ";
         appendText(out, "withinThird", x.withinThird.text());
         out += ", ";
-        appendText(out, "gift", x.gift.text());
+        appendText(out, "gifts", x.gifts.text());
         out += ", ";
         appendText(out, "due", x.due.text());
         out += "}";
@@ -328,6 +356,10 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
             appendText(out, "share", x.share.text());
             out += ", ";
             appendText(out, "perHead", x.perHead().text());
+            if (!x.gift.isZero()) {
+                out += ", ";
+                appendText(out, "gift", x.gift.text());
+            }
             const Rational each = x.perHead();
             claimants.push_back({each.num, each.den, x.count});
             taking.push_back(i);

@@ -22,8 +22,8 @@ struct BequestRequest
 {
     bool given = false;
     std::vector<engine::Predeceased> predeceased;
-    // Each predeceased child's "gift" as written: an amount of money (the
-    // estate must be given) or a fraction of the estate ("1/9"); "" for none.
+    // The "gifts" as written, in the order of the tree: an amount of money
+    // (the estate must be given) or a fraction of the estate ("1/9").
     std::vector<std::string> gifts;
 };
 

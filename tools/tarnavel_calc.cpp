@@ -87,23 +87,25 @@ Relatives at any depth, and the schools' views (optional):
                   grandmotherByTwoRoutes once|twice, obligatoryBequest
                   none|egypt1946|syria1953
   Predeceased     [{"child": "son"|"daughter", "descendants": {"path": count},
-                   "predeceased": [...], "gift": amount or "1/9"}, ...]:
+                   "predeceased": [...], "gifts": {"path": amount}}, ...]:
                   children who died before the deceased (or with him), with
                   their living descendants as paths below the child ("son",
                   "daughter", "son.daughter": on a longer path everyone
                   between the child and the descendant died before too),
                   "predeceased" for a child's own children who died before,
-                  "gift" what the deceased gave the branch without return
-                  (an amount needs "Estate"; "1/9" is of the estate). With
+                  "gifts" what the deceased gave a descendant without
+                  return, counted against his bequest only (an amount needs
+                  "Estate"; "1/9" is a fraction of the estate). With
                   obligatoryBequest egypt1946 (law 71/1946 arts. 76-79:
                   daughters' children, sons' lines at any depth) or
                   syria1953 (art. 257: sons' lines) the branch takes the
-                  child's share as if alive, within a third, less the gift,
-                  and the heirs divide the rest as a new case; with none the
+                  child's share as if alive, within a third, each
+                  descendant's part less his gift, and the heirs divide the
+                  rest as a new case; with none the
                   descendants are relatives like any other. The answer adds
                   "bequest": {"code", "asAlive" (the case with the children
                   alive), "branches": [{"child", "asAlive", "withinThird",
-                  "gift", "due"}], "thirdApplied", "total", "remainder",
+                  "gifts", "due"}], "thirdApplied", "total", "remainder",
                   "heirs" (the heirs' case of the rest), "base",
                   "recipients": [{"path", "count", "branch", "share" or
                   "reason": heir|outsideTheLines|giftCovers}]}; "exact"

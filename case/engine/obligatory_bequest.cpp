@@ -21,6 +21,7 @@ struct Node
     bool male = false;
     bool shorthand = false;  // a dead ancestor implied by a longer descendant path
     int count = 1;
+    Rational gift;           // a living one's
     std::vector<Node> children;
     // Worked out below.
     bool transmits = false;  // the code lets a bequest pass through him to his children
@@ -71,19 +72,20 @@ Node branchOf(const Predeceased &p, const Path *parent)
     Node n;
     n.path = parent ? below(*parent, p.child[0]) : p.child;
     n.male = p.child[0] == PathStep::Son;
-    for (const Member &m : p.descendants) {
-        if (m.count <= 0)
-            continue;
+    // The living node of a descendant's path, made on the way when `make`.
+    const auto living = [&n](const Path &path, bool make) -> Node * {
         Node *at = &n;
-        for (int i = 0; i < m.path.length(); ++i) {
-            const PathStep s = m.path[i];
+        for (int i = 0; i < path.length(); ++i) {
+            const PathStep s = path[i];
             if (!isDescent(s))
                 throw std::invalid_argument("a descendant is a chain of sons and daughters");
-            const bool last = i + 1 == m.path.length();
+            const bool last = i + 1 == path.length();
             Node *next = nullptr;
             for (Node &c : at->children)
                 if (c.path[c.path.length() - 1] == s && (last ? c.alive : c.shorthand))
                     next = &c;
+            if (!next && !make)
+                return nullptr;
             if (!next) {
                 Node c;
                 c.path = below(at->path, s);
@@ -94,10 +96,18 @@ Node branchOf(const Predeceased &p, const Path *parent)
                 at->children.push_back(std::move(c));
                 next = &at->children.back();
             }
-            if (last)
-                next->count += m.count;
             at = next;
         }
+        return at;
+    };
+    for (const Member &m : p.descendants)
+        if (m.count > 0)
+            living(m.path, true)->count += m.count;
+    for (const Gift &g : p.gifts) {
+        Node *to = living(g.descendant, false);
+        if (!to)
+            throw std::invalid_argument("a gift to a descendant who is not given");
+        to->gift += g.amount;
     }
     for (const Predeceased &q : p.predeceased)
         n.children.push_back(branchOf(q, &n.path));
@@ -148,6 +158,7 @@ void mark(Node &n, ObligatoryBequest code, const Result &classical, bool reached
         r.path = n.path;
         r.count = n.count;
         r.branch = branch;
+        r.gift = n.gift;
         r.reason = !shareOf(classical, n.path).isZero() ? BequestReason::Heir
             : !reached                                 ? BequestReason::OutsideTheLines
                                                        : BequestReason::None;
@@ -186,14 +197,6 @@ void divide(const Node &n, const Rational &amount, std::vector<BequestRecipient>
     }
 }
 
-void markGiftCovers(const Node &n, std::vector<BequestRecipient> &out)
-{
-    if (n.alive && n.counts)
-        out[static_cast<std::size_t>(n.recipient)].reason = BequestReason::GiftCovers;
-    for (const Node &c : n.children)
-        markGiftCovers(c, out);
-}
-
 } // namespace
 
 Family familyWithDescendants(const Family &family, const std::vector<Predeceased> &predeceased)
@@ -226,7 +229,6 @@ BequestResult calculateWithBequest(const Family &family, const std::vector<Prede
             BequestBranch out;
             out.child = branches[b].path;
             out.entitled = branches[b].counts;
-            out.gift = predeceased[b].gift;
             r.branches.push_back(out);
             if (out.entitled)
                 addMember(r.asAliveFamily, out.child, 1);
@@ -243,11 +245,22 @@ BequestResult calculateWithBequest(const Family &family, const std::vector<Prede
         for (std::size_t b = 0; b < r.branches.size(); ++b) {
             BequestBranch &x = r.branches[b];
             x.withinThird = r.thirdApplied ? x.asAlive * third / total : x.asAlive;
-            x.due = x.gift < x.withinThird ? x.withinThird - x.gift : Rational();
-            if (x.entitled && x.due.isZero())
-                markGiftCovers(branches[b], r.recipients);
-            divide(branches[b], x.due, r.recipients);
-            r.bequest += x.due;
+            divide(branches[b], x.withinThird, r.recipients);
+        }
+        // What each one was given is counted against his own part only.
+        for (BequestRecipient &x : r.recipients) {
+            if (x.reason != BequestReason::None)
+                continue;
+            BequestBranch &b = r.branches[static_cast<std::size_t>(x.branch)];
+            b.gifts += x.gift;
+            if (x.share < x.gift || x.share == x.gift) {
+                x.share = Rational();
+                x.reason = BequestReason::GiftCovers;
+            } else {
+                x.share = x.share - x.gift;
+            }
+            b.due += x.share;
+            r.bequest += x.share;
         }
         remainder = Rational(1) - r.bequest;
     }

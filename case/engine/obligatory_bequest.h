@@ -18,6 +18,16 @@
 
 namespace engine {
 
+// What the deceased gave a descendant without return (during his life, or by
+// a bequest of his own), as a fraction of the estate: it is counted against
+// that descendant's bequest, and only his ("وإن كان ما أعطاه أقل منه وجبت له
+// وصية بمقدار ما يكمله", Egypt art. 76; Syria art. 257 b).
+struct Gift
+{
+    Path descendant;   // one of the paths of `descendants` (all its heads together)
+    Rational amount;
+};
+
 // A child who died before the deceased, with his own descendants.
 struct Predeceased
 {
@@ -32,11 +42,7 @@ struct Predeceased
     // their own, give them in `predeceased` instead.
     std::vector<Member> descendants;
     std::vector<Predeceased> predeceased;
-    // What the deceased gave this child's descendants without return (during
-    // his life, or by a bequest of his own), as a fraction of the estate. It
-    // is counted against the bequest due to the branch (Egypt art. 76, Syria
-    // art. 257 b). Read for children of the deceased only.
-    Rational gift;
+    std::vector<Gift> gifts;
 };
 
 // Why a living descendant of a predeceased child takes nothing by the bequest.
@@ -44,7 +50,7 @@ enum class BequestReason : std::uint8_t {
     None,
     Heir,             // he inherits: the bequest is for those who do not
     OutsideTheLines,  // the code gives no bequest through this line or generation
-    GiftCovers,       // what the deceased gave the branch is at least its due
+    GiftCovers,       // what the deceased gave him is at least his due
 };
 
 // One predeceased child of the deceased and what the code gives his branch.
@@ -54,8 +60,8 @@ struct BequestBranch
     bool entitled = false;  // some descendant takes through him: he is supposed alive
     Rational asAlive;       // his share in the case with the predeceased children alive
     Rational withinThird;   // after the third is applied to all branches together
-    Rational gift;
-    Rational due;           // withinThird less the gift, at least 0
+    Rational gifts;         // what the deceased gave those who take
+    Rational due;           // what they take: withinThird less each one's gift
 };
 
 // A living descendant of a predeceased child (a group of `count` heads with
@@ -66,6 +72,7 @@ struct BequestRecipient
     int count = 0;
     int branch = 0;          // the index of the predeceased child he descends from
     Rational share;          // all heads together, of the whole estate
+    Rational gift;           // counted against it
     BequestReason reason = BequestReason::None;
     Rational perHead() const { return count > 0 ? share / Rational(count) : Rational(); }
 };
