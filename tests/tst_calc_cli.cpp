@@ -338,6 +338,7 @@ void tst_calc_cli::bequestAmounts()
     const QJsonObject branch = a.value("bequest").toObject().value("branches").toArray().at(0).toObject();
     QCOMPARE(branch.value("asAlive").toString(), QString("2/5"));
     QCOMPARE(branch.value("withinThird").toString(), QString("1/3"));
+    QCOMPARE(branch.value("gifts").toString(), QString("1/9"));
     QCOMPARE(branch.value("due").toString(), QString("2/9"));
 }
 
