@@ -9,7 +9,7 @@ cd "$(dirname "$0")/../.."
 build=${1:-build-mutation}
 # MUTATION_TESTS (a ctest -R pattern) and MUTATION_TARGETS (space separated)
 # choose other tests, e.g. for tools/mutation/obligatory_bequest.txt:
-#   MUTATION_TESTS=tst_obligatory_bequest MUTATION_TARGETS=tst_obligatory_bequest \
+#   MUTATION_TESTS='tst_obligatory_bequest|tst_calc_cli' MUTATION_TARGETS='tst_obligatory_bequest tst_calc_cli tarnavel-calc' \
 #     tools/mutation/run.sh build-mutation tools/mutation/obligatory_bequest.txt
 tests=${MUTATION_TESTS:-'tst_calc_arithmetic|tst_calc_without_father|tst_calc_with_father|tst_calc_grandfather|tst_calc_properties|tst_working|tst_calc_cli'}
 read -r -a targets <<< "${MUTATION_TARGETS:-tst_calc_arithmetic tst_calc_without_father tst_calc_with_father tst_calc_grandfather tst_calc_properties tst_working tst_calc_cli tarnavel-calc}"
