@@ -13,6 +13,7 @@ constexpr std::array<const char *, ViewCount> ViewNames = {
     "grandfatherWithSiblings", "malikiyya", "motherWithGrandfather", "mushtaraka", "surplus",
     "spouseReturn", "distantKindred", "ascendantExcludesOwnMother", "grandmotherLines",
     "nearerPaternalExcludesFartherMaternal", "excludedGrandmotherStillExcludes", "grandmotherByTwoRoutes",
+    "obligatoryBequest",
 };
 
 std::vector<const char *> valuesOf(View v)
@@ -34,6 +35,8 @@ std::vector<const char *> valuesOf(View v)
         return {"1", "2", "any"};
     case View::GrandmotherByTwoRoutes:
         return {"once", "twice"};
+    case View::ObligatoryBequest:
+        return {"none", "egypt1946", "syria1953"};
     case View::Malikiyya:
     case View::AscendantExcludesOwnMother:
     case View::NearerPaternalExcludesFartherMaternal:
@@ -59,6 +62,7 @@ int indexOf(const Views &w, View v)
     case View::NearerPaternalExcludesFartherMaternal: return w.nearerPaternalExcludesFartherMaternal ? 1 : 0;
     case View::ExcludedGrandmotherStillExcludes: return w.excludedGrandmotherStillExcludes ? 1 : 0;
     case View::GrandmotherByTwoRoutes: return static_cast<int>(w.grandmotherByTwoRoutes);
+    case View::ObligatoryBequest: return static_cast<int>(w.obligatoryBequest);
     }
     return 0;
 }
@@ -78,6 +82,7 @@ void setIndex(Views &w, View v, int i)
     case View::NearerPaternalExcludesFartherMaternal: w.nearerPaternalExcludesFartherMaternal = i != 0; break;
     case View::ExcludedGrandmotherStillExcludes: w.excludedGrandmotherStillExcludes = i != 0; break;
     case View::GrandmotherByTwoRoutes: w.grandmotherByTwoRoutes = static_cast<GrandmotherByTwoRoutes>(i); break;
+    case View::ObligatoryBequest: w.obligatoryBequest = static_cast<ObligatoryBequest>(i); break;
     }
 }
 
@@ -132,6 +137,7 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.obligatoryBequest = ObligatoryBequest::Egypt1946;
         break;
     case Profile::Syria:
         // Art. 279 takes the Egyptian rule for the grandfather with siblings.
@@ -141,6 +147,7 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.obligatoryBequest = ObligatoryBequest::Syria1953;
         break;
     }
     return v;

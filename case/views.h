@@ -24,6 +24,13 @@ enum class SpouseReturn : std::uint8_t { Never, WhenNoOtherHeir };
 enum class DistantKindredMethod : std::uint8_t { None, Tanzil, Qaraba };
 enum class GrandmotherLines : std::uint8_t { One, Two, Any };
 enum class GrandmotherByTwoRoutes : std::uint8_t { Once, Twice };
+// The bequest a national code makes obligatory for the descendants of a
+// child who died before the deceased (case/engine/obligatory_bequest.h).
+enum class ObligatoryBequest : std::uint8_t {
+    None,
+    Egypt1946,  // law 71/1946 arts. 76-79: sons' lines at any depth, daughters' children
+    Syria1953,  // decree 59/1953 art. 257: sons' lines at any depth
+};
 
 struct Views
 {
@@ -39,6 +46,7 @@ struct Views
     bool nearerPaternalExcludesFartherMaternal = true;
     bool excludedGrandmotherStillExcludes = false;
     GrandmotherByTwoRoutes grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Twice;
+    ObligatoryBequest obligatoryBequest = ObligatoryBequest::None;
 
     bool operator==(const Views &) const = default;
 };
@@ -47,8 +55,9 @@ enum class View : std::uint8_t {
     GrandfatherWithSiblings, Malikiyya, MotherWithGrandfather, Mushtaraka, Surplus, SpouseReturn,
     DistantKindred, AscendantExcludesOwnMother, GrandmotherLines,
     NearerPaternalExcludesFartherMaternal, ExcludedGrandmotherStillExcludes, GrandmotherByTwoRoutes,
+    ObligatoryBequest,
 };
-inline constexpr int ViewCount = 12;
+inline constexpr int ViewCount = 13;
 
 enum class Profile : std::uint8_t { Program, Hanafi, Maliki, Shafii, Hanbali, Egypt, Syria };
 inline constexpr int ProfileCount = 7;

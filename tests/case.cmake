@@ -10,6 +10,7 @@ tarnavel_add_core_test(tst_estate tst_estate.cpp)
 tarnavel_add_core_test(tst_working tst_working.cpp tst_working_classical.h tst_calc_generator.h)
 tarnavel_add_core_test(tst_engine tst_engine.cpp tst_calc_generator.h tst_path_generator.h)
 tarnavel_add_core_test(tst_distant_kindred tst_distant_kindred.cpp tst_path_generator.h)
+tarnavel_add_core_test(tst_obligatory_bequest tst_obligatory_bequest.cpp tst_path_generator.h)
 
 # Relatives as paths and their names.
 tarnavel_add_core_test(tst_path tst_path.cpp)

@@ -66,6 +66,7 @@ private slots:
     void paths_data();
     void paths();
     void pathWorking();
+    void bequestAmounts();
     void help();
 };
 
@@ -107,6 +108,16 @@ void tst_calc_cli::overviewExample()
     const QJsonObject total = a.value("total").toObject();
     QCOMPARE(total.value("percent").toString(), QString("100"));
     QCOMPARE(total.value("shares").toInteger(), 2400);
+}
+
+// A predeceased son whose line runs 22 generations down, each with 43 sons
+// and 41 daughters beside the one who died before.
+static QByteArray deepBranches()
+{
+    QByteArray branch = R"({"child": "son", "descendants": {"son": 47, "daughter": 49}})";
+    for (int i = 0; i < 21; ++i)
+        branch = R"({"child": "son", "descendants": {"son": 43, "daughter": 41}, "predeceased": [)" + branch + "]}";
+    return R"({"Profile": "egypt", "Relatives": {"son": 1, "mother": 1}, "Predeceased": [)" + branch + "]}";
 }
 
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
@@ -168,6 +179,23 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("unknown view") << QByteArray(R"({"SonCount": 1, "Views": {"radd": "return"}})") << "\"radd\"";
     QTest::newRow("bad value of a view") << QByteArray(R"({"SonCount": 1, "Views": {"surplus": "maybe"}})")
                                          << "\"surplus\"";
+    QTest::newRow("predeceased not an array") << QByteArray(R"({"SonCount": 1, "Predeceased": {"son": 1}})")
+                                              << "\"Predeceased\"";
+    QTest::newRow("a predeceased brother") << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "brother"}]})")
+                                           << "\"child\"";
+    QTest::newRow("a descendant who is not one")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son.brother": 1}}]})")
+        << "\"son.brother\"";
+    QTest::newRow("a gift in money without an estate")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"son": 5}}]})")
+        << "\"Estate\"";
+    QTest::newRow("a gift to a descendant not given")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"daughter": "1/9"}}]})")
+        << "\"daughter\"";
+    QTest::newRow("branches too large for exact fractions") << deepBranches() << "\"Predeceased\"";
+    QTest::newRow("a voluntary bequest beside the obligatory one")
+        << QByteArray(R"({"SonCount": 1, "Estate": 90, "Bequest": 9, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
+        << "\"Bequest\"";
 }
 
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn()
@@ -297,6 +325,12 @@ void tst_calc_cli::paths_data()
     QTest::newRow("distant kindred by kinship beside a wife")
         << QByteArray(R"({"WifeCount": 1, "Profile": "hanafi", "Relatives": {"daughter.son": 1, "mother.sister": 1}})")
         << "daughter.son" << "3/4";
+    QTest::newRow("egypt: a son's son whose father died before, the heirs' new case")
+        << QByteArray(R"({"Profile": "egypt", "Relatives": {"son": 1, "daughter": 1}, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
+        << "Son" << "4/9";
+    QTest::newRow("hanafi: the same son's son takes nothing")
+        << QByteArray(R"({"Profile": "hanafi", "Relatives": {"son": 1, "daughter": 1}, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
+        << "Son" << "2/3";
     QTest::newRow("the wife alone, no return to a spouse") << QByteArray(R"({"WifeCount": 1, "Views": {"spouseReturn": "never"}})")
                                                          << "Treasury" << "3/4";
 }
@@ -335,13 +369,31 @@ void tst_calc_cli::pathWorking()
     QCOMPARE(plain.value("base"), a.value("base"));
 }
 
+// The obligatory bequest in money: 900, a gift of 100 made to the grandson
+// during life (DOCTRINE A11): his father's 360 held to 300, less the 100.
+void tst_calc_cli::bequestAmounts()
+{
+    const Run run = runCalc(R"({"Profile": "egypt", "Relatives": {"son": 1, "daughter": 1}, "Estate": 900,)"
+                            R"( "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"son": "100"}}]})" "\n");
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject a = run.answers.value(0);
+    QCOMPARE(a.value("bequestAmounts").toArray().at(0)["amount"].toString(), QString("200.00"));
+    QCOMPARE(a.value("amounts").toObject().value("Son").toString(), QString("466.67"));
+    QCOMPARE(a.value("amounts").toObject().value("Daughter").toString(), QString("233.33"));
+    const QJsonObject branch = a.value("bequest").toObject().value("branches").toArray().at(0).toObject();
+    QCOMPARE(branch.value("asAlive").toString(), QString("2/5"));
+    QCOMPARE(branch.value("withinThird").toString(), QString("1/3"));
+    QCOMPARE(branch.value("gifts").toString(), QString("1/9"));
+    QCOMPARE(branch.value("due").toString(), QString("2/9"));
+}
+
 void tst_calc_cli::help()
 {
     const Run run = runCalc({}, {"--help"});
     QCOMPARE(run.exitCode, 0);
     for (const char *word : {"MaternalSiblingCount", "0..100", "WifeCount", "0..4", "\"error\"", "2400",
                              "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded", "kinship",
-                             "heirShutOut"})
+                             "heirShutOut", "Predeceased", "egypt1946", "syria1953"})
         QVERIFY2(run.raw.contains(word), word);
     QCOMPARE(runCalc({}, {"--bogus"}).exitCode, 2);
 }

@@ -15,8 +15,6 @@
 
 namespace calccli {
 
-namespace {
-
 const char *shareRuleKey(engine::ShareRule r)
 {
     using engine::ShareRule;
@@ -104,6 +102,8 @@ QString memberKey(const Path &p)
     return QString::fromStdString(p.text());
 }
 
+namespace {
+
 void appendKey(std::string &out, const QString &key)
 {
     appendJsonString(out, key);
@@ -172,8 +172,12 @@ const char *const EventNames[] = {"awl", "return", "restToSpouse", "treasury", "
 
 } // namespace
 
+const char *eventName(int bit) { return EventNames[bit]; }
+
 bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &request, std::optional<QString> &error)
 {
+    if (readBequestKey(key, value, request.bequest, error))
+        return request.given = true;
     const QString where = QStringLiteral("key \"%1\": ").arg(key);
     if (key == u"Profile") {
         request.given = true;
@@ -270,8 +274,10 @@ std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRe
 }
 
 std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
-                       QString &error, bool explain)
+                       QString &error, bool explain, const BequestRequest *bequest)
 {
+    if (bequest && bequest->given)
+        return bequestAnswer(family, *bequest, language, estate, error);
     const engine::Result r = engine::calculate(family);
     const engine::Working working = engine::workOf(r);
     std::string out = "{";

@@ -98,7 +98,14 @@ def main():
     w("")
     w("Jordan, Kuwait, the United Arab Emirates and Morocco have codified inheritance, but not every view above could be "
       "established from a public text of their articles, so they have no profile yet. A profile is added only when each "
-      "of its twelve values has a source.")
+      "of its values has a source.")
+    w("")
+    w("The obligatory bequest (`obligatoryBequest`) has a value for the two codes whose articles were read: Egypt "
+      "(law 71/1946 arts. 76-79) and Syria (decree 59/1953 art. 257 as first enacted). Jordan, Kuwait, the United Arab "
+      "Emirates and Morocco (the Mudawwana's substitution, arts. 369-372) also give the descendants of a predeceased child "
+      "a share, but their wording (which generations, which lines) was not read, so they have no value yet. A text of "
+      "art. 257 as amended, giving the first generation of sons' and daughters' children (scribd.com/document/641154543), "
+      "was found without its date or status; `syria1953` keeps the text of 1953.")
     w("")
     (ROOT / "docs/schools.md").write_text("\n".join(out), encoding="utf-8")
 

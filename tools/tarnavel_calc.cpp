@@ -88,8 +88,34 @@ Relatives at any depth, and the schools' views (optional):
                   ascendantExcludesOwnMother true|false, grandmotherLines
                   1|2|any, nearerPaternalExcludesFartherMaternal true|false,
                   excludedGrandmotherStillExcludes true|false,
-                  grandmotherByTwoRoutes once|twice
-  A line with any of these three keys is worked out by the calculation over
+                  grandmotherByTwoRoutes once|twice, obligatoryBequest
+                  none|egypt1946|syria1953
+  Predeceased     [{"child": "son"|"daughter", "descendants": {"path": count},
+                   "predeceased": [...], "gifts": {"path": amount}}, ...]:
+                  children who died before the deceased (or with him), with
+                  their living descendants as paths below the child ("son",
+                  "daughter", "son.daughter": on a longer path everyone
+                  between the child and the descendant died before too),
+                  "predeceased" for a child's own children who died before,
+                  "gifts" what the deceased gave a descendant without
+                  return, counted against his bequest only (an amount needs
+                  "Estate"; "1/9" is a fraction of the estate). With
+                  obligatoryBequest egypt1946 (law 71/1946 arts. 76-79:
+                  daughters' children, sons' lines at any depth) or
+                  syria1953 (art. 257: sons' lines) the branch takes the
+                  child's share as if alive, within a third, each
+                  descendant's part less his gift, and the heirs divide the
+                  rest as a new case; with none the
+                  descendants are relatives like any other. The answer adds
+                  "bequest": {"code", "asAlive" (the case with the children
+                  alive), "branches": [{"child", "asAlive", "withinThird",
+                  "gifts", "due"}], "thirdApplied", "total", "remainder",
+                  "heirs" (the heirs' case of the rest), "base",
+                  "recipients": [{"path", "count", "branch", "share" or
+                  "reason": heir|outsideTheLines|giftCovers}]}; "exact"
+                  gives shares of the whole ("ofRemainder": of the rest) and
+                  "bequestAmounts" the recipients' money.
+  A line with any of these keys is worked out by the calculation over
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
    "exact": {"Wife": {"count": 1, "name": "the wife", "rule": "WifeQuarter", "fixed": "1/4",
@@ -121,6 +147,7 @@ Distant kindred ("daughter.son", "sister.son", "mother.father", "father.sister",
   is given under both paths, once each.
   echo '{"WifeCount":1,"Relatives":{"daughter.son":1,"mother.sister":1},"Profile":"hanbali"}' | tarnavel-calc
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
+  echo '{"Profile":"egypt","Relatives":{"son":1,"daughter":1},"Predeceased":[{"child":"son","descendants":{"son":1}}]}' | tarnavel-calc
 
 Options:
   --explain       add the sentences of the working: why each relative
@@ -586,7 +613,7 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         QString error;
         std::string out;
         if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, languageOf(given), estate, error, explain);
+            out = calccli::pathAnswer(*family, languageOf(given), estate, error, explain, &paths.bequest);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
