@@ -13,6 +13,7 @@ constexpr std::array<const char *, ViewCount> ViewNames = {
     "grandfatherWithSiblings", "malikiyya", "motherWithGrandfather", "mushtaraka", "surplus",
     "spouseReturn", "distantKindred", "ascendantExcludesOwnMother", "grandmotherLines",
     "nearerPaternalExcludesFartherMaternal", "excludedGrandmotherStillExcludes", "grandmotherByTwoRoutes",
+    "diedTogether",
 };
 
 std::vector<const char *> valuesOf(View v)
@@ -34,6 +35,8 @@ std::vector<const char *> valuesOf(View v)
         return {"1", "2", "any"};
     case View::GrandmotherByTwoRoutes:
         return {"once", "twice"};
+    case View::DiedTogether:
+        return {"noneInherit", "oldPropertyOnly"};
     case View::Malikiyya:
     case View::AscendantExcludesOwnMother:
     case View::NearerPaternalExcludesFartherMaternal:
@@ -59,6 +62,7 @@ int indexOf(const Views &w, View v)
     case View::NearerPaternalExcludesFartherMaternal: return w.nearerPaternalExcludesFartherMaternal ? 1 : 0;
     case View::ExcludedGrandmotherStillExcludes: return w.excludedGrandmotherStillExcludes ? 1 : 0;
     case View::GrandmotherByTwoRoutes: return static_cast<int>(w.grandmotherByTwoRoutes);
+    case View::DiedTogether: return static_cast<int>(w.diedTogether);
     }
     return 0;
 }
@@ -78,6 +82,7 @@ void setIndex(Views &w, View v, int i)
     case View::NearerPaternalExcludesFartherMaternal: w.nearerPaternalExcludesFartherMaternal = i != 0; break;
     case View::ExcludedGrandmotherStillExcludes: w.excludedGrandmotherStillExcludes = i != 0; break;
     case View::GrandmotherByTwoRoutes: w.grandmotherByTwoRoutes = static_cast<GrandmotherByTwoRoutes>(i); break;
+    case View::DiedTogether: w.diedTogether = static_cast<DiedTogether>(i); break;
     }
 }
 
@@ -124,6 +129,7 @@ Views profileViews(Profile p)
         v.mushtaraka = Mushtaraka::NotShared;
         v.spouseReturn = SpouseReturn::Never;
         v.distantKindred = DistantKindredMethod::Tanzil;
+        v.diedTogether = DiedTogether::OldPropertyOnly;
         break;
     case Profile::Egypt:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Egypt1943;

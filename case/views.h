@@ -24,6 +24,11 @@ enum class SpouseReturn : std::uint8_t { Never, WhenNoOtherHeir };
 enum class DistantKindredMethod : std::uint8_t { None, Tanzil, Qaraba };
 enum class GrandmotherLines : std::uint8_t { One, Two, Any };
 enum class GrandmotherByTwoRoutes : std::uint8_t { Once, Twice };
+// Relatives who die in one event with no knowledge of who died first.
+enum class DiedTogether : std::uint8_t {
+    NoneInherit,      // no one of them inherits from another
+    OldPropertyOnly,  // each from the other's own property, not from what he inherits from him
+};
 
 struct Views
 {
@@ -39,6 +44,7 @@ struct Views
     bool nearerPaternalExcludesFartherMaternal = true;
     bool excludedGrandmotherStillExcludes = false;
     GrandmotherByTwoRoutes grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Twice;
+    DiedTogether diedTogether = DiedTogether::NoneInherit;
 
     bool operator==(const Views &) const = default;
 };
@@ -47,8 +53,9 @@ enum class View : std::uint8_t {
     GrandfatherWithSiblings, Malikiyya, MotherWithGrandfather, Mushtaraka, Surplus, SpouseReturn,
     DistantKindred, AscendantExcludesOwnMother, GrandmotherLines,
     NearerPaternalExcludesFartherMaternal, ExcludedGrandmotherStillExcludes, GrandmotherByTwoRoutes,
+    DiedTogether,
 };
-inline constexpr int ViewCount = 12;
+inline constexpr int ViewCount = 13;
 
 enum class Profile : std::uint8_t { Program, Hanafi, Maliki, Shafii, Hanbali, Egypt, Syria };
 inline constexpr int ProfileCount = 7;

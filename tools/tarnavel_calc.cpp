@@ -84,7 +84,8 @@ Relatives at any depth, and the schools' views (optional):
                   ascendantExcludesOwnMother true|false, grandmotherLines
                   1|2|any, nearerPaternalExcludesFartherMaternal true|false,
                   excludedGrandmotherStillExcludes true|false,
-                  grandmotherByTwoRoutes once|twice
+                  grandmotherByTwoRoutes once|twice, diedTogether
+                  noneInherit|oldPropertyOnly
   A line with any of these three keys is worked out by the calculation over
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
