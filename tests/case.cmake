@@ -12,3 +12,7 @@ tarnavel_add_core_test(tst_engine tst_engine.cpp tst_calc_generator.h tst_path_g
 
 # Relatives as paths and their names.
 tarnavel_add_core_test(tst_path tst_path.cpp)
+
+# Cases over more than one death, and withdrawal.
+tarnavel_add_core_test(tst_successive tst_successive.cpp)
+target_compile_definitions(tst_successive PRIVATE TARNAVEL_DOC_DIR="${CMAKE_SOURCE_DIR}/resources/doc")
