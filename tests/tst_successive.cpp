@@ -9,181 +9,7 @@
 // relative a path, "=Name" for a person met in more than one death, "*n" for
 // an unnamed group. A holder is named by his name, or "<deceased>.<path>"
 // ("first.daughter", "Zayd.son").
-#include "case/engine/successive.h"
-#include "case/engine/together.h"
-#include "case/engine/withdrawal.h"
-
-#include <QFile>
-#include <QRegularExpression>
-#include <QTest>
-
-using namespace engine;
-
-namespace {
-
-Rational fraction(const QString &text)
-{
-    const QStringList p = text.split('/');
-    return Rational(p[0].toLongLong(), p.size() > 1 ? p[1].toLongLong() : 1);
-}
-
-std::vector<ChainRelative> relativesOf(const QString &text)
-{
-    std::vector<ChainRelative> out;
-    for (const QString &token : text.split(' ', Qt::SkipEmptyParts)) {
-        ChainRelative r;
-        QString path = token;
-        if (const int star = token.indexOf('*'); star > 0) {
-            r.count = token.mid(star + 1).toInt();
-            path = token.left(star);
-        } else if (const int eq = token.indexOf('='); eq > 0) {
-            r.person = token.mid(eq + 1).toStdString();
-            path = token.left(eq);
-        }
-        r.path = *Path::parse(path.toStdString());
-        out.push_back(r);
-    }
-    return out;
-}
-
-// "Zayd: mother=Hind son" -> the deceased's name and his relatives.
-std::pair<std::string, std::vector<ChainRelative>> deathOf(const QString &text)
-{
-    const int colon = text.indexOf(':');
-    return {colon > 0 ? text.left(colon).trimmed().toStdString() : std::string(),
-            relativesOf(colon > 0 ? text.mid(colon + 1) : text)};
-}
-
-Chain chainOf(const QString &text, Profile profile = Profile::Program)
-{
-    Chain c;
-    c.profile = profile;
-    c.views = profileViews(profile);
-    for (const QString &d : text.split('|')) {
-        auto [person, relatives] = deathOf(d);
-        c.deaths.push_back({person, relatives});
-    }
-    return c;
-}
-
-QString labelOf(const Holder &h, const std::vector<std::string> &deceased)
-{
-    if (h.treasury)
-        return QStringLiteral("treasury");
-    if (!h.person.empty())
-        return QString::fromStdString(h.person);
-    const std::string &d = deceased[static_cast<std::size_t>(h.death)];
-    return QString::fromStdString((d.empty() ? std::string("first") : d) + "." + h.path.text());
-}
-
-// "Hind=64 Fatima=84" -> label and value.
-QList<QPair<QString, QString>> pairsOf(const QString &text)
-{
-    QList<QPair<QString, QString>> out;
-    for (const QString &t : text.split(' ', Qt::SkipEmptyParts))
-        out << qMakePair(t.section('=', 0, 0), t.section('=', 1));
-    return out;
-}
-
-QString documentText(const char *name)
-{
-    QFile f(QStringLiteral(TARNAVEL_DOC_DIR "/") + QLatin1String(name));
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-// The rows of the table that follows an anchor in a document: the data-value
-// or data-share of each row and its figure cells (the first cell, a name, left out).
-struct DocTable
-{
-    int base = 0;
-    QList<QPair<QString, QStringList>> rows;
-};
-
-DocTable tableAfter(const QString &html, const QString &anchor, const QString &kind = QStringLiteral("working"))
-{
-    DocTable t;
-    const int at = html.indexOf(QStringLiteral("<a name=\"%1\">").arg(anchor));
-    if (at < 0)
-        return t;
-    const int start = html.indexOf(QStringLiteral("<table class=\"%1\"").arg(kind), at);
-    const QString table = html.mid(start, html.indexOf(QStringLiteral("</table>"), start) - start);
-    t.base = QRegularExpression(QStringLiteral("data-base=\"(\\d+)\"")).match(table).captured(1).toInt();
-    const QRegularExpression row(QStringLiteral("<tr class=\"(?:part|heir)\"(?: data-share=\"(\\w+)\")? data-value=\"([^\"]+)\">(.*?)</tr>"),
-                                 QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpression cell(QStringLiteral("<td[^>]*>(.*?)</td>"));
-    for (auto r = row.globalMatch(table); r.hasNext();) {
-        const auto m = r.next();
-        QStringList cells;
-        for (auto c = cell.globalMatch(m.captured(3)); c.hasNext();)
-            cells << c.next().captured(1).trimmed();
-        cells.removeFirst();
-        t.rows << qMakePair(m.captured(1).isEmpty() ? m.captured(2) : m.captured(1) + "=" + m.captured(2), cells);
-    }
-    return t;
-}
-
-// What death d's case brings holder h, in parts of the last combined base.
-std::int64_t fromDeath(const ChainResult &r, std::size_t d, std::size_t h)
-{
-    std::int64_t p = h < r.steps[d].added.size() ? r.steps[d].added[h] : 0;
-    for (std::size_t k = d + 1; k < r.steps.size(); ++k)
-        p *= r.steps[k].multiplier;
-    return p;
-}
-
-int holderNamed(const std::vector<Holder> &holders, const std::vector<std::string> &deceased, const QString &label)
-{
-    for (std::size_t h = 0; h < holders.size(); ++h)
-        if (labelOf(holders[h], deceased) == label)
-            return static_cast<int>(h);
-    return -1;
-}
-
-const char *relationName(Relation r)
-{
-    switch (r) {
-    case Relation::First: return "first";
-    case Relation::Nothing: return "nothing";
-    case Relation::Divisible: return "divisible";
-    case Relation::Agreement: return "agreement";
-    case Relation::Prime: return "prime";
-    case Relation::Shortcut: return "shortcut";
-    }
-    return "";
-}
-
-// A sentence of a document with its figures in braces: {base} the last
-// combined base, {base0} the first case's, {m1} the second death's
-// multiplier, {Name} a holder's parts, {Name:d} what death d brought him.
-QString sentenceOf(QString text, const ChainResult &r, const std::vector<std::string> &deceased)
-{
-    const QRegularExpression slot(QStringLiteral("\\{([^}:]+)(?::(\\d+))?\\}"));
-    for (auto m = slot.match(text); m.hasMatch(); m = slot.match(text)) {
-        const QString key = m.captured(1);
-        std::int64_t v = 0;
-        if (key == u"base")
-            v = r.reducedBase;
-        else if (key == u"base0")
-            v = r.steps[0].base;
-        else if (key == u"m1")
-            v = r.steps[1].multiplier;
-        else if (const int h = holderNamed(r.holders, deceased, key); h >= 0)
-            v = m.captured(2).isEmpty() ? r.finalParts[static_cast<std::size_t>(h)]
-                                        : fromDeath(r, m.captured(2).toULong(), static_cast<std::size_t>(h));
-        text.replace(m.capturedStart(), m.capturedLength(), QString::number(v));
-    }
-    return text;
-}
-
-std::vector<std::string> deceasedOf(const Chain &c)
-{
-    std::vector<std::string> out;
-    for (const Death &d : c.deaths)
-        out.push_back(d.person);
-    return out;
-}
-
-} // namespace
+#include "tst_successive_support.h"
 
 class tst_successive : public QObject
 {
@@ -235,7 +61,8 @@ void tst_successive::chains_data()
     QTest::newRow("Ibn Jibrin: three sons die leaving 2, 3 and 4 sons")
         << "son=A son=B son=C | A: son*2 brother=B brother=C | B: son*3 brother=C | C: son*4"
         << "prime prime agreement" << 36 << 36 << "A.son=12 B.son=12 C.son=12";
-    // DOCTRINE C1 worked example (al-Hazimi 402-405; al-Tashil): three deaths, 432.
+    // The third death on the combined base (al-Hazimi, Sharh al-Rahbiyya 402-405; al-Tashil,
+    // usul.ai/so/t/matn-tashil/52): 432, figures derived.
     QTest::newRow("three deaths: wife, son, daughter; the daughter, then the wife")
         << "wife=Hind son=Umar daughter=Zaynab | Zaynab: husband=Khalid mother=Hind brother=Umar"
            " | Hind: son=Umar mother"
@@ -396,7 +223,7 @@ void tst_successive::together_data()
     QTest::addColumn<QString>("anchor");
 
     const QString spouses = QStringLiteral("H: wife=W brother | W: husband=H father");
-    // DOCTRINE C5 worked example (Egypt art. 3; al-Mughni via shamela.ws/book/437/3644).
+    // Egypt 77/1943 art. 3; al-Mughni via shamela.ws/book/437/3644 (figures derived).
     QTest::newRow("husband and wife in a collapse, majority") << spouses << "noneInherit" << "1200 800"
         << "H.brother=1200 W.father=800" << "" << "";
     QTest::newRow("husband and wife in a collapse, Hanbali") << spouses << "oldPropertyOnly" << "1200 800"
@@ -519,7 +346,7 @@ void tst_successive::withdrawal_data()
     // Taysir 'Ilm al-Mawarith (nsaaem.com, form 2): the uncle takes the land.
     QTest::newRow("Taysir: uncle takes the land") << "wife daughter father.brother" << "father.brother estate"
         << "wife=1/5 daughter=4/5" << 5 << "";
-    // DOCTRINE C6 (b): one of two brothers leaves for a sum from the estate.
+    // Tanwir's rule (shamela.ws/book/7455/283): one of two brothers leaves for a sum from the estate [derived].
     QTest::newRow("one of two brothers leaves") << "mother brother*2" << "brother:1 estate"
         << "mother=2/7 brother=5/7" << 7 << "";
     // Taysir (nsaaem.com, form 1): the husband pays the uncle from his own money.
@@ -528,10 +355,10 @@ void tst_successive::withdrawal_data()
     // al-Zuhayli 10/7915, form 1: one of two full brothers buys the husband out.
     QTest::newRow("Zuhayli: a brother buys the husband out") << "husband brother*2"
         << "husband heirs equally brother:1" << "brother=1 brother@=3/4" << 4 << "";
-    // DOCTRINE C6 (a): the mother sells her share to the uncle.
+    // Egypt 77/1943 art. 48 (a): the mother sells her share to the uncle [derived].
     QTest::newRow("mother sells to the uncle") << hmu << "mother heirs equally father.brother"
         << "husband=1/2 father.brother=1/2" << 2 << "";
-    // Egypt 77/1943 art. 48 (DOCTRINE C6 (c)): the others pay, the contract silent: equally.
+    // Egypt 77/1943 art. 48 (c): the others pay, the contract silent: equally [derived].
     QTest::newRow("Egypt art. 48: mother and uncle pay, equally") << hmu
         << "husband heirs equally mother father.brother" << "mother=7/12 father.brother=5/12" << 12 << "";
     // The science document, third form, and Syria art. 304: in proportion to what each paid.
