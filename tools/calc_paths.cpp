@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/calc_paths.h"
+#include "tools/calc_time.h"
 
 #include "case/engine/record_family.h"
 #include "case/engine/result.h"
@@ -112,6 +113,8 @@ const char *const EventNames[] = {"awl", "return", "restToSpouse", "treasury", "
 bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &request, std::optional<QString> &error)
 {
     const QString where = QStringLiteral("key \"%1\": ").arg(key);
+    if (readTimeKey(key, value, request))
+        return true;
     if (key == u"Profile") {
         request.given = true;
         const auto p = value.isString() ? profileFromName(value.toString().toStdString()) : std::nullopt;

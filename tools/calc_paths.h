@@ -10,6 +10,7 @@
 #include "case/engine/family.h"
 #include "tools/calc_working.h"
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 
@@ -26,6 +27,7 @@ struct PathRequest
     std::vector<engine::Member> relatives;
     Profile profile = Profile::Program;
     std::vector<std::pair<View, std::string>> views;
+    QJsonObject time;   // "Deaths", "DiedTogether", "Withdrawal" as given (tools/calc_time.cpp)
 };
 
 // True when `key` is one of the three keys; then `error` holds what is
