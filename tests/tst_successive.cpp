@@ -460,6 +460,11 @@ void tst_successive::chainFaults_data()
     QTest::newRow("a man, then a woman") << "son=A daughter=B | A: brother=B" << "a man in one death and a woman";
     QTest::newRow("a husband and a wife") << "husband wife" << "a husband and wives";
     QTest::newRow("five wives") << "wife*5" << "too many heads";
+    // Each son dies leaving a wife and seven sons: the base grows beyond 64 bits.
+    QString sons = QStringLiteral("son=P0 son*6");
+    for (int k = 0; k < 24; ++k)
+        sons += QStringLiteral(" | P%1: wife son=P%2 son*6").arg(k).arg(k + 1);
+    QTest::newRow("beyond the exact range") << sons << "beyond the exact range";
 }
 
 void tst_successive::chainFaults()

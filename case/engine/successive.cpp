@@ -124,7 +124,9 @@ Family familyOf(const std::vector<ChainRelative> &relatives, const Views &views,
     return f;
 }
 
-ChainResult workChain(const Chain &chain)
+namespace {
+
+ChainResult workChainExactly(const Chain &chain)
 {
     ChainResult out;
     if (chain.deaths.empty()) {
@@ -244,6 +246,19 @@ ChainResult workChain(const Chain &chain)
         out.finalParts.push_back(p / common);
     out.shares = fraction;
     return out;
+}
+
+} // namespace
+
+ChainResult workChain(const Chain &chain)
+{
+    try {
+        return workChainExactly(chain);
+    } catch (const RationalOverflow &) {
+        ChainResult out;
+        out.error = "the fractions grow beyond the exact range";
+        return out;
+    }
 }
 
 } // namespace engine

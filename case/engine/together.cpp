@@ -51,7 +51,9 @@ int treasuryOf(std::vector<Holder> &holders)
 
 } // namespace
 
-TogetherResult workTogether(const std::vector<TogetherDeath> &deaths, const Views &views, Profile profile,
+namespace {
+
+TogetherResult workTogetherExactly(const std::vector<TogetherDeath> &deaths, const Views &views, Profile profile,
                             GrandfatherMethod method)
 {
     TogetherResult out;
@@ -141,6 +143,20 @@ TogetherResult workTogether(const std::vector<TogetherDeath> &deaths, const View
     if (mutual)
         out.passOn = std::move(alone);
     return out;
+}
+
+} // namespace
+
+TogetherResult workTogether(const std::vector<TogetherDeath> &deaths, const Views &views, Profile profile,
+                            GrandfatherMethod method)
+{
+    try {
+        return workTogetherExactly(deaths, views, profile, method);
+    } catch (const RationalOverflow &) {
+        TogetherResult out;
+        out.error = "the fractions grow beyond the exact range";
+        return out;
+    }
 }
 
 } // namespace engine

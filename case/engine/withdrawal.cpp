@@ -3,7 +3,9 @@
 
 namespace engine {
 
-WithdrawalResult withdraw(const Family &family, const Withdrawal &w)
+namespace {
+
+WithdrawalResult withdrawExactly(const Family &family, const Withdrawal &w)
 {
     WithdrawalResult out;
     out.result = calculate(family);
@@ -98,6 +100,19 @@ WithdrawalResult withdraw(const Family &family, const Withdrawal &w)
     out.treasury = out.treasury / whole;
     out.treasuryParts = (out.treasury * Rational(base)).num;
     return out;
+}
+
+} // namespace
+
+WithdrawalResult withdraw(const Family &family, const Withdrawal &w)
+{
+    try {
+        return withdrawExactly(family, w);
+    } catch (const RationalOverflow &) {
+        WithdrawalResult out;
+        out.error = "the fractions grow beyond the exact range";
+        return out;
+    }
 }
 
 } // namespace engine
