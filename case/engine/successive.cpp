@@ -41,14 +41,14 @@ int treasuryHolder(std::vector<Holder> &holders)
 bool inheritAlike(const ChainStep &step, const std::vector<int> &relHolder, const std::vector<std::int64_t> &parts,
                   std::int64_t combined, std::int64_t deceasedParts)
 {
+    // Summed over the holders, proportion leaves nothing for a treasury in
+    // his case, so the treasury needs no check of its own.
     const __int128 left = combined - deceasedParts;
     if (left <= 0)
         return false;
     std::vector<std::int64_t> taken(parts.size(), 0);
     for (std::size_t j = 0; j < relHolder.size(); ++j)
         taken[static_cast<std::size_t>(relHolder[j])] += step.caseParts[j];
-    if (step.treasuryParts != 0)
-        return false;
     for (std::size_t h = 0; h < parts.size(); ++h) {
         if (static_cast<int>(h) == step.deceased)
             continue;
@@ -174,7 +174,7 @@ ChainResult workChainExactly(const Chain &chain)
         }
         step.result = calculate(familyOf(death.relatives, chain.views, chain.profile, chain.method));
         step.working = workOf(step.result);
-        step.base = step.working.reducedBase ? step.working.reducedBase : step.working.correctedBase;
+        step.base = step.working.correctedBase;
         for (const ChainRelative &rel : death.relatives)
             step.caseParts.push_back(partsOf(shareOf(step.result, rel), step.base));
         step.treasuryParts = partsOf(step.result.treasury, step.base);

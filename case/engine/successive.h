@@ -71,7 +71,7 @@ struct ChainStep
 {
     Result result;
     Working working;
-    std::int64_t base = 0;                 // the case's base: corrected, reduced where it can be
+    std::int64_t base = 0;                 // the case's corrected base
     std::vector<std::int64_t> caseParts;   // per relative of the death (all its heads), of `base`
     std::int64_t treasuryParts = 0;        // of `base`
     int deceased = -1;                     // holder index; -1 for the first death

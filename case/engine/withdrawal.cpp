@@ -17,11 +17,10 @@ WithdrawalResult withdrawExactly(const Family &family, const Withdrawal &w)
         out.error = "the one who withdraws is not among the relatives";
         return out;
     }
-    out.base = out.working.reducedBase ? out.working.reducedBase : out.working.correctedBase;
-    const auto scale = out.working.correctedBase / out.base;
+    out.base = out.working.correctedBase;
     const MemberResult &him = r.members[static_cast<std::size_t>(w.member)];
     out.withdrawn = him.perHead() * Rational(w.heads);
-    out.struckParts = out.working.parts[static_cast<std::size_t>(w.member)].partsEach / scale * w.heads;
+    out.struckParts = out.working.parts[static_cast<std::size_t>(w.member)].partsEach * w.heads;
     for (const MemberResult &m : r.members)
         out.heads.push_back(m.count);
     out.heads[static_cast<std::size_t>(w.member)] -= w.heads;

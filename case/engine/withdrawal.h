@@ -41,7 +41,7 @@ struct WithdrawalResult
     std::string error;
     Result result;                 // the case with him in it
     Working working;
-    std::int64_t base = 0;         // that case's base: corrected, reduced where it can be
+    std::int64_t base = 0;         // that case's corrected base
     std::int64_t struckParts = 0;  // his parts of it
     Rational withdrawn;            // his share of the estate
     // Estate: the base less his parts, and of what remains each member's
