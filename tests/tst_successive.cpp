@@ -262,6 +262,13 @@ void tst_successive::together_data()
     // passes to the living brother alone [derived by al-Mughni's method].
     QTest::newRow("two brothers drown beside a third, Hanbali [derived]")
         << "A: brother=B brother=C | B: brother=A brother=C" << "oldPropertyOnly" << "10 0" << "C=10" << "" << "";
+    // al-Fiqh al-Manhaji (shamela.ws/book/6369/905): two full brothers drown; one leaves a wife,
+    // a daughter and their uncle, the other two daughters and the same uncle.
+    const QString manhaji = QStringLiteral("A: wife daughter father.brother=U brother=B | B: daughter*2 father.brother=U brother=A");
+    QTest::newRow("Manhaji: two brothers, one uncle, majority") << manhaji << "noneInherit" << "24 24"
+        << "A.wife=3 A.daughter=12 U=17 B.daughter=16" << "" << "";
+    QTest::newRow("Manhaji: the same, Hanbali [derived]") << manhaji << "oldPropertyOnly" << "24 24"
+        << "A.wife=4 A.daughter=16 U=6 B.daughter=22" << "" << "";
     // The documents' examples: the first brother's estate.
     const QString drowned = QStringLiteral("A: daughter father.brother brother=B | B: son brother=A");
     QTest::newRow("ar: two full brothers drown") << drowned << "noneInherit" << "1 0"
