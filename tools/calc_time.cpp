@@ -431,6 +431,43 @@ std::string withdrawalAnswer(const engine::Family &f, const QJsonValue &value, L
 
 } // namespace
 
+const char TimeHelp[] = R"(
+More than one death, and withdrawal (one of these keys on a line, with
+Profile and Views as above):
+  Deaths          [{"relatives": {...}}, {"person": "Zayd", "relatives":
+                  {...}}, ...]: the first deceased, then each heir who died
+                  before the division, in order. Relatives are paths whose
+                  value is a count of unnamed heads, a person's name, or a
+                  list of both ({"son": ["Zayd", 2]}); a name is the same
+                  person in every death ("wife": "Hind" in the first,
+                  "mother": "Hind" in her son's). A later death is of a named
+                  heir of an earlier one.
+  DiedTogether    [{"person": "H", "estate": "1200", "relatives": {"wife":
+                  "W", "brother": 1}}, {"person": "W", ...}]: relatives who
+                  died in one event, the order unknown; each names the
+                  others among his relatives. The view diedTogether decides
+                  (noneInherit, or oldPropertyOnly: each from the other's own
+                  property, passed on to his living heirs). "estate" (each
+                  one's own property) gives the amounts.
+  Withdrawal      {"relative": "husband", "heads": 1, "from": "estate",
+                  "taken": "10"} or {"relative": "husband", "from":
+                  [{"relative": "mother", "paid": 300}, ...], "division":
+                  "equally"|"byPayment"|"byShares"}: an heir of the line's
+                  relatives withdraws for something from the estate (his
+                  parts struck, the rest of the estate, less "taken", divided
+                  on the others' parts) or for money the payers give (his
+                  share to them; one payer takes his place).
+  Answers: Deaths: {"deaths": [{"deceased", "base", "case", "deceasedParts",
+  "relation" (divisible, agreement, prime, shortcut, nothing), "factor",
+  "multiplier", "caseMultiplier", "combinedBase"}], "reducedBase",
+  "heirs": {"Hind": {"parts", "share"}, "Zayd.son": ...}, "amounts"};
+  unnamed heirs are keyed "<deceased>.<path>" ("first." for the first).
+  DiedTogether: {"deceased": [{"person", "exact"}], "amounts"}.
+  Withdrawal: {"withdrawal": {"withdrawn", "base", "struck",
+  "remainingBase", "reducedBase"}, "shares", "amounts"}.
+  echo '{"Deaths":[{"relatives":{"wife":"Hind","son":"Zayd","daughter":1}},{"person":"Zayd","relatives":{"mother":"Hind","sister":1}}]}' | tarnavel-calc
+)";
+
 bool readTimeKey(const QString &key, const QJsonValue &value, PathRequest &request)
 {
     for (const char *k : TimeKeys) {

@@ -10,6 +10,9 @@
 
 namespace calccli {
 
+// The part of --help on these keys.
+extern const char TimeHelp[];
+
 // True when `key` is one of the three keys: the value is kept on the
 // request and read when the line is answered.
 bool readTimeKey(const QString &key, const QJsonValue &value, PathRequest &request);
