@@ -465,7 +465,7 @@ Profile and Views as above):
   DiedTogether: {"deceased": [{"person", "exact"}], "amounts"}.
   Withdrawal: {"withdrawal": {"withdrawn", "base", "struck",
   "remainingBase", "reducedBase"}, "shares", "amounts"}.
-  echo '{"Deaths":[{"relatives":{"wife":"Hind","son":"Zayd","daughter":1}},{"person":"Zayd","relatives":{"mother":"Hind","sister":1}}]}' | tarnavel-calc
+  echo '{"Deaths":[{"relatives":{"wife":"Hind","son":"Zayd","daughter":"Fatima"}},{"person":"Zayd","relatives":{"mother":"Hind","sister":"Fatima"}}]}' | tarnavel-calc
 )";
 
 bool readTimeKey(const QString &key, const QJsonValue &value, PathRequest &request)
