@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <map>
+#include <utility>
 
 namespace calccli {
 
@@ -52,7 +53,12 @@ bool readRelatives(const QJsonValue &value, std::vector<engine::ChainRelative> &
             return false;
         }
         const QJsonArray items = it.value().isArray() ? it.value().toArray() : QJsonArray{it.value()};
+        bool counted = false;   // one count of unnamed heads per path
         for (const QJsonValue &v : items) {
+            if (v.isDouble() && std::exchange(counted, true)) {
+                error = QStringLiteral("\"%1\" takes one count of unnamed heads").arg(it.key());
+                return false;
+            }
             const double n = v.toDouble(-1);
             if (v.isString() && !v.toString().isEmpty())
                 out.push_back({*path, 1, v.toString().toStdString()});
