@@ -9,7 +9,10 @@
 // relative a path, "=Name" for a person met in more than one death, "*n" for
 // an unnamed group. A holder is named by his name, or "<deceased>.<path>"
 // ("first.daughter", "Zayd.son").
+#include "tst_path_generator.h"
 #include "tst_successive_support.h"
+
+#include <random>
 
 class tst_successive : public QObject
 {
@@ -28,6 +31,7 @@ private slots:
     void chainFaults();
     void singleDeath_data();
     void singleDeath();
+    void randomChains();
 };
 
 
@@ -525,6 +529,68 @@ void tst_successive::singleDeath()
         const Rational expected = x.treasury ? direct.treasury : direct.members[std::size_t(x.relative)].share;
         QCOMPARE(r.shares[h], expected);
     }
+}
+
+// Generated chains at any depth: one head of each group of the first case
+// is a named person, who may die later leaving a generated family with one
+// living named person among it. Every chain's parts are its exact
+// fractions, and every case and the whole add up.
+void tst_successive::randomChains()
+{
+    calctest::PathFamilyGenerator gen(23);
+    std::mt19937_64 rng(7);
+    int chains = 0, later = 0;
+    for (int n = 0; n < 2000; ++n) {
+        Chain c;
+        c.views = profileViews(Profile(n % ProfileCount));
+        c.profile = Profile(n % ProfileCount);
+        if (c.views.grandfatherWithSiblings == GrandfatherWithSiblings::Ask)
+            c.method = GrandfatherMethod::Shares;
+        std::vector<std::pair<std::string, bool>> living;   // named persons and their sex
+        Death first;
+        for (const Member &m : gen.next().members) {
+            const std::string name = "P" + std::to_string(living.size());
+            first.relatives.push_back({m.path, 1, name});
+            living.emplace_back(name, m.path.male());
+            if (m.count > 1)
+                first.relatives.push_back({m.path, m.count - 1, {}});
+        }
+        c.deaths.push_back(first);
+        for (int d = 1 + int(rng() % 3); d > 0 && living.size() > 1; --d) {
+            const std::size_t who = rng() % living.size();
+            Death next{living[who].first, {}};
+            living.erase(living.begin() + std::ptrdiff_t(who));
+            for (const Member &m : gen.next().members)
+                next.relatives.push_back({m.path, m.count, {}});
+            const auto &[name, male] = living[rng() % living.size()];
+            next.relatives.push_back({*Path::parse(male ? "father.father.brother.son.son" : "father.father.sister"), 1, name});
+            c.deaths.push_back(next);
+            ++later;
+        }
+        const ChainResult r = workChain(c);
+        if (!r.ok()) {
+            QVERIFY2(r.error.find("beyond the exact range") != std::string::npos, r.error.c_str());
+            continue;
+        }
+        ++chains;
+        Rational whole;
+        std::int64_t parts = 0;
+        for (std::size_t h = 0; h < r.holders.size(); ++h) {
+            QCOMPARE(r.shares[h], Rational(r.finalParts[h], r.reducedBase));
+            QCOMPARE(r.finalParts[h] % r.holders[h].count, std::int64_t(0));
+            whole += r.shares[h];
+            parts += r.finalParts[h];
+        }
+        QCOMPARE(whole, Rational(1));
+        QCOMPARE(parts, r.reducedBase);
+        for (const ChainStep &s : r.steps) {
+            std::int64_t sum = s.treasuryParts;
+            for (std::int64_t p : s.caseParts)
+                sum += p;
+            QCOMPARE(sum, s.base);
+        }
+    }
+    QVERIFY(chains > 1500 && later > 2000);
 }
 
 QTEST_APPLESS_MAIN(tst_successive)
