@@ -309,6 +309,7 @@ void tst_calc_cli::timeLines_data()
     QByteArray hanbali = spouses;
     hanbali.insert(1, R"("Profile": "hanbali", )");
     QTest::newRow("together, Hanbali") << hanbali << "amounts/H.brother" << "1300.00";
+    // al-Wajiz fi al-Mirath: an estate of 40 with the husband's mahr of 10 in it.
     QTest::newRow("withdrawal for the mahr")
         << QByteArray(R"({"Estate": "40", "Relatives": {"husband": 1, "mother": 1, "father.brother": 1}, "Withdrawal": {"relative": "husband", "taken": "10"}})")
         << "amounts/mother" << "20.00";

@@ -53,12 +53,13 @@ void tst_successive::chains_data()
     QTest::newRow("Hazimi 405: husband, son, daughter; the daughter dies")
         << "husband=Ali son=Umar daughter=Zaynab | Zaynab: father=Ali husband son brother=Umar"
         << "prime" << 48 << 48 << "Ali=14 Umar=24 Zaynab.husband=3 Zaynab.son=7";
-    // al-Qarafi, al-Dhakhira (taghrib.org 6229/5096): the son's 2 parts divide on his case of 2.
-    QTest::newRow("Dhakhira: son and daughter; the son dies leaving his sister and an agnate")
+    // A Maliki manual citing al-Jawahir (taghrib.org/ar/library/content/6229/5096): the son's 2 parts
+    // divide on his case of 2.
+    QTest::newRow("Jawahir: son and daughter; the son dies leaving his sister and an agnate")
         << "son=Umar daughter=Zaynab brother=Amr | Umar: sister=Zaynab father.brother=Amr"
         << "divisible" << 3 << 3 << "Zaynab=2 Amr=1";
-    // al-Dhakhira (same page): two sons and two daughters, a son dies leaving a son and a daughter.
-    QTest::newRow("Dhakhira: two sons, two daughters; a son dies leaving a son and a daughter")
+    // The same page: two sons and two daughters, a son dies leaving a son and a daughter.
+    QTest::newRow("Jawahir: two sons, two daughters; a son dies leaving a son and a daughter")
         << "son=Umar son=Ali daughter*2 | Umar: son daughter brother=Ali"
         << "prime" << 18 << 18 << "Ali=6 first.daughter=6 Umar.son=4 Umar.daughter=2";
     // Ibn Jibrin (ibn-jebreen.com/book/print/word/6912): three sons who leave 2, 3 and 4 sons: 36.
@@ -106,10 +107,8 @@ void tst_successive::chains_data()
     QTest::newRow("Mughni 7/191: a brother dies after the first")
         << "daughter=Z brother=X brother=Y | X: wife daughter father.brother"
         << "prime" << 32 << 32 << "Z=16 Y=8 X.wife=1 X.daughter=4 X.father.brother=3";
-    // A sole heir dies: his one part is prime to his case of two [derived].
-    QTest::newRow("a sole heir dies leaving two sons") << "son=A | A: son*2" << "prime" << 2 << 2 << "A.son=2";
-    // A later deceased who held nothing: his death changes no holding.
-    QTest::newRow("a later deceased shut out of the first case")
+    QTest::newRow("a sole heir dies leaving two sons [derived]") << "son=A | A: son*2" << "prime" << 2 << 2 << "A.son=2";
+    QTest::newRow("a later deceased shut out of the first case holds nothing to pass")
         << "son=Umar brother=Amr | Amr: son*2" << "nothing" << 1 << 1 << "Umar=1";
 }
 
@@ -357,6 +356,9 @@ void tst_successive::withdrawal_data()
     // al-Zuhayli 10/7916 (alsunniah.com/book/4555/1091), example 1: the husband takes a house: 36 less 9.
     QTest::newRow("Zuhayli: husband leaves for a house") << "husband daughter*2 son.daughter son.son"
         << "husband estate" << "daughter=8/9 son.son=2/27 son.daughter=1/27 struck=9 remaining=27" << 27 << "";
+    // al-Sirajiyya with its commentary (arabicdawateislami.net/bookslibrary/3465/page/56): a son leaves.
+    QTest::newRow("Sirajiyya: wife and four sons, a son leaves") << "wife son*4" << "son:1 estate"
+        << "wife=4/25 son=21/25 struck=7 remaining=25" << 25 << "";
     // shamela.ws/book/8640/352: the wife takes the house and leaves the cash.
     QTest::newRow("wife takes the house") << "wife father daughter" << "wife estate"
         << "daughter=4/7 father=3/7 struck=3 remaining=21" << 7 << "";
