@@ -304,6 +304,9 @@ void tst_calc_cli::timeLines_data()
     QTest::newRow("successive: the combined base") << chain << "deaths/1/combinedBase" << "72";
     QTest::newRow("successive: wife and mother's money") << chain << "amounts/Hind" << "2300.00";
     QTest::newRow("successive: the uncle's share") << chain << "heirs/Amr/share" << "7/72";
+    QByteArray withOwn = chain;
+    withOwn.replace(R"({"person": "Zayd", )", R"({"person": "Zayd", "estate": "720", )");
+    QTest::newRow("successive: the son's own property too") << withOwn << "amounts/Hind" << "2540.00";
     const QByteArray spouses = R"({"DiedTogether": [{"person": "H", "estate": "1200", "relatives": {"wife": "W", "brother": 1}}, {"person": "W", "estate": "800", "relatives": {"husband": "H", "father": 1}}]})";
     QTest::newRow("together, majority") << spouses << "amounts/H.brother" << "1200.00";
     QByteArray hanbali = spouses;

@@ -12,8 +12,6 @@
 #include "tst_path_generator.h"
 #include "tst_successive_support.h"
 
-#include <random>
-
 class tst_successive : public QObject
 {
     Q_OBJECT
@@ -585,6 +583,8 @@ void tst_successive::randomChains()
         }
         QCOMPARE(whole, Rational(1));
         QCOMPARE(parts, r.reducedBase);
+        for (const auto &f : r.ownShares)   // each later deceased's own property too
+            QCOMPARE(std::accumulate(f.begin(), f.end(), Rational()), Rational(1));
         for (const ChainStep &s : r.steps) {
             std::int64_t sum = s.treasuryParts;
             for (std::int64_t p : s.caseParts)

@@ -135,6 +135,7 @@ std::string deathsAnswer(const engine::Family &f, const QJsonValue &value, Langu
                          const EstateRequest &estate, QString &error)
 {
     engine::Chain chain;
+    std::vector<QString> own;   // each later deceased's own property, if given
     chain.views = f.views;
     chain.profile = f.profile;
     chain.method = f.method;
@@ -145,6 +146,7 @@ std::string deathsAnswer(const engine::Family &f, const QJsonValue &value, Langu
             error = QStringLiteral("key \"Deaths\": ") + error;
             return {};
         }
+        own.push_back(d[QLatin1String("estate")].toString());
         chain.deaths.push_back(std::move(death));
     }
     const engine::ChainResult r = engine::workChain(chain);
@@ -217,14 +219,33 @@ std::string deathsAnswer(const engine::Family &f, const QJsonValue &value, Langu
         out += "}";
     }
     out += "}";
-    if (estate.given) {
-        std::vector<std::int64_t> amounts;
-        if (!divideAmong(estate.input, r.shares, r.holders, amounts, error))
+    // The first estate, then each later deceased's own property through his
+    // case and the deaths after him.
+    std::vector<std::int64_t> amounts(r.holders.size(), 0);
+    bool money = estate.given;
+    for (std::size_t d = 0; d < r.ownShares.size(); ++d) {
+        estate::Input input = estate.input;
+        if (d > 0) {
+            if (own[d].isEmpty())
+                continue;
+            input = estate::Input{};
+            input.estate = own[d].toStdString();
+            input.decimals = estate.input.decimals;
+        } else if (!estate.given) {
+            continue;
+        }
+        money = true;
+        std::vector<std::int64_t> part;
+        if (!divideAmong(input, r.ownShares[d], r.holders, part, error))
             return {};
+        for (std::size_t h = 0; h < part.size(); ++h)
+            amounts[h] += part[h];
+    }
+    if (money) {
         out += ", \"amounts\": {";
         first = true;
         for (std::size_t h = 0; h < r.holders.size(); ++h) {
-            if (r.shares[h].isZero())
+            if (amounts[h] == 0)
                 continue;
             out += first ? "" : ", ";
             first = false;
@@ -447,7 +468,8 @@ Profile and Views as above):
                   list of both ({"son": ["Zayd", 2]}); a name is the same
                   person in every death ("wife": "Hind" in the first,
                   "mother": "Hind" in her son's). A later death is of a named
-                  heir of an earlier one.
+                  heir of an earlier one; his "estate" (his own property)
+                  is divided through his case and the deaths after him.
   DiedTogether    [{"person": "H", "estate": "1200", "relatives": {"wife":
                   "W", "brother": 1}}, {"person": "W", ...}]: relatives who
                   died in one event, the order unknown; each names the

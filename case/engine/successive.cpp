@@ -134,7 +134,9 @@ ChainResult workChainExactly(const Chain &chain)
         return out;
     }
     std::vector<std::string> dead;
-    std::vector<Rational> fraction;   // the exact reckoning, beside the parts
+    // The exact reckoning, beside the parts: per estate (the first, then each
+    // later deceased's own property), what reaches each holder.
+    std::vector<std::vector<Rational>> from(1);
     std::int64_t combined = 0;
     std::vector<std::int64_t> parts;
     for (std::size_t d = 0; d < chain.deaths.size(); ++d) {
@@ -180,16 +182,23 @@ ChainResult workChainExactly(const Chain &chain)
         step.treasuryParts = partsOf(step.result.treasury, step.base);
         const int treasury = step.treasuryParts != 0 ? treasuryHolder(out.holders) : -1;
         parts.resize(out.holders.size(), 0);
-        fraction.resize(out.holders.size());
-
-        // The exact reckoning: the deceased's fraction given out through his case.
-        const Rational passed = d == 0 ? Rational(1) : fraction[static_cast<std::size_t>(step.deceased)];
-        if (d > 0)
-            fraction[static_cast<std::size_t>(step.deceased)] = Rational();
-        for (std::size_t j = 0; j < death.relatives.size(); ++j)
-            fraction[static_cast<std::size_t>(relHolder[j])] += passed * shareOf(step.result, death.relatives[j]);
-        if (treasury >= 0)
-            fraction[static_cast<std::size_t>(treasury)] += passed * step.result.treasury;
+        if (d > 0) {
+            from.emplace_back(out.holders.size());
+            from.back()[static_cast<std::size_t>(step.deceased)] = Rational(1);
+        }
+        // The exact reckoning: what the deceased holds of each estate given out through his case.
+        for (std::vector<Rational> &f : from) {
+            f.resize(out.holders.size());
+            Rational passed(1);
+            if (d > 0) {
+                passed = f[static_cast<std::size_t>(step.deceased)];
+                f[static_cast<std::size_t>(step.deceased)] = Rational();
+            }
+            for (std::size_t j = 0; j < death.relatives.size(); ++j)
+                f[static_cast<std::size_t>(relHolder[j])] += passed * shareOf(step.result, death.relatives[j]);
+            if (treasury >= 0)
+                f[static_cast<std::size_t>(treasury)] += passed * step.result.treasury;
+        }
 
         // The combined base.
         if (d == 0) {
@@ -244,7 +253,10 @@ ChainResult workChainExactly(const Chain &chain)
     out.reducedBase = combined / common;
     for (std::int64_t p : parts)
         out.finalParts.push_back(p / common);
-    out.shares = fraction;
+    for (std::vector<Rational> &f : from)
+        f.resize(out.holders.size());
+    out.shares = from[0];
+    out.ownShares = std::move(from);
     return out;
 }
 

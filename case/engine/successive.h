@@ -96,6 +96,10 @@ struct ChainResult
     // fractions alone (each later deceased's fraction given out through his
     // own case): the parts above must come to the same.
     std::vector<Rational> shares;
+    // Per death, per holder: the fraction of that deceased's own property
+    // (for the first, the first estate: `shares`) that reaches each holder
+    // through his case and the deaths after him.
+    std::vector<std::vector<Rational>> ownShares;
     bool ok() const { return error.empty(); }
 };
 
