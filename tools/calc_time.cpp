@@ -359,7 +359,12 @@ std::string withdrawalAnswer(const engine::Family &f, const QJsonValue &value, L
             engine::Payer payer;
             payer.member = memberOf(f, p[QLatin1String("relative")].toString());
             payer.heads = p[QLatin1String("heads")].toInt(0);
-            payer.paid = static_cast<std::int64_t>(p[QLatin1String("paid")].toDouble(0));
+            const double paid = p[QLatin1String("paid")].toDouble(0);
+            if (!(paid >= 0 && paid <= 1e15) || std::trunc(paid) != paid) {
+                error = QStringLiteral("key \"Withdrawal\": \"paid\" is a whole number up to 10^15");
+                return {};
+            }
+            payer.paid = static_cast<std::int64_t>(paid);
             w.payers.push_back(payer);
         }
     } else if (from.toString(QStringLiteral("estate")) != u"estate") {
