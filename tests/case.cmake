@@ -14,5 +14,8 @@ tarnavel_add_core_test(tst_engine tst_engine.cpp tst_calc_generator.h tst_path_g
 tarnavel_add_core_test(tst_path tst_path.cpp)
 
 # Cases over more than one death, and withdrawal.
-tarnavel_add_core_test(tst_successive tst_successive.cpp tst_successive_support.h tst_path_generator.h)
-target_compile_definitions(tst_successive PRIVATE TARNAVEL_DOC_DIR="${CMAKE_SOURCE_DIR}/resources/doc")
+tarnavel_add_core_test(tst_successive tst_successive.cpp tst_successive_support.h)
+tarnavel_add_core_test(tst_successive_rules tst_successive_rules.cpp tst_successive_support.h tst_path_generator.h)
+foreach(t tst_successive tst_successive_rules)
+  target_compile_definitions(${t} PRIVATE TARNAVEL_DOC_DIR="${CMAKE_SOURCE_DIR}/resources/doc")
+endforeach()

@@ -26,12 +26,13 @@ std::vector<ChainRelative> relativesOf(const QString &text)
     for (const QString &token : text.split(' ', Qt::SkipEmptyParts)) {
         ChainRelative r;
         QString path = token;
-        if (const int star = token.indexOf('*'); star > 0) {
-            r.count = token.mid(star + 1).toInt();
-            path = token.left(star);
-        } else if (const int eq = token.indexOf('='); eq > 0) {
-            r.person = token.mid(eq + 1).toStdString();
-            path = token.left(eq);
+        if (const int star = path.indexOf('*'); star > 0) {
+            r.count = path.mid(star + 1).toInt();
+            path = path.left(star);
+        }
+        if (const int eq = path.indexOf('='); eq > 0) {
+            r.person = path.mid(eq + 1).toStdString();
+            path = path.left(eq);
         }
         r.path = *Path::parse(path.toStdString());
         out.push_back(r);
@@ -174,6 +175,43 @@ std::vector<std::string> deceasedOf(const Chain &c)
     for (const Death &d : c.deaths)
         out.push_back(d.person);
     return out;
+}
+
+inline int memberIn(const Family &f, const QString &path)
+{
+    for (std::size_t i = 0; i < f.members.size(); ++i)
+        if (QString::fromStdString(f.members[i].path.text()) == path)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// A family ("treasury " first: the surplus to the treasury, no return to a
+// spouse) and an agreement: "<path>[:heads] estate", or "<path>[:heads]
+// heirs <equally|byPayment|byShares> payer[:heads][@paid] ...".
+inline std::pair<Family, Withdrawal> withdrawalCase(QString family, const QString &agreement)
+{
+    Family f;
+    if (family.startsWith(QLatin1String("treasury "))) {
+        f.views.surplus = Surplus::Treasury;
+        f.views.spouseReturn = SpouseReturn::Never;
+        family.remove(0, 9);
+    }
+    for (const ChainRelative &r : relativesOf(family))
+        f.members.push_back({r.path, r.count});
+    const QStringList words = agreement.split(' ');
+    Withdrawal w;
+    w.member = memberIn(f, words[0].section(':', 0, 0));
+    w.heads = words[0].contains(':') ? words[0].section(':', 1).toInt() : 1;
+    if (words.value(1) == u"heirs") {
+        w.from = WithdrawalFrom::Heirs;
+        w.division = words[2] == u"equally" ? WithdrawnDivision::Equally
+            : words[2] == u"byPayment"      ? WithdrawnDivision::ByPayment
+                                            : WithdrawnDivision::ByShares;
+        for (const QString &p : words.mid(3))
+            w.payers.push_back({memberIn(f, p.section('@', 0, 0).section(':', 0, 0)),
+                                p.section('@', 0, 0).section(':', 1).toInt(), p.section('@', 1).toLongLong()});
+    }
+    return {f, w};
 }
 
 } // namespace successive_test

@@ -49,6 +49,7 @@ WithdrawalResult withdrawExactly(const Family &family, const Withdrawal &w)
         Rational total;
         std::vector<Rational> weight;
         std::vector<int> payerHeads;
+        std::vector<bool> paying(n, false);
         for (const Payer &p : w.payers) {
             if (p.member < 0 || static_cast<std::size_t>(p.member) >= n) {
                 out.error = "a payer is not among the relatives";
@@ -56,7 +57,7 @@ WithdrawalResult withdrawExactly(const Family &family, const Withdrawal &w)
             }
             const int stay = out.heads[static_cast<std::size_t>(p.member)];
             const int heads = p.heads == 0 ? stay : p.heads;
-            if (heads < 1 || heads > stay || extraHeads[static_cast<std::size_t>(p.member)] != 0) {
+            if (heads < 1 || heads > stay || paying[static_cast<std::size_t>(p.member)]) {
                 out.error = "a payer's heads are not among those who stay";
                 return out;
             }
@@ -67,6 +68,7 @@ WithdrawalResult withdrawExactly(const Family &family, const Withdrawal &w)
                 out.error = "each payer's payment is needed";
                 return out;
             }
+            paying[static_cast<std::size_t>(p.member)] = true;
             total += wgt;
             weight.push_back(wgt);
             payerHeads.push_back(heads);
