@@ -14,6 +14,7 @@ constexpr std::array<const char *, ViewCount> ViewNames = {
     "spouseReturn", "distantKindred", "ascendantExcludesOwnMother", "grandmotherLines",
     "nearerPaternalExcludesFartherMaternal", "excludedGrandmotherStillExcludes", "grandmotherByTwoRoutes",
     "obligatoryBequest",
+    "diedTogether",
 };
 
 std::vector<const char *> valuesOf(View v)
@@ -37,6 +38,8 @@ std::vector<const char *> valuesOf(View v)
         return {"once", "twice"};
     case View::ObligatoryBequest:
         return {"none", "egypt1946", "syria1953"};
+    case View::DiedTogether:
+        return {"noneInherit", "oldPropertyOnly"};
     case View::Malikiyya:
     case View::AscendantExcludesOwnMother:
     case View::NearerPaternalExcludesFartherMaternal:
@@ -63,6 +66,7 @@ int indexOf(const Views &w, View v)
     case View::ExcludedGrandmotherStillExcludes: return w.excludedGrandmotherStillExcludes ? 1 : 0;
     case View::GrandmotherByTwoRoutes: return static_cast<int>(w.grandmotherByTwoRoutes);
     case View::ObligatoryBequest: return static_cast<int>(w.obligatoryBequest);
+    case View::DiedTogether: return static_cast<int>(w.diedTogether);
     }
     return 0;
 }
@@ -83,6 +87,7 @@ void setIndex(Views &w, View v, int i)
     case View::ExcludedGrandmotherStillExcludes: w.excludedGrandmotherStillExcludes = i != 0; break;
     case View::GrandmotherByTwoRoutes: w.grandmotherByTwoRoutes = static_cast<GrandmotherByTwoRoutes>(i); break;
     case View::ObligatoryBequest: w.obligatoryBequest = static_cast<ObligatoryBequest>(i); break;
+    case View::DiedTogether: w.diedTogether = static_cast<DiedTogether>(i); break;
     }
 }
 
@@ -129,6 +134,7 @@ Views profileViews(Profile p)
         v.mushtaraka = Mushtaraka::NotShared;
         v.spouseReturn = SpouseReturn::Never;
         v.distantKindred = DistantKindredMethod::Tanzil;
+        v.diedTogether = DiedTogether::OldPropertyOnly;
         break;
     case Profile::Egypt:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Egypt1943;

@@ -31,6 +31,11 @@ enum class ObligatoryBequest : std::uint8_t {
     Egypt1946,  // law 71/1946 arts. 76-79: sons' lines at any depth, daughters' children
     Syria1953,  // decree 59/1953 art. 257: sons' lines at any depth
 };
+// Relatives who die in one event with no knowledge of who died first.
+enum class DiedTogether : std::uint8_t {
+    NoneInherit,      // no one of them inherits from another
+    OldPropertyOnly,  // each from the other's own property, not from what he inherits from him
+};
 
 struct Views
 {
@@ -47,6 +52,7 @@ struct Views
     bool excludedGrandmotherStillExcludes = false;
     GrandmotherByTwoRoutes grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Twice;
     ObligatoryBequest obligatoryBequest = ObligatoryBequest::None;
+    DiedTogether diedTogether = DiedTogether::NoneInherit;
 
     bool operator==(const Views &) const = default;
 };
@@ -56,8 +62,9 @@ enum class View : std::uint8_t {
     DistantKindred, AscendantExcludesOwnMother, GrandmotherLines,
     NearerPaternalExcludesFartherMaternal, ExcludedGrandmotherStillExcludes, GrandmotherByTwoRoutes,
     ObligatoryBequest,
+    DiedTogether,
 };
-inline constexpr int ViewCount = 13;
+inline constexpr int ViewCount = 14;
 
 enum class Profile : std::uint8_t { Program, Hanafi, Maliki, Shafii, Hanbali, Egypt, Syria };
 inline constexpr int ProfileCount = 7;

@@ -67,6 +67,8 @@ private slots:
     void paths();
     void pathWorking();
     void bequestAmounts();
+    void timeLines_data();
+    void timeLines();
     void help();
 };
 
@@ -387,13 +389,63 @@ void tst_calc_cli::bequestAmounts()
     QCOMPARE(branch.value("due").toString(), QString("2/9"));
 }
 
+// Deaths, DiedTogether and Withdrawal: one value of the answer, found by
+// its keys ("deaths/1/relation"), or the error's words.
+void tst_calc_cli::timeLines_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("value");
+    const QByteArray chain = R"({"Estate": "7200", "Deaths": [{"relatives": {"wife": "Hind", "son": "Zayd", "daughter": "Fatima", "brother": "Amr"}}, {"person": "Zayd", "relatives": {"mother": "Hind", "sister": "Fatima", "father.brother": "Amr"}}]})";
+    QTest::newRow("successive: the relation") << chain << "deaths/1/relation" << "agreement";
+    QTest::newRow("successive: the combined base") << chain << "deaths/1/combinedBase" << "72";
+    QTest::newRow("successive: wife and mother's money") << chain << "amounts/Hind" << "2300.00";
+    QTest::newRow("successive: the uncle's share") << chain << "heirs/Amr/share" << "7/72";
+    QByteArray withOwn = chain;
+    withOwn.replace(R"({"person": "Zayd", )", R"({"person": "Zayd", "estate": "720", )");
+    QTest::newRow("successive: the son's own property too") << withOwn << "amounts/Hind" << "2540.00";
+    const QByteArray spouses = R"({"DiedTogether": [{"person": "H", "estate": "1200", "relatives": {"wife": "W", "brother": 1}}, {"person": "W", "estate": "800", "relatives": {"husband": "H", "father": 1}}]})";
+    QTest::newRow("together, majority") << spouses << "amounts/H.brother" << "1200.00";
+    QByteArray hanbali = spouses;
+    hanbali.insert(1, R"("Profile": "hanbali", )");
+    QTest::newRow("together, Hanbali") << hanbali << "amounts/H.brother" << "1300.00";
+    // al-Wajiz fi al-Mirath: an estate of 40 with the husband's mahr of 10 in it.
+    QTest::newRow("withdrawal for the mahr")
+        << QByteArray(R"({"Estate": "40", "Relatives": {"husband": 1, "mother": 1, "father.brother": 1}, "Withdrawal": {"relative": "husband", "taken": "10"}})")
+        << "amounts/mother" << "20.00";
+    QTest::newRow("withdrawal paid by two")
+        << QByteArray(R"({"Relatives": {"husband": 1, "mother": 1, "father.brother": 1}, "Withdrawal": {"relative": "husband", "from": [{"relative": "mother", "paid": 300}, {"relative": "father.brother", "paid": 100}], "division": "byPayment"}})")
+        << "shares/mother/share" << "17/24";
+    QTest::newRow("a death's relatives outside it")
+        << QByteArray(R"({"SonCount": 1, "Deaths": [{"relatives": {"son": "A"}}]})") << "error" << "inside it";
+    QTest::newRow("two of the keys")
+        << QByteArray(R"({"Deaths": [{"relatives": {"son": "A"}}], "DiedTogether": []})") << "error" << "one of";
+    QTest::newRow("a withdrawal by one not there")
+        << QByteArray(R"({"Relatives": {"son": 1}, "Withdrawal": {"relative": "wife"}})") << "error" << "not among";
+}
+
+void tst_calc_cli::timeLines()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, where);
+    QFETCH(QString, value);
+    const Run run = runCalc(line + "\n");
+    QCOMPARE(run.answers.size(), 1);
+    QJsonValue v = run.answers.first();
+    for (const QString &key : where.split('/'))
+        v = v.isArray() ? v.toArray().at(key.toInt()) : v.toObject().value(key);
+    const QString text = v.isDouble() ? QString::number(v.toInteger()) : v.toString();
+    QVERIFY2(where == u"error" ? text.contains(value) : text == value, qPrintable(text));
+}
+
 void tst_calc_cli::help()
 {
     const Run run = runCalc({}, {"--help"});
     QCOMPARE(run.exitCode, 0);
     for (const char *word : {"MaternalSiblingCount", "0..100", "WifeCount", "0..4", "\"error\"", "2400",
                              "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded", "kinship",
-                             "heirShutOut", "Predeceased", "egypt1946", "syria1953"})
+                             "heirShutOut", "Predeceased", "egypt1946", "syria1953", "Deaths", "DiedTogether",
+                             "Withdrawal"})
         QVERIFY2(run.raw.contains(word), word);
     QCOMPARE(runCalc({}, {"--bogus"}).exitCode, 2);
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/calc_paths.h"
+#include "tools/calc_time.h"
 
 #include "case/engine/record_family.h"
 #include "case/engine/result.h"
@@ -179,6 +180,8 @@ bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &reque
     if (readBequestKey(key, value, request.bequest, error))
         return request.given = true;
     const QString where = QStringLiteral("key \"%1\": ").arg(key);
+    if (readTimeKey(key, value, request))
+        return true;
     if (key == u"Profile") {
         request.given = true;
         const auto p = value.isString() ? profileFromName(value.toString().toStdString()) : std::nullopt;

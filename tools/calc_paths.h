@@ -11,6 +11,7 @@
 #include "tools/calc_bequest.h"
 #include "tools/calc_working.h"
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 
@@ -28,6 +29,7 @@ struct PathRequest
     Profile profile = Profile::Program;
     std::vector<std::pair<View, std::string>> views;
     BequestRequest bequest;   // "Predeceased" (tools/calc_bequest.h)
+    QJsonObject time;   // "Deaths", "DiedTogether", "Withdrawal" as given (tools/calc_time.cpp)
 };
 
 // True when `key` is one of the three keys; then `error` holds what is

@@ -98,7 +98,7 @@ def main():
     w("")
     w("Jordan, Kuwait, the United Arab Emirates and Morocco have codified inheritance, but not every view above could be "
       "established from a public text of their articles, so they have no profile yet. A profile is added only when each "
-      "of its values has a source.")
+      f"of its {len(views)} values has a source.")
     w("")
     w("The obligatory bequest (`obligatoryBequest`) has a value for the two codes whose articles were read: Egypt "
       "(law 71/1946 arts. 76-79) and Syria (decree 59/1953 art. 257 as first enacted). Jordan, Kuwait, the United Arab "

@@ -7,6 +7,7 @@
 #include "case/working.h"
 #include "report/composition.h"
 #include "tools/calc_paths.h"
+#include "tools/calc_time.h"
 #include "tools/calc_working.h"
 
 #include <QByteArray>
@@ -89,7 +90,8 @@ Relatives at any depth, and the schools' views (optional):
                   1|2|any, nearerPaternalExcludesFartherMaternal true|false,
                   excludedGrandmotherStillExcludes true|false,
                   grandmotherByTwoRoutes once|twice, obligatoryBequest
-                  none|egypt1946|syria1953
+                  none|egypt1946|syria1953, diedTogether
+                  noneInherit|oldPropertyOnly
   Predeceased     [{"child": "son"|"daughter", "descendants": {"path": count},
                    "predeceased": [...], "gifts": {"path": amount}}, ...]:
                   children who died before the deceased (or with him), with
@@ -148,6 +150,7 @@ Distant kindred ("daughter.son", "sister.son", "mother.father", "father.sister",
   echo '{"WifeCount":1,"Relatives":{"daughter.son":1,"mother.sister":1},"Profile":"hanbali"}' | tarnavel-calc
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
   echo '{"Profile":"egypt","Relatives":{"son":1,"daughter":1},"Predeceased":[{"child":"son","descendants":{"son":1}}]}' | tarnavel-calc
+
 
 Options:
   --explain       add the sentences of the working: why each relative
@@ -612,7 +615,9 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         // Paths, a profile or views: the calculation over paths answers.
         QString error;
         std::string out;
-        if (const auto family = calccli::familyOfLine(given, paths, error))
+        if (!paths.time.isEmpty())
+            out = calccli::timeAnswer(given, paths, estate, error);
+        else if (const auto family = calccli::familyOfLine(given, paths, error))
             out = calccli::pathAnswer(*family, languageOf(given), estate, error, explain, &paths.bequest);
         if (!error.isEmpty()) {
             failed = true;
@@ -650,6 +655,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kHelp, stdout);
+            std::fputs(calccli::TimeHelp, stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--explain") == 0) {
