@@ -13,6 +13,7 @@ constexpr std::array<const char *, ViewCount> ViewNames = {
     "grandfatherWithSiblings", "malikiyya", "motherWithGrandfather", "mushtaraka", "surplus",
     "spouseReturn", "distantKindred", "ascendantExcludesOwnMother", "grandmotherLines",
     "nearerPaternalExcludesFartherMaternal", "excludedGrandmotherStillExcludes", "grandmotherByTwoRoutes",
+    "unbornReserve", "hermaphrodite",
 };
 
 std::vector<const char *> valuesOf(View v)
@@ -34,6 +35,10 @@ std::vector<const char *> valuesOf(View v)
         return {"1", "2", "any"};
     case View::GrandmotherByTwoRoutes:
         return {"once", "twice"};
+    case View::UnbornReserve:
+        return {"one", "two", "four", "unlimited", "suspend"};
+    case View::Hermaphrodite:
+        return {"lesser", "leastHeld", "halfOfTwo", "byHope"};
     case View::Malikiyya:
     case View::AscendantExcludesOwnMother:
     case View::NearerPaternalExcludesFartherMaternal:
@@ -59,6 +64,8 @@ int indexOf(const Views &w, View v)
     case View::NearerPaternalExcludesFartherMaternal: return w.nearerPaternalExcludesFartherMaternal ? 1 : 0;
     case View::ExcludedGrandmotherStillExcludes: return w.excludedGrandmotherStillExcludes ? 1 : 0;
     case View::GrandmotherByTwoRoutes: return static_cast<int>(w.grandmotherByTwoRoutes);
+    case View::UnbornReserve: return static_cast<int>(w.unbornReserve);
+    case View::Hermaphrodite: return static_cast<int>(w.hermaphrodite);
     }
     return 0;
 }
@@ -78,6 +85,8 @@ void setIndex(Views &w, View v, int i)
     case View::NearerPaternalExcludesFartherMaternal: w.nearerPaternalExcludesFartherMaternal = i != 0; break;
     case View::ExcludedGrandmotherStillExcludes: w.excludedGrandmotherStillExcludes = i != 0; break;
     case View::GrandmotherByTwoRoutes: w.grandmotherByTwoRoutes = static_cast<GrandmotherByTwoRoutes>(i); break;
+    case View::UnbornReserve: w.unbornReserve = static_cast<UnbornReserve>(i); break;
+    case View::Hermaphrodite: w.hermaphrodite = static_cast<Hermaphrodite>(i); break;
     }
 }
 
@@ -98,6 +107,8 @@ Views profileViews(Profile p)
         v.nearerPaternalExcludesFartherMaternal = true;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.unbornReserve = UnbornReserve::One;
+        v.hermaphrodite = Hermaphrodite::Lesser;
         break;
     case Profile::Maliki:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Shares;
@@ -109,6 +120,8 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::One;
         v.nearerPaternalExcludesFartherMaternal = false;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.unbornReserve = UnbornReserve::Suspend;
+        v.hermaphrodite = Hermaphrodite::HalfOfTwo;
         break;
     case Profile::Shafii:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Shares;
@@ -118,6 +131,8 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.nearerPaternalExcludesFartherMaternal = false;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.unbornReserve = UnbornReserve::Unlimited;
+        v.hermaphrodite = Hermaphrodite::LeastHeld;
         break;
     case Profile::Hanbali:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Shares;
@@ -132,6 +147,8 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.unbornReserve = UnbornReserve::One;     // art. 42
+        v.hermaphrodite = Hermaphrodite::Lesser;  // art. 46
         break;
     case Profile::Syria:
         // Art. 279 takes the Egyptian rule for the grandfather with siblings.
@@ -141,6 +158,9 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        // Art. 305 sends what the decree leaves unsaid to the preferred Hanafi view.
+        v.unbornReserve = UnbornReserve::One;
+        v.hermaphrodite = Hermaphrodite::Lesser;
         break;
     }
     return v;

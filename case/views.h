@@ -24,6 +24,21 @@ enum class SpouseReturn : std::uint8_t { Never, WhenNoOtherHeir };
 enum class DistantKindredMethod : std::uint8_t { None, Tanzil, Qaraba };
 enum class GrandmotherLines : std::uint8_t { One, Two, Any };
 enum class GrandmotherByTwoRoutes : std::uint8_t { Once, Twice };
+// How many children an unborn child is reserved for (see case/engine/estimates.h).
+enum class UnbornReserve : std::uint8_t {
+    One,        // the larger of one son's and one daughter's share
+    Two,        // the larger of two sons' and two daughters' share
+    Four,       // up to four children
+    Unlimited,  // no number: whoever more children could reduce further is paid nothing yet
+    Suspend,    // the division waits for the birth
+};
+// The hermaphrodite whose sex is undetermined.
+enum class Hermaphrodite : std::uint8_t {
+    Lesser,      // he takes the lesser of his two shares, the others the rest on that supposition
+    LeastHeld,   // every heir takes his least, the rest is held
+    HalfOfTwo,   // every heir takes half of his two shares (the states averaged)
+    ByHope,      // LeastHeld while clarity is hoped for, HalfOfTwo once it is not
+};
 
 struct Views
 {
@@ -39,6 +54,8 @@ struct Views
     bool nearerPaternalExcludesFartherMaternal = true;
     bool excludedGrandmotherStillExcludes = false;
     GrandmotherByTwoRoutes grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Twice;
+    UnbornReserve unbornReserve = UnbornReserve::Two;
+    Hermaphrodite hermaphrodite = Hermaphrodite::ByHope;
 
     bool operator==(const Views &) const = default;
 };
@@ -47,8 +64,9 @@ enum class View : std::uint8_t {
     GrandfatherWithSiblings, Malikiyya, MotherWithGrandfather, Mushtaraka, Surplus, SpouseReturn,
     DistantKindred, AscendantExcludesOwnMother, GrandmotherLines,
     NearerPaternalExcludesFartherMaternal, ExcludedGrandmotherStillExcludes, GrandmotherByTwoRoutes,
+    UnbornReserve, Hermaphrodite,
 };
-inline constexpr int ViewCount = 12;
+inline constexpr int ViewCount = 14;
 
 enum class Profile : std::uint8_t { Program, Hanafi, Maliki, Shafii, Hanbali, Egypt, Syria };
 inline constexpr int ProfileCount = 7;
