@@ -88,7 +88,7 @@ def main():
     w("")
     w("Jordan, Kuwait, the United Arab Emirates and Morocco have codified inheritance, but not every view above could be "
       "established from a public text of their articles, so they have no profile yet. A profile is added only when each "
-      "of its twelve values has a source.")
+      "of its values has a source.")
     w("")
     (ROOT / "docs/schools.md").write_text("\n".join(out), encoding="utf-8")
 
