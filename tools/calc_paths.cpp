@@ -111,6 +111,8 @@ const char *const EventNames[] = {"awl", "return", "restToSpouse", "treasury", "
 
 bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &request, std::optional<QString> &error)
 {
+    if (readEstimateKey(key, value, request.uncertain, error))
+        return request.given = true;
     const QString where = QStringLiteral("key \"%1\": ").arg(key);
     if (key == u"Profile") {
         request.given = true;

@@ -8,6 +8,7 @@
 #include "case/case_fields.h"
 #include "case/case_record.h"
 #include "case/engine/family.h"
+#include "tools/calc_estimates.h"
 #include "tools/calc_working.h"
 
 #include <QJsonValue>
@@ -26,6 +27,7 @@ struct PathRequest
     std::vector<engine::Member> relatives;
     Profile profile = Profile::Program;
     std::vector<std::pair<View, std::string>> views;
+    EstimateRequest uncertain;   // "Unborn", "Missing", "Hermaphrodite", "ClarityHoped"
 };
 
 // True when `key` is one of the three keys; then `error` holds what is

@@ -84,7 +84,9 @@ Relatives at any depth, and the schools' views (optional):
                   ascendantExcludesOwnMother true|false, grandmotherLines
                   1|2|any, nearerPaternalExcludesFartherMaternal true|false,
                   excludedGrandmotherStillExcludes true|false,
-                  grandmotherByTwoRoutes once|twice
+                  grandmotherByTwoRoutes once|twice, unbornReserve
+                  one|two|four|unlimited|suspend, hermaphrodite
+                  lesser|leastHeld|halfOfTwo|byHope
   A line with any of these three keys is worked out by the calculation over
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
@@ -100,6 +102,38 @@ Relatives at any depth, and the schools' views (optional):
   nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
   notAnHeirInThisSchool, notAgnateOfEmancipator.
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
+
+Heirs whose state is unknown (optional; the line is then worked out under
+every estimate, each heir paid at once his least, the rest held):
+  Unborn          "son": the place of a child to be born, its sex and number
+                  the estimate's: "son" the deceased's own, "son.son" a
+                  son's, "brother" or "paternalBrother" the father's,
+                  "maternalBrother" the mother's by a later husband
+  Missing         {"path": count, ...}: relatives alive or dead unknown
+  Hermaphrodite   {"place": count, ...}: persons of undetermined sex at a
+                  child's or sibling's place ("son", "brother.son")
+  ClarityHoped    true (default) or false: with the view byHope, whether
+                  the hermaphrodites may yet show their sex
+  Answered as:
+  {"profile": ..., "views": {...}, "uncertain": [{"kind": "unborn",
+   "place": "son", "count": 1, "name": ...}],
+   "estimates": [{"suppose": [{"males": 1, "females": 0}], "base": 24,
+                  "decides": true, "case": {the answer of that case}}, ...],
+   "base": 432, "reducedBase": 27, "suspended": false, "statesAveraged": false,
+   "now": {"wife": {"count": 1, "name": ..., "share": "1/9", "parts": 48},
+           "unborn:son": {...}, ...},
+   "held": {"share": "16/27", "parts": 256},
+   "settlement": [{"suppose": [...], "fromReserve": {"wife": "1/72", ...}}],
+   "waitingPeriods": [{"school": "hanbali", "when": "apparentlyPerilous",
+                       "years": 4, "from": "loss"}, ...],
+   "amounts": {"wife": "...", "held": "..."}}
+  base: the least common multiple of the deciding estimates' corrected
+  bases (times the number of states where they are averaged); parts are
+  out of it. settlement: for each estimate that may prove true, what each
+  claimant receives from the reserve then. waitingPeriods (with a missing
+  person): the periods the schools give before he is judged dead, noted
+  and not decided.
+  echo '{"Relatives":{"wife":1,"father":1,"mother":1},"Unborn":"son","Profile":"hanbali"}' | tarnavel-calc
 
 Options:
   --explain       add the sentences of the working: why each relative
@@ -500,7 +534,9 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         QString error;
         std::string out;
         if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, languageOf(given), estate, error);
+            out = paths.uncertain.persons.empty()
+                ? calccli::pathAnswer(*family, languageOf(given), estate, error)
+                : calccli::estimatesAnswer(*family, paths.uncertain, languageOf(given), estate, error);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
