@@ -7,9 +7,8 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build-mutation}
-tests='tst_calc_arithmetic|tst_calc_without_father|tst_calc_with_father|tst_calc_grandfather|tst_calc_properties|tst_working|tst_calc_cli'
-targets=(tst_calc_arithmetic tst_calc_without_father tst_calc_with_father tst_calc_grandfather
-         tst_calc_properties tst_working tst_calc_cli tarnavel-calc)
+tests=${MUTATION_TESTS:-'tst_calc_arithmetic|tst_calc_without_father|tst_calc_with_father|tst_calc_grandfather|tst_calc_properties|tst_working|tst_calc_cli'}
+read -r -a targets <<< "${MUTATION_TARGETS:-tst_calc_arithmetic tst_calc_without_father tst_calc_with_father tst_calc_grandfather tst_calc_properties tst_working tst_calc_cli tarnavel-calc}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null || { echo "build failed"; exit 2; }
 killed=0; total=0
