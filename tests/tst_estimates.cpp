@@ -150,6 +150,8 @@ private slots:
     void settlementsFromTheBooks();
     void places_data();
     void places();
+    void waitingPeriods_data();
+    void waitingPeriods();
 };
 
 // Each example table of a chapter is one estimate of the chapter's family:
@@ -333,6 +335,15 @@ void tst_estimates::books_data()
         << "wife mother brother" << "unborn:son" << "hanbali" << "wife=1/8 mother=1/6 brother=0 held=17/24";
     QTest::newRow("unborn: pregnant widow, full brother; Hanafi, who fails under one gets nothing (Zuh 10/7887) [derived]")
         << "wife brother" << "unborn:son" << "hanafi" << "wife=1/8 brother=0 held=7/8";
+    QTest::newRow("unborn: pregnant widow, grandmother, full brother (shamela 142264/5965)")
+        << "wife mother.mother brother" << "unborn:son" << "hanbali"
+        << "wife=1/8 mother.mother=1/6 brother=0 held=17/24";
+    QTest::newRow("unborn: two sons and a pregnant widow, two males reserved (shamela 142264/5965)")
+        << "2*son wife" << "unborn:son" << "hanbali" << "son=7/16 wife=1/8 held=7/16";
+    // The estimates are the book's (dead: 3 by return; alive: 6); the least derived.
+    QTest::newRow("unborn: mother pregnant by the father, two uterine brothers (Ibn Baz, al-Fawa'id al-Jaliyya 1/77)")
+        << "mother 2*maternalBrother" << "unborn:brother" << "hanbali"
+        << "mother=1/7 maternalBrother=2/7 held=4/7 base=84";
     QTest::newRow("unborn: husband, uncle, mother pregnant by a later husband (uterine); Hanafi (al-Mabsut 30/52) [derived]")
         << "husband father.brother" << "unborn:maternalBrother" << "hanafi"
         << "husband=1/2 father.brother=1/3 held=1/6";
@@ -390,6 +401,9 @@ void tst_estimates::books_data()
     QTest::newRow("hermaphrodite: two children, paternal uncle; Hanafi (al-Sirajiyya, shamela 7455/300) [derived]")
         << "father.paternalBrother" << "hermaphrodite:2*son" << "hanafi"
         << "father.paternalBrother=1/3 ?son=2/3 held=0";
+    // A person of two at one place may be the female where the other is male.
+    QTest::newRow("hermaphrodite: son and two children; Shafi'i (taqrib 6221/1991) [derived]")
+        << "son" << "hermaphrodite:2*son" << "shafii" << "son=1/3 ?son=2/5 held=4/15";
     QTest::newRow("hermaphrodite: wife, uncle, a brother's child (shamela 6369/899)")
         << "wife father.brother" << "hermaphrodite:brother.son" << "shafii"
         << "wife=1/4 father.brother=0 ?brother.son=0 held=3/4";
@@ -556,6 +570,36 @@ void tst_estimates::places()
     QFETCH(QString, uncertain);
     QFETCH(int, error);
     QCOMPARE(int(estimate(familyOf("mother", uncertain, "program")).error), error);
+}
+
+// The periods noted for a missing person, as the schools' texts give them.
+void tst_estimates::waitingPeriods_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("periods");
+    QTest::newRow("Hanbali: Manar al-Sabil; al-Muharrar 1/406") << "hanbali"
+        << "apparentlySafe 90y from birth; apparentlyPerilous 4y from loss";
+    QTest::newRow("Egypt: law 25/1929 art. 21 as amended") << "egypt"
+        << "deathLikely 4y from loss; shipOrPlane 30d from loss; forcesInOperations 1y from loss; judgeAtLeast 4y from loss";
+    QTest::newRow("Syria: art. 205 as amended by law 34/1975") << "syria"
+        << "always 80y from birth; deathLikely 4y from loss";
+    QTest::newRow("Maliki: Tahhan 2702") << "maliki" << "lifespan 70-80y from birth";
+}
+
+void tst_estimates::waitingPeriods()
+{
+    QFETCH(QString, profile);
+    QFETCH(QString, periods);
+    QStringList out;
+    for (const WaitingPeriod &w : engine::waitingPeriods(*profileFromName(profile.toStdString())))
+        out << QStringLiteral("%1 %2%3 from %4")
+                   .arg(QLatin1String(w.when),
+                        w.days ? QStringLiteral("%1d").arg(w.days)
+                               : QStringLiteral("%1%2y").arg(w.years).arg(w.upToYears ? QStringLiteral("-%1").arg(w.upToYears) : QString()),
+                        QString(), QLatin1String(w.from));
+    QCOMPARE(out.join(QStringLiteral("; ")), periods);
+    // Under the program's own profile every school's periods are noted.
+    QVERIFY(engine::waitingPeriods(Profile::Program).size() > engine::waitingPeriods(Profile::Hanbali).size());
 }
 
 QTEST_GUILESS_MAIN(tst_estimates)
