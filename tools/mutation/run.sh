@@ -32,6 +32,7 @@ PY
     verdict="killed"; killed=$((killed + 1))
   fi
   mv "$file.orig" "$file"
+  touch "$file"   # the copy is older than the mutant's objects: rebuild from it
   echo "mutant $total ($file: ${original:0:60}): $verdict"
 done < "${2:-tools/mutation/mutants.txt}"
 cmake --build "$build" --target "${targets[@]}" -j"$(nproc)" >/dev/null
