@@ -34,6 +34,8 @@ const char *errorText(engine::EstimatesError e)
         return "at most one unborn child, six hermaphrodites and four missing persons";
     case engine::EstimatesError::BadCount:
         return "a count of uncertain persons below 1";
+    case engine::EstimatesError::TooLarge:
+        return "the combined base of the estimates passes 64 bits";
     }
     return "";
 }

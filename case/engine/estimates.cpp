@@ -169,6 +169,31 @@ EstimatesError check(const UncertainFamily &uf)
                                                                         : EstimatesError::None;
 }
 
+// The combined base and everyone's parts of it.
+void combinedBase(EstimatesResult &out, std::int64_t states)
+{
+    for (const Estimate &e : out.estimates)
+        if (e.decides)
+            out.base = lcm64(out.base, e.base);
+    if (out.statesAveraged) {
+        // Each state's parts summed: the base times the number of states.
+        if (out.base > INT64_MAX / states)
+            throw RationalOverflow();
+        out.base *= states;
+    }
+    for (const Rational &q : out.now)
+        out.base = q.isZero() ? out.base : lcm64(out.base, q.den);
+    out.base = out.held.isZero() ? out.base : lcm64(out.base, out.held.den);
+    for (const Rational &q : out.now)
+        out.nowParts.push_back((q * Rational(out.base)).num);
+    out.heldParts = (out.held * Rational(out.base)).num;
+    for (const Rational &q : out.now)
+        out.reducedBase = q.isZero() ? out.reducedBase : lcm64(out.reducedBase, q.den);
+    out.reducedBase = out.held.isZero() ? out.reducedBase : lcm64(out.reducedBase, out.held.den);
+}
+
+EstimatesResult estimateChecked(const UncertainFamily &uf);
+
 } // namespace
 
 std::optional<Path> otherSex(const Path &place)
@@ -192,10 +217,23 @@ std::optional<Path> otherSex(const Path &place)
 
 EstimatesResult estimate(const UncertainFamily &uf)
 {
+    EstimatesResult refused;
+    refused.error = check(uf);
+    if (refused.error != EstimatesError::None)
+        return refused;
+    try {
+        return estimateChecked(uf);
+    } catch (const RationalOverflow &) {
+        refused.error = EstimatesError::TooLarge;
+        return refused;
+    }
+}
+
+namespace {
+
+EstimatesResult estimateChecked(const UncertainFamily &uf)
+{
     EstimatesResult out;
-    out.error = check(uf);
-    if (out.error != EstimatesError::None)
-        return out;
     const Views &views = uf.known.views;
 
     for (const Member &m : uf.known.members)
@@ -336,26 +374,12 @@ EstimatesResult estimate(const UncertainFamily &uf)
     }
     out.held = Rational(1) - paid;
 
-    for (const Estimate &e : out.estimates)
-        if (e.decides)
-            out.base = lcm64(out.base, e.base);
-    if (out.statesAveraged) {
-        // Each state's parts summed: the base times the number of states.
-        if (out.base > INT64_MAX / states)
-            throw RationalOverflow();
-        out.base *= states;
-    }
-    for (const Rational &q : out.now)
-        out.base = q.isZero() ? out.base : lcm64(out.base, q.den);
-    out.base = out.held.isZero() ? out.base : lcm64(out.base, out.held.den);
-    for (const Rational &q : out.now)
-        out.nowParts.push_back((q * Rational(out.base)).num);
-    out.heldParts = (out.held * Rational(out.base)).num;
-    for (const Rational &q : out.now)
-        out.reducedBase = q.isZero() ? out.reducedBase : lcm64(out.reducedBase, q.den);
-    out.reducedBase = out.held.isZero() ? out.reducedBase : lcm64(out.reducedBase, out.held.den);
+    combinedBase(out, states);
     return out;
 }
+
+} // namespace
+
 
 Settlement settle(const UncertainFamily &uf, const EstimatesResult &r, const std::vector<Supposition> &truth)
 {

@@ -76,6 +76,7 @@ enum class EstimatesError : std::uint8_t {
     NotAPlace,        // an unborn or a hermaphrodite at a path that is no one's child or sibling
     TooMany,          // more than one unborn, or more than 6 hermaphrodites, or more than 4 missing
     BadCount,
+    TooLarge,         // the combined base passes 64 bits
 };
 
 struct EstimatesResult
