@@ -80,7 +80,15 @@ inline QString paidNow(const EstimatesResult &r, const QString &expected)
             out << QStringLiteral("held=") + fraction(r.held);
         else if (key == u"base")
             out << QStringLiteral("base=%1").arg(r.base);
-        else if (key == u"least")
+        else if (key == u"agreed")
+            out << QStringLiteral("agreed=") + fraction(r.byAgreement);
+        else if (key.startsWith(u"most?")) {
+            Rational most;
+            for (const Claimant &c : r.claimants)
+                if (c.uncertain >= 0 && keyOf(c) == key.mid(4))
+                    most = r.mostFor[static_cast<std::size_t>(c.uncertain)];
+            out << key + u'=' + fraction(most);
+        } else if (key == u"least")
             out << QStringLiteral("least=%1").arg(r.reducedBase);
         else if (now.count(key))
             out << key + u'=' + fraction(now[key]);

@@ -153,7 +153,7 @@ std::string estimatesAnswer(const engine::Family &family, const EstimateRequest 
         out += ", \"count\": " + std::to_string(u.count) + ", ";
         key(out, QStringLiteral("name"));
         appendJsonString(out, report::relativeName(u.place, language, u.count));
-        out += "}";
+        out += ", \"most\": \"" + r.mostFor[i].text() + "\"}";
     }
     // Each estimate's case as an ordinary answer line.
     out += "], \"estimates\": [";
@@ -191,7 +191,8 @@ std::string estimatesAnswer(const engine::Family &family, const EstimateRequest 
             names.push_back(k);
         }
     }
-    out += "}, \"held\": {\"share\": \"" + r.held.text() + "\", \"parts\": " + std::to_string(r.heldParts) + "}";
+    out += "}, \"held\": {\"share\": \"" + r.held.text() + "\", \"parts\": " + std::to_string(r.heldParts)
+        + ", \"byAgreement\": \"" + r.byAgreement.text() + "\"}";
     if (!r.held.isZero()) {
         claimants.push_back({r.held.num, r.held.den, 1});
         names.push_back(QStringLiteral("held"));

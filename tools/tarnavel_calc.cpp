@@ -116,13 +116,13 @@ every estimate, each heir paid at once his least, the rest held):
                   the hermaphrodites may yet show their sex
   Answered as:
   {"profile": ..., "views": {...}, "uncertain": [{"kind": "unborn",
-   "place": "son", "count": 1, "name": ...}],
+   "place": "son", "count": 1, "name": ..., "most": "16/27"}],
    "estimates": [{"suppose": [{"males": 1, "females": 0}], "base": 24,
                   "decides": true, "case": {the answer of that case}}, ...],
    "base": 432, "reducedBase": 27, "suspended": false, "statesAveraged": false,
    "now": {"wife": {"count": 1, "name": ..., "share": "1/9", "parts": 48},
            "unborn:son": {...}, ...},
-   "held": {"share": "16/27", "parts": 256},
+   "held": {"share": "16/27", "parts": 256, "byAgreement": "0/1"},
    "settlement": [{"suppose": [...], "fromReserve": {"wife": "1/72", ...}}],
    "waitingPeriods": [{"school": "hanbali", "when": "apparentlyPerilous",
                        "years": 4, "from": "loss"}, ...],
@@ -130,7 +130,9 @@ every estimate, each heir paid at once his least, the rest held):
   base: the least common multiple of the deciding estimates' corrected
   bases (times the number of states where they are averaged); parts are
   out of it. settlement: for each estimate that may prove true, what each
-  claimant receives from the reserve then. waitingPeriods (with a missing
+  claimant receives from the reserve then. most: the most an uncertain
+  person can take; byAgreement: what of the reserve none of them can take,
+  which the others may settle among themselves. waitingPeriods (with a missing
   person): the periods the schools give before he is judged dead, noted
   and not decided.
   echo '{"Relatives":{"wife":1,"father":1,"mother":1},"Unborn":"son","Profile":"hanbali"}' | tarnavel-calc

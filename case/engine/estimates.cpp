@@ -373,6 +373,18 @@ EstimatesResult estimateChecked(const UncertainFamily &uf)
         paid += now;
     }
     out.held = Rational(1) - paid;
+    Rational theirs;
+    for (std::size_t c = 0; c < n; ++c) {
+        if (out.claimants[c].uncertain < 0)
+            continue;
+        Rational most;
+        for (std::size_t e = 0; e < out.estimates.size(); ++e)
+            if (out.estimates[e].decides)
+                most = std::max(most, out.shares[e][c]);
+        out.mostFor.push_back(most);
+        theirs += most - out.now[c];
+    }
+    out.byAgreement = out.statesAveraged || out.held < theirs ? Rational() : out.held - theirs;
 
     combinedBase(out, states);
     return out;

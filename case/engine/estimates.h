@@ -97,6 +97,11 @@ struct EstimatesResult
     std::int64_t heldParts = 0;
     // The least base in which what is paid and what is held are whole.
     std::int64_t reducedBase = 1;
+    // Per uncertain person, the most he can take (his largest share over the
+    // estimates that decide); what of the reserve none of them can take the
+    // others may settle among themselves by agreement.
+    std::vector<Rational> mostFor;
+    Rational byAgreement;
 };
 
 // The estimates of a family under its views.
