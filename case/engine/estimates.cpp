@@ -192,69 +192,13 @@ void combinedBase(EstimatesResult &out, std::int64_t states)
     out.reducedBase = out.held.isZero() ? out.reducedBase : lcm64(out.reducedBase, out.held.den);
 }
 
-EstimatesResult estimateChecked(const UncertainFamily &uf);
-
-} // namespace
-
-std::optional<Path> otherSex(const Path &place)
+// The case under every combination of the persons' suppositions, and each
+// claimant's share and certain share under each.
+std::vector<std::vector<Rational>> workEstimates(const UncertainFamily &uf, EstimatesResult &out)
 {
-    std::string text = place.text();
-    const auto dot = text.rfind('.');
-    const std::string head = dot == std::string::npos ? std::string() : text.substr(0, dot + 1);
-    const std::string last = dot == std::string::npos ? text : text.substr(dot + 1);
-    static const std::pair<const char *, const char *> pairs[] = {
-        {"son", "daughter"}, {"brother", "sister"}, {"paternalBrother", "paternalSister"},
-        {"maternalBrother", "maternalSister"},
-    };
-    for (const auto &[male, female] : pairs) {
-        if (last == male)
-            return Path::parse(head + female);
-        if (last == female)
-            return Path::parse(head + male);
-    }
-    return std::nullopt;
-}
-
-EstimatesResult estimate(const UncertainFamily &uf)
-{
-    EstimatesResult refused;
-    refused.error = check(uf);
-    if (refused.error != EstimatesError::None)
-        return refused;
-    try {
-        return estimateChecked(uf);
-    } catch (const RationalOverflow &) {
-        refused.error = EstimatesError::TooLarge;
-        return refused;
-    }
-}
-
-namespace {
-
-EstimatesResult estimateChecked(const UncertainFamily &uf)
-{
-    EstimatesResult out;
-    const Views &views = uf.known.views;
-
-    for (const Member &m : uf.known.members)
-        out.claimants.push_back({m.path, m.count, -1, false});
-    bool anyUnborn = false, anyHermaphrodite = false, hoped = false;
-    for (std::size_t i = 0; i < uf.uncertain.size(); ++i) {
-        const UncertainPerson &u = uf.uncertain[i];
-        out.claimants.push_back({u.place, u.count, static_cast<int>(i), false});
-        anyUnborn = anyUnborn || u.kind == Uncertainty::Unborn;
-        anyHermaphrodite = anyHermaphrodite || u.kind == Uncertainty::Hermaphrodite;
-        hoped = hoped || (u.kind == Uncertainty::Hermaphrodite && u.clarityHoped);
-    }
-    out.claimants.push_back({Path(), 1, -1, true});
-    Hermaphrodite method = views.hermaphrodite;
-    if (method == Hermaphrodite::ByHope)
-        method = hoped ? Hermaphrodite::LeastHeld : Hermaphrodite::HalfOfTwo;
-
-    // Every combination of the persons' suppositions.
     std::vector<std::vector<Supposition>> choices;
     for (const UncertainPerson &u : uf.uncertain)
-        choices.push_back(suppositionsOf(u, views.unbornReserve));
+        choices.push_back(suppositionsOf(u, uf.known.views.unbornReserve));
     std::vector<std::vector<Supposition>> combos{{}};
     for (const auto &c : choices) {
         std::vector<std::vector<Supposition>> next;
@@ -277,6 +221,78 @@ EstimatesResult estimateChecked(const UncertainFamily &uf)
         e.suppose = std::move(s);
         out.estimates.push_back(std::move(e));
     }
+    return certain;
+}
+
+// Each claimant's figure over a group of estimates that differ only in the
+// hermaphrodites' sexes, by the view on the hermaphrodite: his least, the
+// mean over the states, or the state in which they take least.
+std::vector<Rational> groupFigures(const UncertainFamily &uf, EstimatesResult &out,
+                                   const std::vector<std::vector<Rational>> &certain,
+                                   const std::vector<std::size_t> &members, Hermaphrodite method,
+                                   std::int64_t states)
+{
+    const std::size_t n = out.claimants.size();
+    std::vector<Rational> figure(n);
+    if (method == Hermaphrodite::LeastHeld) {
+        for (std::size_t c = 0; c < n; ++c) {
+            figure[c] = certain[members[0]][c];
+            for (std::size_t e : members)
+                figure[c] = std::min(figure[c], certain[e][c]);
+        }
+    } else if (method == Hermaphrodite::HalfOfTwo) {
+        for (std::size_t e : members) {
+            std::int64_t weight = 1;
+            for (std::size_t i = 0; i < uf.uncertain.size(); ++i)
+                if (uf.uncertain[i].kind == Uncertainty::Hermaphrodite)
+                    weight *= binomial(uf.uncertain[i].count, out.estimates[e].suppose[i].males);
+            for (std::size_t c = 0; c < n; ++c)
+                figure[c] += out.shares[e][c] * Rational(weight, states);
+        }
+    } else {
+        // The lesser: the state in which the hermaphrodites together take least.
+        std::size_t pick = members[0];
+        Rational best;
+        for (std::size_t k = 0; k < members.size(); ++k) {
+            Rational theirs;
+            for (std::size_t c = 0; c < n; ++c) {
+                const int u = out.claimants[c].uncertain;
+                if (u >= 0 && uf.uncertain[static_cast<std::size_t>(u)].kind == Uncertainty::Hermaphrodite)
+                    theirs += out.shares[members[k]][c];
+            }
+            if (k == 0 || theirs < best) {
+                best = theirs;
+                pick = members[k];
+            }
+        }
+        for (std::size_t e : members)
+            out.estimates[e].decides = e == pick;
+        figure = out.shares[pick];
+    }
+    return figure;
+}
+
+EstimatesResult estimateChecked(const UncertainFamily &uf)
+{
+    EstimatesResult out;
+    const Views &views = uf.known.views;
+
+    for (const Member &m : uf.known.members)
+        out.claimants.push_back({m.path, m.count, -1, false});
+    bool anyUnborn = false, anyHermaphrodite = false, hoped = false;
+    for (std::size_t i = 0; i < uf.uncertain.size(); ++i) {
+        const UncertainPerson &u = uf.uncertain[i];
+        out.claimants.push_back({u.place, u.count, static_cast<int>(i), false});
+        anyUnborn = anyUnborn || u.kind == Uncertainty::Unborn;
+        anyHermaphrodite = anyHermaphrodite || u.kind == Uncertainty::Hermaphrodite;
+        hoped = hoped || (u.kind == Uncertainty::Hermaphrodite && u.clarityHoped);
+    }
+    out.claimants.push_back({Path(), 1, -1, true});
+    Hermaphrodite method = views.hermaphrodite;
+    if (method == Hermaphrodite::ByHope)
+        method = hoped ? Hermaphrodite::LeastHeld : Hermaphrodite::HalfOfTwo;
+
+    const std::vector<std::vector<Rational>> certain = workEstimates(uf, out);
 
     // The estimates that differ only in the hermaphrodites' sexes form one
     // group; within it the view on the hermaphrodite decides each claimant's
@@ -311,42 +327,7 @@ EstimatesResult estimateChecked(const UncertainFamily &uf)
                 members.push_back(e);
             }
         }
-        std::vector<Rational> figure(n);
-        if (!anyHermaphrodite || method == Hermaphrodite::LeastHeld) {
-            for (std::size_t c = 0; c < n; ++c) {
-                figure[c] = certain[members[0]][c];
-                for (std::size_t e : members)
-                    figure[c] = std::min(figure[c], certain[e][c]);
-            }
-        } else if (method == Hermaphrodite::HalfOfTwo) {
-            for (std::size_t e : members) {
-                std::int64_t weight = 1;
-                for (std::size_t i = 0; i < uf.uncertain.size(); ++i)
-                    if (uf.uncertain[i].kind == Uncertainty::Hermaphrodite)
-                        weight *= binomial(uf.uncertain[i].count, out.estimates[e].suppose[i].males);
-                for (std::size_t c = 0; c < n; ++c)
-                    figure[c] += out.shares[e][c] * Rational(weight, states);
-            }
-        } else {
-            // The lesser: the state in which the hermaphrodites together take least.
-            std::size_t pick = members[0];
-            Rational best;
-            for (std::size_t k = 0; k < members.size(); ++k) {
-                Rational theirs;
-                for (std::size_t c = 0; c < n; ++c) {
-                    const int u = out.claimants[c].uncertain;
-                    if (u >= 0 && uf.uncertain[static_cast<std::size_t>(u)].kind == Uncertainty::Hermaphrodite)
-                        theirs += out.shares[members[k]][c];
-                }
-                if (k == 0 || theirs < best) {
-                    best = theirs;
-                    pick = members[k];
-                }
-            }
-            for (std::size_t e : members)
-                out.estimates[e].decides = e == pick;
-            figure = out.shares[pick];
-        }
+        const std::vector<Rational> figure = groupFigures(uf, out, certain, members, anyHermaphrodite ? method : Hermaphrodite::LeastHeld, states);
         const bool withinFour = unbornChildren(out.estimates[g]) <= 4;
         if (!withinFour)
             for (std::size_t e : members)
@@ -391,6 +372,39 @@ EstimatesResult estimateChecked(const UncertainFamily &uf)
 }
 
 } // namespace
+
+std::optional<Path> otherSex(const Path &place)
+{
+    std::string text = place.text();
+    const auto dot = text.rfind('.');
+    const std::string head = dot == std::string::npos ? std::string() : text.substr(0, dot + 1);
+    const std::string last = dot == std::string::npos ? text : text.substr(dot + 1);
+    static const std::pair<const char *, const char *> pairs[] = {
+        {"son", "daughter"}, {"brother", "sister"}, {"paternalBrother", "paternalSister"},
+        {"maternalBrother", "maternalSister"},
+    };
+    for (const auto &[male, female] : pairs) {
+        if (last == male)
+            return Path::parse(head + female);
+        if (last == female)
+            return Path::parse(head + male);
+    }
+    return std::nullopt;
+}
+
+EstimatesResult estimate(const UncertainFamily &uf)
+{
+    EstimatesResult refused;
+    refused.error = check(uf);
+    if (refused.error != EstimatesError::None)
+        return refused;
+    try {
+        return estimateChecked(uf);
+    } catch (const RationalOverflow &) {
+        refused.error = EstimatesError::TooLarge;
+        return refused;
+    }
+}
 
 
 Settlement settle(const UncertainFamily &uf, const EstimatesResult &r, const std::vector<Supposition> &truth)
