@@ -10,6 +10,7 @@
 #include "case/case_notes.h"
 #include "case/engine/estimates.h"
 #include "case/engine/record_family.h"
+#include "case/engine/working.h"
 #include "tests/tst_estimates_support.h"
 
 #include <QFile>
@@ -47,6 +48,8 @@ private slots:
     void places();
     void waitingPeriods_data();
     void waitingPeriods();
+    void withoutUncertaintyTodaysAnswer_data();
+    void withoutUncertaintyTodaysAnswer();
 };
 
 // Each example table of a chapter is one estimate of the chapter's family:
@@ -357,6 +360,32 @@ void tst_estimates::waitingPeriods()
     QCOMPARE(out.join(QStringLiteral("; ")), periods);
     // Under the program's own profile every school's periods are noted.
     QVERIFY(engine::waitingPeriods(Profile::Program).size() > engine::waitingPeriods(Profile::Hanbali).size());
+}
+
+// With no one uncertain there is one estimate, the case itself: everyone is
+// paid his share of it at once and nothing is held.
+void tst_estimates::withoutUncertaintyTodaysAnswer_data()
+{
+    QTest::addColumn<QString>("known");
+    QTest::addColumn<QString>("views");
+    QTest::newRow("father mother wife son") << "father mother wife son" << "program";
+    QTest::newRow("'awl: husband, mother, two sisters") << "husband mother 2*sister" << "hanbali";
+    QTest::newRow("treasury: a wife alone") << "wife" << "shafii";
+    QTest::newRow("the grandfather with brothers") << "father.father 2*brother wife" << "maliki";
+}
+
+void tst_estimates::withoutUncertaintyTodaysAnswer()
+{
+    QFETCH(QString, known);
+    QFETCH(QString, views);
+    const UncertainFamily f = familyOf(known, QString(), views);
+    const EstimatesResult r = estimate(f);
+    QCOMPARE(r.estimates.size(), std::size_t(1));
+    const Result today = calculate(f.known);
+    for (std::size_t c = 0; c < r.claimants.size(); ++c)
+        QCOMPARE(fraction(r.now[c]), fraction(r.claimants[c].treasury ? today.treasury : today.members[c].share));
+    QCOMPARE(fraction(r.held), QStringLiteral("0"));
+    QCOMPARE(r.base, workOf(today).correctedBase);
 }
 
 QTEST_GUILESS_MAIN(tst_estimates)
