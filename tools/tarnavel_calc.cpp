@@ -103,38 +103,22 @@ Relatives at any depth, and the schools' views (optional):
   notAnHeirInThisSchool, notAgnateOfEmancipator.
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
 
-Heirs whose state is unknown (optional; the line is then worked out under
-every estimate, each heir paid at once his least, the rest held):
+Heirs whose state is unknown (optional; the line is worked out under every
+estimate, each heir paid at once his least, the rest held; docs/working.md):
   Unborn          "son": the place of a child to be born, its sex and number
-                  the estimate's: "son" the deceased's own, "son.son" a
-                  son's, "brother" or "paternalBrother" the father's,
-                  "maternalBrother" the mother's by a later husband
+                  the estimate's ("son.son" a son's, "paternalBrother" the
+                  father's, "maternalBrother" the mother's by a later husband)
   Missing         {"path": count, ...}: relatives alive or dead unknown
-  Hermaphrodite   {"place": count, ...}: persons of undetermined sex at a
-                  child's or sibling's place ("son", "brother.son")
-  ClarityHoped    true (default) or false: with the view byHope, whether
-                  the hermaphrodites may yet show their sex
-  Answered as:
-  {"profile": ..., "views": {...}, "uncertain": [{"kind": "unborn",
-   "place": "son", "count": 1, "name": ..., "most": "16/27"}],
-   "estimates": [{"suppose": [{"males": 1, "females": 0}], "base": 24,
-                  "decides": true, "case": {the answer of that case}}, ...],
-   "base": 432, "reducedBase": 27, "suspended": false, "statesAveraged": false,
-   "now": {"wife": {"count": 1, "name": ..., "share": "1/9", "parts": 48},
-           "unborn:son": {...}, ...},
-   "held": {"share": "16/27", "parts": 256, "byAgreement": "0/1"},
-   "settlement": [{"suppose": [...], "fromReserve": {"wife": "1/72", ...}}],
-   "waitingPeriods": [{"school": "hanbali", "when": "apparentlyPerilous",
-                       "years": 4, "from": "loss"}, ...],
-   "amounts": {"wife": "...", "held": "..."}}
-  base: the least common multiple of the deciding estimates' corrected
-  bases (times the number of states where they are averaged); parts are
-  out of it. settlement: for each estimate that may prove true, what each
-  claimant receives from the reserve then. most: the most an uncertain
-  person can take; byAgreement: what of the reserve none of them can take,
-  which the others may settle among themselves. waitingPeriods (with a missing
-  person): the periods the schools give before he is judged dead, noted
-  and not decided.
+  Hermaphrodite   {"place": count, ...}: persons of undetermined sex
+  ClarityHoped    true (default) or false, for the view byHope
+  Answered with "uncertain" (each with the "most" he can take), "estimates"
+  (each "suppose"d, its "base", whether it "decides", its "case" as above),
+  "base" (the least common multiple of the deciding estimates' bases),
+  "reducedBase", "now" (share and parts of each; "unborn:son",
+  "missing:brother", "hermaphrodite:son"), "held" (with "byAgreement": what
+  none of them can take), "settlement" (what each receives from the reserve
+  if an estimate proves true), "waitingPeriods" (noted, not decided) and
+  "amounts".
   echo '{"Relatives":{"wife":1,"father":1,"mother":1},"Unborn":"son","Profile":"hanbali"}' | tarnavel-calc
 
 Options:
