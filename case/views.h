@@ -36,6 +36,21 @@ enum class DiedTogether : std::uint8_t {
     NoneInherit,      // no one of them inherits from another
     OldPropertyOnly,  // each from the other's own property, not from what he inherits from him
 };
+// How many children an unborn child is reserved for (see case/engine/estimates.h).
+enum class UnbornReserve : std::uint8_t {
+    One,        // the larger of one son's and one daughter's share
+    Two,        // the larger of two sons' and two daughters' share
+    Four,       // up to four children
+    Unlimited,  // no number: whoever more children could reduce further is paid nothing yet
+    Suspend,    // the division waits for the birth
+};
+// The hermaphrodite whose sex is undetermined.
+enum class Hermaphrodite : std::uint8_t {
+    Lesser,      // he takes the lesser of his two shares, the others the rest on that supposition
+    LeastHeld,   // every heir takes his least, the rest is held
+    HalfOfTwo,   // every heir takes half of his two shares (the states averaged)
+    ByHope,      // LeastHeld while clarity is hoped for, HalfOfTwo once it is not
+};
 
 struct Views
 {
@@ -53,6 +68,8 @@ struct Views
     GrandmotherByTwoRoutes grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Twice;
     ObligatoryBequest obligatoryBequest = ObligatoryBequest::None;
     DiedTogether diedTogether = DiedTogether::NoneInherit;
+    UnbornReserve unbornReserve = UnbornReserve::Two;
+    Hermaphrodite hermaphrodite = Hermaphrodite::ByHope;
 
     bool operator==(const Views &) const = default;
 };
@@ -63,8 +80,9 @@ enum class View : std::uint8_t {
     NearerPaternalExcludesFartherMaternal, ExcludedGrandmotherStillExcludes, GrandmotherByTwoRoutes,
     ObligatoryBequest,
     DiedTogether,
+    UnbornReserve, Hermaphrodite,
 };
-inline constexpr int ViewCount = 14;
+inline constexpr int ViewCount = 16;
 
 enum class Profile : std::uint8_t { Program, Hanafi, Maliki, Shafii, Hanbali, Egypt, Syria };
 inline constexpr int ProfileCount = 7;

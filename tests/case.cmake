@@ -11,6 +11,10 @@ tarnavel_add_core_test(tst_working tst_working.cpp tst_working_classical.h tst_c
 tarnavel_add_core_test(tst_engine tst_engine.cpp tst_calc_generator.h tst_path_generator.h)
 tarnavel_add_core_test(tst_distant_kindred tst_distant_kindred.cpp tst_path_generator.h)
 tarnavel_add_core_test(tst_obligatory_bequest tst_obligatory_bequest.cpp tst_path_generator.h)
+# Heirs whose state is unknown: the reserve over the estimates.
+tarnavel_add_core_test(tst_estimates tst_estimates.cpp tst_estimates_support.h)
+target_compile_definitions(tst_estimates PRIVATE TARNAVEL_DOC_DIR="${CMAKE_SOURCE_DIR}/resources/doc")
+tarnavel_add_core_test(tst_estimates_books tst_estimates_books.cpp tst_estimates_support.h)
 
 # Relatives as paths and their names.
 tarnavel_add_core_test(tst_path tst_path.cpp)

@@ -69,6 +69,8 @@ private slots:
     void bequestAmounts();
     void timeLines_data();
     void timeLines();
+    void uncertain_data();
+    void uncertain();
     void help();
 };
 
@@ -198,6 +200,11 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("a voluntary bequest beside the obligatory one")
         << QByteArray(R"({"SonCount": 1, "Estate": 90, "Bequest": 9, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
         << "\"Bequest\"";
+    QTest::newRow("unborn at a parent's place") << QByteArray(R"({"WifeCount": 1, "Unborn": "father"})") << "place";
+    QTest::newRow("unborn not a path") << QByteArray(R"({"WifeCount": 1, "Unborn": 1})") << "\"Unborn\"";
+    QTest::newRow("no one missing") << QByteArray(R"({"WifeCount": 1, "Missing": {"brother": 0}})") << "\"brother\"";
+    QTest::newRow("clarity 2") << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "ClarityHoped": 2})")
+                               << "\"ClarityHoped\"";
 }
 
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn()
@@ -438,6 +445,51 @@ void tst_calc_cli::timeLines()
     QVERIFY2(where == u"error" ? text.contains(value) : text == value, qPrintable(text));
 }
 
+// Heirs whose state is unknown: what one claimant is paid at once, what is
+// held, and the money.
+void tst_calc_cli::uncertain_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("claimant");
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("amount"); // of the claimant, with an estate
+    QTest::newRow("pregnant widow, father, mother; Hanbali")
+        << QByteArray(R"({"Relatives": {"wife": 1, "father": 1, "mother": 1}, "Unborn": "son", "Profile": "hanbali", "Estate": 43200})")
+        << "wife" << "1/9" << "16/27" << "4800.00";
+    QTest::newRow("a missing full brother, today's keys beside")
+        << QByteArray(R"({"HusbandAlive": 1, "FullSisterCount": 1, "Relatives": {"maternalBrother": 1, "maternalSister": 1}, "Missing": {"brother": 1}})")
+        << "husband" << "3/8" << "23/72" << QString();
+    QTest::newRow("a hermaphrodite child, Maliki")
+        << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "Profile": "maliki"})")
+        << "hermaphrodite:son" << "5/12" << "0/1" << QString();
+    QTest::newRow("a hermaphrodite child, Hanbali, hope left")
+        << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "Profile": "hanbali"})")
+        << "hermaphrodite:son" << "1/3" << "1/6" << QString();
+    QTest::newRow("a hermaphrodite child, Hanbali, no hope left")
+        << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "Profile": "hanbali", "ClarityHoped": false})")
+        << "hermaphrodite:son" << "5/12" << "0/1" << QString();
+}
+
+void tst_calc_cli::uncertain()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, claimant);
+    QFETCH(QString, now);
+    QFETCH(QString, held);
+    QFETCH(QString, amount);
+    const Run run = runCalc(line + "\n");
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject a = run.answers.value(0);
+    QCOMPARE(a.value("now").toObject().value(claimant).toObject().value("share").toString(), now);
+    QCOMPARE(a.value("held").toObject().value("share").toString(), held);
+    QVERIFY(a.value("estimates").toArray().size() >= 2);
+    // The periods are noted only where someone is missing.
+    QCOMPARE(a.contains("waitingPeriods"), line.contains("Missing"));
+    if (!amount.isEmpty())
+        QCOMPARE(a.value("amounts").toObject().value(claimant).toString(), amount);
+}
+
 void tst_calc_cli::help()
 {
     const Run run = runCalc({}, {"--help"});
@@ -445,7 +497,7 @@ void tst_calc_cli::help()
     for (const char *word : {"MaternalSiblingCount", "0..100", "WifeCount", "0..4", "\"error\"", "2400",
                              "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded", "kinship",
                              "heirShutOut", "Predeceased", "egypt1946", "syria1953", "Deaths", "DiedTogether",
-                             "Withdrawal"})
+                             "Withdrawal", "Unborn", "Missing", "Hermaphrodite", "ClarityHoped", "unbornReserve"})
         QVERIFY2(run.raw.contains(word), word);
     QCOMPARE(runCalc({}, {"--bogus"}).exitCode, 2);
 }

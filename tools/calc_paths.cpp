@@ -177,7 +177,7 @@ const char *eventName(int bit) { return EventNames[bit]; }
 
 bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &request, std::optional<QString> &error)
 {
-    if (readBequestKey(key, value, request.bequest, error))
+    if (readBequestKey(key, value, request.bequest, error) || readEstimateKey(key, value, request.uncertain, error))
         return request.given = true;
     const QString where = QStringLiteral("key \"%1\": ").arg(key);
     if (readTimeKey(key, value, request))

@@ -9,6 +9,7 @@
 #include "case/case_record.h"
 #include "case/engine/family.h"
 #include "tools/calc_bequest.h"
+#include "tools/calc_estimates.h"
 #include "tools/calc_working.h"
 
 #include <QJsonObject>
@@ -30,6 +31,7 @@ struct PathRequest
     std::vector<std::pair<View, std::string>> views;
     BequestRequest bequest;   // "Predeceased" (tools/calc_bequest.h)
     QJsonObject time;   // "Deaths", "DiedTogether", "Withdrawal" as given (tools/calc_time.cpp)
+    EstimateRequest uncertain;   // "Unborn", "Missing", "Hermaphrodite", "ClarityHoped"
 };
 
 // True when `key` is one of the three keys; then `error` holds what is

@@ -91,7 +91,9 @@ Relatives at any depth, and the schools' views (optional):
                   excludedGrandmotherStillExcludes true|false,
                   grandmotherByTwoRoutes once|twice, obligatoryBequest
                   none|egypt1946|syria1953, diedTogether
-                  noneInherit|oldPropertyOnly
+                  noneInherit|oldPropertyOnly, unbornReserve
+                  one|two|four|unlimited|suspend, hermaphrodite
+                  lesser|leastHeld|halfOfTwo|byHope
   Predeceased     [{"child": "son"|"daughter", "descendants": {"path": count},
                    "predeceased": [...], "gifts": {"path": amount}}, ...]:
                   children who died before the deceased (or with him), with
@@ -151,6 +153,24 @@ Distant kindred ("daughter.son", "sister.son", "mother.father", "father.sister",
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
   echo '{"Profile":"egypt","Relatives":{"son":1,"daughter":1},"Predeceased":[{"child":"son","descendants":{"son":1}}]}' | tarnavel-calc
 
+
+Heirs whose state is unknown (optional; the line is worked out under every
+estimate, each heir paid at once his least, the rest held; docs/working.md):
+  Unborn          "son": the place of a child to be born, its sex and number
+                  the estimate's ("son.son" a son's, "paternalBrother" the
+                  father's, "maternalBrother" the mother's by a later husband)
+  Missing         {"path": count, ...}: relatives alive or dead unknown
+  Hermaphrodite   {"place": count, ...}: persons of undetermined sex
+  ClarityHoped    true (default) or false, for the view byHope
+  Answered with "uncertain" (each with the "most" he can take), "estimates"
+  (each "suppose"d, its "base", whether it "decides", its "case" as above),
+  "base" (the least common multiple of the deciding estimates' bases),
+  "reducedBase", "now" (share and parts of each; "unborn:son",
+  "missing:brother", "hermaphrodite:son"), "held" (with "byAgreement": what
+  none of them can take), "settlement" (what each receives from the reserve
+  if an estimate proves true), "waitingPeriods" (noted, not decided) and
+  "amounts".
+  echo '{"Relatives":{"wife":1,"father":1,"mother":1},"Unborn":"son","Profile":"hanbali"}' | tarnavel-calc
 
 Options:
   --explain       add the sentences of the working: why each relative
@@ -618,7 +638,9 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         if (!paths.time.isEmpty())
             out = calccli::timeAnswer(given, paths, estate, error);
         else if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, languageOf(given), estate, error, explain, &paths.bequest);
+            out = paths.uncertain.persons.empty()
+                ? calccli::pathAnswer(*family, languageOf(given), estate, error, explain, &paths.bequest)
+                : calccli::estimatesAnswer(*family, paths.uncertain, languageOf(given), estate, error);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
