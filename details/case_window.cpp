@@ -28,6 +28,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <functional>
+
 using details::caption;
 
 namespace {
@@ -133,12 +135,14 @@ void CaseWindow::build()
     top->addWidget(splitter, 1);
 
     auto *buttons = new QHBoxLayout;
-    for (auto [name, slot] : {std::pair{"cmdOpen", &CaseWindow::open}, std::pair{"cmdSave", &CaseWindow::save},
-                              std::pair{"cmdPrint", &CaseWindow::print}, std::pair{"cmdPdf", &CaseWindow::saveAsPdf}}) {
+    const std::pair<const char *, std::function<void()>> actions[] = {
+        {"cmdOpen", [this] { open(); }}, {"cmdSave", [this] { save(); }},
+        {"cmdPrint", [this] { print(); }}, {"cmdPdf", [this] { saveAsPdf(); }}};
+    for (const auto &[name, act] : actions) {
         auto *b = new QPushButton(this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
+        connect(b, &QPushButton::clicked, this, act);
         buttons->addWidget(b);
     }
     buttons->addStretch(1);
@@ -151,6 +155,7 @@ void CaseWindow::build()
 
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_state.name = text;
+        m_modified = true;
     });
     connect(m_sex, &QComboBox::currentIndexChanged, this, [this] { readFamily(); });
 }

@@ -56,8 +56,11 @@ public:
     // The message for a case file problem in a language.
     static QString problemText(const details::casefile::Problem &p, int language);
 
+    // Whether the case was changed since it was last saved, opened or set.
+    bool isModified() const { return m_modified; }
+
 public slots:
-    void save();      // asks where
+    bool save();      // asks where; whether it was saved
     void open();      // asks which
     void print();
     void saveAsPdf();
@@ -81,10 +84,16 @@ private:
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;
     bool printWith(QPrinter &printer);
+    // Whether the case may be saved, printed or saved as PDF with the estate
+    // entries as they are: with an entry in error, printing stops with the
+    // reason and saving asks.
+    enum class Purpose { Save, Print, Pdf };
+    bool estateReady(Purpose purpose);
     void reportFailure(const char *titleKey, const QString &text);
 
     int m_language = 0;
     bool m_updating = false;
+    bool m_modified = false;
     details::CaseState m_state;
     CaseWorking m_working;
     std::optional<details::EstateEntries> m_goodEstate;   // the last entries without error

@@ -30,12 +30,14 @@ void CaseWindow::setCase(const details::CaseState &state)
     m_goodEstate.reset();
     showState();
     recompute();
+    m_modified = false;
 }
 
 void CaseWindow::readFamily()
 {
     if (m_updating)
         return;
+    m_modified = true;
     m_state.woman = m_sex->currentIndex() == 1;
     for (auto it = m_counts.begin(); it != m_counts.end(); ++it)
         m_state.setCount(Relative(it.key()), it.value()->value());
@@ -49,6 +51,7 @@ void CaseWindow::readEstate()
 {
     if (m_updating)
         return;
+    m_modified = true;
     details::EstateEntries &e = m_state.estate;
     e.value = m_estateFields.value(int(estate::Field::Estate))->text();
     e.funeralCosts = m_estateFields.value(int(estate::Field::FuneralCosts))->text();
@@ -185,6 +188,7 @@ void CaseWindow::showAmounts()
         m_estateError.clear();
         markEstateField(estate::Field::None, {});
         m_goodEstate.reset();
+        m_amountsTable->setEnabled(true);
         m_money = {};
         m_amounts->setAmounts(m_working, m_money, e.decimals, m_language);
         m_summary->clear();
@@ -194,15 +198,24 @@ void CaseWindow::showAmounts()
     estate::Result r = estate::divide(details::estateInput(e), claimants);
     if (r.error != estate::Error::None) {
         // The entries are wrong: say where, and keep the last good figures,
-        // worked out again for the family as it now is.
+        // worked out again for the family as it now is, greyed under a line
+        // that says they are not those of the entries on screen.
         m_estateError = estateErrorText(r.error);
         markEstateField(r.field, m_estateError);
-        if (!m_goodEstate)
+        m_amountsTable->setEnabled(false);
+        if (!m_goodEstate) {
+            m_summaryLines.clear();
+            m_summary->clear();
             return;
+        }
         r = estate::divide(details::estateInput(*m_goodEstate), claimants);
-        if (r.error != estate::Error::None)
+        if (r.error != estate::Error::None) {
+            m_summaryLines.clear();
+            m_summary->clear();
             return;
+        }
     } else {
+        m_amountsTable->setEnabled(true);
         m_estateError.clear();
         markEstateField(estate::Field::None, {});
         m_goodEstate = e;
@@ -219,14 +232,20 @@ void CaseWindow::showAmounts()
         m_summaryLines << caption("sum.funeralCosts", m_language).arg(money(r.funeralCosts));
     if (r.debts)
         m_summaryLines << caption("sum.debts", m_language).arg(money(r.debts));
+    const bool consent = m_goodEstate ? m_goodEstate->heirsConsent : e.heirsConsent;
     if (r.bequestAsked) {
         m_summaryLines << caption("sum.bequest", m_language).arg(money(r.bequestPaid));
-        if (r.bequestCapped)
-            m_summaryLines << caption("sum.bequestCapped", m_language).arg(money(r.bequestAsked));
+        if (r.bequestPaid < r.bequestAsked)
+            m_summaryLines << caption(consent ? "sum.bequestCut" : "sum.bequestCapped", m_language)
+                                  .arg(money(r.bequestAsked));
     }
     m_summaryLines << caption("sum.distributed", m_language).arg(money(r.distributed));
     if (r.nothingLeft)
         m_summaryLines << caption("sum.nothingLeft", m_language);
+    else if (r.distributed == 0)
+        m_summaryLines << caption("sum.bequestTakesAll", m_language);
+    if (!m_estateError.isEmpty())
+        m_summaryLines.prepend(caption("sum.outOfDate", m_language));
     m_summary->setText(m_summaryLines.join(QLatin1Char('\n')));
 }
 
@@ -283,21 +302,44 @@ bool CaseWindow::saveFile(const QString &path)
         return false;
     }
     details::recent::add(path);
+    m_modified = false;
     return true;
 }
 
-void CaseWindow::save()
+bool CaseWindow::estateReady(Purpose purpose)
 {
+    if (m_estateError.isEmpty())
+        return true;
+    const char *keys[] = {"blocked.save", "blocked.print", "blocked.pdf"};
+    const QString text = caption(keys[int(purpose)], m_language).arg(m_estateError);
+    if (purpose == Purpose::Save) {
+        // The entries are kept as typed: the case can still be saved.
+        QMessageBox box(QMessageBox::Question, caption("blocked.title", m_language), text,
+                        QMessageBox::Save | QMessageBox::Cancel, this);
+        box.setObjectName(QStringLiteral("estateErrorNotice"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Save;
+    }
+    QMessageBox box(QMessageBox::Warning, caption("blocked.title", m_language), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("estateErrorNotice"));
+    box.exec();
+    return false;
+}
+
+bool CaseWindow::save()
+{
+    if (!estateReady(Purpose::Save))
+        return false;
     const QString filter = caption("file.filter", m_language);
     const QString path = details::fileChooser().saveFile(
         this, caption("file.saveTitle", m_language),
         details::suggestedPath(m_state.name, QLatin1String(casefile::Suffix)), filter);
     if (path.isEmpty())
-        return;
+        return false;
     QString target = path;
     if (QFileInfo(target).suffix().isEmpty())
         target += QLatin1Char('.') + QLatin1String(casefile::Suffix);
-    saveFile(target);
+    return saveFile(target);
 }
 
 void CaseWindow::open()
@@ -359,7 +401,16 @@ bool CaseWindow::printWith(QPrinter &printer)
 
 void CaseWindow::print()
 {
+    if (!estateReady(Purpose::Print))
+        return;
     QPrinter printer(QPrinter::HighResolution);
+    // Printed to a file, the document is offered under the name and date
+    // the other documents take (the print dialog makes its file name from
+    // the document's name when it is given none).
+    const QString suggested = details::suggestedPath(m_state.name, QStringLiteral("pdf"));
+    printer.setDocName(QFileInfo(suggested).fileName());
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(suggested);
     if (!printing::printerChooser().choose(printer, this))
         return;
     printWith(printer);
@@ -367,6 +418,8 @@ void CaseWindow::print()
 
 void CaseWindow::saveAsPdf()
 {
+    if (!estateReady(Purpose::Pdf))
+        return;
     const QString path = details::fileChooser().saveFile(this, caption("pdf.title", m_language),
                                                          details::suggestedPath(m_state.name, QStringLiteral("pdf")),
                                                          caption("pdf.filter", m_language));

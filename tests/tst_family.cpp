@@ -87,6 +87,12 @@ private slots:
         QTest::newRow("optFatherNo") << false << QStringList{"optFatherNo"} << "FatherAlive=0" << "1 2";
         QTest::newRow("optFatherNo after Yes hides mother")
             << false << QStringList{"optFatherYes", "optFatherNo"} << "FatherAlive=0" << "1 2";
+        QTest::newRow("optFatherNo keeps an answered mother in view")
+            << false << QStringList{"optFatherYes", "optMotherYes", "optMarriedYes", "optFatherNo"}
+            << "FatherAlive=0 MotherAlive=1" << "1 2 3 6 14";
+        QTest::newRow("optMotherNo keeps an answered marriage in view")
+            << false << QStringList{"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:2", "optMotherNo"}
+            << "MotherAlive=0 WifeCount=2" << "1 3 4 6 14 15";
         QTest::newRow("optGrandFatherYes") << false << QStringList{"optFatherNo", "optGrandFatherYes"}
                                            << "FatherAlive=0 GrandFatherAlive=1" << "1 2 3";
         QTest::newRow("optGrandFatherNo") << false << QStringList{"optFatherNo", "optGrandFatherNo"}
@@ -164,6 +170,7 @@ private slots:
         run(steps);
         QCOMPARE(mismatches(theCase(), record), QString());
         QCOMPARE(shownFrames(windows::Family, 15), frames);
+        QCOMPARE(familyDisagreement(fathers, false), QString());
         QVERIFY(fathers->isVisible());
         QCOMPARE(rec.results, 0);
     }

@@ -33,6 +33,8 @@ struct CaseDetails
     std::function<void()> showWindow;                  // the window as it was left
     std::function<void(const QString &path)> openFile; // an empty path asks which
     std::function<QStringList()> recentFiles;
+    std::function<bool()> hasUnsavedEdits;             // edits since the last save or opening
+    std::function<bool()> saveEdits;                   // asks where; false when not saved
 };
 void setCaseDetails(CaseDetails entries);
 const CaseDetails &caseDetails();

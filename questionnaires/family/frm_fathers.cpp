@@ -267,6 +267,22 @@ void frmFathers::hideFrame(int n)
         f->hide();
 }
 
+// Hides a question that is not answered yet. An answered question stays on
+// screen, so that the record never holds an answer the user cannot see.
+void frmFathers::hideUnanswered(int n)
+{
+    QGroupBox *f = frame(n);
+    if (!f)
+        return;
+    for (QRadioButton *o : f->findChildren<QRadioButton *>())
+        if (o->isChecked())
+            return;
+    for (QComboBox *l : f->findChildren<QComboBox *>())
+        if (l->currentIndex() >= 0)
+            return;
+    f->hide();
+}
+
 // Hides a question whose recorded answer has just been reset, and clears
 // the answer it shows: shown again later, it must not show an answer the
 // record no longer has.
@@ -311,7 +327,9 @@ void frmFathers::optFatherNo_Click()
     firstAnswerGiven();
     theCase().FatherAlive = 0;
     showFrame(2);
-    hideFrame(3);
+    // The grandfather is asked before the mother; a mother already answered
+    // stays in view, as her answer stays in the record.
+    hideUnanswered(3);
 }
 
 void frmFathers::optGrandFatherYes_Click()
@@ -341,7 +359,9 @@ void frmFathers::optMotherNo_Click()
 {
     theCase().MotherAlive = 0;
     showFrame(4);
-    hideFrame(6);
+    // The grandmothers come before the marriage; a marriage already answered
+    // stays in view with the spouse and children it led to.
+    hideUnanswered(6);
 }
 
 void frmFathers::optMaternalGrandMotherYes_Click()

@@ -28,6 +28,7 @@ private:
     QGroupBox *frame(int n) const;
     void showFrame(int n);
     void hideFrame(int n);
+    void hideUnanswered(int n);
     void clearFrame(int n);
     QRadioButton *option(const char *name) const;
     QComboBox *list(const char *name) const;
