@@ -234,7 +234,11 @@ QWidget *CaseWindow::buildWorking()
     split->setObjectName(QStringLiteral("workingSplitter"));
     split->setChildrenCollapsible(false);
     auto *methods = new QWidget(split);
-    auto *side = new QHBoxLayout(methods);
+    methods->setObjectName(QStringLiteral("methods"));
+    methods->installEventFilter(this);
+    m_methods = methods;
+    auto *side = new QBoxLayout(QBoxLayout::LeftToRight, methods);
+    m_methodsLayout = side;
     side->setContentsMargins(0, 0, 0, 0);
     m_chosenBox = new QGroupBox(methods);
     m_chosenBox->setObjectName(QStringLiteral("grpChosen"));
@@ -339,6 +343,10 @@ void CaseWindow::applyLanguage()
     f.setFamily(m_language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     f.setPointSizeF(10);
     setFont(f);
+    // Rows as high as the text needs: the two methods one above the other
+    // still show a whole case on a screen 768 pixels high.
+    for (QTableView *t : {m_table, m_otherTable, m_amountsTable})
+        t->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 8);
     QWidget *inner = m_familyScroll->widget();
     inner->layout()->invalidate();
     inner->layout()->activate();

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -65,8 +66,13 @@ public slots:
     void print();
     void saveAsPdf();
 
+    // Whether the two grandfather methods stand one above the other (the
+    // window too narrow for both tables side by side).
+    bool methodsStacked() const;
+
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build();
@@ -80,6 +86,7 @@ private:
     void recompute();
     void showWorking();
     void showAmounts();
+    void arrangeMethods();
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;
@@ -121,6 +128,8 @@ private:
     QLabel *m_bases = nullptr;
     QGroupBox *m_chosenBox = nullptr;
     QGroupBox *m_otherBox = nullptr;
+    QWidget *m_methods = nullptr;
+    QBoxLayout *m_methodsLayout = nullptr;
     QTableView *m_table = nullptr;
     QTableView *m_otherTable = nullptr;
     QTextBrowser *m_explanation = nullptr;

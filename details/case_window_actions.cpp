@@ -11,8 +11,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QEvent>
 #include <QFileInfo>
+#include <QBoxLayout>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -109,6 +113,7 @@ void CaseWindow::showWorking()
     m_otherBox->setTitle(both ? methodTitle(w.otherMethod->method) : QString());
     m_table->setColumnHidden(WorkingModel::AwlOrReturn, !m_model->hasAwlOrReturn());
     m_otherTable->setColumnHidden(WorkingModel::AwlOrReturn, !m_otherModel->hasAwlOrReturn());
+    arrangeMethods();
 
     QString bases;
     if (w.groups.empty()) {
@@ -149,6 +154,66 @@ void CaseWindow::showWorking()
         m_explanationHtml = html;
         m_explanation->setHtml(html);
     }
+}
+
+namespace {
+
+// The width a table needs to show every column whole, its frame and a
+// vertical scroll bar included.
+int wholeWidth(QTableView *t)
+{
+    // The columns take their contents' width; the last one stretches, but
+    // never below the header's default section size.
+    const QHeaderView *header = t->horizontalHeader();
+    int width = 2 * t->frameWidth() + t->verticalScrollBar()->sizeHint().width();
+    const QAbstractItemView *view = t;
+    int last = -1;
+    for (int c = 0; c < t->model()->columnCount(); ++c) {
+        if (t->isColumnHidden(c))
+            continue;
+        width += std::max(header->sectionSizeHint(c), view->sizeHintForColumn(c));
+        last = c;
+    }
+    if (last >= 0)
+        width += std::max(0, header->defaultSectionSize()
+                                 - std::max(header->sectionSizeHint(last), view->sizeHintForColumn(last)));
+    return width;
+}
+
+} // namespace
+
+// Side by side where both tables fit whole, else one above the other: no
+// column of either method is ever scrolled out of sight.
+void CaseWindow::arrangeMethods()
+{
+    if (!m_otherBox->isVisibleTo(this)) {
+        m_methodsLayout->setDirection(QBoxLayout::LeftToRight);
+        return;
+    }
+    auto overhead = [](QGroupBox *box, QTableView *t) {
+        const QMargins m = box->contentsMargins() + box->layout()->contentsMargins();
+        return m.left() + m.right() + t->contentsMargins().left() + t->contentsMargins().right();
+    };
+    // Side by side each box gets half the width; a little room to spare
+    // keeps a table from scrolling for a pixel of rounding.
+    const int each = std::max(wholeWidth(m_table) + overhead(m_chosenBox, m_table),
+                              wholeWidth(m_otherTable) + overhead(m_otherBox, m_otherTable));
+    const int needed = 2 * (each + 12) + m_methodsLayout->spacing();
+    const int available = m_methods->width() - m_methodsLayout->contentsMargins().left()
+                          - m_methodsLayout->contentsMargins().right();
+    m_methodsLayout->setDirection(needed <= available ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+}
+
+bool CaseWindow::methodsStacked() const
+{
+    return m_otherBox->isVisibleTo(this) && m_methodsLayout->direction() == QBoxLayout::TopToBottom;
+}
+
+bool CaseWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_methods && event->type() == QEvent::Resize)
+        arrangeMethods();
+    return QDialog::eventFilter(watched, event);
 }
 
 QString CaseWindow::estateErrorText(estate::Error e) const

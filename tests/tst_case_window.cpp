@@ -476,6 +476,11 @@ private slots:
         cw::open(details::CaseState{}, 0);
         ui::discard(windows::CaseDetails);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // A bad file first: its message, and no empty case window behind it.
+        acceptNextMessageBox();
+        QVERIFY(!details::openFromCommandLine(dir.filePath(QStringLiteral("absent.tarnavel"))));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!ui::isLoaded(windows::CaseDetails));
         QVERIFY(details::openFromCommandLine(path));
         auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(windows::CaseDetails));
         QVERIFY(w && w->isVisible());
