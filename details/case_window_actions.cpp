@@ -332,9 +332,23 @@ QString CaseWindow::problemText(const casefile::Problem &p, int language)
     case casefile::Error::Unwritable: key = "file.unwritable"; break;
     }
     QString text = caption(key, language);
-    if (text.contains(QLatin1String("%1")))
-        text = text.arg(QChar(0x2066) + p.detail + QChar(0x2069));
-    return text;
+    if (!text.contains(QLatin1String("%1")))
+        return text;
+    // The file's own names (a relative, a field, a contradiction) are said
+    // in the language; anything else, as a number or a system's message,
+    // stands as it is, left to right.
+    QString detail = p.detail;
+    Relative r;
+    const QByteArray field = ((p.error == casefile::Error::Inconsistent ? "inconsistent." : "field.") + p.detail).toLatin1();
+    if (p.error != casefile::Error::UnknownRelative && details::relativeFromKey(p.detail, r)) {
+        detail = report::relativeName(r, details::isSingle(r) ? 1 : 2, language);
+        if (language == 1 && detail.startsWith(QLatin1String("the ")))
+            detail = detail.mid(4);
+        return text.arg(detail);
+    }
+    if (const QString named = caption(field.constData(), language); !named.isEmpty())
+        return text.arg(named);
+    return text.arg(QChar(0x2066) + detail + QChar(0x2069));
 }
 
 void CaseWindow::reportFailure(const char *titleKey, const QString &text)

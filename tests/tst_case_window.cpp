@@ -424,6 +424,39 @@ private slots:
         QVERIFY(!details::recent::files().contains(path));
     }
 
+    // A bad file's message names the relative, field or contradiction in the
+    // window's language, never by the file's internal key; a name the
+    // program does not know is quoted as the file has it.
+    void problemInLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<bool>("quoted");
+        for (int lang : {0, 1}) {
+            const char *l = lang ? "en" : "ar";
+            QTest::addRow("%s count of wives", l) << lang << int(casefile::Error::BadValue) << "Wife" << false;
+            QTest::addRow("%s consent", l) << lang << int(casefile::Error::BadValue) << "heirsConsent" << false;
+            QTest::addRow("%s estate value", l) << lang << int(casefile::Error::BadValue) << "funeralCosts" << false;
+            QTest::addRow("%s husband and wives", l) << lang << int(casefile::Error::Inconsistent) << "husbandAndWives" << false;
+            QTest::addRow("%s unknown relative", l) << lang << int(casefile::Error::UnknownRelative) << "Nephew" << true;
+        }
+    }
+    void problemInLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(int, error);
+        QFETCH(QString, detail);
+        QFETCH(bool, quoted);
+        casefile::Problem p;
+        p.error = casefile::Error(error);
+        p.detail = detail;
+        const QString text = CaseWindow::problemText(p, language);
+        QVERIFY2(text.contains(detail) == quoted, qPrintable(text));
+        if (language == 0)
+            QVERIFY2(!QString(text).remove(detail).contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(text));
+    }
+
     // From the results of a case calculated through the questionnaires,
     // the results window's button shows that case, the grandfather method
     // as the method window left it.

@@ -445,6 +445,40 @@ private slots:
         }
     }
 
+    // Tab runs through the questions on screen in the order they are asked,
+    // then to "calculate now".
+    void tabFollowsTheQuestions_data()
+    {
+        QTest::addColumn<bool>("woman");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("man with children")
+            << false << QStringList{"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids", "cmbSons:0"}
+            << "Frame3 Frame6 Frame14 Frame15 Frame8 Frame9 cmdfinish";
+        QTest::newRow("woman with children")
+            << true << QStringList{"optFatherNo", "optGrandFatherNo", "optMotherNo", "optMaternalGrandMotherNo",
+                                   "optParentalGrandMotherNo", "optMarriedYes", "optHusbandYes", "optWithKids"}
+            << "Frame2 Frame3 Frame4 Frame5 Frame6 Frame7 Frame15 Frame8 cmdfinish";
+    }
+    void tabFollowsTheQuestions()
+    {
+        QFETCH(bool, woman);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, order);
+        open(woman);
+        run(steps);
+        QWidget *at = child<QRadioButton>(windows::Family, "optFatherYes")->isChecked()
+                          ? child(windows::Family, "optFatherYes") : child(windows::Family, "optFatherNo");
+        at->setFocus(Qt::TabFocusReason);
+        QStringList seen;
+        for (int k = 0; k < 20 && !seen.contains(QLatin1String("cmdfinish")); ++k) {
+            QTest::keyClick(fathers->focusWidget(), Qt::Key_Tab);
+            QWidget *f = fathers->focusWidget();
+            seen << (qobject_cast<QGroupBox *>(f->parentWidget()) ? f->parentWidget()->objectName() : f->objectName());
+        }
+        QCOMPARE(seen.join(QLatin1Char(' ')), order);
+    }
+
     void finishBeforeAnyAnswer()
     {
         theCase().FatherAlive = 1;

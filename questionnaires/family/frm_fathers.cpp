@@ -64,6 +64,9 @@ constexpr FrameControls Frames[] = {
     {15, nullptr, {"optWithKids", "optWithoutKids", nullptr}},
 };
 
+// The frames in the order their questions are asked.
+constexpr int AskedOrder[] = {1, 2, 3, 4, 5, 6, 7, 14, 15, 8, 9, 10, 11, 12, 13};
+
 // The count lists in the order the load fills them.
 constexpr const char *CountLists[] = {"cmbSons", "cmbDaughters", "cmbSonsOfSons",
                                       "cmbDaughtersOfSons", "cmbSonsSonsSons",
@@ -166,6 +169,26 @@ void frmFathers::build()
     onPick("cmbSonsSonsSons", &frmFathers::cmbSonsSonsSons_Click);
     onPick("cmbDaughtersSonsSons", &frmFathers::cmbDaughtersSonsSons_Click);
     connect(finish, &QPushButton::clicked, this, &frmFathers::cmdfinish_Click);
+
+    // Tab follows the questions as they are asked (the spouse and the
+    // children's question before the counts of descendants), then "calculate
+    // now".
+    QWidget *previous = nullptr;
+    for (int n : AskedOrder) {
+        for (const FrameControls &f : Frames) {
+            if (f.frame != n)
+                continue;
+            for (const char *name : f.controls) {
+                if (!name)
+                    continue;
+                QWidget *w = findChild<QWidget *>(QLatin1String(name));
+                if (previous)
+                    setTabOrder(previous, w);
+                previous = w;
+            }
+        }
+    }
+    setTabOrder(previous, finish);
 }
 
 void frmFathers::load()
