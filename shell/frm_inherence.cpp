@@ -142,7 +142,12 @@ void frmInherence::buildMenus()
         const auto &entries = caseaccess::caseDetails();
         const QStringList files = entries.recentFiles ? entries.recentFiles() : QStringList();
         for (const QString &file : files) {
-            QAction *a = recent->addAction(file);
+            // A path reads left to right in Arabic text too, and its "&" is
+            // no access key.
+            QString text = QString(file).replace(QLatin1Char('&'), QLatin1String("&&"));
+            if (language::current() == Language::Arabic)
+                text = QChar(0x2066) + text + QChar(0x2069);
+            QAction *a = recent->addAction(text);
             connect(a, &QAction::triggered, recent, [file] {
                 if (const auto &open = caseaccess::caseDetails().openFile)
                     open(file);

@@ -527,6 +527,24 @@ private slots:
         QCOMPARE(w->state().count(Relative::Daughter), 2);
     }
 
+    // Recent cases in the Arabic menu: each path whole, left to right, its
+    // "&" shown as it is.
+    void recentPathInArabic()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Ali & Hind.tarnavel"));
+        CaseWindow *w = cw::open(cw::family({{Relative::Son, 1}}), 0);
+        cw::fixedFiles()->savePath = path;
+        QVERIFY(w->save());
+        auto *main = qobject_cast<QMainWindow *>(ui::window(windows::Main));
+        QTest::mouseClick(main->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
+        auto *recent = main->findChild<QMenu *>(QStringLiteral("mnuRecentCases"));
+        emit recent->aboutToShow();
+        const QString text = recent->actions().value(0) ? recent->actions().value(0)->text() : QString();
+        QVERIFY2(text.startsWith(QChar(0x2066)) && text.endsWith(QChar(0x2069)), qPrintable(text));
+        QCOMPARE(text.mid(1, text.size() - 2).replace(QLatin1String("&&"), QLatin1String("&")), path);
+    }
+
     void mainWindowMenu()
     {
         QTemporaryDir dir;

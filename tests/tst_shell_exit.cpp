@@ -10,6 +10,7 @@
 #include "ui/language.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMessageBox>
@@ -101,6 +102,10 @@ private slots:
             if (!box)
                 return m->hide();
             asked = box->objectName() + QLatin1Char(' ') + box->text();
+            if (const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS"); !shots.isEmpty()) {
+                QDir().mkpath(shots);
+                box->grab().save(QStringLiteral("%1/quitQuestion-%2-%3.png").arg(shots, state, language ? "en" : "ar"));
+            }
             for (QAbstractButton *b : box->buttons()) {
                 const QMessageBox::StandardButton which = box->standardButton(b);
                 const bool wanted = (answer == QLatin1String("Exit") && b->objectName() == QLatin1String("quitExit"))
