@@ -9,6 +9,7 @@
 #include "questionnaires/collateral/register_collateral.h"
 #include "questionnaires/family/register_family.h"
 #include "tests/gui_support.h"
+#include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 #include "ui/window_names.h"
@@ -117,6 +118,9 @@ inline void registerDeceasedStandIn(bool woman)
         auto *w = new QRadioButton(d);
         w->setObjectName(QStringLiteral("OptWoman"));
         (woman ? w : man)->setChecked(true);
+        // As the deceased entry keeps them for the later windows.
+        caseaccess::setDeceased(QString(), woman, d);
+        QObject::connect(d, &QObject::destroyed, [d] { caseaccess::clearDeceased(d); });
         return d;
     });
     ui::window(windows::DeceasedEntry);

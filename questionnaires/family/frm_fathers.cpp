@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questionnaires/family/frm_fathers.h"
 
-#include "case/calculation.h"
 #include "case/case_record.h"
 #include "questionnaires/answers.h"
 #include "questionnaires/family/fathers_layout.h"
@@ -536,10 +535,9 @@ bool frmFathers::askGrandFatherMethod()
 
 bool frmFathers::secondMethodChosen() const
 {
-    QWidget *method = ui::loadedWindow(windows::Method);
-    auto *unlike = method ? method->findChild<QRadioButton *>(QStringLiteral("optUnlikeFather"))
-                          : nullptr;
-    return unlike && unlike->isChecked();
+    // The method window leaves its answer in the record: the first method
+    // puts the grandfather in the father's place.
+    return theCase().GrandFatherAsFather == 0;
 }
 
 void frmFathers::marriageAndChildrenRouting()
@@ -564,7 +562,7 @@ void frmFathers::marriageAndChildrenRouting()
             return;
         }
         if (c.FatherAlive == 1 || c.GrandFatherAlive == 1)
-            DistributeWithFather(c);
+            RecalculateFromFamily();
         return;
     }
     ui::showModeless(collaterals);
@@ -582,13 +580,13 @@ void frmFathers::descendantRouting()
     const QString collaterals = windows::Collateral;
     if (c.FatherAlive == 1 || c.GrandFatherAlive == 1) {
         if (c.GrandFatherAlive == 0) {
-            DistributeWithFather(c);
+            RecalculateFromFamily();
             return;
         }
         if (!askGrandFatherMethod())
             return;
         if (!secondMethodChosen()) {
-            DistributeWithFather(c);
+            RecalculateFromFamily();
             return;
         }
         // The collateral questionnaire runs the distribution itself.
