@@ -5,7 +5,7 @@
 
 #include "details/file_chooser.h"
 #include "details/recent_cases.h"
-#include "report/ui/printing.h"
+#include "ui/printer_chooser.h"
 #include "report/working_text.h"
 
 #include <QCheckBox>

@@ -7,7 +7,7 @@
 #include "case/calculation.h"
 #include "case/case_fields.h"
 #include "case/working.h"
-#include "tests/tst_calc_generator.h"
+#include "tools/case_generator.h"
 
 #include <QTest>
 
