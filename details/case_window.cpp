@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -252,6 +253,11 @@ QWidget *CaseWindow::buildWorking()
     otherLayout->addWidget(m_otherTable);
     side->addWidget(m_chosenBox, 1);
     side->addWidget(m_otherBox, 1);
+    // Columns that widen may no longer fit side by side.
+    for (QTableView *t : {m_table, m_otherTable})
+        connect(t->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+            QTimer::singleShot(0, this, &CaseWindow::arrangeMethods);
+        });
     split->addWidget(methods);
 
     m_explanation = new QTextBrowser(split);

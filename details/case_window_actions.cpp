@@ -24,6 +24,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTimer>
 
 using details::caption;
 namespace casefile = details::casefile;
@@ -113,7 +114,10 @@ void CaseWindow::showWorking()
     m_otherBox->setTitle(both ? methodTitle(w.otherMethod->method) : QString());
     m_table->setColumnHidden(WorkingModel::AwlOrReturn, !m_model->hasAwlOrReturn());
     m_otherTable->setColumnHidden(WorkingModel::AwlOrReturn, !m_otherModel->hasAwlOrReturn());
+    // Again once the tables have laid out their new rows: a table that was
+    // hidden knows its columns' widths only then.
     arrangeMethods();
+    QTimer::singleShot(0, this, &CaseWindow::arrangeMethods);
 
     QString bases;
     if (w.groups.empty()) {

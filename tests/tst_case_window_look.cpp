@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTableView>
 
 Q_DECLARE_METATYPE(details::CaseState)
@@ -33,16 +34,20 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<details::CaseState>("state");
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("afterAnother");   // set on the window already showing another case, the estate page in front
         using R = Relative;
         for (int lang : {0, 1}) {
             const char *l = lang ? "en" : "ar";
             QTest::addRow("%s grandfather, mother, brother", l)
-                << lang << cw::family({{R::GrandFather, 1}, {R::Mother, 1}, {R::FullBrother, 1}}) << "choice";
+                << lang << cw::family({{R::GrandFather, 1}, {R::Mother, 1}, {R::FullBrother, 1}}) << "choice" << false;
+            QTest::addRow("%s grandfather after another case", l)
+                << lang << cw::family({{R::GrandFather, 1}, {R::Mother, 1}, {R::FullBrother, 2}, {R::FullSister, 1}, {R::ParentalBrother, 1}})
+                << "choice-after" << true;
             QTest::addRow("%s grandfather with 'awl", l)
                 << lang << cw::family({{R::GrandFather, 1}, {R::Husband, 1}, {R::Mother, 1}, {R::Daughter, 2}, {R::FullSister, 1}}, true)
-                << "awl";
+                << "awl" << false;
             QTest::addRow("%s worked example", l)
-                << lang << cw::family({{R::Father, 1}, {R::Mother, 1}, {R::Wife, 1}, {R::Son, 1}}) << "example";
+                << lang << cw::family({{R::Father, 1}, {R::Mother, 1}, {R::Wife, 1}, {R::Son, 1}}) << "example" << false;
         }
     }
     void everyColumnInView()
@@ -50,8 +55,16 @@ private slots:
         QFETCH(int, language);
         QFETCH(details::CaseState, state);
         QFETCH(QString, name);
-        CaseWindow *w = cw::open(state, language);
+        QFETCH(bool, afterAnother);
+        CaseWindow *w = cw::open(afterAnother ? cw::family({{Relative::Son, 1}}) : state, language);
         QVERIFY(QTest::qWaitForWindowExposed(w));
+        if (afterAnother) {
+            // Set while the estate page is in front, then the working shown.
+            auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
+            tabs->setCurrentIndex(1);
+            w->setCase(state);
+            tabs->setCurrentIndex(0);
+        }
         QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(w->frameGeometry()));
         QTest::qWait(20);
         const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS");
