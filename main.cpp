@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app.h"
-#include "tools/start_timing.h"
+#include "start_timing.h"
 #include "details/register_details.h"
 #include "ui/app_icon.h"
 #include "ui/version.h"

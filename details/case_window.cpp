@@ -26,7 +26,10 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <functional>
 
 using details::caption;
 
@@ -133,12 +136,14 @@ void CaseWindow::build()
     top->addWidget(splitter, 1);
 
     auto *buttons = new QHBoxLayout;
-    for (auto [name, slot] : {std::pair{"cmdOpen", &CaseWindow::open}, std::pair{"cmdSave", &CaseWindow::save},
-                              std::pair{"cmdPrint", &CaseWindow::print}, std::pair{"cmdPdf", &CaseWindow::saveAsPdf}}) {
+    const std::pair<const char *, std::function<void()>> actions[] = {
+        {"cmdOpen", [this] { open(); }}, {"cmdSave", [this] { save(); }},
+        {"cmdPrint", [this] { print(); }}, {"cmdPdf", [this] { saveAsPdf(); }}};
+    for (const auto &[name, act] : actions) {
         auto *b = new QPushButton(this);
         b->setObjectName(QLatin1String(name));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
+        connect(b, &QPushButton::clicked, this, act);
         buttons->addWidget(b);
     }
     buttons->addStretch(1);
@@ -151,6 +156,7 @@ void CaseWindow::build()
 
     connect(m_name, &QLineEdit::textEdited, this, [this](const QString &text) {
         m_state.name = text;
+        m_modified = true;
     });
     connect(m_sex, &QComboBox::currentIndexChanged, this, [this] { readFamily(); });
 }
@@ -229,7 +235,11 @@ QWidget *CaseWindow::buildWorking()
     split->setObjectName(QStringLiteral("workingSplitter"));
     split->setChildrenCollapsible(false);
     auto *methods = new QWidget(split);
-    auto *side = new QHBoxLayout(methods);
+    methods->setObjectName(QStringLiteral("methods"));
+    methods->installEventFilter(this);
+    m_methods = methods;
+    auto *side = new QBoxLayout(QBoxLayout::LeftToRight, methods);
+    m_methodsLayout = side;
     side->setContentsMargins(0, 0, 0, 0);
     m_chosenBox = new QGroupBox(methods);
     m_chosenBox->setObjectName(QStringLiteral("grpChosen"));
@@ -243,6 +253,11 @@ QWidget *CaseWindow::buildWorking()
     otherLayout->addWidget(m_otherTable);
     side->addWidget(m_chosenBox, 1);
     side->addWidget(m_otherBox, 1);
+    // Columns that widen may no longer fit side by side.
+    for (QTableView *t : {m_table, m_otherTable})
+        connect(t->horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
+            QTimer::singleShot(0, this, &CaseWindow::arrangeMethods);
+        });
     split->addWidget(methods);
 
     m_explanation = new QTextBrowser(split);
@@ -334,6 +349,10 @@ void CaseWindow::applyLanguage()
     f.setFamily(m_language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     f.setPointSizeF(10);
     setFont(f);
+    // Rows as high as the text needs: the two methods one above the other
+    // still show a whole case on a screen 768 pixels high.
+    for (QTableView *t : {m_table, m_otherTable, m_amountsTable})
+        t->verticalHeader()->setDefaultSectionSize(QFontMetrics(f).height() + 8);
     QWidget *inner = m_familyScroll->widget();
     inner->layout()->invalidate();
     inner->layout()->activate();

@@ -11,6 +11,7 @@
 
 #include <optional>
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -56,14 +57,22 @@ public:
     // The message for a case file problem in a language.
     static QString problemText(const details::casefile::Problem &p, int language);
 
+    // Whether the case was changed since it was last saved, opened or set.
+    bool isModified() const { return m_modified; }
+
 public slots:
-    void save();      // asks where
+    bool save();      // asks where; whether it was saved
     void open();      // asks which
     void print();
     void saveAsPdf();
 
+    // Whether the two grandfather methods stand one above the other (the
+    // window too narrow for both tables side by side).
+    bool methodsStacked() const;
+
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build();
@@ -77,14 +86,21 @@ private:
     void recompute();
     void showWorking();
     void showAmounts();
+    void arrangeMethods();
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;
     bool printWith(QPrinter &printer);
+    // Whether the case may be saved, printed or saved as PDF with the estate
+    // entries as they are: with an entry in error, printing stops with the
+    // reason and saving asks.
+    enum class Purpose { Save, Print, Pdf };
+    bool estateReady(Purpose purpose);
     void reportFailure(const char *titleKey, const QString &text);
 
     int m_language = 0;
     bool m_updating = false;
+    bool m_modified = false;
     details::CaseState m_state;
     CaseWorking m_working;
     std::optional<details::EstateEntries> m_goodEstate;   // the last entries without error
@@ -112,6 +128,8 @@ private:
     QLabel *m_bases = nullptr;
     QGroupBox *m_chosenBox = nullptr;
     QGroupBox *m_otherBox = nullptr;
+    QWidget *m_methods = nullptr;
+    QBoxLayout *m_methodsLayout = nullptr;
     QTableView *m_table = nullptr;
     QTableView *m_otherTable = nullptr;
     QTextBrowser *m_explanation = nullptr;

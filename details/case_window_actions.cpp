@@ -5,14 +5,18 @@
 
 #include "details/file_chooser.h"
 #include "details/recent_cases.h"
-#include "report/ui/printing.h"
+#include "ui/printer_chooser.h"
 #include "report/working_text.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QEvent>
 #include <QFileInfo>
+#include <QBoxLayout>
 #include <QGroupBox>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +24,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTextBrowser>
+#include <QTimer>
 
 using details::caption;
 namespace casefile = details::casefile;
@@ -30,12 +35,14 @@ void CaseWindow::setCase(const details::CaseState &state)
     m_goodEstate.reset();
     showState();
     recompute();
+    m_modified = false;
 }
 
 void CaseWindow::readFamily()
 {
     if (m_updating)
         return;
+    m_modified = true;
     m_state.woman = m_sex->currentIndex() == 1;
     for (auto it = m_counts.begin(); it != m_counts.end(); ++it)
         m_state.setCount(Relative(it.key()), it.value()->value());
@@ -49,6 +56,7 @@ void CaseWindow::readEstate()
 {
     if (m_updating)
         return;
+    m_modified = true;
     details::EstateEntries &e = m_state.estate;
     e.value = m_estateFields.value(int(estate::Field::Estate))->text();
     e.funeralCosts = m_estateFields.value(int(estate::Field::FuneralCosts))->text();
@@ -106,6 +114,10 @@ void CaseWindow::showWorking()
     m_otherBox->setTitle(both ? methodTitle(w.otherMethod->method) : QString());
     m_table->setColumnHidden(WorkingModel::AwlOrReturn, !m_model->hasAwlOrReturn());
     m_otherTable->setColumnHidden(WorkingModel::AwlOrReturn, !m_otherModel->hasAwlOrReturn());
+    // Again once the tables have laid out their new rows: a table that was
+    // hidden knows its columns' widths only then.
+    arrangeMethods();
+    QTimer::singleShot(0, this, &CaseWindow::arrangeMethods);
 
     QString bases;
     if (w.groups.empty()) {
@@ -148,6 +160,66 @@ void CaseWindow::showWorking()
     }
 }
 
+namespace {
+
+// The width a table needs to show every column whole, its frame and a
+// vertical scroll bar included.
+int wholeWidth(QTableView *t)
+{
+    // The columns take their contents' width; the last one stretches, but
+    // never below the header's default section size.
+    const QHeaderView *header = t->horizontalHeader();
+    int width = 2 * t->frameWidth() + t->verticalScrollBar()->sizeHint().width();
+    const QAbstractItemView *view = t;
+    int last = -1;
+    for (int c = 0; c < t->model()->columnCount(); ++c) {
+        if (t->isColumnHidden(c))
+            continue;
+        width += std::max(header->sectionSizeHint(c), view->sizeHintForColumn(c));
+        last = c;
+    }
+    if (last >= 0)
+        width += std::max(0, header->defaultSectionSize()
+                                 - std::max(header->sectionSizeHint(last), view->sizeHintForColumn(last)));
+    return width;
+}
+
+} // namespace
+
+// Side by side where both tables fit whole, else one above the other: no
+// column of either method is ever scrolled out of sight.
+void CaseWindow::arrangeMethods()
+{
+    if (!m_otherBox->isVisibleTo(this)) {
+        m_methodsLayout->setDirection(QBoxLayout::LeftToRight);
+        return;
+    }
+    auto overhead = [](QGroupBox *box, QTableView *t) {
+        const QMargins m = box->contentsMargins() + box->layout()->contentsMargins();
+        return m.left() + m.right() + t->contentsMargins().left() + t->contentsMargins().right();
+    };
+    // Side by side each box gets half the width; a little room to spare
+    // keeps a table from scrolling for a pixel of rounding.
+    const int each = std::max(wholeWidth(m_table) + overhead(m_chosenBox, m_table),
+                              wholeWidth(m_otherTable) + overhead(m_otherBox, m_otherTable));
+    const int needed = 2 * (each + 12) + m_methodsLayout->spacing();
+    const int available = m_methods->width() - m_methodsLayout->contentsMargins().left()
+                          - m_methodsLayout->contentsMargins().right();
+    m_methodsLayout->setDirection(needed <= available ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
+}
+
+bool CaseWindow::methodsStacked() const
+{
+    return m_otherBox->isVisibleTo(this) && m_methodsLayout->direction() == QBoxLayout::TopToBottom;
+}
+
+bool CaseWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_methods && event->type() == QEvent::Resize)
+        arrangeMethods();
+    return QDialog::eventFilter(watched, event);
+}
+
 QString CaseWindow::estateErrorText(estate::Error e) const
 {
     switch (e) {
@@ -185,6 +257,7 @@ void CaseWindow::showAmounts()
         m_estateError.clear();
         markEstateField(estate::Field::None, {});
         m_goodEstate.reset();
+        m_amountsTable->setEnabled(true);
         m_money = {};
         m_amounts->setAmounts(m_working, m_money, e.decimals, m_language);
         m_summary->clear();
@@ -194,15 +267,24 @@ void CaseWindow::showAmounts()
     estate::Result r = estate::divide(details::estateInput(e), claimants);
     if (r.error != estate::Error::None) {
         // The entries are wrong: say where, and keep the last good figures,
-        // worked out again for the family as it now is.
+        // worked out again for the family as it now is, greyed under a line
+        // that says they are not those of the entries on screen.
         m_estateError = estateErrorText(r.error);
         markEstateField(r.field, m_estateError);
-        if (!m_goodEstate)
+        m_amountsTable->setEnabled(false);
+        if (!m_goodEstate) {
+            m_summaryLines.clear();
+            m_summary->clear();
             return;
+        }
         r = estate::divide(details::estateInput(*m_goodEstate), claimants);
-        if (r.error != estate::Error::None)
+        if (r.error != estate::Error::None) {
+            m_summaryLines.clear();
+            m_summary->clear();
             return;
+        }
     } else {
+        m_amountsTable->setEnabled(true);
         m_estateError.clear();
         markEstateField(estate::Field::None, {});
         m_goodEstate = e;
@@ -219,14 +301,20 @@ void CaseWindow::showAmounts()
         m_summaryLines << caption("sum.funeralCosts", m_language).arg(money(r.funeralCosts));
     if (r.debts)
         m_summaryLines << caption("sum.debts", m_language).arg(money(r.debts));
+    const bool consent = m_goodEstate ? m_goodEstate->heirsConsent : e.heirsConsent;
     if (r.bequestAsked) {
         m_summaryLines << caption("sum.bequest", m_language).arg(money(r.bequestPaid));
-        if (r.bequestCapped)
-            m_summaryLines << caption("sum.bequestCapped", m_language).arg(money(r.bequestAsked));
+        if (r.bequestPaid < r.bequestAsked)
+            m_summaryLines << caption(consent ? "sum.bequestCut" : "sum.bequestCapped", m_language)
+                                  .arg(money(r.bequestAsked));
     }
     m_summaryLines << caption("sum.distributed", m_language).arg(money(r.distributed));
-    if (r.nothingLeft)
-        m_summaryLines << caption("sum.nothingLeft", m_language);
+    // Nothing for the heirs: because of the costs and debts, or because the
+    // bequest the heirs consented to takes what they leave.
+    if (r.nothingLeft || r.distributed == 0)
+        m_summaryLines << caption(r.bequestPaid > 0 ? "sum.bequestTakesAll" : "sum.nothingLeft", m_language);
+    if (!m_estateError.isEmpty())
+        m_summaryLines.prepend(caption("sum.outOfDate", m_language));
     m_summary->setText(m_summaryLines.join(QLatin1Char('\n')));
 }
 
@@ -248,9 +336,23 @@ QString CaseWindow::problemText(const casefile::Problem &p, int language)
     case casefile::Error::Unwritable: key = "file.unwritable"; break;
     }
     QString text = caption(key, language);
-    if (text.contains(QLatin1String("%1")))
-        text = text.arg(QChar(0x2066) + p.detail + QChar(0x2069));
-    return text;
+    if (!text.contains(QLatin1String("%1")))
+        return text;
+    // The file's own names (a relative, a field, a contradiction) are said
+    // in the language; anything else, as a number or a system's message,
+    // stands as it is, left to right.
+    QString detail = p.detail;
+    Relative r;
+    const QByteArray field = ((p.error == casefile::Error::Inconsistent ? "inconsistent." : "field.") + p.detail).toLatin1();
+    if (p.error != casefile::Error::UnknownRelative && details::relativeFromKey(p.detail, r)) {
+        detail = report::relativeName(r, details::isSingle(r) ? 1 : 2, language);
+        if (language == 1 && detail.startsWith(QLatin1String("the ")))
+            detail = detail.mid(4);
+        return text.arg(detail);
+    }
+    if (const QString named = caption(field.constData(), language); !named.isEmpty())
+        return text.arg(named);
+    return text.arg(QChar(0x2066) + detail + QChar(0x2069));
 }
 
 void CaseWindow::reportFailure(const char *titleKey, const QString &text)
@@ -283,21 +385,44 @@ bool CaseWindow::saveFile(const QString &path)
         return false;
     }
     details::recent::add(path);
+    m_modified = false;
     return true;
 }
 
-void CaseWindow::save()
+bool CaseWindow::estateReady(Purpose purpose)
 {
+    if (m_estateError.isEmpty())
+        return true;
+    const char *keys[] = {"blocked.save", "blocked.print", "blocked.pdf"};
+    const QString text = caption(keys[int(purpose)], m_language).arg(m_estateError);
+    if (purpose == Purpose::Save) {
+        // The entries are kept as typed: the case can still be saved.
+        QMessageBox box(QMessageBox::Question, caption("blocked.title", m_language), text,
+                        QMessageBox::Save | QMessageBox::Cancel, this);
+        box.setObjectName(QStringLiteral("estateErrorNotice"));
+        box.setDefaultButton(QMessageBox::Cancel);
+        return box.exec() == QMessageBox::Save;
+    }
+    QMessageBox box(QMessageBox::Warning, caption("blocked.title", m_language), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("estateErrorNotice"));
+    box.exec();
+    return false;
+}
+
+bool CaseWindow::save()
+{
+    if (!estateReady(Purpose::Save))
+        return false;
     const QString filter = caption("file.filter", m_language);
     const QString path = details::fileChooser().saveFile(
         this, caption("file.saveTitle", m_language),
         details::suggestedPath(m_state.name, QLatin1String(casefile::Suffix)), filter);
     if (path.isEmpty())
-        return;
+        return false;
     QString target = path;
     if (QFileInfo(target).suffix().isEmpty())
         target += QLatin1Char('.') + QLatin1String(casefile::Suffix);
-    saveFile(target);
+    return saveFile(target);
 }
 
 void CaseWindow::open()
@@ -359,7 +484,16 @@ bool CaseWindow::printWith(QPrinter &printer)
 
 void CaseWindow::print()
 {
+    if (!estateReady(Purpose::Print))
+        return;
     QPrinter printer(QPrinter::HighResolution);
+    // Printed to a file, the document is offered under the name and date
+    // the other documents take (the print dialog makes its file name from
+    // the document's name when it is given none).
+    const QString suggested = details::suggestedPath(m_state.name, QStringLiteral("pdf"));
+    printer.setDocName(QFileInfo(suggested).fileName());
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(suggested);
     if (!printing::printerChooser().choose(printer, this))
         return;
     printWith(printer);
@@ -367,6 +501,8 @@ void CaseWindow::print()
 
 void CaseWindow::saveAsPdf()
 {
+    if (!estateReady(Purpose::Pdf))
+        return;
     const QString path = details::fileChooser().saveFile(this, caption("pdf.title", m_language),
                                                          details::suggestedPath(m_state.name, QStringLiteral("pdf")),
                                                          caption("pdf.filter", m_language));

@@ -72,6 +72,15 @@ void registerCaseWindow()
             w->openFile(path);
     };
     entries.recentFiles = [] { return recent::files(); };
+    entries.hasUnsavedEdits = [] {
+        auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(Name));
+        return w && w->isModified();
+    };
+    entries.saveEdits = [] {
+        CaseWindow *w = caseWindow();
+        present(w);
+        return w->save();
+    };
     caseaccess::setCaseDetails(std::move(entries));
 }
 
@@ -87,9 +96,17 @@ bool openFromCommandLine(const QString &path)
         theCase().Language = std::int16_t(contents.language);
         language::applyToApplication(Language(contents.language));
     }
+    // A bad file leaves no empty case window behind its message.
+    const bool fresh = !ui::isLoaded(Name);
     CaseWindow *w = caseWindow();
-    present(w);
-    return w->openFile(path);
+    if (!fresh)
+        present(w);
+    const bool opened = w->openFile(path);
+    if (opened && fresh)
+        present(w);
+    else if (!opened && fresh)
+        ui::discard(Name);
+    return opened;
 }
 
 } // namespace details

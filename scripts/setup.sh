@@ -6,9 +6,11 @@ packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libx11-dev libxtst-d
   fonts-noto-core fonts-hosny-amiri fonts-liberation2 fonts-sil-scheherazade fonts-kacst
   fonts-dejavu-core help2man
   clang libclang-rt-14-dev)
+# One query for all of them: what is installed, then what is not among it.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null | awk '/install ok installed$/ {print $1}' || true)
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  grep -qx "$p" <<<"$installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
   sudo=""

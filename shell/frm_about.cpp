@@ -64,12 +64,12 @@ frmAbout::frmAbout(QWidget *parent)
     load();
 }
 
-QString frmAbout::versionText()
+QString frmAbout::versionText(Language lang)
 {
-    return QStringLiteral("Version %1.%2.%3")
-        .arg(version::Major)
-        .arg(version::Minor)
-        .arg(version::Patch);
+    // The number reads left to right inside Arabic text.
+    const QString number = QStringLiteral("%1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Patch);
+    return captions::text(Name, QStringLiteral("version"), lang)
+        .arg(lang == Language::Arabic ? QChar(0x2066) + number + QChar(0x2069) : number);
 }
 
 void frmAbout::load()
@@ -85,7 +85,7 @@ void frmAbout::load()
 
     const Language lang = language::current();
     language::applyDirection(this, lang);
-    findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(versionText());
+    findChild<QLabel *>(QStringLiteral("lblVersion"))->setText(versionText(lang));
     if (lang == Language::English) {
         captions::apply(this, Name, Language::English);
         findChild<QLabel *>(QStringLiteral("lblTitle"))->setFont(font);

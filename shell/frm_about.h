@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QDialog>
 
 // The about box: title, version, credit, and the system-information viewer.
@@ -10,7 +12,8 @@ class frmAbout : public QDialog
 public:
     explicit frmAbout(QWidget *parent = nullptr);
 
-    static QString versionText();
+    // "Version 2.0.35" in the language.
+    static QString versionText(Language lang);
 
 public slots:
     void ok();         // cmdOK

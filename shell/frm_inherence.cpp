@@ -91,7 +91,7 @@ void frmInherence::buildControls()
     connect(child<QPushButton>(this, "Command3"), &QPushButton::clicked, this, &frmInherence::chooseEnglish);
     connect(child<QPushButton>(this, "Command4"), &QPushButton::clicked, this, &frmInherence::chooseArabic);
     connect(child<QPushButton>(this, "Command1"), &QPushButton::clicked, this, &frmInherence::start);
-    connect(child<QPushButton>(this, "Command2"), &QPushButton::clicked, this, [] { program::end(); });
+    connect(child<QPushButton>(this, "Command2"), &QPushButton::clicked, this, &frmInherence::exitAsked);
 }
 
 void frmInherence::buildMenus()
@@ -117,7 +117,10 @@ void frmInherence::buildMenus()
 
     QMenu *info = menu("mnuInfo");
     entry(info, "mnuInheretence", [] { ui::showModal(windows::Notes); });
-    entry(info, "mnuQuit", [] { program::end(); });
+    // Apart from the document above it, and asking first: one slip of the
+    // mouse must not end a case.
+    m_quitSeparator = info->addSeparator();
+    entry(info, "mnuQuit", [this] { exitAsked(); });
 
     QMenu *calculation = menu("mnuCalculation");
     entry(calculation, "mnuStart", [this] { start(); });
@@ -139,7 +142,12 @@ void frmInherence::buildMenus()
         const auto &entries = caseaccess::caseDetails();
         const QStringList files = entries.recentFiles ? entries.recentFiles() : QStringList();
         for (const QString &file : files) {
-            QAction *a = recent->addAction(file);
+            // A path reads left to right in Arabic text too, and its "&" is
+            // no access key.
+            QString text = QString(file).replace(QLatin1Char('&'), QLatin1String("&&"));
+            if (language::current() == Language::Arabic)
+                text = QChar(0x2066) + text + QChar(0x2069);
+            QAction *a = recent->addAction(text);
             connect(a, &QAction::triggered, recent, [file] {
                 if (const auto &open = caseaccess::caseDetails().openFile)
                     open(file);
@@ -197,6 +205,19 @@ void frmInherence::showReady()
     menuBar()->show();
 }
 
+void frmInherence::showStartScreen()
+{
+    // Before a language is chosen the language buttons are the start screen.
+    if (menuBar()->isVisible())
+        showReady();
+}
+
+void frmInherence::exitAsked()
+{
+    if (program::mayEnd(this))
+        program::end();
+}
+
 void frmInherence::chooseEnglish()
 {
     const QFont font = fonts::design(QStringLiteral("Arial Greek"), 14);
@@ -208,6 +229,7 @@ void frmInherence::chooseEnglish()
     child<QLabel>(this, "Label2")->setFont(font);
     showReady();
     child<QAction>(this, "mnuInheretence")->setVisible(false);
+    m_quitSeparator->setVisible(false);
     child<QAction>(this, "mnuScienceEn")->setVisible(true);
 }
 
@@ -235,9 +257,13 @@ void frmInherence::start()
 
 void frmInherence::closeEvent(QCloseEvent *event)
 {
+    // The title bar's close ends the run like Exit, and asks as Exit does:
+    // the main window stays open for as long as the program runs.
+    if (event->spontaneous() && !program::mayEnd(this)) {
+        event->ignore();
+        return;
+    }
     event->accept();
-    // The title bar's close ends the run like Exit: the main window stays
-    // open for as long as the program runs.
     if (event->spontaneous())
         program::end();
 }

@@ -22,6 +22,12 @@ public slots:
     void chooseEnglish(); // Command3
     void chooseArabic();  // Command4
     void start();         // Command1, mnuStart
+    // The banner and the start and exit buttons again, once a case has
+    // ended without another starting.
+    void showStartScreen();
+    // Command2, mnuQuit: ends the program, asking first while a case is
+    // under way or has unsaved edits.
+    void exitAsked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -34,4 +40,5 @@ private:
 
     QWidget *m_central = nullptr;
     QList<QMenu *> m_menus;
+    QAction *m_quitSeparator = nullptr;
 };

@@ -2,6 +2,7 @@
 #include "shell/frm_whattodo.h"
 
 #include "case/case_record.h"
+#include "shell/frm_inherence.h"
 #include "shell/shell_layouts.h"
 #include "ui/app_icon.h"
 #include "ui/captions.h"
@@ -77,12 +78,21 @@ void frmwhattodo::anotherCalculation()
 
 void frmwhattodo::exitProgram()
 {
-    program::end();
+    if (program::mayEnd(this))
+        program::end();
 }
 
 void frmwhattodo::reject()
 {
     close();
+    backToStart();
+}
+
+void frmwhattodo::backToStart()
+{
+    // The case is over: the main window shows its start screen again.
+    if (auto *main = qobject_cast<frmInherence *>(ui::loadedWindow(windows::Main)))
+        main->showStartScreen();
 }
 
 void frmwhattodo::closeEvent(QCloseEvent *event)
@@ -90,5 +100,7 @@ void frmwhattodo::closeEvent(QCloseEvent *event)
     // The window lives from its opening to the choice: the next opening
     // runs its load step again.
     event->accept();
+    if (event->spontaneous())
+        backToStart();
     ui::discard(objectName());
 }

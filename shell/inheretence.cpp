@@ -35,6 +35,11 @@ Inheretence::Inheretence(QWidget *parent)
     load();
 }
 
+Inheretence::~Inheretence()
+{
+    caseaccess::clearDeceased(this);
+}
+
 void Inheretence::buildControls()
 {
     using namespace widgets;
@@ -85,6 +90,12 @@ void Inheretence::buildControls()
     setTabOrder(okButton, cancelButton);
     m_name->setFocus();
 
+    // The later windows read the particulars from the case access.
+    const auto keep = [this, woman] { caseaccess::setDeceased(m_name->text(), woman->isChecked(), this); };
+    keep();
+    connect(m_name, &QLineEdit::textChanged, this, keep);
+    connect(woman, &QRadioButton::toggled, this, keep);
+
     connect(okButton, &QPushButton::clicked, this, &Inheretence::ok);
     connect(cancelButton, &QPushButton::clicked, this, &Inheretence::cancel);
 
@@ -122,6 +133,7 @@ void Inheretence::ok()
 void Inheretence::cancel()
 {
     close(); // unloads this window: name and sex are gone
+    caseaccess::clearDeceased(this);
     ui::showModal(windows::AfterResults);
 }
 

@@ -12,6 +12,7 @@ class Inheretence : public CaseDialog
     Q_OBJECT
 public:
     explicit Inheretence(QWidget *parent = nullptr);
+    ~Inheretence() override;
 
 public slots:
     void ok();           // cmdok1

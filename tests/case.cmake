@@ -3,14 +3,14 @@ tarnavel_add_core_test(tst_calc_arithmetic tst_calc_arithmetic.cpp tst_calc_supp
 tarnavel_add_core_test(tst_calc_without_father tst_calc_without_father.cpp tst_calc_support.h)
 tarnavel_add_core_test(tst_calc_with_father tst_calc_with_father.cpp tst_calc_support.h)
 tarnavel_add_core_test(tst_calc_grandfather tst_calc_grandfather.cpp tst_calc_support.h)
-tarnavel_add_core_test(tst_calc_properties tst_calc_properties.cpp tst_calc_support.h tst_calc_generator.h)
+tarnavel_add_core_test(tst_calc_properties tst_calc_properties.cpp tst_calc_support.h ../tools/case_generator.h)
 
 # The estate in money.
 tarnavel_add_core_test(tst_estate tst_estate.cpp)
-tarnavel_add_core_test(tst_working tst_working.cpp tst_working_classical.h tst_calc_generator.h)
-tarnavel_add_core_test(tst_engine tst_engine.cpp tst_calc_generator.h tst_path_generator.h)
-tarnavel_add_core_test(tst_distant_kindred tst_distant_kindred.cpp tst_path_generator.h)
-tarnavel_add_core_test(tst_obligatory_bequest tst_obligatory_bequest.cpp tst_path_generator.h)
+tarnavel_add_core_test(tst_working tst_working.cpp tst_working_classical.h ../tools/case_generator.h)
+tarnavel_add_core_test(tst_engine tst_engine.cpp ../tools/case_generator.h ../tools/path_generator.h)
+tarnavel_add_core_test(tst_distant_kindred tst_distant_kindred.cpp)
+tarnavel_add_core_test(tst_obligatory_bequest tst_obligatory_bequest.cpp)
 # Heirs whose state is unknown: the reserve over the estimates.
 tarnavel_add_core_test(tst_estimates tst_estimates.cpp tst_estimates_support.h)
 target_compile_definitions(tst_estimates PRIVATE TARNAVEL_DOC_DIR="${CMAKE_SOURCE_DIR}/resources/doc")
@@ -36,7 +36,7 @@ target_compile_definitions(tst_corpus PRIVATE TARNAVEL_CORPUS_FILE="${corpus_fil
 add_dependencies(tst_corpus tst_corpus_data)
 # Cases over more than one death, and withdrawal.
 tarnavel_add_core_test(tst_successive tst_successive.cpp tst_successive_support.h)
-tarnavel_add_core_test(tst_successive_rules tst_successive_rules.cpp tst_successive_support.h tst_path_generator.h)
+tarnavel_add_core_test(tst_successive_rules tst_successive_rules.cpp tst_successive_support.h)
 foreach(t tst_successive tst_successive_rules)
   target_compile_definitions(${t} PRIVATE TARNAVEL_DOC_DIR="${CMAKE_SOURCE_DIR}/resources/doc")
 endforeach()

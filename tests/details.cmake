@@ -6,3 +6,8 @@ set_tests_properties(tst_case_file PROPERTIES ENVIRONMENT "${TARNAVEL_TEST_ENV}"
 
 tarnavel_add_gui_test(tst_case_window SCREEN 800x600 SOURCES tst_case_window.cpp tst_case_window_support.h)
 tarnavel_add_gui_test(tst_case_document SCREEN 800x600 SOURCES tst_case_document.cpp tst_case_window_support.h)
+
+# Every column of the working in view on common wide screens.
+foreach(size 1366x768 1920x1080)
+  tarnavel_add_gui_test(tst_case_window_look_${size} SCREEN ${size} SOURCES tst_case_window_look.cpp tst_case_window_support.h)
+endforeach()

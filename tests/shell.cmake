@@ -4,6 +4,7 @@ tarnavel_add_gui_test(tst_shell_registry SCREEN 800x600 SOURCES tst_shell_regist
 tarnavel_add_gui_test(tst_shell_main SCREEN 800x600 SOURCES tst_shell_main.cpp)
 tarnavel_add_gui_test(tst_shell_about SCREEN 800x600 SOURCES tst_shell_about.cpp)
 tarnavel_add_gui_test(tst_shell_keyboard SCREEN 800x600 SOURCES tst_shell_keyboard.cpp)
+tarnavel_add_gui_test(tst_shell_exit SCREEN 800x600 SOURCES tst_shell_exit.cpp)
 
 # The small-screen notice: only a screen smaller in both directions gets it.
 foreach(size 640x480 800x480 1024x768)

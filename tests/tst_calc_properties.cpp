@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Properties every reachable case must keep, over many generated cases.
 
-#include "tests/tst_calc_generator.h"
+#include "tools/case_generator.h"
 #include "tests/tst_calc_support.h"
 
 using namespace calctest;

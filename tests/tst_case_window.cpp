@@ -10,11 +10,13 @@
 #include "details/case_file.h"
 #include "details/recent_cases.h"
 #include "details/register_details.h"
+#include "report/ui/printing.h"
 #include "ui/captions.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -29,6 +32,7 @@
 #include <QTemporaryDir>
 
 namespace casefile = details::casefile;
+using details::caption;
 Q_DECLARE_METATYPE(details::CaseState)
 
 namespace {
@@ -79,6 +83,7 @@ private slots:
     void cleanup()
     {
         details::setFileChooser(nullptr);
+        printing::setPrinterChooser(nullptr);
         ui::resetRegistry();
         language::applyToApplication(Language::Arabic);
     }
@@ -222,6 +227,127 @@ private slots:
             QCOMPARE(w->findChild<QLabel *>(errorAt)->text(), w->estateError());
     }
 
+    // A bad entry leaves the last good figures on screen: they say they are
+    // out of date, and neither printing nor a PDF goes ahead; saving asks.
+    void entryInError_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("answer");   // to the question, when one is asked
+        QTest::addColumn<bool>("written");
+        for (int lang : {0, 1}) {
+            const char *l = lang ? "en" : "ar";
+            QTest::addRow("%s print", l) << lang << "cmdPrint" << int(QMessageBox::Ok) << false;
+            QTest::addRow("%s pdf", l) << lang << "cmdPdf" << int(QMessageBox::Ok) << false;
+            QTest::addRow("%s save cancelled", l) << lang << "cmdSave" << int(QMessageBox::Cancel) << false;
+            QTest::addRow("%s save anyway", l) << lang << "cmdSave" << int(QMessageBox::Save) << true;
+        }
+    }
+    void entryInError()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, button);
+        QFETCH(int, answer);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("out.pdf"));
+        CaseWindow *w = cw::open(cw::family({{Relative::Father, 1}, {Relative::Son, 1}}), language);
+        w->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(1);
+        printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(file));
+        cw::fixedFiles()->savePath = file;
+        setEntry(w, "txtEstate", QStringLiteral("100000"));
+        setEntry(w, "txtDebts", QStringLiteral("20000"));
+        auto *summary = w->findChild<QLabel *>(QStringLiteral("lblSummary"));
+        const QString outOfDate = caption("sum.outOfDate", language);
+        QVERIFY(!summary->text().contains(outOfDate));
+        setEntry(w, "txtDebts", QStringLiteral("200000"));
+        QVERIFY(!w->estateError().isEmpty());
+        QVERIFY(summary->text().startsWith(outOfDate));
+        QVERIFY(!w->findChild<QTableView *>(QStringLiteral("tblAmounts"))->isEnabled());
+
+        QString text;
+        onNextModal([&](QWidget *m) {
+            auto *box = qobject_cast<QMessageBox *>(m);
+            if (!box)
+                return m->hide();
+            text = box->objectName() + QLatin1Char(' ') + box->text();
+            QAbstractButton *b = box->button(QMessageBox::StandardButton(answer));
+            b ? b->click() : box->reject();
+        });
+        QTest::mouseClick(w->findChild<QPushButton *>(button), Qt::LeftButton);
+        QVERIFY2(text.startsWith(QLatin1String("estateErrorNotice")) && text.contains(w->estateError()), qPrintable(text));
+        QCOMPARE(QFile::exists(file), written);
+
+        // Corrected, the figures are current again and the case prints.
+        setEntry(w, "txtDebts", QStringLiteral("2000"));
+        QVERIFY(!summary->text().contains(outOfDate));
+        QVERIFY(w->findChild<QTableView *>(QStringLiteral("tblAmounts"))->isEnabled());
+    }
+
+    // What the summary says of a bequest that is not paid in full.
+    void bequestNotes_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("entries");   // estate, debts, bequest
+        QTest::addColumn<bool>("consent");
+        QTest::addColumn<QString>("notes");         // the captions expected
+        for (int lang : {0, 1}) {
+            const char *l = lang ? "en" : "ar";
+            QTest::addRow("%s within a third", l) << lang << QStringList{"900", "", "300"} << false << "";
+            QTest::addRow("%s above a third", l) << lang << QStringList{"900", "", "600"} << false << "sum.bequestCapped";
+            QTest::addRow("%s consent, above what is left", l) << lang << QStringList{"900", "300", "700"} << true << "sum.bequestCut sum.bequestTakesAll";
+            QTest::addRow("%s consent, all that is left", l) << lang << QStringList{"900", "300", "600"} << true << "sum.bequestTakesAll";
+            QTest::addRow("%s consent, less than what is left", l) << lang << QStringList{"900", "300", "500"} << true << "";
+            QTest::addRow("%s debts take all", l) << lang << QStringList{"900", "900", ""} << false << "sum.nothingLeft";
+        }
+    }
+    void bequestNotes()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, entries);
+        QFETCH(bool, consent);
+        QFETCH(QString, notes);
+        CaseWindow *w = cw::open(cw::family({{Relative::Son, 1}}), language);
+        w->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentIndex(1);
+        w->findChild<QCheckBox *>(QStringLiteral("chkConsent"))->setChecked(consent);
+        setEntry(w, "txtEstate", entries[0]);
+        setEntry(w, "txtDebts", entries[1]);
+        setEntry(w, "txtBequest", entries[2]);
+        QVERIFY(w->estateError().isEmpty());
+        const QString summary = w->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
+        for (const char *key : {"sum.bequestCapped", "sum.bequestCut", "sum.bequestTakesAll", "sum.nothingLeft"}) {
+            // The words after the amount, or the whole sentence without one.
+            const QString lead = caption(key, language).section(QLatin1String("%1"), -1);
+            QVERIFY2(summary.contains(lead) == notes.split(QLatin1Char(' ')).contains(QLatin1String(key)), key);
+        }
+    }
+
+    // Printed to a file, the document is offered under the deceased's name
+    // and the date, as every document of the program is.
+    void printSuggestsNameAndDate()
+    {
+        struct Recording : printing::PrinterChooser
+        {
+            QString *seen;
+            explicit Recording(QString *s) : seen(s) {}
+            bool choose(QPrinter &p, QWidget *) override
+            {
+                *seen = p.docName() + QLatin1Char('|') + p.outputFileName();
+                return false;
+            }
+        };
+        QString seen;
+        details::CaseState s = cw::family({{Relative::Son, 1}});
+        s.name = QStringLiteral("Khalid");
+        CaseWindow *w = cw::open(s, 1);
+        printing::setPrinterChooser(std::make_unique<Recording>(&seen));
+        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        const QString expected = QStringLiteral("Khalid %1.pdf").arg(QDate::currentDate().toString(Qt::ISODate));
+        QCOMPARE(seen.section(QLatin1Char('|'), 0, 0), expected);
+        const QString file = seen.section(QLatin1Char('|'), 1);
+        QVERIFY2(file.isEmpty() || file.endsWith(QLatin1Char('/') + expected), qPrintable(file));
+    }
+
     void saveThenOpen_data()
     {
         QTest::addColumn<int>("language");
@@ -298,6 +424,39 @@ private slots:
         QVERIFY(!details::recent::files().contains(path));
     }
 
+    // A bad file's message names the relative, field or contradiction in the
+    // window's language, never by the file's internal key; a name the
+    // program does not know is quoted as the file has it.
+    void problemInLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("detail");
+        QTest::addColumn<bool>("quoted");
+        for (int lang : {0, 1}) {
+            const char *l = lang ? "en" : "ar";
+            QTest::addRow("%s count of wives", l) << lang << int(casefile::Error::BadValue) << "Wife" << false;
+            QTest::addRow("%s consent", l) << lang << int(casefile::Error::BadValue) << "heirsConsent" << false;
+            QTest::addRow("%s estate value", l) << lang << int(casefile::Error::BadValue) << "funeralCosts" << false;
+            QTest::addRow("%s husband and wives", l) << lang << int(casefile::Error::Inconsistent) << "husbandAndWives" << false;
+            QTest::addRow("%s unknown relative", l) << lang << int(casefile::Error::UnknownRelative) << "Nephew" << true;
+        }
+    }
+    void problemInLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(int, error);
+        QFETCH(QString, detail);
+        QFETCH(bool, quoted);
+        casefile::Problem p;
+        p.error = casefile::Error(error);
+        p.detail = detail;
+        const QString text = CaseWindow::problemText(p, language);
+        QVERIFY2(text.contains(detail) == quoted, qPrintable(text));
+        if (language == 0)
+            QVERIFY2(!QString(text).remove(detail).contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(text));
+    }
+
     // From the results of a case calculated through the questionnaires,
     // the results window's button shows that case, the grandfather method
     // as the method window left it.
@@ -350,6 +509,11 @@ private slots:
         cw::open(details::CaseState{}, 0);
         ui::discard(windows::CaseDetails);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        // A bad file first: its message, and no empty case window behind it.
+        acceptNextMessageBox();
+        QVERIFY(!details::openFromCommandLine(dir.filePath(QStringLiteral("absent.tarnavel"))));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!ui::isLoaded(windows::CaseDetails));
         QVERIFY(details::openFromCommandLine(path));
         auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(windows::CaseDetails));
         QVERIFY(w && w->isVisible());
@@ -361,6 +525,24 @@ private slots:
         QVERIFY(!details::openFromCommandLine(dir.filePath(QStringLiteral("missing.tarnavel"))));
         QVERIFY(text.contains(QLatin1String("missing.tarnavel")));
         QCOMPARE(w->state().count(Relative::Daughter), 2);
+    }
+
+    // Recent cases in the Arabic menu: each path whole, left to right, its
+    // "&" shown as it is.
+    void recentPathInArabic()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Ali & Hind.tarnavel"));
+        CaseWindow *w = cw::open(cw::family({{Relative::Son, 1}}), 0);
+        cw::fixedFiles()->savePath = path;
+        QVERIFY(w->save());
+        auto *main = qobject_cast<QMainWindow *>(ui::window(windows::Main));
+        QTest::mouseClick(main->findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
+        auto *recent = main->findChild<QMenu *>(QStringLiteral("mnuRecentCases"));
+        emit recent->aboutToShow();
+        const QString text = recent->actions().value(0) ? recent->actions().value(0)->text() : QString();
+        QVERIFY2(text.startsWith(QChar(0x2066)) && text.endsWith(QChar(0x2069)), qPrintable(text));
+        QCOMPARE(text.mid(1, text.size() - 2).replace(QLatin1String("&&"), QLatin1String("&")), path);
     }
 
     void mainWindowMenu()

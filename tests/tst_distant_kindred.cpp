@@ -5,7 +5,7 @@
 
 #include "case/engine/distant_kindred.h"
 #include "case/engine/result.h"
-#include "tests/tst_path_generator.h"
+#include "tools/path_generator.h"
 
 #include <QTest>
 

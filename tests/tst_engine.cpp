@@ -6,8 +6,8 @@
 #include "case/engine/result.h"
 #include "case/engine/working.h"
 #include "case/working.h"
-#include "tests/tst_calc_generator.h"
-#include "tests/tst_path_generator.h"
+#include "tools/case_generator.h"
+#include "tools/path_generator.h"
 
 #include <QTest>
 

@@ -87,6 +87,12 @@ private slots:
         QTest::newRow("optFatherNo") << false << QStringList{"optFatherNo"} << "FatherAlive=0" << "1 2";
         QTest::newRow("optFatherNo after Yes hides mother")
             << false << QStringList{"optFatherYes", "optFatherNo"} << "FatherAlive=0" << "1 2";
+        QTest::newRow("optFatherNo keeps an answered mother in view")
+            << false << QStringList{"optFatherYes", "optMotherYes", "optMarriedYes", "optFatherNo"}
+            << "FatherAlive=0 MotherAlive=1" << "1 2 3 6 14";
+        QTest::newRow("optMotherNo keeps an answered marriage in view")
+            << false << QStringList{"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:2", "optMotherNo"}
+            << "MotherAlive=0 WifeCount=2" << "1 3 4 6 14 15";
         QTest::newRow("optGrandFatherYes") << false << QStringList{"optFatherNo", "optGrandFatherYes"}
                                            << "FatherAlive=0 GrandFatherAlive=1" << "1 2 3";
         QTest::newRow("optGrandFatherNo") << false << QStringList{"optFatherNo", "optGrandFatherNo"}
@@ -164,6 +170,7 @@ private slots:
         run(steps);
         QCOMPARE(mismatches(theCase(), record), QString());
         QCOMPARE(shownFrames(windows::Family, 15), frames);
+        QCOMPARE(familyDisagreement(fathers, false), QString());
         QVERIFY(fathers->isVisible());
         QCOMPARE(rec.results, 0);
     }
@@ -436,6 +443,40 @@ private slots:
             QTRY_COMPARE(QToolTip::text(), hint);
             QToolTip::hideText();
         }
+    }
+
+    // Tab runs through the questions on screen in the order they are asked,
+    // then to "calculate now".
+    void tabFollowsTheQuestions_data()
+    {
+        QTest::addColumn<bool>("woman");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("order");
+        QTest::newRow("man with children")
+            << false << QStringList{"optFatherYes", "optMotherYes", "optMarriedYes", "cmbWifes:1", "optWithKids", "cmbSons:0"}
+            << "Frame3 Frame6 Frame14 Frame15 Frame8 Frame9 cmdfinish";
+        QTest::newRow("woman with children")
+            << true << QStringList{"optFatherNo", "optGrandFatherNo", "optMotherNo", "optMaternalGrandMotherNo",
+                                   "optParentalGrandMotherNo", "optMarriedYes", "optHusbandYes", "optWithKids"}
+            << "Frame2 Frame3 Frame4 Frame5 Frame6 Frame7 Frame15 Frame8 cmdfinish";
+    }
+    void tabFollowsTheQuestions()
+    {
+        QFETCH(bool, woman);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, order);
+        open(woman);
+        run(steps);
+        QWidget *at = child<QRadioButton>(windows::Family, "optFatherYes")->isChecked()
+                          ? child(windows::Family, "optFatherYes") : child(windows::Family, "optFatherNo");
+        at->setFocus(Qt::TabFocusReason);
+        QStringList seen;
+        for (int k = 0; k < 20 && !seen.contains(QLatin1String("cmdfinish")); ++k) {
+            QTest::keyClick(fathers->focusWidget(), Qt::Key_Tab);
+            QWidget *f = fathers->focusWidget();
+            seen << (qobject_cast<QGroupBox *>(f->parentWidget()) ? f->parentWidget()->objectName() : f->objectName());
+        }
+        QCOMPARE(seen.join(QLatin1Char(' ')), order);
     }
 
     void finishBeforeAnyAnswer()

@@ -9,6 +9,7 @@
 #include "questionnaires/collateral/register_collateral.h"
 #include "questionnaires/family/register_family.h"
 #include "tests/gui_support.h"
+#include "ui/case_access.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 #include "ui/window_names.h"
@@ -117,6 +118,9 @@ inline void registerDeceasedStandIn(bool woman)
         auto *w = new QRadioButton(d);
         w->setObjectName(QStringLiteral("OptWoman"));
         (woman ? w : man)->setChecked(true);
+        // As the deceased entry keeps them for the later windows.
+        caseaccess::setDeceased(QString(), woman, d);
+        QObject::connect(d, &QObject::destroyed, [d] { caseaccess::clearDeceased(d); });
         return d;
     });
     ui::window(windows::DeceasedEntry);
@@ -192,7 +196,7 @@ inline QString shownFrames(const QString &window, int count)
 }
 
 // Where the family questionnaire on screen and the case record disagree, or
-// "" when they agree: each shown question's answer (none counts as no, or 0)
+// "" when they agree: each hidden question has nothing recorded, each shown question's answer (none counts as no, or 0)
 // is its recorded value, and (with `reveals`) each shown question was
 // revealed by an answered one.
 inline QString familyDisagreement(QWidget *fathers, bool reveals = true)
@@ -221,6 +225,10 @@ inline QString familyDisagreement(QWidget *fathers, bool reveals = true)
         {5, "optParentalGrandMotherYes", "optParentalGrandMotherNo", &CaseRecord::ParentalGrandMotherAlive},
         {7, "optHusbandYes", "optHusbandNo", &CaseRecord::HusbandAlive},
     };
+    // A hidden question has no answer in the record.
+    for (const auto &q : yesNo)
+        if (!shown(q.frame) && c.*q.field != 0)
+            out << QStringLiteral("Frame%1 is hidden, the record has %2").arg(q.frame).arg(c.*q.field);
     for (const auto &q : yesNo)
         if (shown(q.frame) && c.*q.field != (checked(q.yes) ? 1 : 0))
             out << QStringLiteral("Frame%1 shows %2, the record has %3")
@@ -233,6 +241,9 @@ inline QString familyDisagreement(QWidget *fathers, bool reveals = true)
         {12, "cmbSonsSonsSons", &CaseRecord::SonsSonsSonCount},
         {13, "cmbDaughtersSonsSons", &CaseRecord::SonsSonsDaughterCount}, {14, "cmbWifes", &CaseRecord::WifeCount},
     };
+    for (const auto &q : counts)
+        if (!shown(q.frame) && c.*q.field != 0)
+            out << QStringLiteral("%1 is hidden, the record has %2").arg(QLatin1String(q.list)).arg(c.*q.field);
     for (const auto &q : counts)
         if (shown(q.frame) && c.*q.field != std::max(0, index(q.list)))
             out << QStringLiteral("%1 shows entry %2, the record has %3").arg(QLatin1String(q.list)).arg(index(q.list)).arg(c.*q.field);

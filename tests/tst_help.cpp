@@ -145,7 +145,7 @@ void tst_help::entryPoints_data()
     QTest::newRow("Arabic help entry") << 0 << "mnuhelp1" << false << "frmGuide" << "guide_ar.html" << Qt::RightToLeft;
     QTest::newRow("Arabic help entry, a TARNAVEL.HLP beside the program")
         << 0 << "mnuhelp1" << true << "frmGuide" << "guide_ar.html" << Qt::RightToLeft;
-    QTest::newRow("Arabic science") << 0 << "mnuInheretence" << false << "frmNotes" << "" << Qt::RightToLeft;
+    QTest::newRow("Arabic science") << 0 << "mnuInheretence" << false << "frmNotes" << "science.html" << Qt::RightToLeft;
     QTest::newRow("English user guide") << 1 << "mnuhelp1" << false << "frmGuide" << "guide_en.html" << Qt::LeftToRight;
     QTest::newRow("English science") << 1 << "mnuScienceEn" << false << "frmScienceEn" << "science_en.html"
                                      << Qt::LeftToRight;
@@ -175,7 +175,7 @@ void tst_help::entryPoints()
     recordNextDocument(&seen);
     action->trigger();
     QCOMPARE(seen.window, window);
-    QCOMPARE(seen.document, document); // frmNotes shows its document as HTML, not from a file
+    QCOMPARE(seen.document, document);
     QCOMPARE(seen.windowDirection, direction);
     QCOMPARE(seen.textDirection, direction);
     QVERIFY(!ui::isLoaded(window)); // closed, so it comes back in the language then chosen

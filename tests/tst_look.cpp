@@ -194,6 +194,8 @@ private slots:
     void qtDialogs_data();
     void qtDialogs();
     void checksCanFail();
+    void arabicButtonWords_data();
+    void arabicButtonWords();
 };
 
 void tst_look::init()
@@ -327,6 +329,38 @@ void tst_look::qtDialogs()
     if (dialog == QLatin1String("printDialog"))
         QCOMPARE(plain(cancel), lang ? QStringLiteral("Cancel")
                                      : captions::text(QStringLiteral("QtDialogs"), QStringLiteral("QPlatformTheme|Cancel"), Language::Arabic));
+}
+
+// Qt's own buttons in Arabic: no access key drawn into a word, the
+// program's word where Qt's reads wrong ("reject" for Discard), and room
+// around each word.
+void tst_look::arabicButtonWords_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("word");   // the program's own, empty for Qt's
+    QTest::newRow("Save") << int(QMessageBox::Save) << QString();
+    QTest::newRow("Discard") << int(QMessageBox::Discard)
+                             << captions::text(QStringLiteral("QtDialogs"), QStringLiteral("QPlatformTheme|Discard"), Language::Arabic);
+    QTest::newRow("Cancel") << int(QMessageBox::Cancel)
+                            << captions::text(QStringLiteral("QtDialogs"), QStringLiteral("QPlatformTheme|Cancel"), Language::Arabic);
+    QTest::newRow("Yes") << int(QMessageBox::Yes) << QString();
+}
+
+void tst_look::arabicButtonWords()
+{
+    QFETCH(int, button);
+    QFETCH(QString, word);
+    theCase().Language = 0;
+    language::applyToApplication(Language::Arabic);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("t"), QStringLiteral("t"), QMessageBox::StandardButton(button));
+    box.show();
+    QAbstractButton *b = box.button(QMessageBox::StandardButton(button));
+    QVERIFY(b);
+    if (!word.isEmpty())
+        QCOMPARE(plain(b->text()), word);
+    QCOMPARE(b->style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, b), 0);
+    const int text = b->fontMetrics().horizontalAdvance(plain(b->text()));
+    QVERIFY2(b->width() >= text + 16, qPrintable(QStringLiteral("%1 px for %2 px of text").arg(b->width()).arg(text)));
 }
 
 // The checks find what they look for.

@@ -88,6 +88,8 @@ private slots:
     void headingsUseTheDesignFaces();
     void anchorsDoNotSplitWords();
     void quotedVersesAreExact();
+    void backAndContents_data();
+    void backAndContents();
     void closingUnloads_data();
     void closingUnloads();
     void reachedOnlyFromTheArabicMenu_data();
@@ -277,6 +279,46 @@ void tst_notes::quotedVersesAreExact()
         QVERIFY2(quoted.contains(ref), ref);
     // Every quotation is in a marked span: no verse text outside one.
     QCOMPARE(html.count("class=\"ayah\""), count);
+}
+
+// A followed link is gone back from as in the English document: the Back
+// button, Alt+Left or Backspace; Contents returns to the top.
+void tst_notes::backAndContents_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Back button") << "cmdBack";
+    QTest::newRow("Alt+Left") << "alt+left";
+    QTest::newRow("Backspace") << "backspace";
+    QTest::newRow("Contents") << "cmdContents";
+}
+
+void tst_notes::backAndContents()
+{
+    QFETCH(QString, how);
+    auto *w = qobject_cast<QDialog *>(ui::window(windows::Notes));
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    auto *text = w->findChild<QTextBrowser *>("RichTextBox1");
+    auto *back = w->findChild<QPushButton *>("cmdBack");
+    auto *contents = w->findChild<QPushButton *>("cmdContents");
+    QVERIFY(back && contents && back->isVisible() && contents->isVisible());
+    QVERIFY(!back->isEnabled());
+    const QRect close = w->findChild<QPushButton *>("Command1")->geometry();
+    QVERIFY(!back->geometry().intersects(close) && !contents->geometry().intersects(close));
+    QVERIFY(back->geometry().right() <= text->geometry().right() && back->x() > close.right());
+    QVERIFY(contents->x() >= text->x() && contents->geometry().right() < close.x());
+    QCOMPARE(back->text(), captions::text(windows::Notes, "cmdBack", Language::Arabic));
+    QVERIFY(!back->text().isEmpty() && !contents->text().isEmpty());
+
+    text->setSource(QUrl("#examples"));
+    QTRY_VERIFY(text->verticalScrollBar()->value() > 0);
+    QVERIFY(back->isEnabled());
+    if (how.startsWith("cmd"))
+        QTest::mouseClick(w->findChild<QPushButton *>(how), Qt::LeftButton);
+    else
+        QTest::keyClick(text, how == "backspace" ? Qt::Key_Backspace : Qt::Key_Left,
+                        how == "backspace" ? Qt::NoModifier : Qt::AltModifier);
+    QTRY_COMPARE(text->verticalScrollBar()->value(), 0);
 }
 
 void tst_notes::closingUnloads_data()

@@ -4,7 +4,7 @@
 // properties every generated family keeps.
 
 #include "case/engine/obligatory_bequest.h"
-#include "tests/tst_path_generator.h"
+#include "tools/path_generator.h"
 
 #include <QTest>
 

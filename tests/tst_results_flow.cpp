@@ -122,6 +122,47 @@ private slots:
         QCOMPARE(theCase().FatherShare, 0.0);
     }
 
+    // After the results, finish or print, then "back to the main window":
+    // the main window shows its start screen again, not an empty window.
+    void startScreenComesBack_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("button");
+        for (int lang : {0, 1}) {
+            QTest::addRow("%s finish", lang ? "en" : "ar") << lang << "cmdFinish";
+            QTest::addRow("%s print", lang ? "en" : "ar") << lang << "cmdPrint";
+        }
+    }
+    void startScreenComesBack()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, button);
+        ui::showModeless(windows::Main);
+        QWidget *main = ui::loadedWindow(windows::Main);
+        QTest::mouseClick(main->findChild<QPushButton *>(QLatin1String(language ? "Command3" : "Command4")), Qt::LeftButton);
+        QVERIFY(main->findChild<QPushButton *>(QStringLiteral("Command1"))->isVisible());
+        // Start: the start screen gives way to the deceased entry.
+        onNextModal([](QWidget *entry) { entry->hide(); });
+        QTest::mouseClick(main->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QVERIFY(!main->findChild<QPushButton *>(QStringLiteral("Command1"))->isVisible());
+
+        QWidget *results = calculate(language);
+        QVERIFY(results);
+        QTemporaryDir dir;
+        printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(dir.filePath(QStringLiteral("r.pdf"))));
+        auto back = [](QWidget *after) {
+            QTest::mouseClick(after->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
+        };
+        if (button == QLatin1String("cmdPrint"))
+            onNextModal(back);
+        QTest::mouseClick(results->findChild<QPushButton *>(button), Qt::LeftButton);
+        if (button == QLatin1String("cmdFinish"))
+            back(ui::loadedWindow(windows::AfterResults));
+        QTRY_VERIFY(!ui::isLoaded(windows::AfterResults) || !ui::loadedWindow(windows::AfterResults)->isVisible());
+        for (const char *shown : {"Command1", "Command2", "Label1", "Label2", "Label3"})
+            QVERIFY2(main->findChild<QWidget *>(QLatin1String(shown))->isVisible(), shown);
+    }
+
     // The case ended (the after-results window cleared the record): the
     // print entry still prints that case, with its name and lines, until
     // another calculation starts; then it is disabled and prints nothing.

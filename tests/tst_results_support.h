@@ -81,7 +81,10 @@ public:
         auto *edit = new QLineEdit(this);
         edit->setObjectName(QStringLiteral("txtNameofDead"));
         edit->setText(name);
+        // As the deceased entry keeps them for the later windows.
+        caseaccess::setDeceased(name, false, this);
     }
+    ~DeceasedEntry() override { caseaccess::clearDeceased(this); }
 };
 
 // Cancels the printer choice.

@@ -3,7 +3,7 @@
 // case: what cannot be is refused with its reason, a chain of one death is
 // the calculation's own answer, and generated chains add up to their exact
 // fractions. The cases' notation is tst_successive's.
-#include "tst_path_generator.h"
+#include "tools/path_generator.h"
 #include "tst_successive_support.h"
 
 class tst_successive_rules : public QObject

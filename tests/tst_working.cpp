@@ -8,7 +8,7 @@
 #include "case/case_fields.h"
 #include "case/working.h"
 #include "report/working_text.h"
-#include "tests/tst_calc_generator.h"
+#include "tools/case_generator.h"
 #include "tests/tst_working_classical.h"
 
 #include <QTest>

@@ -3,13 +3,8 @@
 # command that regenerates it:
 #   cmake --build <dir> --target regenerate_corpus
 add_library(tarnavel_calc_answer STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/corpus/calc_answer.h ${CMAKE_CURRENT_LIST_DIR}/corpus/calc_answer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.h ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/calc_time.h ${CMAKE_CURRENT_LIST_DIR}/calc_time.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/calc_estimates.h ${CMAKE_CURRENT_LIST_DIR}/calc_estimates.cpp)
-target_link_libraries(tarnavel_calc_answer PUBLIC tarnavel_report tarnavel_case Qt6::Core)
+  ${CMAKE_CURRENT_LIST_DIR}/corpus/calc_answer.h ${CMAKE_CURRENT_LIST_DIR}/corpus/calc_answer.cpp)
+target_link_libraries(tarnavel_calc_answer PUBLIC tarnavel_calc_lines)
 
 qt_add_executable(tarnavel-corpus ${CMAKE_CURRENT_LIST_DIR}/corpus/make_corpus.cpp)
 target_link_libraries(tarnavel-corpus PRIVATE tarnavel_calc_answer)

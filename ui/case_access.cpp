@@ -88,18 +88,42 @@ const std::optional<FinishedCase> &finishedCase()
     return finishedSlot();
 }
 
+namespace {
+
+struct Deceased
+{
+    QString name;
+    bool woman = false;
+    const void *owner = nullptr;
+};
+
+Deceased &deceased()
+{
+    static Deceased d;
+    return d;
+}
+
+} // namespace
+
+void setDeceased(const QString &name, bool woman, const void *owner)
+{
+    deceased() = Deceased{name, woman, owner};
+}
+
+void clearDeceased(const void *owner)
+{
+    if (deceased().owner == owner)
+        deceased() = Deceased{};
+}
+
 QString deceasedName()
 {
-    QWidget *w = ui::loadedWindow(windows::DeceasedEntry);
-    auto *edit = w ? w->findChild<QLineEdit *>(QStringLiteral("txtNameofDead")) : nullptr;
-    return edit ? edit->text() : QString();
+    return deceased().name;
 }
 
 bool deceasedIsWoman()
 {
-    QWidget *w = ui::loadedWindow(windows::DeceasedEntry);
-    auto *woman = w ? w->findChild<QRadioButton *>(QStringLiteral("OptWoman")) : nullptr;
-    return woman && woman->isChecked();
+    return deceased().woman;
 }
 
 void beginNewCase()

@@ -33,6 +33,8 @@ struct CaseDetails
     std::function<void()> showWindow;                  // the window as it was left
     std::function<void(const QString &path)> openFile; // an empty path asks which
     std::function<QStringList()> recentFiles;
+    std::function<bool()> hasUnsavedEdits;             // edits since the last save or opening
+    std::function<bool()> saveEdits;                   // asks where; false when not saved
 };
 void setCaseDetails(CaseDetails entries);
 const CaseDetails &caseDetails();
@@ -51,9 +53,13 @@ void recordFinishedCase();
 void forgetFinishedCase();
 const std::optional<FinishedCase> &finishedCase();
 
-// The deceased's particulars, read from the deceased entry window while it
-// is loaded (it stays loaded, hidden, for the whole case). Without it the
+// The deceased's particulars. The deceased entry window keeps them here as
+// they are typed, for as long as it is loaded (it stays loaded, hidden, for
+// the whole case), and clears them when it goes; `owner` is the window, so
+// that one going late does not clear those of the next. Without it the
 // name is empty and the sex male, as a fresh entry window would have them.
+void setDeceased(const QString &name, bool woman, const void *owner);
+void clearDeceased(const void *owner);
 QString deceasedName();
 bool deceasedIsWoman();
 

@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QTranslator>
 #include <QWidget>
 
@@ -28,6 +30,21 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// An underlined access key splits an Arabic word into unjoined letters:
+// in right-to-left text the keys work without being drawn.
+class UnbrokenArabicStyle : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_UnderlineShortcut && QGuiApplication::layoutDirection() == Qt::RightToLeft)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 } // namespace
 
 Language current()
@@ -44,6 +61,11 @@ void applyToApplication(Language language)
 {
     static QTranslator *translator = nullptr;
     static OwnWords ownWords;
+    static bool styled = false;
+    if (!styled && qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        QApplication::setStyle(new UnbrokenArabicStyle(QStyleFactory::create(QApplication::style()->name())));
+        styled = true;
+    }
     QCoreApplication::removeTranslator(&ownWords);
     if (translator) {
         QCoreApplication::removeTranslator(translator);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "questionnaires/family/frm_fathers.h"
 
-#include "case/calculation.h"
 #include "case/case_record.h"
 #include "questionnaires/answers.h"
 #include "questionnaires/family/fathers_layout.h"
@@ -21,6 +20,9 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // The six descendant counts: cleared when the window loads and by the
@@ -37,9 +39,11 @@ void clearDescendants(CaseRecord &c)
 
 const QString Name = windows::Family;
 
+using Question = frmFathers::Question;
+
 struct FrameControls
 {
-    int frame;
+    Question frame;
     const char *label;     // nullptr for Frame15
     const char *controls[3];
 };
@@ -47,22 +51,33 @@ struct FrameControls
 // Which controls each frame carries; the first answer control of a yes/no
 // frame is the Yes option.
 constexpr FrameControls Frames[] = {
-    {1, "Label1", {"optFatherYes", "optFatherNo", "Option1"}},
-    {2, "label5", {"optGrandFatherYes", "optGrandFatherNo", nullptr}},
-    {3, "Label2", {"optMotherYes", "optMotherNo", nullptr}},
-    {4, "Label3", {"optMaternalGrandMotherYes", "optMaternalGrandMotherNo", nullptr}},
-    {5, "Label4", {"optParentalGrandMotherYes", "optParentalGrandMotherNo", nullptr}},
-    {6, "Label6", {"optMarriedYes", "optMarriedNo", nullptr}},
-    {7, "Label7", {"optHusbandYes", "optHusbandNo", nullptr}},
-    {8, "Label8", {"cmbSons", nullptr, nullptr}},
-    {9, "Label9", {"cmbDaughters", nullptr, nullptr}},
-    {10, "Label10", {"cmbSonsOfSons", nullptr, nullptr}},
-    {11, "Label11", {"cmbDaughtersOfSons", nullptr, nullptr}},
-    {12, "Label12", {"cmbSonsSonsSons", nullptr, nullptr}},
-    {13, "Label13", {"cmbDaughtersSonsSons", nullptr, nullptr}},
-    {14, "Label14", {"cmbWifes", nullptr, nullptr}},
-    {15, nullptr, {"optWithKids", "optWithoutKids", nullptr}},
+    {Question::Father, "Label1", {"optFatherYes", "optFatherNo", "Option1"}},
+    {Question::GrandFather, "label5", {"optGrandFatherYes", "optGrandFatherNo", nullptr}},
+    {Question::Mother, "Label2", {"optMotherYes", "optMotherNo", nullptr}},
+    {Question::MaternalGrandMother, "Label3", {"optMaternalGrandMotherYes", "optMaternalGrandMotherNo", nullptr}},
+    {Question::ParentalGrandMother, "Label4", {"optParentalGrandMotherYes", "optParentalGrandMotherNo", nullptr}},
+    {Question::Married, "Label6", {"optMarriedYes", "optMarriedNo", nullptr}},
+    {Question::Husband, "Label7", {"optHusbandYes", "optHusbandNo", nullptr}},
+    {Question::Sons, "Label8", {"cmbSons", nullptr, nullptr}},
+    {Question::Daughters, "Label9", {"cmbDaughters", nullptr, nullptr}},
+    {Question::SonsSons, "Label10", {"cmbSonsOfSons", nullptr, nullptr}},
+    {Question::SonsDaughters, "Label11", {"cmbDaughtersOfSons", nullptr, nullptr}},
+    {Question::SonsSonsSons, "Label12", {"cmbSonsSonsSons", nullptr, nullptr}},
+    {Question::SonsSonsDaughters, "Label13", {"cmbDaughtersSonsSons", nullptr, nullptr}},
+    {Question::Wives, "Label14", {"cmbWifes", nullptr, nullptr}},
+    {Question::Children, nullptr, {"optWithKids", "optWithoutKids", nullptr}},
 };
+
+// The frames in the order their questions are asked.
+constexpr Question AskedOrder[] = {
+    Question::Father, Question::GrandFather, Question::Mother, Question::MaternalGrandMother,
+    Question::ParentalGrandMother, Question::Married, Question::Husband, Question::Wives, Question::Children,
+    Question::Sons, Question::Daughters, Question::SonsSons, Question::SonsDaughters, Question::SonsSonsSons,
+    Question::SonsSonsDaughters};
+
+// The counts of descendants, sons first.
+constexpr Question Descendants[] = {Question::Sons, Question::Daughters, Question::SonsSons,
+                                    Question::SonsDaughters, Question::SonsSonsSons, Question::SonsSonsDaughters};
 
 // The count lists in the order the load fills them.
 constexpr const char *CountLists[] = {"cmbSons", "cmbDaughters", "cmbSonsOfSons",
@@ -94,7 +109,7 @@ void frmFathers::build()
     const QFont labelFont = fonts::design(QStringLiteral("Simplified Arabic"), 12);
     for (const FrameControls &f : Frames) {
         auto *box = new QGroupBox(this);
-        box->setObjectName(QStringLiteral("Frame%1").arg(f.frame));
+        box->setObjectName(QStringLiteral("Frame%1").arg(int(f.frame)));
         if (f.label) {
             auto *label = new QLabel(box);
             label->setObjectName(QLatin1String(f.label));
@@ -108,14 +123,14 @@ void frmFathers::build()
             } else {
                 auto *opt = new QRadioButton(box);
                 opt->setObjectName(QLatin1String(name));
-                if (f.frame == 1 && QLatin1String(name) == QLatin1String("Option1")) {
+                if (f.frame == Question::Father && QLatin1String(name) == QLatin1String("Option1")) {
                     // Out of sight and out of reach: shown, an arrow key on
                     // the chosen answer would select it, clearing the answer
                     // while the questions it revealed stay on screen.
                     opt->setFocusPolicy(Qt::NoFocus);
                     opt->hide();
                 }
-                if (f.frame == 15)
+                if (f.frame == Question::Children)
                     opt->setFont(labelFont);
             }
         }
@@ -166,6 +181,26 @@ void frmFathers::build()
     onPick("cmbSonsSonsSons", &frmFathers::cmbSonsSonsSons_Click);
     onPick("cmbDaughtersSonsSons", &frmFathers::cmbDaughtersSonsSons_Click);
     connect(finish, &QPushButton::clicked, this, &frmFathers::cmdfinish_Click);
+
+    // Tab follows the questions as they are asked (the spouse and the
+    // children's question before the counts of descendants), then "calculate
+    // now".
+    QWidget *previous = nullptr;
+    for (Question n : AskedOrder) {
+        for (const FrameControls &f : Frames) {
+            if (f.frame != n)
+                continue;
+            for (const char *name : f.controls) {
+                if (!name)
+                    continue;
+                QWidget *w = findChild<QWidget *>(QLatin1String(name));
+                if (previous)
+                    setTabOrder(previous, w);
+                previous = w;
+            }
+        }
+    }
+    setTabOrder(previous, finish);
 }
 
 void frmFathers::load()
@@ -186,8 +221,9 @@ void frmFathers::load()
     const double frameWidth = outer.value(QStringLiteral("Frame1")).width();
     geom::placeAll(this, layout::fathersFrameContents(Language::Arabic, frameWidth));
 
-    for (int n = 2; n <= 15; ++n)
-        hideFrame(n);
+    for (Question q : AskedOrder)
+        if (q != Question::Father)
+            hideFrame(q);
     answers::unselect(option("optFatherYes"));
     answers::unselect(option("optFatherNo"));
 
@@ -227,8 +263,8 @@ void frmFathers::applyEnglish()
 {
     language::applyDirection(this, Language::English);
     setFont(fonts::design(QStringLiteral("Times New Roman"), 10));
-    for (int n = 1; n <= 15; ++n)
-        frame(n)->setLayoutDirection(Qt::LeftToRight);
+    for (Question q : AskedOrder)
+        frame(q)->setLayoutDirection(Qt::LeftToRight);
     captions::apply(this, Name, Language::English);
 
     for (const FrameControls &f : Frames) {
@@ -238,7 +274,7 @@ void frmFathers::applyEnglish()
         if (!label)
             continue;
         QFont font = label->font();
-        const bool descendant = f.frame >= 8 && f.frame <= 13;
+        const bool descendant = std::find(std::begin(Descendants), std::end(Descendants), f.frame) != std::end(Descendants);
         font.setPointSizeF(descendant ? 10 : 11);
         label->setFont(font);
     }
@@ -247,32 +283,48 @@ void frmFathers::applyEnglish()
         font.setPointSizeF(9);
         option(name)->setFont(font);
     }
-    geom::placeAll(this, layout::fathersFrameContents(Language::English, geom::twipsOf(frame(1)).width()));
+    geom::placeAll(this, layout::fathersFrameContents(Language::English, geom::twipsOf(frame(Question::Father)).width()));
 }
 
-QGroupBox *frmFathers::frame(int n) const
+QGroupBox *frmFathers::frame(Question q) const
 {
-    return findChild<QGroupBox *>(QStringLiteral("Frame%1").arg(n));
+    return findChild<QGroupBox *>(QStringLiteral("Frame%1").arg(int(q)));
 }
 
-void frmFathers::showFrame(int n)
+void frmFathers::showFrame(Question q)
 {
-    if (QGroupBox *f = frame(n))
+    if (QGroupBox *f = frame(q))
         f->show();
 }
 
-void frmFathers::hideFrame(int n)
+void frmFathers::hideFrame(Question q)
 {
-    if (QGroupBox *f = frame(n))
+    if (QGroupBox *f = frame(q))
         f->hide();
+}
+
+// Hides a question that is not answered yet. An answered question stays on
+// screen, so that the record never holds an answer the user cannot see.
+void frmFathers::hideUnanswered(Question q)
+{
+    QGroupBox *f = frame(q);
+    if (!f)
+        return;
+    for (QRadioButton *o : f->findChildren<QRadioButton *>())
+        if (o->isChecked())
+            return;
+    for (QComboBox *l : f->findChildren<QComboBox *>())
+        if (l->currentIndex() >= 0)
+            return;
+    f->hide();
 }
 
 // Hides a question whose recorded answer has just been reset, and clears
 // the answer it shows: shown again later, it must not show an answer the
 // record no longer has.
-void frmFathers::clearFrame(int n)
+void frmFathers::clearFrame(Question q)
 {
-    QGroupBox *f = frame(n);
+    QGroupBox *f = frame(q);
     if (!f)
         return;
     f->hide();
@@ -302,28 +354,30 @@ void frmFathers::optFatherYes_Click()
     firstAnswerGiven();
     theCase().FatherAlive = 1;
     theCase().GrandFatherAlive = 0;
-    clearFrame(2);
-    showFrame(3);
+    clearFrame(Question::GrandFather);
+    showFrame(Question::Mother);
 }
 
 void frmFathers::optFatherNo_Click()
 {
     firstAnswerGiven();
     theCase().FatherAlive = 0;
-    showFrame(2);
-    hideFrame(3);
+    showFrame(Question::GrandFather);
+    // The grandfather is asked before the mother; a mother already answered
+    // stays in view, as her answer stays in the record.
+    hideUnanswered(Question::Mother);
 }
 
 void frmFathers::optGrandFatherYes_Click()
 {
     theCase().GrandFatherAlive = 1;
-    showFrame(3);
+    showFrame(Question::Mother);
 }
 
 void frmFathers::optGrandFatherNo_Click()
 {
     theCase().GrandFatherAlive = 0;
-    showFrame(3);
+    showFrame(Question::Mother);
 }
 
 void frmFathers::optMotherYes_Click()
@@ -332,40 +386,42 @@ void frmFathers::optMotherYes_Click()
     answers::unselect(option("optMotherNo"));
     theCase().ParentalGrandMotherAlive = 0;
     theCase().MaternalGrandMotherAlive = 0;
-    clearFrame(5);
-    clearFrame(4);
-    showFrame(6);
+    clearFrame(Question::ParentalGrandMother);
+    clearFrame(Question::MaternalGrandMother);
+    showFrame(Question::Married);
 }
 
 void frmFathers::optMotherNo_Click()
 {
     theCase().MotherAlive = 0;
-    showFrame(4);
-    hideFrame(6);
+    showFrame(Question::MaternalGrandMother);
+    // The grandmothers come before the marriage; a marriage already answered
+    // stays in view with the spouse and children it led to.
+    hideUnanswered(Question::Married);
 }
 
 void frmFathers::optMaternalGrandMotherYes_Click()
 {
     theCase().MaternalGrandMotherAlive = 1;
-    showFrame(5);
+    showFrame(Question::ParentalGrandMother);
 }
 
 void frmFathers::optMaternalGrandMotherNo_Click()
 {
     theCase().MaternalGrandMotherAlive = 0;
-    showFrame(5);
+    showFrame(Question::ParentalGrandMother);
 }
 
 void frmFathers::optParentalGrandMotherYes_Click()
 {
     theCase().ParentalGrandMotherAlive = 1;
-    showFrame(6);
+    showFrame(Question::Married);
 }
 
 void frmFathers::optParentalGrandMotherNo_Click()
 {
     theCase().ParentalGrandMotherAlive = 0;
-    showFrame(6);
+    showFrame(Question::Married);
 }
 
 void frmFathers::optMarriedYes_Click()
@@ -373,11 +429,11 @@ void frmFathers::optMarriedYes_Click()
     const bool woman = caseaccess::deceasedIsWoman();
     if (woman) {
         theCase().HusbandAlive = 0;
-        showFrame(7);
+        showFrame(Question::Husband);
     }
     if (!woman) {
         theCase().WifeCount = 0;
-        showFrame(14);
+        showFrame(Question::Wives);
     }
 }
 
@@ -387,8 +443,10 @@ void frmFathers::optMarriedNo_Click()
     c.HusbandAlive = 0;
     c.WifeCount = 0;
     clearDescendants(c);
-    for (int n : {7, 8, 9, 10, 11, 12, 13, 14})
-        clearFrame(n);
+    for (Question q : {Question::Husband, Question::Wives})
+        clearFrame(q);
+    for (Question q : Descendants)
+        clearFrame(q);
     hide();
     marriageAndChildrenRouting();
 }
@@ -396,26 +454,26 @@ void frmFathers::optMarriedNo_Click()
 void frmFathers::optHusbandYes_Click()
 {
     theCase().HusbandAlive = 1;
-    showFrame(15);
+    showFrame(Question::Children);
 }
 
 void frmFathers::optHusbandNo_Click()
 {
     theCase().HusbandAlive = 0;
-    showFrame(15);
+    showFrame(Question::Children);
 }
 
 void frmFathers::cmbWifes_Click(int index)
 {
     if (index >= 0 && index <= 4)
         theCase().WifeCount = std::int16_t(index);
-    showFrame(15);
+    showFrame(Question::Children);
 }
 
 void frmFathers::optWithKids_Click()
 {
     answers::unselect(option("optWithoutKids"));
-    showFrame(8);
+    showFrame(Question::Sons);
 }
 
 void frmFathers::optWithoutKids_Click()
@@ -423,8 +481,9 @@ void frmFathers::optWithoutKids_Click()
     answers::unselect(option("optWithKids"));
     CaseRecord &c = theCase();
     clearDescendants(c);
-    for (int n = 8; n <= 14; ++n)
-        clearFrame(n);
+    for (Question q : Descendants)
+        clearFrame(q);
+    clearFrame(Question::Wives);
     hide();
     marriageAndChildrenRouting();
 }
@@ -432,14 +491,14 @@ void frmFathers::optWithoutKids_Click()
 void frmFathers::cmbSons_Click(int index)
 {
     answers::storeCount(list("cmbSons"), index, theCase().SonCount);
-    showFrame(9);
+    showFrame(Question::Daughters);
 }
 
 void frmFathers::cmbDaughters_Click(int index)
 {
     answers::storeCount(list("cmbDaughters"), index, theCase().DaughterCount);
     if (theCase().SonCount == 0)
-        showFrame(10);
+        showFrame(Question::SonsSons);
     else
         RecalculateFromFamily();
 }
@@ -447,14 +506,14 @@ void frmFathers::cmbDaughters_Click(int index)
 void frmFathers::cmbSonsOfSons_Click(int index)
 {
     answers::storeCount(list("cmbSonsOfSons"), index, theCase().SonsSonCount);
-    showFrame(11);
+    showFrame(Question::SonsDaughters);
 }
 
 void frmFathers::cmbDaughtersOfSons_Click(int index)
 {
     answers::storeCount(list("cmbDaughtersOfSons"), index, theCase().SonsDaughterCount);
     if (theCase().SonsSonCount == 0)
-        showFrame(12);
+        showFrame(Question::SonsSonsSons);
     else
         RecalculateFromFamily();
 }
@@ -462,7 +521,7 @@ void frmFathers::cmbDaughtersOfSons_Click(int index)
 void frmFathers::cmbSonsSonsSons_Click(int index)
 {
     answers::storeCount(list("cmbSonsSonsSons"), index, theCase().SonsSonsSonCount);
-    showFrame(13);
+    showFrame(Question::SonsSonsDaughters);
 }
 
 void frmFathers::cmbDaughtersSonsSons_Click(int index)
@@ -479,78 +538,4 @@ void frmFathers::cmbDaughtersSonsSons_Click(int index)
 void frmFathers::cmdfinish_Click()
 {
     RecalculateFromFamily();
-}
-
-bool frmFathers::askGrandFatherMethod()
-{
-    const QPointer<frmFathers> self(this);
-    const QPointer<QWidget> method = ui::window(windows::Method);
-    ui::showModal(windows::Method);
-    // Closing the method window through its title bar stops the whole case.
-    return self && method && ui::loadedWindow(windows::Method) == method
-           && ui::loadedWindow(Name) == self;
-}
-
-bool frmFathers::secondMethodChosen() const
-{
-    QWidget *method = ui::loadedWindow(windows::Method);
-    auto *unlike = method ? method->findChild<QRadioButton *>(QStringLiteral("optUnlikeFather"))
-                          : nullptr;
-    return unlike && unlike->isChecked();
-}
-
-void frmFathers::marriageAndChildrenRouting()
-{
-    CaseRecord &c = theCase();
-    const QString collaterals = windows::Collateral;
-    if (c.FatherAlive != 0) {
-        // Excluded siblings still reduce the mother's share: count them.
-        if (c.MotherAlive == 1)
-            ui::showModeless(collaterals);
-        else
-            RecalculateFromFamily();
-        return;
-    }
-    if (c.GrandFatherAlive != 0) {
-        if (!askGrandFatherMethod())
-            return;
-        // The first method puts the grandfather in the father's place, so
-        // it continues as the father's path does.
-        if (secondMethodChosen() || (c.FatherAlive == 1 && c.MotherAlive == 1)) {
-            ui::showModeless(collaterals);
-            return;
-        }
-        if (c.FatherAlive == 1 || c.GrandFatherAlive == 1)
-            DistributeWithFather(c);
-        return;
-    }
-    ui::showModeless(collaterals);
-}
-
-void frmFathers::descendantRouting()
-{
-    CaseRecord &c = theCase();
-    // With no descendant at all the siblings matter as after "no children".
-    if (c.SonCount == 0 && c.DaughterCount == 0 && c.SonsSonCount == 0
-        && c.SonsDaughterCount == 0 && c.SonsSonsSonCount == 0 && c.SonsSonsDaughterCount == 0) {
-        marriageAndChildrenRouting();
-        return;
-    }
-    const QString collaterals = windows::Collateral;
-    if (c.FatherAlive == 1 || c.GrandFatherAlive == 1) {
-        if (c.GrandFatherAlive == 0) {
-            DistributeWithFather(c);
-            return;
-        }
-        if (!askGrandFatherMethod())
-            return;
-        if (!secondMethodChosen()) {
-            DistributeWithFather(c);
-            return;
-        }
-        // The collateral questionnaire runs the distribution itself.
-        ui::showModal(collaterals);
-        return;
-    }
-    ui::showModal(collaterals);
 }

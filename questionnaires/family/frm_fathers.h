@@ -17,6 +17,13 @@ class frmFathers : public CaseDialog
 public:
     explicit frmFathers(QWidget *parent = nullptr);
 
+    // The questions, each by the number of the frame that asks it
+    // ("Frame3" asks about the mother).
+    enum class Question {
+        Father = 1, GrandFather, Mother, MaternalGrandMother, ParentalGrandMother, Married, Husband,
+        Sons, Daughters, SonsSons, SonsDaughters, SonsSonsSons, SonsSonsDaughters, Wives, Children
+    };
+
 protected:
     void showEvent(QShowEvent *event) override;
 
@@ -25,10 +32,11 @@ private:
     void load();
     void applyEnglish();
 
-    QGroupBox *frame(int n) const;
-    void showFrame(int n);
-    void hideFrame(int n);
-    void clearFrame(int n);
+    QGroupBox *frame(Question q) const;
+    void showFrame(Question q);
+    void hideFrame(Question q);
+    void hideUnanswered(Question q);
+    void clearFrame(Question q);
     QRadioButton *option(const char *name) const;
     QComboBox *list(const char *name) const;
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "case/case_fields.h"
+#include "ui/printer_chooser.h"
 
 #include <QDate>
 #include <QString>
@@ -14,29 +15,8 @@ class QWidget;
 // Printing of the report and the choice of printer.
 namespace printing {
 
-// Chooses the printer for one print job. The program's chooser shows Qt's
-// print dialog; tests use one that prints to a PDF file.
-class PrinterChooser
-{
-public:
-    virtual ~PrinterChooser() = default;
-    // false when the user cancelled.
-    virtual bool choose(QPrinter &printer, QWidget *parent) = 0;
-};
-
-// Prints to a PDF file without asking.
-class PdfFileChooser : public PrinterChooser
-{
-public:
-    explicit PdfFileChooser(QString path) : m_path(std::move(path)) {}
-    bool choose(QPrinter &printer, QWidget *parent) override;
-
-private:
-    QString m_path;
-};
-
-void setPrinterChooser(std::unique_ptr<PrinterChooser> chooser);
-PrinterChooser &printerChooser();
+// The printer chooser (PrinterChooser, setPrinterChooser) is in
+// ui/printer_chooser.h, shared with the case window.
 
 enum class PrintOutcome { Cancelled, Printed, Failed };
 

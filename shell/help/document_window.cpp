@@ -8,7 +8,9 @@
 #include "ui/language.h"
 #include "ui/window_registry.h"
 
+#include <QAction>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTextBrowser>
@@ -46,6 +48,12 @@ DocumentWindow::DocumentWindow(const QString &name, const QStringList &documents
     connect(back, &QPushButton::clicked, m_text, &QTextBrowser::backward);
     connect(contents, &QPushButton::clicked, this, [this] { showSection(QString()); });
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    // As in a browser: Alt+Left and Backspace go back too.
+    auto *backKeys = new QAction(this);
+    backKeys->setObjectName(QStringLiteral("actBack"));
+    backKeys->setShortcuts({QKeySequence(Qt::ALT | Qt::Key_Left), QKeySequence(Qt::Key_Backspace)});
+    connect(backKeys, &QAction::triggered, m_text, &QTextBrowser::backward);
+    addAction(backKeys);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(back);

@@ -16,7 +16,14 @@ layout::Rects layout::notesWindow(QSizeF screen)
     const QSizeF button(2775, 615);
     const QRectF close(geom::centredLeft(w, button.width()), h * 0.84, button.width(), button.height());
 
+    // Back under the text's right edge, where a right-to-left reader starts
+    // the row, Contents under its left edge; Close stays in the middle.
+    const QRectF back(text.right() - button.width(), close.y(), button.width(), button.height());
+    const QRectF contents(text.left(), close.y(), button.width(), button.height());
+
     return {{windows::Notes, window},
             {QStringLiteral("RichTextBox1"), text},
-            {QStringLiteral("Command1"), close}};
+            {QStringLiteral("Command1"), close},
+            {QStringLiteral("cmdBack"), back},
+            {QStringLiteral("cmdContents"), contents}};
 }

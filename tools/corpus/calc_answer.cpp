@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// tarnavel-calc's line reader and answer, without its main(): the corpus and
-// its test answer exactly as the command-line calculator does.
+// tarnavel-calc's line reader and answer: the corpus and its test answer
+// exactly as the command-line calculator does.
 #include "tools/corpus/calc_answer.h"
 
-#define TARNAVEL_CALC_NO_MAIN
-// Without main() the writer of output lines is never called.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wunused-function"
-#include "tools/tarnavel_calc.cpp"
-#pragma GCC diagnostic pop
+#include "tools/calc/calc_lines.h"
 
 namespace corpus {
 
@@ -25,7 +20,7 @@ std::string inLanguage(const std::string &family, int language)
 std::string calcAnswer(const std::string &line)
 {
     bool failed = false;
-    return answerLine(line, 1, true, failed);
+    return calccli::answerTo(line, 1, true, failed);
 }
 
 } // namespace corpus

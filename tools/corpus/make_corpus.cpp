@@ -10,7 +10,7 @@
 // by tabs (JSON escapes every tab inside a text). docs/testing-corpus.md
 // tells when to regenerate it.
 #include "case/case_fields.h"
-#include "tests/tst_calc_generator.h"
+#include "tools/case_generator.h"
 #include "tools/corpus/calc_answer.h"
 
 #include <algorithm>

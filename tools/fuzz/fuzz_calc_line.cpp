@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tarnavel-calc's input lines from any bytes: every line gets one answer
 // line (a JSON object), never a crash or a hang.
-#define TARNAVEL_CALC_NO_MAIN
-#include "../tarnavel_calc.cpp"
+#include "tools/calc/calc_lines.h"
 
 #include <QCoreApplication>
 
 #include <cstdint>
 #include <cstdlib>
+#include <string>
+#include <algorithm>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
@@ -23,7 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     while (start <= input.size() && lineNumber < 8) {
         const std::size_t end = std::min(input.find('\n', start), input.size());
         bool failed = false;
-        const std::string out = answerLine(input.substr(start, end - start), ++lineNumber, lineNumber % 2, failed);
+        ++lineNumber;
+        // Every other line with the explanation.
+        const std::string out = calccli::answerTo(input.substr(start, end - start), lineNumber, lineNumber % 2 != 0, failed);
         if (out.empty() || out.front() != '{' || out.back() != '}' || out.find('\n') != std::string::npos)
             std::abort();
         start = end + 1;

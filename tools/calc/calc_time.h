@@ -6,7 +6,7 @@
 // Read here and worked out by case/engine/successive, together and
 // withdrawal.
 
-#include "tools/calc_paths.h"
+#include "tools/calc/calc_paths.h"
 
 namespace calccli {
 

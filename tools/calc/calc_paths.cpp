@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/calc_paths.h"
-#include "tools/calc_time.h"
+#include "tools/calc/calc_paths.h"
+#include "tools/calc/calc_time.h"
 
 #include "case/engine/record_family.h"
 #include "case/engine/result.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/start_timing.h"
+#include "start_timing.h"
 
 #include <QCoreApplication>
 #include <QEvent>

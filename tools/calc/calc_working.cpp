@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/calc_working.h"
+#include "tools/calc/calc_working.h"
 
 #include "report/working_text.h"
 

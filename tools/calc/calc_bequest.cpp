@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/calc_bequest.h"
+#include "tools/calc/calc_bequest.h"
 
 #include "case/engine/working.h"
 #include "case/estate.h"
 #include "report/relative_names.h"
-#include "tools/calc_paths.h"
+#include "tools/calc/calc_paths.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

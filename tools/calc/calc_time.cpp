@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/calc_time.h"
+#include "tools/calc/calc_time.h"
 
 #include "case/engine/successive.h"
 #include "case/engine/together.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "tools/calc_estimates.h"
+#include "tools/calc/calc_estimates.h"
 
 #include "case/estate.h"
 #include "report/relative_names.h"
-#include "tools/calc_paths.h"
+#include "tools/calc/calc_paths.h"
 
 #include <QJsonObject>
 

@@ -6,9 +6,10 @@
 #include "case/case_record.h"
 #include "case/working.h"
 #include "report/composition.h"
-#include "tools/calc_paths.h"
-#include "tools/calc_time.h"
-#include "tools/calc_working.h"
+#include "tools/calc/calc_lines.h"
+#include "tools/calc/calc_paths.h"
+#include "tools/calc/calc_time.h"
+#include "tools/calc/calc_working.h"
 
 #include <QByteArray>
 #include <QJsonArray>
@@ -669,37 +670,22 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
 
 } // namespace
 
-// The fuzz target (tools/fuzz) takes the line reader without main().
-#ifndef TARNAVEL_CALC_NO_MAIN
-int main(int argc, char **argv)
-{
-    bool explain = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kHelp, stdout);
-            std::fputs(calccli::TimeHelp, stdout);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--explain") == 0) {
-            explain = true;
-            continue;
-        }
-        std::fprintf(stderr, "tarnavel-calc: unknown argument '%s' (try --help)\n", argv[i]);
-        return 2;
-    }
+namespace calccli {
 
-    std::ios::sync_with_stdio(false);
-    bool anyFailed = false;
-    long lineNumber = 0;
-    std::string line;
-    while (std::getline(std::cin, line)) {
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        bool failed = false;
-        writeLine(answerLine(line, lineNumber, explain, failed));
-        anyFailed = anyFailed || failed;
-    }
-    return anyFailed ? 1 : 0;
+const char *helpText()
+{
+    static const std::string text = std::string(kHelp) + TimeHelp;
+    return text.c_str();
 }
-#endif
+
+std::string answerTo(const std::string &line, long lineNumber, bool explain, bool &failed)
+{
+    return answerLine(line, lineNumber, explain, failed);
+}
+
+void writeAnswer(const std::string &text)
+{
+    writeLine(text);
+}
+
+} // namespace calccli

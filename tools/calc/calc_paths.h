@@ -8,9 +8,9 @@
 #include "case/case_fields.h"
 #include "case/case_record.h"
 #include "case/engine/family.h"
-#include "tools/calc_bequest.h"
-#include "tools/calc_estimates.h"
-#include "tools/calc_working.h"
+#include "tools/calc/calc_bequest.h"
+#include "tools/calc/calc_estimates.h"
+#include "tools/calc/calc_working.h"
 
 #include <QJsonObject>
 #include <QJsonValue>

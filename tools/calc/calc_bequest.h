@@ -7,7 +7,7 @@
 
 #include "case/case_fields.h"
 #include "case/engine/obligatory_bequest.h"
-#include "tools/calc_working.h"
+#include "tools/calc/calc_working.h"
 
 #include <QJsonValue>
 #include <QString>
