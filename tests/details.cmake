@@ -6,3 +6,7 @@ set_tests_properties(tst_case_file PROPERTIES ENVIRONMENT "${TARNAVEL_TEST_ENV}"
 
 tarnavel_add_gui_test(tst_case_window SCREEN 800x600 SOURCES tst_case_window.cpp tst_case_window_support.h)
 tarnavel_add_gui_test(tst_case_document SCREEN 800x600 SOURCES tst_case_document.cpp tst_case_window_support.h)
+
+# The family as a tree: its places and marks, and its picture in each language.
+tarnavel_add_gui_test(tst_tree SCREEN 800x600 SOURCES tst_tree.cpp tree_families.h)
+target_compile_definitions(tst_tree PRIVATE TARNAVEL_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
