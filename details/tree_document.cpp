@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -18,61 +19,60 @@ namespace {
 // printer's resolution keeps the text sharp.
 constexpr double Fine = 3;
 
-QSizeF treeShown(const TreeModel &model, double width)
+void heading(QTextCursor &cursor, const QString &title)
 {
-    const QSizeF scene = sceneSize(model);
-    const double scale = std::min(1.0, width / scene.width());
-    return scene * scale;
+    cursor.insertBlock();
+    cursor.insertHtml(QStringLiteral("<h3>%1</h3>").arg(title.toHtmlEscaped()));
+}
+
+void picture(QTextCursor &cursor, QTextDocument &doc, const QString &name, const QImage &image, QSizeF shown)
+{
+    doc.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextBlockFormat centred;
+    centred.setAlignment(Qt::AlignHCenter);
+    cursor.insertBlock(centred);
+    QTextImageFormat format;
+    format.setName(name);
+    format.setWidth(shown.width());
+    format.setHeight(shown.height());
+    cursor.insertImage(format);
 }
 
 } // namespace
 
-QString documentHtml(const TreeModel &model, bool chart, double width)
-{
-    if (model.nodes().size() <= 1)
-        return {};
-    const QSizeF tree = treeShown(model, width);
-    QString out = QStringLiteral("<h3>%1</h3><p align=\"center\"><img src=\"tarnavel-tree:\" width=\"%2\" height=\"%3\"/></p>")
-                      .arg(text("treeTitle", model.language()).toHtmlEscaped())
-                      .arg(int(tree.width()))
-                      .arg(int(tree.height()));
-    const QStringList lines = notes(model);
-    if (!lines.isEmpty()) {
-        out += QStringLiteral("<p>");
-        for (const QString &line : lines)
-            out += line.toHtmlEscaped() + QStringLiteral("<br/>");
-        out += QStringLiteral("</p>");
-    }
-    if (chart && !chartBars(model).isEmpty())
-        out += QStringLiteral("<h3>%1</h3><p align=\"center\"><img src=\"tarnavel-chart:\" width=\"%2\" height=\"%3\"/></p>")
-                   .arg(text("chartTitle", model.language()).toHtmlEscaped())
-                   .arg(int(width))
-                   .arg(int(chartHeight(model)));
-    return out;
-}
-
-void addPictures(QTextDocument &doc, const TreeModel &model, bool chart, double width)
+void append(QTextDocument &doc, const TreeModel &model, bool chart, double width)
 {
     if (model.nodes().size() <= 1)
         return;
-    const QSizeF tree = treeShown(model, width);
-    QImage image((tree * Fine).toSize(), QImage::Format_RGB32);
+    QTextCursor cursor(&doc);
+    cursor.movePosition(QTextCursor::End);
+    const QSizeF scene = sceneSize(model);
+    const QSizeF shown = scene * std::min(1.0, width / scene.width());
+    QImage image((shown * Fine).toSize(), QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter p(&image);
-        const double scale = tree.width() / sceneSize(model).width() * Fine;
+        const double scale = shown.width() / scene.width() * Fine;
         p.scale(scale, scale);
         paint(p, model, true);
     }
-    doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("tarnavel-tree:")), image);
-    if (chart) {
-        QImage bars((QSizeF(width, chartHeight(model)) * Fine).toSize(), QImage::Format_RGB32);
-        bars.fill(Qt::white);
-        QPainter p(&bars);
+    heading(cursor, text("treeTitle", model.language()));
+    picture(cursor, doc, QStringLiteral("tarnavel-tree:"), image, shown);
+    const QStringList lines = notes(model);
+    if (!lines.isEmpty()) {
+        cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(lines.join(QChar(QChar::LineSeparator)));
+    }
+    if (chart && !chartBars(model).isEmpty()) {
+        const QSizeF bars(width * 0.8, chartHeight(model));
+        QImage drawn((bars * Fine).toSize(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QPainter p(&drawn);
         p.scale(Fine, Fine);
-        paintChart(p, model, QRectF(0, 0, width, chartHeight(model)));
+        paintChart(p, model, QRectF(QPointF(0, 0), bars));
         p.end();
-        doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("tarnavel-chart:")), bars);
+        heading(cursor, text("chartTitle", model.language()));
+        picture(cursor, doc, QStringLiteral("tarnavel-chart:"), drawn, bars);
     }
 }
 

@@ -7,16 +7,14 @@
 
 #include "details/tree_model.h"
 
-#include <QString>
-
 class QTextDocument;
 
 namespace details::tree {
 
-// The section's HTML, with the pictures as resources "tarnavel-tree:" and
-// "tarnavel-chart:" that addPictures() provides. `width` is the page's
-// text width in the document's pixels.
-QString documentHtml(const TreeModel &model, bool chart, double width);
-void addPictures(QTextDocument &doc, const TreeModel &model, bool chart, double width);
+// Appends the section at the end of the document. `width` is the page's
+// text width in the document's pixels. The pictures go in as images of
+// the text, not in frames of their own, so the document's frames stay its
+// tables.
+void append(QTextDocument &doc, const TreeModel &model, bool chart, double width);
 
 } // namespace details::tree

@@ -2,6 +2,8 @@
 #include "details/tree_paint.h"
 
 #include <QFile>
+#include <QHash>
+#include <QStaticText>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QImage>
@@ -40,6 +42,42 @@ QString shareLine(const Node &n)
 QString text_note(int note)
 {
     return QStringLiteral("(%1)").arg(note);
+}
+
+// A box's text laid out once and kept: a change of the family changes a few
+// names and figures, and shaping the rest again would be most of a repaint.
+struct Laid
+{
+    QStaticText text;
+    int lines = 1;
+    double width = 0;
+};
+
+const Laid &laidOut(const QString &s, const QFont &font, double width, bool rtl, bool twoLines)
+{
+    static QHash<QString, Laid> kept;
+    const QString key = s + QChar(0x1f) + font.key() + QChar(0x1f) + QString::number(width) + (rtl ? u'r' : u'l');
+    if (auto it = kept.constFind(key); it != kept.constEnd())
+        return *it;
+    if (kept.size() > 4000)
+        kept.clear();
+    const QFontMetricsF fm(font);
+    QString shown = s;
+    // Two lines at most; what does not fit is elided.
+    if (twoLines && fm.horizontalAdvance(shown) > width * 2 - 20)
+        shown = fm.elidedText(shown, Qt::ElideRight, width * 2 - 30);
+    Laid laid;
+    laid.width = fm.horizontalAdvance(shown);
+    laid.lines = laid.width > width ? 2 : 1;
+    laid.text.setText(shown);
+    laid.text.setTextFormat(Qt::PlainText);
+    laid.text.setTextWidth(width);
+    QTextOption option(Qt::AlignHCenter | Qt::AlignTop);
+    option.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    laid.text.setTextOption(option);
+    laid.text.prepare(QTransform(), font);
+    return *kept.insert(key, laid);
 }
 
 QPointF topCentre(const QRectF &r) { return {r.center().x(), r.top()}; }
@@ -92,11 +130,9 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
     const QRectF r = nodeRect(model, k);
     const Colours c = colours(n.mark);
     const bool faint = n.mark == Mark::Excluded || n.mark == Mark::Link;
-    QPen border(c.ink, n.mark == Mark::Deceased ? 3 : 1.6);
-    if (n.mark == Mark::Excluded)
-        border.setStyle(Qt::DashLine);
-    if (n.mark == Mark::Link)
-        border.setStyle(Qt::DotLine);
+    // Solid borders: a dashed outline costs more to paint than the rest of
+    // the box; the grey, the cross and the italic name tell these apart.
+    QPen border(c.ink, n.mark == Mark::Deceased ? 3 : n.mark == Mark::Link ? 1 : 1.6);
     p.setPen(border);
     p.setBrush(n.mark == Mark::Link ? QBrush(Qt::NoBrush) : QBrush(c.fill));
     p.drawRoundedRect(r, 7, 7);
@@ -111,24 +147,17 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
         paintSign(p, Mark::Kindred, sign.translated(rtl ? -s - 3 : s + 3, 0));
 
     const QRectF inner = r.adjusted(8, 6 + s, -8, -5);
-    QTextOption centred(Qt::AlignHCenter | Qt::AlignTop);
-    centred.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    centred.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     p.setPen(faint ? QColor(0x70, 0x70, 0x70) : QColor(Qt::black));
     QFont nameFont = treeFont(model.language(), 13, n.mark != Mark::Link);
     nameFont.setItalic(n.mark == Mark::Link);
-    p.setFont(nameFont);
     QString name = n.name;
     if (n.count > 1)
         name += QStringLiteral(" ") + isolated(QStringLiteral("×%1").arg(n.count));
-    const QFontMetricsF nm(nameFont);
-    // Two lines at most; what does not fit is elided.
-    QRectF nameRect(inner.left(), r.top() + 4, inner.width(), nm.lineSpacing() * 2 + 1);
-    if (nm.horizontalAdvance(name) > inner.width() * 2 - 20)
-        name = nm.elidedText(name, Qt::ElideRight, inner.width() * 2 - 30);
-    if (nm.horizontalAdvance(name) <= inner.width() - 2 * s)
-        nameRect.adjust(0, s - 2, 0, 0);
-    p.drawText(nameRect, name, centred);
+    const Laid &title = laidOut(name, nameFont, inner.width(), rtl, true);
+    // A name of one short line clears the sign; two lines start beside it.
+    const double top = title.lines == 1 && title.width <= inner.width() - 2 * s ? r.top() + 2 + s : r.top() + 4;
+    p.setFont(nameFont);
+    p.drawStaticText(QPointF(inner.left(), top), title.text);
 
     QStringList lines;
     if (!n.fraction.isEmpty())
@@ -137,12 +166,13 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
         lines << isolated(n.amount);
     if (n.mark == Mark::Excluded)
         lines << (note > 0 ? text_note(note) : text("noShare", model.language()));
-    p.setFont(treeFont(model.language(), 12));
-    const QFontMetricsF fm(p.font());
-    double y = r.bottom() - 5 - fm.lineSpacing() * lines.size();
+    const QFont figures = treeFont(model.language(), 12);
+    p.setFont(figures);
+    const double spacing = QFontMetricsF(figures).lineSpacing();
+    double y = r.bottom() - 5 - spacing * double(lines.size());
     for (const QString &line : lines) {
-        p.drawText(QRectF(inner.left(), y, inner.width(), fm.lineSpacing()), line, centred);
-        y += fm.lineSpacing();
+        p.drawStaticText(QPointF(inner.left(), y), laidOut(line, figures, inner.width(), rtl, false).text);
+        y += spacing;
     }
 }
 

@@ -100,8 +100,6 @@ QString html(const Parts &p)
             out += esc(line) + QStringLiteral("<br/>");
         out += QStringLiteral("</p>") + table(*p.amounts, AmountsModel::ColumnCount, false, rtl);
     }
-    if (p.tree)
-        out += tree::documentHtml(*p.tree, p.chart, PageWidth);
     return out + QStringLiteral("</body></html>");
 }
 
@@ -115,9 +113,9 @@ void build(QTextDocument &doc, const Parts &p)
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setTextDirection(p.language == 1 ? Qt::LeftToRight : Qt::RightToLeft);
     doc.setDefaultTextOption(option);
-    if (p.tree)
-        tree::addPictures(doc, *p.tree, p.chart, PageWidth);
     doc.setHtml(html(p));
+    if (p.tree)
+        tree::append(doc, *p.tree, p.chart, PageWidth);
 }
 
 bool print(const Parts &p, QPrinter &printer)

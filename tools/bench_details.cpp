@@ -2,12 +2,17 @@
 // The case window's speed, in the program's own window on a real X server
 // (tools/benchmark.sh runs it under xvfb-run): a family count changed and an
 // estate entry changed, each until the whole window is painted again, and a case
-// saved and opened. Prints the median and the slowest of each.
+// saved and opened; then a family of forty relatives over six generations
+// changed in the family tab until the window (tree and chart) is painted again.
+// Prints the median and the slowest of each.
 // Usage: bench_details [ar|en] [repeats]
 
 #include "ui/window_names.h"
 #include "app.h"
 #include "details/case_window.h"
+#include "details/family_tab.h"
+#include "details/tree_model.h"
+#include "tests/tree_families.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 #include "ui/window_registry.h"
@@ -114,5 +119,43 @@ int main(int argc, char *argv[])
                 " save %.2f ms (slowest %.2f), open %.2f ms (slowest %.2f)\n",
                 lang ? "en" : "ar", family.median(), family.slowest(), money.median(), money.slowest(),
                 save.median(), save.slowest(), open.median(), open.slowest());
+
+    // The family tab with forty relatives: one count changes, the family is
+    // worked out, placed and painted again.
+    tabs->setCurrentWidget(w->familyTab());
+    engine::Family large = treefamilies::family(QString::fromLatin1(treefamilies::Large));
+    std::size_t sons = 0;
+    while (sons < large.members.size() && large.members[sons].path.text() != "son")
+        ++sons;
+    details::tree::Money estate;
+    estate.given = true;
+    estate.input.estate = "1234567.89";
+    Figures tree;
+    for (int k = 0; k < repeats; ++k)
+        tree.ms.push_back(timed([&] {
+            large.members[sons].count = 1 + k % 5;
+            w->familyTab()->setFamily(large, lang, estate);
+            paintWindow(w);
+        }));
+    // Of which the tree's model alone: worked out, placed, its texts composed.
+    Figures model;
+    details::tree::TreeModel alone;
+    for (int k = 0; k < repeats; ++k)
+        model.ms.push_back(timed([&] {
+            large.members[sons].count = 1 + k % 5;
+            alone.setFamily(large, lang, estate);
+        }));
+    // And the tab alone (tree and chart), without the rest of the window.
+    Figures tab;
+    for (int k = 0; k < repeats; ++k)
+        tab.ms.push_back(timed([&] {
+            large.members[sons].count = 1 + k % 5;
+            w->familyTab()->setFamily(large, lang, estate);
+            paintWindow(w->familyTab());
+        }));
+    std::printf("case window (%s): family of 40 changed to the window painted %.2f ms (slowest %.2f),"
+                " to the family tab painted %.2f ms (slowest %.2f), the tree's model %.2f ms (slowest %.2f)\n",
+                lang ? "en" : "ar", tree.median(), tree.slowest(), tab.median(), tab.slowest(), model.median(),
+                model.slowest());
     return 0;
 }
