@@ -3,12 +3,16 @@
 // and one picture per language against a kept reference.
 #include "details/tree_model.h"
 #include "details/tree_paint.h"
+#include "details/file_chooser.h"
 #include "details/share_chart.h"
+#include "details/tree_view.h"
 #include "tests/tree_families.h"
 
 #include <QDir>
 #include <QImage>
+#include <QFile>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -99,6 +103,17 @@ QString invariants(const TreeModel &m, const engine::Family &f)
     return {};
 }
 
+class FixedPath : public details::FileChooser
+{
+public:
+    explicit FixedPath(QString path) : m_path(std::move(path)) {}
+    QString saveFile(QWidget *, const QString &, const QString &, const QString &) override { return m_path; }
+    QString openFile(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+
+private:
+    QString m_path;
+};
+
 } // namespace
 
 class tst_tree : public QObject
@@ -109,6 +124,8 @@ private slots:
     void places();
     void picture_data();
     void picture();
+    void exported_data();
+    void exported();
 };
 
 void tst_tree::places_data()
@@ -223,6 +240,43 @@ void tst_tree::picture()
     if (share > 0.005)
         image.save(QDir::temp().filePath(QStringLiteral("tree_%1_now.png").arg(language ? "en" : "ar")));
     QVERIFY2(share <= 0.005, qPrintable(QStringLiteral("%1 % of the pixels differ").arg(100 * share)));
+}
+
+// The view's export buttons write the picture the user sees: a PNG of the
+// tree's proportions, an SVG with the relatives' names as text.
+void tst_tree::exported_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("png") << QStringLiteral("png");
+    QTest::newRow("svg") << QStringLiteral("svg");
+}
+
+void tst_tree::exported()
+{
+    QFETCH(QString, suffix);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("tree"));   // the suffix is added
+    details::setFileChooser(std::make_unique<FixedPath>(path));
+    TreeModel m;
+    m.setFamily(treefamilies::family(QStringLiteral("father;mother;wife;son;brother")), 1);
+    TreeView view;
+    view.applyLanguage(1);
+    view.setModel(&m);
+    QVERIFY(suffix == QLatin1String("png") ? view.exportPng() : view.exportSvg());
+    details::setFileChooser(nullptr);
+    const QString file = path + QLatin1Char('.') + suffix;
+    if (suffix == QLatin1String("png")) {
+        const QImage image(file);
+        const QSizeF scene = sceneSize(m);
+        QVERIFY(!image.isNull());
+        QVERIFY(std::abs(double(image.width()) / image.height() - scene.width() / scene.height()) < 0.01);
+    } else {
+        QFile svg(file);
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(svg.readAll());
+        QVERIFY(text.contains(QLatin1String("<svg")));
+        QVERIFY2(text.contains(QLatin1String("the full brother")), "the names are not text in the SVG");
+    }
 }
 
 QTEST_MAIN(tst_tree)
