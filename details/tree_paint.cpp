@@ -15,7 +15,7 @@
 namespace details::tree {
 namespace {
 
-constexpr double Margin = 20, BoxW = 156, BoxH = 92, GapX = 12, GapY = 44, LegendH = 44;
+constexpr double Margin = 20, BoxW = 156, BoxH = 96, GapX = 12, GapY = 44, LegendH = 44;
 
 QFont treeFont(int language, double pixels, bool bold = false)
 {
@@ -49,8 +49,6 @@ QString text_note(int note)
 struct Laid
 {
     QStaticText text;
-    int lines = 1;
-    double width = 0;
 };
 
 const Laid &laidOut(const QString &s, const QFont &font, double width, bool rtl, bool twoLines)
@@ -67,8 +65,6 @@ const Laid &laidOut(const QString &s, const QFont &font, double width, bool rtl,
     if (twoLines && fm.horizontalAdvance(shown) > width * 2 - 20)
         shown = fm.elidedText(shown, Qt::ElideRight, width * 2 - 30);
     Laid laid;
-    laid.width = fm.horizontalAdvance(shown);
-    laid.lines = laid.width > width ? 2 : 1;
     laid.text.setText(shown);
     laid.text.setTextFormat(Qt::PlainText);
     laid.text.setTextWidth(width);
@@ -154,8 +150,8 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
     if (n.count > 1)
         name += QStringLiteral(" ") + isolated(QStringLiteral("×%1").arg(n.count));
     const Laid &title = laidOut(name, nameFont, inner.width(), rtl, true);
-    // A name of one short line clears the sign; two lines start beside it.
-    const double top = title.lines == 1 && title.width <= inner.width() - 2 * s ? r.top() + 2 + s : r.top() + 4;
+    // The name under the signs, on one line or two.
+    const double top = r.top() + 4 + s;
     p.setFont(nameFont);
     p.drawStaticText(QPointF(inner.left(), top), title.text);
 

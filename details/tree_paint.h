@@ -2,7 +2,7 @@
 #pragma once
 
 // The family tree drawn with a QPainter, in the tree's own units (one box
-// is 156 x 92): the same function paints the window, the PNG and SVG
+// is 156 x 96): the same function paints the window, the PNG and SVG
 // pictures and the printed page. Heirs by fixed share, residuaries, the
 // treasury and distant kindred differ by colour and by a sign drawn in the
 // box's leading corner (a circle, a square, a half-filled circle, a
