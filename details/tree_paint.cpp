@@ -144,7 +144,7 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
 
     const QRectF inner = r.adjusted(8, 6 + s, -8, -5);
     p.setPen(faint ? QColor(0x70, 0x70, 0x70) : QColor(Qt::black));
-    QFont nameFont = treeFont(model.language(), 13, n.mark != Mark::Link);
+    QFont nameFont = treeFont(model.language(), 15, n.mark != Mark::Link);
     nameFont.setItalic(n.mark == Mark::Link);
     QString name = n.name;
     if (n.count > 1)
@@ -162,7 +162,7 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
         lines << isolated(n.amount);
     if (n.mark == Mark::Excluded)
         lines << (note > 0 ? text_note(note) : text("noShare", model.language()));
-    const QFont figures = treeFont(model.language(), 12);
+    const QFont figures = treeFont(model.language(), 13);
     p.setFont(figures);
     const double spacing = QFontMetricsF(figures).lineSpacing();
     double y = r.bottom() - 5 - spacing * double(lines.size());
