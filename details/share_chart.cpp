@@ -59,6 +59,10 @@ void paintChart(QPainter &p, const TreeModel &model, const QRectF &area)
     labelW = std::min(labelW + 8, area.width() * 0.4);
     const double percentW = fm.horizontalAdvance(QStringLiteral("100.00 %")) + 10;
     const double barMax = std::max(10.0, area.width() - 2 * Pad - labelW - percentW - 24);
+    // Rows closer together when the area is lower than the chart wants (a
+    // small window): every heir stays in view.
+    const double step = std::clamp((area.height() - 2 * Pad) / double(bars.size()), 15.0, BarH + Gap);
+    const double barH = step * BarH / (BarH + Gap);
     double y = area.top() + Pad;
     QTextOption label(Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute);
     label.setTextDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
@@ -67,22 +71,23 @@ void paintChart(QPainter &p, const TreeModel &model, const QRectF &area)
         const double share = shareOf(model, n);
         // Label, sign and bar from the leading edge.
         const double lead = rtl ? area.right() - Pad : area.left() + Pad;
-        const QRectF labelRect(rtl ? lead - labelW : lead, y, labelW, BarH);
+        const QRectF labelRect(rtl ? lead - labelW : lead, y, labelW, barH);
         p.setPen(Qt::black);
         p.drawText(labelRect, fm.elidedText(n.name, Qt::ElideRight, labelW - 4), label);
         const double signX = rtl ? labelRect.left() - 20 : labelRect.right() + 4;
-        paintSign(p, n.mark, QRectF(signX, y + 4, 14, 14));
+        const double sign = std::min(14.0, barH);
+        paintSign(p, n.mark, QRectF(signX, y + (barH - sign) / 2, sign, sign));
         const double w = std::max(1.0, barMax * share);
         const double barStart = rtl ? signX - 4 : signX + 20;
-        const QRectF bar(rtl ? barStart - w : barStart, y + 2, w, BarH - 4);
+        const QRectF bar(rtl ? barStart - w : barStart, y + 2, w, barH - 4);
         p.setPen(QPen(colours(n.mark).ink, 1.2));
         p.setBrush(colours(n.mark).fill);
         p.drawRect(bar);
         p.setPen(Qt::black);
-        const QRectF percent(rtl ? bar.left() - percentW : bar.right() + 6, y, percentW, BarH);
+        const QRectF percent(rtl ? bar.left() - percentW : bar.right() + 6, y, percentW, barH);
         p.drawText(percent, Qt::AlignVCenter | (rtl ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignAbsolute,
                    QChar(0x2066) + n.percent + QChar(0x2069));
-        y += BarH + Gap;
+        y += step;
     }
     p.restore();
 }

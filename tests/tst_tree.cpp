@@ -124,6 +124,8 @@ private slots:
     void places();
     void picture_data();
     void picture();
+    void chart_data();
+    void chart();
     void exported_data();
     void exported();
 };
@@ -240,6 +242,29 @@ void tst_tree::picture()
     if (share > 0.005)
         image.save(QDir::temp().filePath(QStringLiteral("tree_%1_now.png").arg(language ? "en" : "ar")));
     QVERIFY2(share <= 0.005, qPrintable(QStringLiteral("%1 % of the pixels differ").arg(100 * share)));
+}
+
+// The chart's bars: every heir with a share and the treasury, the largest
+// first; who receives nothing has no bar.
+void tst_tree::chart_data()
+{
+    QTest::addColumn<QString>("members");
+    QTest::addColumn<QStringList>("bars");
+    QTest::newRow("worked example") << QStringLiteral("father;mother;wife;son;brother")
+                                    << QStringList{"son", "father", "mother", "wife"};
+    QTest::newRow("the treasury") << QStringLiteral("profile=maliki;wife") << QStringList{"treasury", "wife"};
+}
+
+void tst_tree::chart()
+{
+    QFETCH(QString, members);
+    QFETCH(QStringList, bars);
+    TreeModel m;
+    m.setFamily(treefamilies::family(members), 1);
+    QStringList drawn;
+    for (int k : chartBars(m))
+        drawn << (m.nodes()[k].mark == Mark::Treasury ? QStringLiteral("treasury") : m.nodes()[k].path);
+    QCOMPARE(drawn, bars);
 }
 
 // The view's export buttons write the picture the user sees: a PNG of the
