@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <cmath>
 
 namespace details::tree {
 namespace {
@@ -18,6 +19,10 @@ namespace {
 // Pictures are painted at three times the size they are shown, so that the
 // printer's resolution keeps the text sharp.
 constexpr double Fine = 3;
+// Below this scale the boxes' names are too small to read on paper: a wider
+// tree is printed in strips of the page's width, one under the other, in
+// reading order.
+constexpr double Smallest = 0.6;
 
 void heading(QTextCursor &cursor, const QString &title)
 {
@@ -47,17 +52,24 @@ void append(QTextDocument &doc, const TreeModel &model, bool chart, double width
     QTextCursor cursor(&doc);
     cursor.movePosition(QTextCursor::End);
     const QSizeF scene = sceneSize(model);
-    const QSizeF shown = scene * std::min(1.0, width / scene.width());
-    QImage image((shown * Fine).toSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter p(&image);
-        const double scale = shown.width() / scene.width() * Fine;
-        p.scale(scale, scale);
-        paint(p, model, true);
-    }
+    const double scale = std::max(Smallest, std::min(1.0, width / scene.width()));
+    const int strips = int(std::ceil(scene.width() * scale / width - 1e-9));
     heading(cursor, text("treeTitle", model.language()));
-    picture(cursor, doc, QStringLiteral("tarnavel-tree:"), image, shown);
+    for (int k = 0; k < strips; ++k) {
+        const double stripWidth = std::min(width, scene.width() * scale - k * width);
+        const QSizeF shown(stripWidth, scene.height() * scale);
+        QImage image((shown * Fine).toSize(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter p(&image);
+            p.scale(scale * Fine, scale * Fine);
+            // Right to left: the first strip is the picture's right end.
+            const double from = model.rightToLeft() ? scene.width() * scale - k * width - stripWidth : k * width;
+            p.translate(-from / scale, 0);
+            paint(p, model, true);
+        }
+        picture(cursor, doc, QStringLiteral("tarnavel-tree-%1:").arg(k), image, shown);
+    }
     const QStringList lines = notes(model);
     if (!lines.isEmpty()) {
         cursor.insertBlock(QTextBlockFormat());
