@@ -23,6 +23,7 @@ class QSpinBox;
 class QTabWidget;
 class QTableView;
 class QTextBrowser;
+namespace details::tree { class FamilyTab; }
 
 // The case details window: the family of a case editable in place, its
 // working, who receives nothing and why, the steps, both grandfather
@@ -49,6 +50,7 @@ public:
     // The amounts on screen (no groups when none are shown).
     const estate::Result &money() const { return m_money; }
     details::document::Parts documentParts() const;
+    details::tree::FamilyTab *familyTab() const { return m_familyTab; }
 
     // Opens a case file; on a bad file a message in the current language,
     // and nothing changes. Returns whether the case was opened.
@@ -87,6 +89,7 @@ private:
     void showWorking();
     void showAmounts();
     void arrangeMethods();
+    void showTree();   // case_window_tree.cpp
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;
@@ -139,4 +142,5 @@ private:
     QSpinBox *m_decimals = nullptr;
     QLabel *m_summary = nullptr;
     QTableView *m_amountsTable = nullptr;
+    details::tree::FamilyTab *m_familyTab = nullptr;
 };

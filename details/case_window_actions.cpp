@@ -3,6 +3,7 @@
 // the estate in money, case files and the document of the working.
 #include "details/case_window.h"
 
+#include "details/family_tab.h"
 #include "details/file_chooser.h"
 #include "details/recent_cases.h"
 #include "ui/printer_chooser.h"
@@ -65,6 +66,7 @@ void CaseWindow::readEstate()
     e.heirsConsent = m_consent->isChecked();
     e.decimals = m_decimals->value();
     showAmounts();
+    showTree();
 }
 
 void CaseWindow::recompute()
@@ -87,6 +89,7 @@ void CaseWindow::recompute()
     m_method->setEnabled(m_working.methodAsked);
     showWorking();
     showAmounts();
+    showTree();
 }
 
 QString CaseWindow::methodTitle(int method) const
@@ -471,6 +474,8 @@ details::document::Parts CaseWindow::documentParts() const
         p.amountsSummary = m_summaryLines;
         p.amounts = m_amounts;
     }
+    p.tree = &m_familyTab->model();
+    p.chart = m_familyTab->chartShown();
     return p;
 }
 

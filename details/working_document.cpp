@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "details/working_document.h"
 
+#include "details/tree_document.h"
 #include "details/working_model.h"
 
 #include <QFileInfo>
@@ -15,6 +16,10 @@
 
 namespace details::document {
 namespace {
+
+// The text width of an A4 page with 15 mm margins, in the document's pixels
+// (QTextDocument::print lays the page out at 96 to the inch).
+constexpr double PageWidth = 180 / 25.4 * 96;
 
 QString esc(const QString &s)
 {
@@ -109,6 +114,8 @@ void build(QTextDocument &doc, const Parts &p)
     option.setTextDirection(p.language == 1 ? Qt::LeftToRight : Qt::RightToLeft);
     doc.setDefaultTextOption(option);
     doc.setHtml(html(p));
+    if (p.tree)
+        tree::append(doc, *p.tree, p.chart, PageWidth);
 }
 
 bool print(const Parts &p, QPrinter &printer)

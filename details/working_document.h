@@ -8,6 +8,7 @@ class AmountsModel;
 class QPrinter;
 class QTextDocument;
 class WorkingModel;
+namespace details::tree { class TreeModel; }
 
 // The document of the working: an A4 page (or more) in the case's language
 // with the deceased, the family, the working table, who receives nothing
@@ -31,6 +32,8 @@ struct Parts
     QString amountsTitle;
     QStringList amountsSummary;
     const AmountsModel *amounts = nullptr;   // nullptr: no estate entered
+    const tree::TreeModel *tree = nullptr;   // the family as a tree, and the chart when `chart`
+    bool chart = false;
 };
 
 QString html(const Parts &parts);

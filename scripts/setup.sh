@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Tarnavel needs on Debian 12 (non-interactively), when missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev qt6-translations-l10n libx11-dev libxtst-dev
+packages=(cmake g++ make qt6-base-dev qt6-svg-dev qt6-translations-l10n libx11-dev libxtst-dev
   libxkbcommon-dev xvfb xauth x11-xkb-utils poppler-utils
   fonts-noto-core fonts-hosny-amiri fonts-liberation2 fonts-sil-scheherazade fonts-kacst
   fonts-dejavu-core help2man

@@ -64,7 +64,7 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("Arabic") << 0 << QStringList{captions::text(windows::CaseDetails, QStringLiteral("doc.title"), Language::Arabic), QStringLiteral("Khalid"), QStringLiteral("4:11"), QStringLiteral("1300"), QStringLiteral("54.17"), QStringLiteral("13000.00")};
-        QTest::newRow("English") << 1 << QStringList{QStringLiteral("Case details"), QStringLiteral("Deceased: Khalid"), QStringLiteral("a sixth (4:11)"), QStringLiteral("Who receives nothing, and why"), QStringLiteral("1300"), QStringLiteral("13000.00")};
+        QTest::newRow("English") << 1 << QStringList{QStringLiteral("Case details"), QStringLiteral("Deceased: Khalid"), QStringLiteral("a sixth (4:11)"), QStringLiteral("Who receives nothing, and why"), QStringLiteral("1300"), QStringLiteral("13000.00"), QStringLiteral("The family as a tree"), QStringLiteral("(1) The full brother"), QStringLiteral("The shares")};
     }
     void printed()
     {

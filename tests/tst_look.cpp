@@ -9,6 +9,9 @@
 // saved as pictures there.
 #include "ui/window_names.h"
 #include "app.h"
+#include "details/case_window.h"
+#include "details/family_tab.h"
+#include "tests/tree_families.h"
 #include "case/case_record.h"
 #include "report/ui/printing.h"
 #include "tests/gui_support.h"
@@ -32,6 +35,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QStyleOptionComboBox>
 
 namespace {
@@ -226,6 +230,7 @@ void tst_look::window_data()
                               "frmJadd", "frmBrothers", "Results"})
             QTest::addRow("%s %s", w, l) << QString::fromLatin1(w) << lang << false;
         QTest::addRow("frmFathers %s, a woman", l) << windows::Family << lang << true;
+        QTest::addRow("frmCase %s, the family tree of forty", l) << windows::CaseDetails << lang << false;
     }
 }
 
@@ -236,6 +241,7 @@ void tst_look::window()
     QFETCH(bool, woman);
 
     QWidget *w = nullptr;
+    QWidget *checked = nullptr;
     if (name == QLatin1String("frmInherence")) {
         w = ui::window(name);
         w->show();
@@ -262,6 +268,13 @@ void tst_look::window()
                 g->setVisible(name != QLatin1String("frmFathers") || g->objectName() != notAsked);
             w->findChild<QPushButton *>(QStringLiteral("cmdfinish"))->show();
         }
+        // The case window: its family tab, with a family of forty relatives.
+        if (auto *caseWindow = qobject_cast<CaseWindow *>(w)) {
+            checked = caseWindow->familyTab();
+            caseWindow->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentWidget(caseWindow->familyTab());
+            caseWindow->familyTab()->setFamily(treefamilies::family(QString::fromLatin1(treefamilies::Large)), lang,
+                                               {});
+        }
         w->show();
     }
     QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -277,7 +290,9 @@ void tst_look::window()
                                    .arg(screen.height())));
     }
 
-    const QStringList wrong = misplaced(w) + cutTexts(w);
+    if (!checked)
+        checked = w;
+    const QStringList wrong = misplaced(checked) + cutTexts(checked);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
     QVERIFY2(screen.contains(w->frameGeometry()),
              qPrintable(rectText(w->frameGeometry()) + QStringLiteral(" beyond the screen")));

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The family tab follows the case window's family, views and estate.
+#include "details/case_window.h"
+
+#include "case/engine/record_family.h"
+#include "details/family_tab.h"
+
+#include <stdexcept>
+
+void CaseWindow::showTree()
+{
+    details::tree::Money money;
+    if (m_goodEstate && m_goodEstate->given()) {
+        money.input = details::estateInput(*m_goodEstate);
+        money.given = true;
+    }
+    try {
+        m_familyTab->setFamily(engine::familyOfRecord(details::familyRecord(m_state, m_language)), m_language, money);
+    } catch (const std::exception &) {
+        // A count beyond what the calculation takes: the tables say so; the
+        // tree shows the deceased alone.
+        m_familyTab->setFamily(engine::Family{}, m_language, money);
+    }
+}

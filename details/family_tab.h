@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The case window's tab of the family: the tree and, when the user wants
+// it (a setting kept between sessions), the chart of the shares beside it.
+// It follows the window's family, views and estate through setFamily().
+
+#include "details/tree_model.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QSplitter;
+
+namespace details::tree {
+
+class ShareChart;
+class TreeView;
+
+class FamilyTab : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit FamilyTab(QWidget *parent = nullptr);
+
+    void setFamily(const engine::Family &family, int language, const Money &money);
+    void applyLanguage(int language);
+    const TreeModel &model() const { return m_model; }
+    TreeView *view() const { return m_view; }
+    bool chartShown() const;
+
+    // The setting: whether the chart is shown (and printed).
+    static bool chartWanted();
+    static void setChartWanted(bool on);
+
+private:
+    TreeModel m_model;
+    TreeView *m_view = nullptr;
+    ShareChart *m_chart = nullptr;
+    QCheckBox *m_showChart = nullptr;
+    QSplitter *m_split = nullptr;
+};
+
+} // namespace details::tree
