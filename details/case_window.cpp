@@ -2,6 +2,7 @@
 // The case window's controls, their layout and captions. What they do is in
 // case_window_actions.cpp.
 #include "details/case_window.h"
+#include "details/relatives_panel.h"
 #include "ui/window_names.h"
 
 #include "report/working_text.h"
@@ -127,6 +128,8 @@ void CaseWindow::build()
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->addTab(buildWorking(), QString());
     m_tabs->addTab(buildEstate(), QString());
+    m_relativesPanel = new RelativesPanel(m_tabs);
+    m_tabs->addTab(m_relativesPanel, QString());
     splitter->addWidget(m_tabs);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
@@ -320,6 +323,8 @@ void CaseWindow::applyLanguage()
     m_method->setCurrentIndex(method < 0 ? 1 : method);
     m_tabs->setTabText(0, caption("tabWorking", m_language));
     m_tabs->setTabText(1, caption("tabEstate", m_language));
+    m_tabs->setTabText(2, details::relativesCaption("tabRelatives", m_language));
+    m_relativesPanel->setLanguage(m_language);
     for (int k = 0; k < RelativeCount; ++k) {
         const auto r = Relative(k);
         QString text = report::relativeName(r, details::isSingle(r) ? 1 : 2, m_language);

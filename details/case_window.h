@@ -22,6 +22,7 @@ class QSpinBox;
 class QTabWidget;
 class QTableView;
 class QTextBrowser;
+class RelativesPanel;
 
 // The case details window: the family of a case editable in place, its
 // working, who receives nothing and why, the steps, both grandfather
@@ -48,6 +49,8 @@ public:
     // The amounts on screen (no groups when none are shown).
     const estate::Result &money() const { return m_money; }
     details::document::Parts documentParts() const;
+    // The page of relatives of any degree, the profile and the schools.
+    RelativesPanel *relativesPanel() const { return m_relativesPanel; }
 
     // Opens a case file; on a bad file a message in the current language,
     // and nothing changes. Returns whether the case was opened.
@@ -77,6 +80,7 @@ private:
     void recompute();
     void showWorking();
     void showAmounts();
+    void showRelatives();   // case_window_relatives.cpp
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;
@@ -121,4 +125,5 @@ private:
     QSpinBox *m_decimals = nullptr;
     QLabel *m_summary = nullptr;
     QTableView *m_amountsTable = nullptr;
+    RelativesPanel *m_relativesPanel = nullptr;
 };

@@ -57,6 +57,7 @@ void CaseWindow::readEstate()
     e.heirsConsent = m_consent->isChecked();
     e.decimals = m_decimals->value();
     showAmounts();
+    showRelatives();
 }
 
 void CaseWindow::recompute()
@@ -79,6 +80,7 @@ void CaseWindow::recompute()
     m_method->setEnabled(m_working.methodAsked);
     showWorking();
     showAmounts();
+    showRelatives();
 }
 
 QString CaseWindow::methodTitle(int method) const

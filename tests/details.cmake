@@ -6,3 +6,4 @@ set_tests_properties(tst_case_file PROPERTIES ENVIRONMENT "${TARNAVEL_TEST_ENV}"
 
 tarnavel_add_gui_test(tst_case_window SCREEN 800x600 SOURCES tst_case_window.cpp tst_case_window_support.h)
 tarnavel_add_gui_test(tst_case_document SCREEN 800x600 SOURCES tst_case_document.cpp tst_case_window_support.h)
+tarnavel_add_gui_test(tst_relatives_panel SOURCES tst_relatives_panel.cpp)
