@@ -19,9 +19,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -86,61 +88,48 @@ void RelativesPanel::build()
 {
     auto *top = new QVBoxLayout(this);
 
-    // The profile, its single views and the views this case depends on.
+    // The profile and the views this case depends on, over every page.
     auto *profileRow = new QHBoxLayout;
     auto *profileLabel = makeLabel(this, QStringLiteral("lblProfile"));
     profileLabel->setWordWrap(false);
     m_profileBox = new QComboBox(this);
     m_profileBox->setObjectName(QStringLiteral("cmbProfile"));
+    m_profileBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_profileBox->setMinimumContentsLength(28);
     profileLabel->setBuddy(m_profileBox);
-    m_advanced = new QCheckBox(this);
-    m_advanced->setObjectName(QStringLiteral("chkViews"));
     profileRow->addWidget(profileLabel);
     profileRow->addWidget(m_profileBox);
-    profileRow->addWidget(m_advanced);
     profileRow->addStretch(1);
     top->addLayout(profileRow);
     m_depend = makeLabel(this, QStringLiteral("lblDepends"));
     top->addWidget(m_depend);
-
-    m_viewsBox = new QGroupBox(this);
-    m_viewsBox->setObjectName(QStringLiteral("grpViews"));
-    auto *viewsForm = new QFormLayout(m_viewsBox);
-    viewsForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    for (int k = 0; k < ViewCount; ++k) {
-        const auto v = View(k);
-        auto *label = makeLabel(m_viewsBox, QStringLiteral("lblView_") + QLatin1String(viewName(v)));
-        auto *box = new QComboBox(m_viewsBox);
-        box->setObjectName(QStringLiteral("cmbView_") + QLatin1String(viewName(v)));
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        box->setMinimumContentsLength(24);
-        label->setBuddy(box);
-        connect(box, &QComboBox::currentIndexChanged, this, [this, v](int i) { chooseView(v, i); });
-        viewsForm->addRow(label, box);
-        m_viewBoxes.push_back(box);
-        m_viewLabels.push_back(label);
-    }
-    m_viewsBox->setVisible(false);
-    top->addWidget(m_viewsBox);
-    connect(m_advanced, &QCheckBox::toggled, m_viewsBox, &QWidget::setVisible);
     connect(m_profileBox, &QComboBox::currentIndexChanged, this, [this](int i) { chooseProfile(i); });
 
-    auto *split = new QSplitter(Qt::Vertical, this);
-    split->setObjectName(QStringLiteral("relativesSplitter"));
-    split->setChildrenCollapsible(false);
-    auto *upper = new QWidget(split);
-    auto *side = new QHBoxLayout(upper);
-    side->setContentsMargins(0, 0, 0, 0);
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("tabsRelatives"));
+    m_pages->addTab(buildFamilyPage(), QString());
+    m_pages->addTab(buildViewsPage(), QString());
+    m_pages->addTab(buildComparePage(), QString());
+    top->addWidget(m_pages, 1);
+}
+
+QWidget *RelativesPanel::buildFamilyPage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("pageFamily"));
+    auto *side = new QHBoxLayout(page);
 
     // A relative built step by step.
-    auto *addBox = new QGroupBox(upper);
+    auto *addBox = new QGroupBox(page);
     addBox->setObjectName(QStringLiteral("grpAddRelative"));
     auto *addLayout = new QVBoxLayout(addBox);
     m_pathName = makeLabel(addBox, QStringLiteral("lblPathName"));
     QFont bold = m_pathName->font();
     bold.setBold(true);
     m_pathName->setFont(bold);
-    addLayout->addWidget(m_pathName);
+    auto *nameRow = new QHBoxLayout;
+    nameRow->addWidget(m_pathName, 1);
+    addLayout->addLayout(nameRow);
     auto *stepsLabel = makeLabel(addBox, QStringLiteral("lblSteps"));
     m_stepList = new QListWidget(addBox);
     m_stepList->setObjectName(QStringLiteral("lstSteps"));
@@ -164,7 +153,7 @@ void RelativesPanel::build()
     m_add = new QPushButton(addBox);
     m_add->setObjectName(QStringLiteral("cmdAddRelative"));
     connect(m_add, &QPushButton::clicked, this, [this] { addRelative(); });
-    countRow->addWidget(m_back);
+    nameRow->addWidget(m_back, 0, Qt::AlignTop);
     countRow->addStretch(1);
     countRow->addWidget(countLabel);
     countRow->addWidget(m_count);
@@ -179,7 +168,7 @@ void RelativesPanel::build()
     setTabOrder(m_count, m_add);
 
     // The whole family with counts and shares.
-    auto *listBox = new QGroupBox(upper);
+    auto *listBox = new QGroupBox(page);
     listBox->setObjectName(QStringLiteral("grpRelatives"));
     auto *listLayout = new QVBoxLayout(listBox);
     m_relativesTable = makeTable(listBox, QStringLiteral("tblRelatives"), m_relatives);
@@ -187,12 +176,12 @@ void RelativesPanel::build()
     m_relativesTable->setSelectionMode(QAbstractItemView::SingleSelection);
     m_relativesTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                       | QAbstractItemView::AnyKeyPressed);
+    m_relativesTable->installEventFilter(this);   // Delete removes the row
     listLayout->addWidget(m_relativesTable, 1);
     m_remove = new QPushButton(listBox);
     m_remove->setObjectName(QStringLiteral("cmdRemoveRelative"));
     m_remove->setAutoDefault(false);
     connect(m_remove, &QPushButton::clicked, this, [this] { removeRelative(); });
-    m_relativesTable->installEventFilter(this);   // Delete removes the row
     auto *removeRow = new QHBoxLayout;
     removeRow->addStretch(1);
     removeRow->addWidget(m_remove);
@@ -202,23 +191,62 @@ void RelativesPanel::build()
 
     side->addWidget(addBox, 2);
     side->addWidget(listBox, 3);
-    split->addWidget(upper);
+    return page;
+}
 
-    // The schools side by side.
-    auto *compareBox = new QGroupBox(split);
-    compareBox->setObjectName(QStringLiteral("grpCompare"));
-    auto *compareLayout = new QVBoxLayout(compareBox);
-    m_compareTable = makeTable(compareBox, QStringLiteral("tblCompare"), m_schools);
+QWidget *RelativesPanel::buildViewsPage()
+{
+    // Every view of the profile, each changeable for this case alone.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pageViews"));
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_viewsBox = new QGroupBox(scroll);
+    m_viewsBox->setObjectName(QStringLiteral("grpViews"));
+    auto *form = new QFormLayout(m_viewsBox);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    for (int k = 0; k < ViewCount; ++k) {
+        const auto v = View(k);
+        const QString name = QLatin1String(viewName(v));
+        auto *label = makeLabel(m_viewsBox, QStringLiteral("lblView_") + name);
+        auto *box = new QComboBox(m_viewsBox);
+        box->setObjectName(QStringLiteral("cmbView_") + name);
+        label->setBuddy(box);
+        connect(box, &QComboBox::currentIndexChanged, this, [this, v](int i) { chooseView(v, i); });
+        auto *note = makeLabel(m_viewsBox, QStringLiteral("lblViewHolds_") + name);
+        auto *cell = new QVBoxLayout;
+        cell->setSpacing(1);
+        cell->addWidget(box);
+        cell->addWidget(note);
+        form->addRow(label, cell);
+        m_viewBoxes.push_back(box);
+        m_viewLabels.push_back(label);
+        m_viewNotes.push_back(note);
+    }
+    scroll->setWidget(m_viewsBox);
+    return scroll;
+}
+
+QWidget *RelativesPanel::buildComparePage()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("pageCompare"));
+    auto *layout = new QVBoxLayout(page);
+    auto *split = new QSplitter(Qt::Vertical, page);
+    split->setObjectName(QStringLiteral("compareSplitter"));
+    split->setChildrenCollapsible(false);
+    m_compareTable = makeTable(split, QStringLiteral("tblCompare"), m_schools);
     m_compareTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    compareLayout->addWidget(m_compareTable, 3);
-    m_differencesText = new QTextBrowser(compareBox);
+    m_differencesText = new QTextBrowser(split);
     m_differencesText->setObjectName(QStringLiteral("txtDifferences"));
     m_differencesText->setOpenLinks(false);
-    compareLayout->addWidget(m_differencesText, 2);
-    split->addWidget(compareBox);
-    split->setStretchFactor(0, 1);
-    split->setStretchFactor(1, 1);
-    top->addWidget(split, 1);
+    split->addWidget(m_compareTable);
+    split->addWidget(m_differencesText);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    layout->addWidget(split, 1);
+    return page;
 }
 
 void RelativesPanel::setLanguage(int language)
@@ -230,14 +258,17 @@ void RelativesPanel::setLanguage(int language)
     for (int p = 0; p < ProfileCount; ++p)
         m_profileBox->addItem(report::profileTitle(Profile(p), language));
     m_profileBox->setCurrentIndex(int(m_profile));
+    m_pages->setTabText(0, relativesCaption("pageFamily", language));
+    m_pages->setTabText(1, relativesCaption("pageViews", language));
+    m_pages->setTabText(2, relativesCaption("pageCompare", language));
     for (int k = 0; k < ViewCount; ++k) {
         const auto v = View(k);
         auto *box = m_viewBoxes[std::size_t(k)];
         box->clear();
         for (const char *value : viewValueNames(v)) {
-            const QString text = report::viewAttribution(v, value, language);
-            box->addItem(text.isEmpty() ? QLatin1String(value) : text);
-            box->setItemData(box->count() - 1, text, Qt::ToolTipRole);
+            const QByteArray key = QByteArray("val.") + viewName(v) + '.' + value;
+            box->addItem(relativesCaption(key.constData(), language));
+            box->setItemData(box->count() - 1, report::viewAttribution(v, value, language), Qt::ToolTipRole);
         }
     }
     m_relatives->setLanguage(language);
@@ -264,6 +295,7 @@ void RelativesPanel::showViews()
         if (changed)
             title = relativesCaption("changedView", m_language).arg(title);
         m_viewLabels[std::size_t(k)]->setText(title);
+        m_viewNotes[std::size_t(k)]->setText(report::viewAttribution(m_views, v, m_language));
     }
     m_updating = false;
 }

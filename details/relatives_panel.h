@@ -12,13 +12,13 @@
 
 #include <QWidget>
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QTabWidget;
 class QTableView;
 class QTextBrowser;
 
@@ -66,6 +66,9 @@ protected:
 
 private:
     void build();
+    QWidget *buildFamilyPage();
+    QWidget *buildViewsPage();
+    QWidget *buildComparePage();
     void showSteps();
     void takeStep(int k);
     void stepBack();
@@ -93,10 +96,11 @@ private:
     details::RelativesModel *m_relatives = nullptr;
     details::SchoolsModel *m_schools = nullptr;
     QComboBox *m_profileBox = nullptr;
-    QCheckBox *m_advanced = nullptr;
+    QTabWidget *m_pages = nullptr;
     QGroupBox *m_viewsBox = nullptr;
     std::vector<QComboBox *> m_viewBoxes;
     std::vector<QLabel *> m_viewLabels;
+    std::vector<QLabel *> m_viewNotes;
     QLabel *m_depend = nullptr;
     QLabel *m_pathName = nullptr;
     QListWidget *m_stepList = nullptr;

@@ -6,7 +6,6 @@
 #include "case/rational.h"
 #include "report/schools_text.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -69,7 +68,6 @@ void RelativesPanel::setProfile(Profile p, const Views &views)
     m_views = views;
     m_updating = true;
     m_profileBox->setCurrentIndex(int(p));
-    m_advanced->setChecked(!(views == profileViews(p)) || m_advanced->isChecked());
     m_updating = false;
     showViews();
     recompute();
