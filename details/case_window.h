@@ -80,7 +80,11 @@ private:
     void recompute();
     void showWorking();
     void showAmounts();
-    void showRelatives();   // case_window_relatives.cpp
+    // case_window_relatives.cpp
+    void showRelatives();
+    void loadRelatives();
+    void keepRelatives();
+    details::CaseState stateToSave() const;
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;

@@ -5,6 +5,7 @@
 
 #include "details/file_chooser.h"
 #include "details/recent_cases.h"
+#include "details/relatives_panel.h"
 #include "report/ui/printing.h"
 #include "report/working_text.h"
 
@@ -29,6 +30,7 @@ void CaseWindow::setCase(const details::CaseState &state)
     m_state = state;
     m_goodEstate.reset();
     showState();
+    loadRelatives();
     recompute();
 }
 
@@ -273,13 +275,16 @@ bool CaseWindow::openFile(const QString &path)
         return false;
     }
     setCase(contents.state);
+    // A file from before profiles was worked under the program's views.
+    if (!contents.state.profile)
+        m_relativesPanel->setProfile(Profile::Program, profileViews(Profile::Program));
     details::recent::add(path);
     return true;
 }
 
 bool CaseWindow::saveFile(const QString &path)
 {
-    const casefile::Problem p = casefile::save(path, m_state, m_language);
+    const casefile::Problem p = casefile::save(path, stateToSave(), m_language);
     if (p.error != casefile::Error::None) {
         reportFailure("file.saveFailed", problemText(p, m_language));
         return false;

@@ -23,3 +23,28 @@ void CaseWindow::showRelatives()
     const bool money = m_goodEstate && m_goodEstate->given() && m_money.error == estate::Error::None;
     m_relativesPanel->setEstate(money ? double(m_money.distributed) / std::pow(10.0, decimals) : -1.0);
 }
+
+void CaseWindow::loadRelatives()
+{
+    // The panel tells back what it holds as it changes: read the case first.
+    const auto added = m_state.added;
+    const auto profile = m_state.profile;
+    const Views views = m_state.views.value_or(profileViews(profile.value_or(Profile::Program)));
+    m_relativesPanel->setAdded(added);
+    if (profile)
+        m_relativesPanel->setProfile(*profile, views);
+}
+
+void CaseWindow::keepRelatives()
+{
+    m_state.added = m_relativesPanel->addedRelatives();
+}
+
+details::CaseState CaseWindow::stateToSave() const
+{
+    // The profile on screen, whether this case chose it or it was the last chosen.
+    details::CaseState s = m_state;
+    s.profile = m_relativesPanel->profile();
+    s.views = m_relativesPanel->views();
+    return s;
+}

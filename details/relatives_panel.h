@@ -60,6 +60,8 @@ public:
 
 signals:
     void familyChanged();
+    // The user chose a profile or a single view.
+    void profileChosen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

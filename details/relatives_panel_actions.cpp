@@ -99,8 +99,10 @@ void RelativesPanel::addRelative()
     if (!path)
         return;
     const auto same = [&](const engine::Member &m) { return m.path == *path; };
-    if (std::any_of(m_editor.members.begin(), m_editor.members.end(), same)) {
-        // One entry per relative: the editor beside already holds this one.
+    const bool spouse = path->kind() == PathKind::Husband || path->kind() == PathKind::Wife;
+    if (spouse || std::any_of(m_editor.members.begin(), m_editor.members.end(), same)) {
+        // One entry per relative: the editor beside holds this one (and the
+        // spouses, whom the deceased's sex decides).
         m_addMessage->setText(relativesCaption("inEditor", m_language));
         m_addMessage->show();
         return;
@@ -157,6 +159,7 @@ void RelativesPanel::chooseProfile(int index)
     QSettings().setValue(QStringLiteral("case/profile"), QLatin1String(profileName(m_profile)));
     showViews();
     recompute();
+    emit profileChosen();
 }
 
 void RelativesPanel::chooseView(View v, int index)
@@ -169,6 +172,7 @@ void RelativesPanel::chooseView(View v, int index)
     setView(m_views, v, names[std::size_t(index)]);
     showViews();
     recompute();
+    emit profileChosen();
 }
 
 void RelativesPanel::recompute()
