@@ -3,6 +3,7 @@
 // schools side by side on the doctrine's tables, the views a case depends
 // on, and a relative added with the keyboard alone.
 #include "details/relatives_panel.h"
+#include "tests/tst_case_window_support.h"
 
 #include "report/relative_names.h"
 #include "ui/fonts.h"
@@ -15,6 +16,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -74,6 +76,8 @@ private slots:
     void dependsOn();
     void keyboardOnly();
     void profileRemembered();
+    void caseFileKeepsPage_data();
+    void caseFileKeepsPage();
 };
 
 void tst_relatives_panel::initTestCase()
@@ -259,6 +263,46 @@ void tst_relatives_panel::profileRemembered()
     RelativesPanel again;
     QCOMPARE(again.profile(), Profile::Hanafi);
     QVERIFY(again.beyondEditor());
+    QSettings().clear();
+}
+
+// Saved from the case window and opened again: the added relatives and the
+// profile come back; a file without a profile opens under the program's views
+// whatever profile was chosen last.
+void tst_relatives_panel::caseFileKeepsPage_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<bool>("withAdded");
+    QTest::newRow("hanafi with an uncle's son") << "hanafi" << true;
+    QTest::newRow("syria, editor's kinds only") << "syria" << false;
+    QTest::newRow("program, editor's kinds only: a first version file") << "program" << false;
+}
+
+void tst_relatives_panel::caseFileKeepsPage()
+{
+    QFETCH(QString, profile);
+    QFETCH(bool, withAdded);
+    const Profile p = *profileFromName(profile.toStdString());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("case.tarnavel"));
+    {
+        CaseWindow *w = cw::open(cw::family({{Relative::Wife, 1}, {Relative::Mother, 1}}), 1);
+        RelativesPanel *panel = w->relativesPanel();
+        if (withAdded)
+            panel->setAdded({{*Path::parse("father.father.paternalBrother.son"), 2}});
+        panel->findChild<QComboBox *>(QStringLiteral("cmbProfile"))->setCurrentIndex(int(p));
+        QVERIFY(w->saveFile(path));
+    }
+    // The last choice is remembered, but a file speaks for itself.
+    QSettings().setValue(QStringLiteral("case/profile"), QStringLiteral("maliki"));
+    CaseWindow *w = cw::open(cw::family({}), 1);
+    QVERIFY(w->openFile(path));
+    RelativesPanel *panel = w->relativesPanel();
+    QCOMPARE(panel->profile(), p);
+    QVERIFY(panel->views() == profileViews(p));
+    QCOMPARE(panel->addedRelatives().size(), withAdded ? std::size_t(1) : std::size_t(0));
+    // Mother, wife (and the cousins): the page lists the whole family.
+    QCOMPARE(panel->relativesModel()->rowCount(), withAdded ? 3 : 2);
     QSettings().clear();
 }
 
