@@ -85,6 +85,7 @@ private:
     void loadRelatives();
     void keepRelatives();
     details::CaseState stateToSave() const;
+    void addRelativesParts(details::document::Parts &p) const;
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;

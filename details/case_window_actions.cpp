@@ -353,6 +353,7 @@ details::document::Parts CaseWindow::documentParts() const
         p.amountsSummary = m_summaryLines;
         p.amounts = m_amounts;
     }
+    addRelativesParts(p);
     return p;
 }
 

@@ -5,6 +5,7 @@
 #include "details/relatives_panel.h"
 
 #include "case/engine/record_family.h"
+#include "report/schools_text.h"
 
 #include <cmath>
 
@@ -47,4 +48,46 @@ details::CaseState CaseWindow::stateToSave() const
     s.profile = m_relativesPanel->profile();
     s.views = m_relativesPanel->views();
     return s;
+}
+
+namespace {
+
+// A model's texts as the document's table.
+details::document::TextTable textTable(const QAbstractItemModel &m, const QString &title, bool rowHeaders)
+{
+    details::document::TextTable t;
+    t.title = title;
+    if (rowHeaders)
+        t.header << QString();
+    for (int c = 0; c < m.columnCount(); ++c)
+        t.header << m.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    for (int r = 0; r < m.rowCount(); ++r) {
+        QStringList row;
+        if (rowHeaders)
+            row << m.headerData(r, Qt::Vertical, Qt::DisplayRole).toString();
+        for (int c = 0; c < m.columnCount(); ++c)
+            row << m.index(r, c).data().toString();
+        t.rows << row;
+    }
+    return t;
+}
+
+} // namespace
+
+void CaseWindow::addRelativesParts(details::document::Parts &p) const
+{
+    p.particulars << m_relativesPanel->profileLine();
+    // The working table speaks of the editor's family under the program's
+    // views; anything beyond it is worked out over paths.
+    if (m_relativesPanel->beyondEditor())
+        p.tables << textTable(*m_relativesPanel->relativesModel(),
+                              details::relativesCaption("grpRelatives", m_language), false);
+    if (m_relativesPanel->printCompare()) {
+        auto t = textTable(*m_relativesPanel->schoolsModel(), details::relativesCaption("grpCompare", m_language), true);
+        t.header[0] = details::relativesCaption("colRelative", m_language);
+        t.notes = m_relativesPanel->differences();
+        if (t.notes.isEmpty())
+            t.notes << details::relativesCaption("allAgree", m_language);
+        p.tables << t;
+    }
 }

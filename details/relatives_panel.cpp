@@ -10,6 +10,7 @@
 #include "ui/language.h"
 
 #include <QCheckBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -246,6 +247,9 @@ QWidget *RelativesPanel::buildComparePage()
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     layout->addWidget(split, 1);
+    m_printCompare = new QCheckBox(page);
+    m_printCompare->setObjectName(QStringLiteral("chkPrintCompare"));
+    layout->addWidget(m_printCompare);
     return page;
 }
 

@@ -12,6 +12,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -49,6 +50,10 @@ public:
     const engine::Result &result() const { return m_result; }
     std::vector<View> dependsOn() const { return m_depends; }
     QStringList differences() const { return m_differences; }
+    // "Profile: ..." with any view changed from it, as the document says it.
+    QString profileLine() const;
+    // Whether the user asks for the schools side by side in the document.
+    bool printCompare() const;
 
     details::RelativesModel *relativesModel() const { return m_relatives; }
     details::SchoolsModel *schoolsModel() const { return m_schools; }
@@ -114,4 +119,5 @@ private:
     QPushButton *m_remove = nullptr;
     QTableView *m_compareTable = nullptr;
     QTextBrowser *m_differencesText = nullptr;
+    QCheckBox *m_printCompare = nullptr;
 };

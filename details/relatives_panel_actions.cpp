@@ -6,6 +6,7 @@
 #include "case/rational.h"
 #include "report/schools_text.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -203,4 +204,25 @@ void RelativesPanel::recompute()
         html = QStringLiteral("<p>") + relativesCaption("allAgree", m_language).toHtmlEscaped() + QStringLiteral("</p>");
     m_differencesText->setHtml(html);
     emit familyChanged();
+}
+
+bool RelativesPanel::printCompare() const
+{
+    return m_printCompare->isChecked();
+}
+
+QString RelativesPanel::profileLine() const
+{
+    QString line = relativesCaption("profileLine", m_language).arg(report::profileTitle(m_profile, m_language));
+    const Views of = profileViews(m_profile);
+    QStringList changed;
+    for (int k = 0; k < ViewCount; ++k) {
+        const auto v = View(k);
+        if (std::string_view(viewValue(m_views, v)) != viewValue(of, v))
+            changed << relativesCaption("viewGives", m_language)
+                           .arg(report::viewTitle(v, m_language), report::viewAttribution(m_views, v, m_language));
+    }
+    if (!changed.isEmpty())
+        line += relativesCaption("changedViews", m_language).arg(changed.join(relativesCaption("separator", m_language)));
+    return line;
 }

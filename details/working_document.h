@@ -14,6 +14,18 @@ class WorkingModel;
 // and why, the steps and, when an estate was entered, the amounts.
 namespace details::document {
 
+// A table of texts with a heading and lines under it.
+struct TextTable
+{
+    QString title;
+    QStringList header;
+    QList<QStringList> rows;
+    QStringList notes;
+    int rowCount() const { return int(rows.size()); }
+    QString text(int row, int column) const { return rows.value(row).value(column); }
+    QString headerText(int column) const { return header.value(column); }
+};
+
 struct Parts
 {
     int language = 0;
@@ -31,6 +43,7 @@ struct Parts
     QString amountsTitle;
     QStringList amountsSummary;
     const AmountsModel *amounts = nullptr;   // nullptr: no estate entered
+    QList<TextTable> tables;     // after the amounts: the family by path, the schools side by side
 };
 
 QString html(const Parts &parts);

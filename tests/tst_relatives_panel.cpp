@@ -6,9 +6,11 @@
 #include "tests/tst_case_window_support.h"
 
 #include "report/relative_names.h"
+#include "report/schools_text.h"
 #include "ui/fonts.h"
 #include "ui/help.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -76,6 +78,8 @@ private slots:
     void dependsOn();
     void keyboardOnly();
     void profileRemembered();
+    void printedDocument_data();
+    void printedDocument();
     void caseFileKeepsPage_data();
     void caseFileKeepsPage();
 };
@@ -264,6 +268,39 @@ void tst_relatives_panel::profileRemembered()
     QCOMPARE(again.profile(), Profile::Hanafi);
     QVERIFY(again.beyondEditor());
     QSettings().clear();
+}
+
+// The document names the profile and any changed view, lists the family by
+// path when it goes beyond the editor, and the schools side by side when asked.
+void tst_relatives_panel::printedDocument_data()
+{
+    QTest::addColumn<bool>("added");
+    QTest::addColumn<bool>("compare");
+    QTest::newRow("editor's kinds, no comparison") << false << false;
+    QTest::newRow("an uncle's son, no comparison") << true << false;
+    QTest::newRow("an uncle's son, the schools compared") << true << true;
+}
+
+void tst_relatives_panel::printedDocument()
+{
+    QFETCH(bool, added);
+    QFETCH(bool, compare);
+    CaseWindow *w = cw::open(cw::family({{Relative::Father, 1}, {Relative::Mother, 1}}), 1);
+    QSettings().clear();
+    RelativesPanel *panel = w->relativesPanel();
+    panel->setProfile(Profile::Program, profileViews(Profile::Program));
+    if (added)
+        panel->setAdded({{*Path::parse("father.father.paternalBrother.son"), 1}});
+    auto *views = panel->findChild<QComboBox *>(QStringLiteral("cmbView_surplus"));
+    views->setCurrentIndex(1);   // to the treasury
+    panel->findChild<QCheckBox *>(QStringLiteral("chkPrintCompare"))->setChecked(compare);
+    const QString html = details::document::html(w->documentParts());
+    QVERIFY(html.contains(report::profileTitle(Profile::Program, 1).toHtmlEscaped()));
+    QVERIFY(html.contains(report::viewTitle(View::Surplus, 1).toHtmlEscaped()));
+    const QString cousin = report::relativeName(*Path::parse("father.father.paternalBrother.son"), Language::English, 1);
+    QCOMPARE(html.contains(cousin.toHtmlEscaped()), added);
+    QCOMPARE(html.contains(details::relativesCaption("grpCompare", 1).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, 1).toHtmlEscaped()), compare);
 }
 
 // Saved from the case window and opened again: the added relatives and the
