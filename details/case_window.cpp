@@ -128,13 +128,7 @@ void CaseWindow::build()
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->addTab(buildWorking(), QString());
     m_tabs->addTab(buildEstate(), QString());
-    m_relativesPanel = new RelativesPanel(m_tabs);
-    m_tabs->addTab(m_relativesPanel, QString());
-    connect(m_relativesPanel, &RelativesPanel::familyChanged, this, [this] { keepRelatives(); });
-    connect(m_relativesPanel, &RelativesPanel::profileChosen, this, [this] {
-        m_state.profile = m_relativesPanel->profile();
-        m_state.views = m_relativesPanel->views();
-    });
+    buildRelatives();
     splitter->addWidget(m_tabs);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);

@@ -81,6 +81,7 @@ private:
     void showWorking();
     void showAmounts();
     // case_window_relatives.cpp
+    void buildRelatives();
     void showRelatives();
     void loadRelatives();
     void keepRelatives();
@@ -131,4 +132,5 @@ private:
     QLabel *m_summary = nullptr;
     QTableView *m_amountsTable = nullptr;
     RelativesPanel *m_relativesPanel = nullptr;
+    QLabel *m_beyondEditor = nullptr;   // on the working page: the shares are on the relatives page
 };

@@ -7,7 +7,30 @@
 #include "case/engine/record_family.h"
 #include "report/schools_text.h"
 
+#include <QBoxLayout>
+#include <QLabel>
+#include <QTabWidget>
+
 #include <cmath>
+
+void CaseWindow::buildRelatives()
+{
+    m_relativesPanel = new RelativesPanel(m_tabs);
+    m_tabs->addTab(m_relativesPanel, QString());
+    connect(m_relativesPanel, &RelativesPanel::familyChanged, this, [this] { keepRelatives(); });
+    connect(m_relativesPanel, &RelativesPanel::profileChosen, this, [this] {
+        m_state.profile = m_relativesPanel->profile();
+        m_state.views = m_relativesPanel->views();
+    });
+    // The working page says when its table is not this family's answer.
+    m_beyondEditor = new QLabel(m_bases->parentWidget());
+    m_beyondEditor->setObjectName(QStringLiteral("lblBeyondEditor"));
+    m_beyondEditor->setWordWrap(true);
+    m_beyondEditor->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    m_beyondEditor->hide();
+    if (auto *layout = qobject_cast<QBoxLayout *>(m_bases->parentWidget()->layout()))
+        layout->insertWidget(0, m_beyondEditor);
+}
 
 void CaseWindow::showRelatives()
 {
@@ -39,6 +62,13 @@ void CaseWindow::loadRelatives()
 void CaseWindow::keepRelatives()
 {
     m_state.added = m_relativesPanel->addedRelatives();
+    if (!m_beyondEditor)
+        return;
+    const bool beyond = m_relativesPanel->beyondEditor();
+    if (beyond)
+        m_beyondEditor->setText(details::relativesCaption("beyondEditor", m_language)
+                                    .arg(m_relativesPanel->profileLine()));
+    m_beyondEditor->setVisible(beyond);
 }
 
 details::CaseState CaseWindow::stateToSave() const
