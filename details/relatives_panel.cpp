@@ -128,14 +128,16 @@ QWidget *RelativesPanel::buildFamilyPage()
     QFont bold = m_pathName->font();
     bold.setBold(true);
     m_pathName->setFont(bold);
-    auto *nameRow = new QHBoxLayout;
-    nameRow->addWidget(m_pathName, 1);
-    addLayout->addLayout(nameRow);
+    addLayout->addWidget(m_pathName);
     auto *stepsLabel = makeLabel(addBox, QStringLiteral("lblSteps"));
     m_stepList = new QListWidget(addBox);
     m_stepList->setObjectName(QStringLiteral("lstSteps"));
     stepsLabel->setBuddy(m_stepList);
-    addLayout->addWidget(stepsLabel);
+    stepsLabel->setWordWrap(false);
+    auto *stepsRow = new QHBoxLayout;
+    stepsRow->addWidget(stepsLabel);
+    stepsRow->addStretch(1);
+    addLayout->addLayout(stepsRow);
     addLayout->addWidget(m_stepList, 1);
     connect(m_stepList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { takeStep(m_stepList->row(item)); });
@@ -154,7 +156,7 @@ QWidget *RelativesPanel::buildFamilyPage()
     m_add = new QPushButton(addBox);
     m_add->setObjectName(QStringLiteral("cmdAddRelative"));
     connect(m_add, &QPushButton::clicked, this, [this] { addRelative(); });
-    nameRow->addWidget(m_back, 0, Qt::AlignTop);
+    stepsRow->addWidget(m_back);
     countRow->addStretch(1);
     countRow->addWidget(countLabel);
     countRow->addWidget(m_count);

@@ -265,12 +265,17 @@ void tst_look::window()
         QVERIFY(w);
         if (auto *caseWindow = qobject_cast<CaseWindow *>(w)) {
             details::CaseState s;
+            // A grandfather, added by path, beside a brother: the schools part,
+            // and their sentence shows.
             s.setCount(Relative::Wife, 1);
             s.setCount(Relative::Mother, 1);
+            s.setCount(Relative::FullBrother, 1);
+            s.profile = Profile::Hanafi;
             caseWindow->setCase(s);
             RelativesPanel *panel = caseWindow->relativesPanel();
             const int page = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(' '), 2, 2).toInt();
-            panel->setAdded({{*Path::parse("father.father.paternalBrother.son"), 2},
+            panel->setAdded({{*Path::parse("father.father"), 1},
+                             {*Path::parse("father.father.paternalBrother.son"), 2},
                              {*Path::parse("mother.maternalSister.daughter"), 1}});
             w->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentWidget(panel);
             panel->findChild<QTabWidget *>(QStringLiteral("tabsRelatives"))->setCurrentIndex(page);
