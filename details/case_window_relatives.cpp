@@ -109,9 +109,11 @@ void CaseWindow::addRelativesParts(details::document::Parts &p) const
     p.particulars << m_relativesPanel->profileLine();
     // The working table speaks of the editor's family under the program's
     // views; anything beyond it is worked out over paths.
-    if (m_relativesPanel->beyondEditor())
-        p.tables << textTable(*m_relativesPanel->relativesModel(),
-                              details::relativesCaption("grpRelatives", m_language), false);
+    if (m_relativesPanel->beyondEditor()) {
+        auto t = textTable(*m_relativesPanel->relativesModel(), details::relativesCaption("grpRelatives", m_language), false);
+        t.notes = m_relativesPanel->pathWorking();
+        p.tables << t;
+    }
     if (m_relativesPanel->printCompare()) {
         auto t = textTable(*m_relativesPanel->schoolsModel(), details::relativesCaption("grpCompare", m_language), true);
         t.header[0] = details::relativesCaption("colRelative", m_language);

@@ -2,6 +2,7 @@
 #include "details/relatives_model.h"
 
 #include "details/working_model.h"
+#include "report/path_working_text.h"
 #include "report/relative_names.h"
 #include "ui/captions.h"
 
@@ -102,8 +103,16 @@ QVariant RelativesModel::data(const QModelIndex &index, int role) const
     }
     if (role == Qt::TextAlignmentRole && index.column() != Name)
         return int(Qt::AlignCenter);
-    if (role == Qt::ToolTipRole && index.column() == Name)
-        return QString::fromStdString(m.path.text());
+    if (role == Qt::ToolTipRole && index.column() == Name) {
+        // Why the share, or why nothing and who decided it.
+        QString why;
+        if (r) {
+            why = r->share.isZero() ? report::pathExclusionSentence(m_family, m_result, index.row(), Language(m_language))
+                                    : report::pathShareSentence(m_family, m_result, index.row(), Language(m_language));
+        }
+        const QString path = QString::fromStdString(m.path.text());
+        return why.isEmpty() ? path : why + QLatin1Char('\n') + path;
+    }
     if (role == Qt::ForegroundRole && r && r->share.isZero())
         return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
     return {};

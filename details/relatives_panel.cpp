@@ -180,7 +180,7 @@ QWidget *RelativesPanel::buildFamilyPage()
     m_relativesTable->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                                       | QAbstractItemView::AnyKeyPressed);
     m_relativesTable->installEventFilter(this);   // Delete removes the row
-    listLayout->addWidget(m_relativesTable, 1);
+    listLayout->addWidget(m_relativesTable, 3);
     m_remove = new QPushButton(listBox);
     m_remove->setObjectName(QStringLiteral("cmdRemoveRelative"));
     m_remove->setAutoDefault(false);
@@ -189,6 +189,10 @@ QWidget *RelativesPanel::buildFamilyPage()
     removeRow->addStretch(1);
     removeRow->addWidget(m_remove);
     listLayout->addLayout(removeRow);
+    m_workingText = new QTextBrowser(listBox);
+    m_workingText->setObjectName(QStringLiteral("txtPathWorking"));
+    m_workingText->setOpenLinks(false);
+    listLayout->addWidget(m_workingText, 2);
     connect(m_relatives, &details::RelativesModel::countEdited, this,
             [this](int row, int n) { editCount(row, n); });
 

@@ -50,6 +50,8 @@ public:
     const engine::Result &result() const { return m_result; }
     std::vector<View> dependsOn() const { return m_depends; }
     QStringList differences() const { return m_differences; }
+    // The working over paths in words: every share, the bases, 'awl or return.
+    QStringList pathWorking() const { return m_pathWorking; }
     // "Profile: ..." with any view changed from it, as the document says it.
     QString profileLine() const;
     // Whether the user asks for the schools side by side in the document.
@@ -99,6 +101,7 @@ private:
     engine::Result m_result;
     std::vector<View> m_depends;
     QStringList m_differences;
+    QStringList m_pathWorking;
 
     details::RelativesModel *m_relatives = nullptr;
     details::SchoolsModel *m_schools = nullptr;
@@ -117,6 +120,7 @@ private:
     QLabel *m_addMessage = nullptr;
     QTableView *m_relativesTable = nullptr;
     QPushButton *m_remove = nullptr;
+    QTextBrowser *m_workingText = nullptr;
     QTableView *m_compareTable = nullptr;
     QTextBrowser *m_differencesText = nullptr;
     QCheckBox *m_printCompare = nullptr;

@@ -4,6 +4,8 @@
 #include "details/relatives_panel.h"
 
 #include "case/rational.h"
+#include "case/engine/working.h"
+#include "report/path_working_text.h"
 #include "report/schools_text.h"
 
 #include <QCheckBox>
@@ -185,11 +187,13 @@ void RelativesPanel::recompute()
         m_schools->setFamily(f, m_profile, m_estate);
         m_depends = details::dependentViews(f, m_views);
         m_differences = details::differenceSentences(f, m_views, m_language);
+        m_pathWorking = report::pathSteps(f, m_result, engine::workOf(m_result), Language(m_language));
     } catch (const RationalOverflow &) {
         m_result = {};
         m_relatives->setFamily(f, int(m_editor.members.size()), m_result);
         m_depends.clear();
         m_differences = {relativesCaption("tooLarge", m_language)};
+        m_pathWorking = m_differences;
     }
     QStringList titles;
     for (View v : m_depends)
@@ -203,6 +207,10 @@ void RelativesPanel::recompute()
     if (html.isEmpty())
         html = QStringLiteral("<p>") + relativesCaption("allAgree", m_language).toHtmlEscaped() + QStringLiteral("</p>");
     m_differencesText->setHtml(html);
+    QString steps;
+    for (const QString &s : m_pathWorking)
+        steps += QStringLiteral("<p>") + s.toHtmlEscaped() + QStringLiteral("</p>");
+    m_workingText->setHtml(steps);
     emit familyChanged();
 }
 

@@ -300,6 +300,16 @@ void tst_relatives_panel::printedDocument()
     QVERIFY(html.contains(report::viewTitle(View::Surplus, 1).toHtmlEscaped()));
     const QString cousin = report::relativeName(*Path::parse("father.father.paternalBrother.son"), Language::English, 1);
     QCOMPARE(html.contains(cousin.toHtmlEscaped()), added);
+    if (added) {
+        // The father shuts the cousin out: said on hover and in the working printed.
+        const auto *m = panel->relativesModel();
+        QCOMPARE(m->index(2, details::RelativesModel::Share).data().toString(), QStringLiteral("0"));
+        const QString father = report::relativeName(*Path::parse("father"), Language::English, 1);
+        QVERIFY(m->index(2, details::RelativesModel::Name).data(Qt::ToolTipRole).toString().contains(father));
+        QVERIFY(!panel->pathWorking().isEmpty());
+        for (const QString &line : panel->pathWorking())
+            QVERIFY(html.contains(line.toHtmlEscaped()));
+    }
     QCOMPARE(html.contains(details::relativesCaption("grpCompare", 1).toHtmlEscaped()), compare);
     QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, 1).toHtmlEscaped()), compare);
 }
