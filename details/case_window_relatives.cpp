@@ -9,12 +9,18 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QSplitter>
 #include <QTabWidget>
 
 #include <cmath>
 
 void CaseWindow::buildRelatives()
 {
+    // QSplitter lays its first widget out right to left one pixel past its
+    // own edge (it mirrors against the width, not the last column): a pixel
+    // of margin keeps the family list inside in either direction.
+    if (auto *splitter = qobject_cast<QSplitter *>(m_tabs->parentWidget()))
+        splitter->setContentsMargins(0, 0, 1, 0);
     m_relativesPanel = new RelativesPanel(m_tabs);
     m_tabs->addTab(m_relativesPanel, QString());
     connect(m_relativesPanel, &RelativesPanel::familyChanged, this, [this] { keepRelatives(); });
