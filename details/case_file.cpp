@@ -49,6 +49,56 @@ bool optionalText(const QJsonObject &o, const char *key, QString &out)
     return true;
 }
 
+// The relatives by path, the profile and the changed views (version 2).
+Problem readPaths(const QJsonObject &root, CaseState &s)
+{
+    const QJsonValue relatives = root.value(QStringLiteral("relatives"));
+    if (!relatives.isUndefined()) {
+        if (!relatives.isArray() || relatives.toArray().size() > 200)
+            return problem(Error::BadValue, QStringLiteral("relatives"));
+        for (const QJsonValue &v : relatives.toArray()) {
+            const QJsonObject o = v.toObject();
+            const QString text = o.value(QStringLiteral("path")).toString();
+            const auto path = Path::parse(text.toStdString());
+            if (!v.isObject() || !path)
+                return problem(Error::UnknownRelative, text);
+            int n = 0;
+            if (!wholeNumber(o.value(QStringLiteral("count")), 1, engine::maximumCount(*path), n))
+                return problem(Error::BadValue, text);
+            for (const auto &m : s.added)
+                if (m.path == *path)
+                    return problem(Error::Inconsistent, text);
+            s.added.push_back({*path, n});
+        }
+    }
+    // A file without a profile leaves it unsaid (the case window reads it
+    // as the program's views, which were all there was before profiles).
+    const QJsonValue profile = root.value(QStringLiteral("profile"));
+    if (!profile.isUndefined()) {
+        const auto p = profileFromName(profile.toString().toStdString());
+        if (!profile.isString() || !p)
+            return problem(Error::BadValue, QStringLiteral("profile"));
+        s.profile = *p;
+        s.views = profileViews(*p);
+    }
+    const QJsonValue views = root.value(QStringLiteral("views"));
+    if (!views.isUndefined()) {
+        if (!views.isObject())
+            return problem(Error::BadValue, QStringLiteral("views"));
+        if (!s.profile) {
+            s.profile = Profile::Program;
+            s.views = profileViews(Profile::Program);
+        }
+        const QJsonObject o = views.toObject();
+        for (auto it = o.begin(); it != o.end(); ++it) {
+            const auto v = viewFromName(it.key().toStdString());
+            if (!v || !it.value().isString() || !setView(*s.views, *v, it.value().toString().toStdString()))
+                return problem(Error::BadValue, it.key());
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 QByteArray toJson(const CaseState &s, int language, const QDateTime &saved)
@@ -78,6 +128,33 @@ QByteArray toJson(const CaseState &s, int language, const QDateTime &saved)
         {QStringLiteral("grandfatherMethod"), s.method},
         {QStringLiteral("estate"), money},
     };
+    // The program's own views, unchanged, are what a version 1 file means.
+    const bool otherViews = s.profile
+        && (*s.profile != Profile::Program || (s.views && !(*s.views == profileViews(Profile::Program))));
+    const bool beyondFirst = !s.added.empty() || otherViews;
+    if (beyondFirst)
+        root.insert(QStringLiteral("formatVersion"), FormatVersion);
+    else
+        root.insert(QStringLiteral("formatVersion"), 1);
+    if (!s.added.empty()) {
+        QJsonArray relatives;
+        for (const auto &m : s.added)
+            relatives.append(QJsonObject{{QStringLiteral("path"), QString::fromStdString(m.path.text())},
+                                         {QStringLiteral("count"), m.count}});
+        root.insert(QStringLiteral("relatives"), relatives);
+    }
+    if (otherViews) {
+        root.insert(QStringLiteral("profile"), QLatin1String(profileName(*s.profile)));
+        // Only the views changed from the profile's.
+        const Views of = profileViews(*s.profile);
+        QJsonObject changed;
+        if (s.views)
+            for (int k = 0; k < ViewCount; ++k)
+                if (std::string_view(viewValue(*s.views, View(k))) != viewValue(of, View(k)))
+                    changed.insert(QLatin1String(viewName(View(k))), QLatin1String(viewValue(*s.views, View(k))));
+        if (!changed.isEmpty())
+            root.insert(QStringLiteral("views"), changed);
+    }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -163,6 +240,9 @@ Problem fromJson(const QByteArray &bytes, Contents &out)
         if (!decimals.isUndefined() && !wholeNumber(decimals, 0, estate::maxDecimals, e.decimals))
             return problem(Error::BadValue, QStringLiteral("decimals"));
     }
+
+    if (const Problem p = readPaths(root, c.state); p.error != Error::None)
+        return p;
 
     // The family must be one the calculation admits.
     if (const char *error = admitFamily(familyRecord(c.state, c.language)).error)

@@ -13,7 +13,9 @@
 
 namespace details::casefile {
 
-inline constexpr int FormatVersion = 1;
+// Version 2 adds relatives by path, the profile and changed views; a file
+// without them is still written as version 1, which every version reads.
+inline constexpr int FormatVersion = 2;
 inline constexpr const char *FormatName = "tarnavel-case";
 inline constexpr const char *Suffix = "tarnavel";
 inline constexpr const char *MimeType = "application/x-tarnavel-case";

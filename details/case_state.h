@@ -5,12 +5,14 @@
 // gives it, the grandfather method and the estate entries. It is the case
 // window's own copy; the questionnaires' record is never touched.
 
+#include "case/engine/family.h"
 #include "case/estate.h"
 #include "case/working.h"
 
 #include <QString>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace details {
@@ -38,6 +40,13 @@ struct CaseState
     // only where the case has the choice.
     int method = 2;
     EstateEntries estate;
+    // Relatives beyond the family editor's kinds, by path (the page of
+    // relatives and schools).
+    std::vector<engine::Member> added;
+    // The profile the case is worked under and its views, single views
+    // changed; none: the profile the user chose last.
+    std::optional<Profile> profile;
+    std::optional<Views> views;
 
     int count(Relative r) const { return counts[std::size_t(r)]; }
     void setCount(Relative r, int n) { counts[std::size_t(r)] = n; }

@@ -3,6 +3,7 @@
 // case_window_actions.cpp.
 #include "details/case_window.h"
 #include "details/family_tab.h"
+#include "details/relatives_panel.h"
 #include "ui/window_names.h"
 
 #include "report/working_text.h"
@@ -131,6 +132,7 @@ void CaseWindow::build()
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->addTab(buildWorking(), QString());
     m_tabs->addTab(buildEstate(), QString());
+    buildRelatives();
     m_familyTab = new details::tree::FamilyTab(m_tabs);
     m_tabs->addTab(m_familyTab, QString());
     splitter->addWidget(m_tabs);
@@ -338,7 +340,9 @@ void CaseWindow::applyLanguage()
     m_method->setCurrentIndex(method < 0 ? 1 : method);
     m_tabs->setTabText(0, caption("tabWorking", m_language));
     m_tabs->setTabText(1, caption("tabEstate", m_language));
-    m_tabs->setTabText(2, details::tree::text("tabTree", m_language));
+    m_tabs->setTabText(m_tabs->indexOf(m_relativesPanel), details::relativesCaption("tabRelatives", m_language));
+    m_relativesPanel->setLanguage(m_language);
+    m_tabs->setTabText(m_tabs->indexOf(m_familyTab), details::tree::text("tabTree", m_language));
     m_familyTab->applyLanguage(m_language);
     for (int k = 0; k < RelativeCount; ++k) {
         const auto r = Relative(k);

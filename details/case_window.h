@@ -24,6 +24,7 @@ class QTabWidget;
 class QTableView;
 class QTextBrowser;
 namespace details::tree { class FamilyTab; }
+class RelativesPanel;
 
 // The case details window: the family of a case editable in place, its
 // working, who receives nothing and why, the steps, both grandfather
@@ -51,6 +52,8 @@ public:
     const estate::Result &money() const { return m_money; }
     details::document::Parts documentParts() const;
     details::tree::FamilyTab *familyTab() const { return m_familyTab; }
+    // The page of relatives of any degree, the profile and the schools.
+    RelativesPanel *relativesPanel() const { return m_relativesPanel; }
 
     // Opens a case file; on a bad file a message in the current language,
     // and nothing changes. Returns whether the case was opened.
@@ -90,6 +93,13 @@ private:
     void showAmounts();
     void arrangeMethods();
     void showTree();   // case_window_tree.cpp
+    // case_window_relatives.cpp
+    void buildRelatives();
+    void showRelatives();
+    void loadRelatives();
+    void keepRelatives();
+    details::CaseState stateToSave() const;
+    void addRelativesParts(details::document::Parts &p) const;
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;
@@ -143,4 +153,6 @@ private:
     QLabel *m_summary = nullptr;
     QTableView *m_amountsTable = nullptr;
     details::tree::FamilyTab *m_familyTab = nullptr;
+    RelativesPanel *m_relativesPanel = nullptr;
+    QLabel *m_beyondEditor = nullptr;   // on the working page: the shares are on the relatives page
 };

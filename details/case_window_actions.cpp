@@ -7,6 +7,7 @@
 #include "details/file_chooser.h"
 #include "details/recent_cases.h"
 #include "ui/printer_chooser.h"
+#include "details/relatives_panel.h"
 #include "report/working_text.h"
 
 #include <QCheckBox>
@@ -35,6 +36,7 @@ void CaseWindow::setCase(const details::CaseState &state)
     m_state = state;
     m_goodEstate.reset();
     showState();
+    loadRelatives();
     recompute();
     m_modified = false;
 }
@@ -66,6 +68,7 @@ void CaseWindow::readEstate()
     e.heirsConsent = m_consent->isChecked();
     e.decimals = m_decimals->value();
     showAmounts();
+    showRelatives();
     showTree();
 }
 
@@ -89,6 +92,7 @@ void CaseWindow::recompute()
     m_method->setEnabled(m_working.methodAsked);
     showWorking();
     showAmounts();
+    showRelatives();
     showTree();
 }
 
@@ -376,13 +380,16 @@ bool CaseWindow::openFile(const QString &path)
         return false;
     }
     setCase(contents.state);
+    // A file from before profiles was worked under the program's views.
+    if (!contents.state.profile)
+        m_relativesPanel->setProfile(Profile::Program, profileViews(Profile::Program));
     details::recent::add(path);
     return true;
 }
 
 bool CaseWindow::saveFile(const QString &path)
 {
-    const casefile::Problem p = casefile::save(path, m_state, m_language);
+    const casefile::Problem p = casefile::save(path, stateToSave(), m_language);
     if (p.error != casefile::Error::None) {
         reportFailure("file.saveFailed", problemText(p, m_language));
         return false;
@@ -476,6 +483,7 @@ details::document::Parts CaseWindow::documentParts() const
     }
     p.tree = &m_familyTab->model();
     p.chart = m_familyTab->chartShown();
+    addRelativesParts(p);
     return p;
 }
 

@@ -4,6 +4,7 @@
 
 #include "case/engine/record_family.h"
 #include "details/family_tab.h"
+#include "details/relatives_panel.h"
 
 #include <stdexcept>
 
@@ -15,7 +16,11 @@ void CaseWindow::showTree()
         money.given = true;
     }
     try {
-        m_familyTab->setFamily(engine::familyOfRecord(details::familyRecord(m_state, m_language)), m_language, money);
+        // The family of the relatives page (the editor's relatives, those
+        // added by path, and the profile), else the editor's alone.
+        const engine::Family family = m_relativesPanel ? m_relativesPanel->family()
+                                                       : engine::familyOfRecord(details::familyRecord(m_state, m_language));
+        m_familyTab->setFamily(family, m_language, money);
     } catch (const std::exception &) {
         // A count beyond what the calculation takes: the tables say so; the
         // tree shows the deceased alone.

@@ -13,6 +13,7 @@
 #include <QTextOption>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace details::document {
 namespace {
@@ -42,6 +43,15 @@ QString list(const QString &title, const QStringList &items)
 // the columns are written in the order they stand on the page, and only the
 // cells carry the direction.
 template<class Model>
+QString headerOf(const Model &m, int c)
+{
+    if constexpr (std::is_same_v<Model, TextTable>)
+        return m.headerText(c);
+    else
+        return m.header(c);
+}
+
+template<class Model>
 QString table(const Model &m, int columns, bool skipAwl, bool rtl)
 {
     QList<int> order;
@@ -56,7 +66,7 @@ QString table(const Model &m, int columns, bool skipAwl, bool rtl)
         "<table dir=\"ltr\" border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
         "style=\"border-collapse: collapse; border-color: #444;\"><thead><tr>");
     for (int c : order)
-        out += QStringLiteral("<th%1 bgcolor=\"#e8e8e8\">%2</th>").arg(dir, esc(m.header(c)));
+        out += QStringLiteral("<th%1 bgcolor=\"#e8e8e8\">%2</th>").arg(dir, esc(headerOf(m, c)));
     out += QStringLiteral("</tr></thead>");
     for (int r = 0; r < m.rowCount(); ++r) {
         out += QStringLiteral("<tr>");
@@ -99,6 +109,11 @@ QString html(const Parts &p)
         for (const QString &line : p.amountsSummary)
             out += esc(line) + QStringLiteral("<br/>");
         out += QStringLiteral("</p>") + table(*p.amounts, AmountsModel::ColumnCount, false, rtl);
+    }
+    for (const TextTable &t : p.tables) {
+        out += QStringLiteral("<h3>%1</h3>").arg(esc(t.title)) + table(t, int(t.header.size()), false, rtl);
+        for (const QString &line : t.notes)
+            out += QStringLiteral("<p>%1</p>").arg(esc(line));
     }
     return out + QStringLiteral("</body></html>");
 }

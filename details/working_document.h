@@ -15,6 +15,18 @@ namespace details::tree { class TreeModel; }
 // and why, the steps and, when an estate was entered, the amounts.
 namespace details::document {
 
+// A table of texts with a heading and lines under it.
+struct TextTable
+{
+    QString title;
+    QStringList header;
+    QList<QStringList> rows;
+    QStringList notes;
+    int rowCount() const { return int(rows.size()); }
+    QString text(int row, int column) const { return rows.value(row).value(column); }
+    QString headerText(int column) const { return header.value(column); }
+};
+
 struct Parts
 {
     int language = 0;
@@ -34,6 +46,7 @@ struct Parts
     const AmountsModel *amounts = nullptr;   // nullptr: no estate entered
     const tree::TreeModel *tree = nullptr;   // the family as a tree, and the chart when `chart`
     bool chart = false;
+    QList<TextTable> tables;     // after the amounts: the family by path, the schools side by side
 };
 
 QString html(const Parts &parts);

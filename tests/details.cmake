@@ -14,3 +14,4 @@ endforeach()
 # The family as a tree: its places and marks, and its picture in each language.
 tarnavel_add_gui_test(tst_tree SCREEN 800x600 SOURCES tst_tree.cpp tree_families.h)
 target_compile_definitions(tst_tree PRIVATE TARNAVEL_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
+tarnavel_add_gui_test(tst_relatives_panel SOURCES tst_relatives_panel.cpp)

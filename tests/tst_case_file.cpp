@@ -72,6 +72,49 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("case.tarnavel")});
     }
 
+    // Relatives by path of every kind, under every profile with a view changed.
+    void roundTripPaths_data()
+    {
+        QTest::addColumn<int>("profile");
+        for (int p = 0; p < ProfileCount; ++p)
+            QTest::newRow(profileName(Profile(p))) << p;
+    }
+    void roundTripPaths()
+    {
+        QFETCH(int, profile);
+        CaseState s = example();
+        for (const char *path : {"son.son.son.daughter", "father.father.father", "mother", "father.father.mother.mother",
+                                 "paternalSister", "maternalBrother", "father.father.brother.son.son", "emancipator",
+                                 "emancipator.father.brother", "emancipator.daughter", "mother.maternalSister.daughter",
+                                 "husband"})
+            s.added.push_back({*Path::parse(path), std::string_view(path) == "husband" ? 1 : 3});
+        s.profile = Profile(profile);
+        Views v = profileViews(Profile(profile));
+        setView(v, View::Surplus, std::string_view(viewValue(v, View::Surplus)) == "return" ? "treasury" : "return");
+        s.views = v;
+        const QByteArray bytes = casefile::toJson(s, 1, QDateTime::currentDateTimeUtc());
+        QVERIFY(bytes.contains("\"formatVersion\": 2"));
+        casefile::Contents back;
+        QCOMPARE(casefile::fromJson(bytes, back).error, casefile::Error::None);
+        QVERIFY(back.state == s);
+    }
+
+    // A case of today's kinds under the program's views is still written as
+    // version 1, and a version 1 file leaves the profile unsaid.
+    void firstVersion()
+    {
+        CaseState s = example();
+        s.profile = Profile::Program;
+        s.views = profileViews(Profile::Program);
+        const QByteArray bytes = casefile::toJson(s, 0, QDateTime::currentDateTimeUtc());
+        QVERIFY(bytes.contains("\"formatVersion\": 1"));
+        QVERIFY(!bytes.contains("profile"));
+        casefile::Contents back;
+        QCOMPARE(casefile::fromJson(bytes, back).error, casefile::Error::None);
+        QVERIFY(!back.state.profile);
+        QVERIFY(back.state.added.empty());
+    }
+
     void badFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -84,8 +127,9 @@ private slots:
         QTest::newRow("other JSON") << QByteArray("{\"Father\": 1}") << casefile::Error::NotACaseFile << QString();
         QTest::newRow("a list") << QByteArray("[1, 2]") << casefile::Error::NotACaseFile << QString();
         QTest::newRow("truncated") << whole.left(whole.size() / 2) << casefile::Error::Damaged << QString();
-        QTest::newRow("newer format") << valid().replace("\"formatVersion\": 1", "\"formatVersion\": 2")
-                                      << casefile::Error::NewerFormat << QStringLiteral("2");
+        const QByteArray newer = QByteArray::number(casefile::FormatVersion + 1);
+        QTest::newRow("newer format") << valid().replace("\"formatVersion\": 1", "\"formatVersion\": " + newer)
+                                      << casefile::Error::NewerFormat << QString::fromLatin1(newer);
         QTest::newRow("version as text") << valid().replace("\"formatVersion\": 1", "\"formatVersion\": \"1\"")
                                          << casefile::Error::Damaged << QStringLiteral("formatVersion");
         QTest::newRow("no family") << QByteArray("{\"format\": \"tarnavel-case\", \"formatVersion\": 1}")
@@ -103,6 +147,23 @@ private slots:
         QTest::newRow("decimals 5") << valid("{}", ", \"estate\": {\"decimals\": 5}") << casefile::Error::BadValue << QStringLiteral("decimals");
         QTest::newRow("estate as number") << valid("{}", ", \"estate\": {\"value\": 1000}") << casefile::Error::BadValue << QStringLiteral("value");
         QTest::newRow("language fr") << valid().replace("\"en\"", "\"fr\"") << casefile::Error::BadValue << QStringLiteral("language");
+        const QByteArray two = "\"formatVersion\": 2";
+        QTest::newRow("path the grammar refuses") << valid("{}", ", \"relatives\": [{\"path\": \"father.son\", \"count\": 1}]").replace("\"formatVersion\": 1", two)
+                                                  << casefile::Error::UnknownRelative << QStringLiteral("father.son");
+        QTest::newRow("path count 0") << valid("{}", ", \"relatives\": [{\"path\": \"son.son.son\", \"count\": 0}]").replace("\"formatVersion\": 1", two)
+                                      << casefile::Error::BadValue << QStringLiteral("son.son.son");
+        QTest::newRow("two husbands by path") << valid("{}", ", \"relatives\": [{\"path\": \"husband\", \"count\": 2}]").replace("\"formatVersion\": 1", two)
+                                              << casefile::Error::BadValue << QStringLiteral("husband");
+        QTest::newRow("a path twice") << valid("{}", ", \"relatives\": [{\"path\": \"emancipator\", \"count\": 1}, {\"path\": \"emancipator\", \"count\": 1}]").replace("\"formatVersion\": 1", two)
+                                      << casefile::Error::Inconsistent << QStringLiteral("emancipator");
+        QTest::newRow("relatives not a list") << valid("{}", ", \"relatives\": {}").replace("\"formatVersion\": 1", two)
+                                              << casefile::Error::BadValue << QStringLiteral("relatives");
+        QTest::newRow("unknown profile") << valid("{}", ", \"profile\": \"zahiri\"").replace("\"formatVersion\": 1", two)
+                                         << casefile::Error::BadValue << QStringLiteral("profile");
+        QTest::newRow("unknown view") << valid("{}", ", \"profile\": \"hanafi\", \"views\": {\"awl\": \"true\"}").replace("\"formatVersion\": 1", two)
+                                      << casefile::Error::BadValue << QStringLiteral("awl");
+        QTest::newRow("value not the view's") << valid("{}", ", \"profile\": \"hanafi\", \"views\": {\"surplus\": \"shared\"}").replace("\"formatVersion\": 1", two)
+                                              << casefile::Error::BadValue << QStringLiteral("surplus");
         QTest::newRow("sex unknown") << valid("{}", ", \"deceased\": {\"sex\": \"x\"}") << casefile::Error::BadValue << QStringLiteral("sex");
     }
     void badFiles()

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "details/case_window.h"
+#include "details/relatives_panel.h"
 #include "questionnaires/family/frm_fathers.h"
 #include "tests/tst_family_support.h"
 #include "report/ui/printing.h"
@@ -145,6 +146,15 @@ private:
                 parts += g.parts;
             if (parts != working.correctedBase)
                 fail(QStringLiteral("case window: parts %1 of a corrected base of %2").arg(parts).arg(working.correctedBase));
+        }
+        // The page of relatives and schools divides the whole estate.
+        const engine::Result &paths = w->relativesPanel()->result();
+        if (!paths.members.empty()) {
+            Rational whole = paths.treasury;
+            for (const engine::MemberResult &m : paths.members)
+                whole += m.share;
+            if (!(whole == Rational(1)))
+                fail(QStringLiteral("relatives page: shares adding up to %1").arg(whole.toDouble(), 0, 'g', 17));
         }
         const estate::Result &money = w->money();
         if (!money.groups.empty()) {

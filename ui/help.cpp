@@ -66,9 +66,14 @@ void openGuide(const QString &section)
 
 QString sectionFor(const QWidget *widget)
 {
-    for (const QWidget *w = widget; w; w = w->parentWidget())
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        // A part of a window with its own section of the guide names it.
+        const QString own = w->property(SectionProperty).toString();
+        if (!own.isEmpty())
+            return own;
         if (!w->objectName().isEmpty() && ui::isRegistered(w->objectName()))
             return w->objectName();
+    }
     return QString();
 }
 

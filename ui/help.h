@@ -26,7 +26,10 @@ QString takeRequestedSection();
 // The section of a widget: the name of the nearest registered window it
 // belongs to (a menu or message box counts as part of the window it came
 // from), or an empty string.
+// A part of a window whose dynamic property SectionProperty holds a section
+// lands there instead.
 QString sectionFor(const QWidget *widget);
+inline constexpr const char *SectionProperty = "helpSection";
 
 // Makes F1 open the guide at the section of the window it is pressed in, in
 // every window, once for the whole application.

@@ -16,6 +16,7 @@ struct Member
 {
     Path path;
     int count = 1;
+    bool operator==(const Member &) const = default;
 };
 
 // Where the views leave the grandfather beside the siblings to the case

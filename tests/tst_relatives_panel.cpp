@@ -1,0 +1,360 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page of relatives and schools: the steps the path grammar offers, the
+// schools side by side on the doctrine's tables, the views a case depends
+// on, and a relative added with the keyboard alone.
+#include "details/relatives_panel.h"
+#include "tests/tst_case_window_support.h"
+
+#include "report/relative_names.h"
+#include "report/schools_text.h"
+#include "ui/fonts.h"
+#include "ui/help.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// "father.father:1,brother:3"
+engine::Family familyOf(const QString &text)
+{
+    engine::Family f;
+    for (const QString &entry : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList parts = entry.split(QLatin1Char(':'));
+        const auto p = Path::parse(parts[0].toStdString());
+        Q_ASSERT(p);
+        f.members.push_back({*p, parts.value(1, QStringLiteral("1")).toInt()});
+    }
+    return f;
+}
+
+QStringList words(const std::vector<PathStep> &steps)
+{
+    QStringList out;
+    for (PathStep s : steps)
+        out << QLatin1String(stepWord(s));
+    return out;
+}
+
+std::vector<PathStep> stepsOf(const QString &text)
+{
+    std::vector<PathStep> out;
+    for (const QString &w : text.split(QLatin1Char('.'), Qt::SkipEmptyParts))
+        out.push_back(*stepFromWord(w.toStdString()));
+    return out;
+}
+
+double valueOf(const QString &fraction)
+{
+    const QStringList p = fraction.split(QLatin1Char('/'));
+    return p[0].toDouble() / p.value(1, QStringLiteral("1")).toDouble();
+}
+
+QString plain(QString s)
+{
+    return s.remove(QChar(details::DifferenceMark)).trimmed();
+}
+
+} // namespace
+
+class tst_relatives_panel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void nextSteps_data();
+    void nextSteps();
+    void schools_data();
+    void schools();
+    void dependsOn_data();
+    void dependsOn();
+    void keyboardOnly();
+    void profileRemembered();
+    void printedDocument_data();
+    void printedDocument();
+    void caseFileKeepsPage_data();
+    void caseFileKeepsPage();
+};
+
+void tst_relatives_panel::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings().clear();
+    fonts::installSubstitutions();
+}
+
+void tst_relatives_panel::nextSteps_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QStringList>("offered");
+    const QStringList all = {"father", "mother", "son", "daughter", "brother", "sister", "paternalBrother",
+                             "paternalSister", "maternalBrother", "maternalSister", "husband", "wife", "emancipator"};
+    const QStringList ascentsAndSiblings = {"father", "mother", "brother", "sister", "paternalBrother",
+                                            "paternalSister", "maternalBrother", "maternalSister"};
+    const QStringList descents = {"son", "daughter"};
+    QTest::newRow("from the deceased every first step") << QString() << all;
+    QTest::newRow("nothing after a husband") << "husband" << QStringList();
+    QTest::newRow("nothing after a wife") << "wife" << QStringList();
+    QTest::newRow("after the father: no descent") << "father" << ascentsAndSiblings;
+    QTest::newRow("after a grandmother: no descent") << "father.mother" << ascentsAndSiblings;
+    QTest::newRow("after a sibling: descents only") << "brother" << descents;
+    QTest::newRow("after an uncle: descents only") << "father.paternalBrother" << descents;
+    QTest::newRow("a maternal aunt's line") << "mother.maternalSister.son" << descents;
+    QTest::newRow("a son's line goes on down") << "son.son.daughter" << descents;
+}
+
+void tst_relatives_panel::nextSteps()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QStringList, offered);
+    const auto steps = stepsOf(prefix);
+    QCOMPARE(words(details::nextSteps(steps)), offered);
+    // Whatever is offered makes a path the calculation takes.
+    for (PathStep s : details::nextSteps(steps)) {
+        auto longer = steps;
+        longer.push_back(s);
+        QVERIFY(details::pathOfSteps(longer));
+    }
+}
+
+// Shares of all heads, by profile in the order program, hanafi, maliki,
+// shafii, hanbali, egypt, syria; the doctrine's tables A1 and A3.
+void tst_relatives_panel::schools_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QList<QStringList>>("shares");   // per member, per profile
+    const QStringList zayd = {"1/2", "1", "1/2", "1/2", "1/2", "1/2", "1/2"};
+    const QStringList fb = {"1/2", "0", "1/2", "1/2", "1/2", "1/2", "1/2"};
+    QTest::newRow("grandfather and a full brother") << "father.father,brother" << QList<QStringList>{zayd, fb};
+    QTest::newRow("grandfather and three full brothers")
+        << "father.father,brother:3"
+        << QList<QStringList>{{"1/3", "1", "1/3", "1/3", "1/3", "1/4", "1/4"},
+                              {"2/3", "0", "2/3", "2/3", "2/3", "3/4", "3/4"}};
+    QTest::newRow("al-akdariyya")
+        << "husband,mother,father.father,sister"
+        << QList<QStringList>{{"1/3", "1/2", "1/3", "1/3", "1/3", "1/3", "1/3"},
+                              {"2/9", "1/3", "2/9", "2/9", "2/9", "2/9", "2/9"},
+                              {"8/27", "1/6", "8/27", "8/27", "8/27", "1/9", "1/9"},
+                              {"4/27", "0", "4/27", "4/27", "4/27", "1/3", "1/3"}};
+    QTest::newRow("father, mother, wife, son: every school alike")
+        << "father,mother,wife,son"
+        << QList<QStringList>{QStringList(7, "1/6"), QStringList(7, "1/6"), QStringList(7, "1/8"),
+                              QStringList(7, "13/24")};
+}
+
+void tst_relatives_panel::schools()
+{
+    QFETCH(QString, family);
+    QFETCH(QList<QStringList>, shares);
+    details::SchoolsModel m;
+    const auto f = familyOf(family);
+    for (int chosen = 0; chosen < ProfileCount; ++chosen) {
+        m.setFamily(f, Profile(chosen));
+        QCOMPARE(m.rowCount(), int(shares.size()));
+        for (int row = 0; row < m.rowCount(); ++row) {
+            for (int p = 0; p < ProfileCount; ++p) {
+                const QString cell = m.index(row, p).data().toString();
+                QCOMPARE(plain(cell), shares[row][p]);
+                // Marked exactly where the share differs from the chosen profile's.
+                QCOMPARE(cell.contains(QChar(details::DifferenceMark)), shares[row][p] != shares[row][chosen]);
+            }
+        }
+    }
+    // With an estate each cell carries its amount.
+    m.setFamily(f, Profile::Program, 2400.0);
+    QVERIFY(m.index(0, 0).data().toString().endsWith(
+        QStringLiteral("(%1)").arg(QString::number(valueOf(shares[0][0]) * 2400.0, 'f', 2))));
+}
+
+void tst_relatives_panel::dependsOn_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QStringList>("views");
+    QTest::newRow("father, mother, wife, son") << "father,mother,wife,son" << "program" << QStringList();
+    QTest::newRow("grandfather and a full brother")
+        << "father.father,brother" << "hanafi" << QStringList{"grandfatherWithSiblings"};
+    // The daughter's son takes the rest unless the treasury does; a lone
+    // wife takes the whole only where the rest returns to a spouse.
+    QTest::newRow("a wife and a daughter's son")
+        << "wife,daughter.son" << "program" << QStringList{"distantKindred"};
+    QTest::newRow("a wife alone") << "wife" << "program" << QStringList{"spouseReturn"};
+}
+
+void tst_relatives_panel::dependsOn()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, profile);
+    QFETCH(QStringList, views);
+    const Views v = profileViews(*profileFromName(profile.toStdString()));
+    QStringList got;
+    for (View d : details::dependentViews(familyOf(family), v))
+        got << QLatin1String(viewName(d));
+    QCOMPARE(got, views);
+    const QStringList sentences = details::differenceSentences(familyOf(family), v, 1);
+    QCOMPARE(sentences.size(), views.size());
+}
+
+void tst_relatives_panel::keyboardOnly()
+{
+    // The father's paternal uncle's son, two of them, with keys alone.
+    RelativesPanel panel;
+    panel.setLanguage(1);
+    panel.setEditorFamily(familyOf(QStringLiteral("wife")));
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    auto *list = panel.findChild<QListWidget *>(QStringLiteral("lstSteps"));
+    list->setFocus();
+    for (const char *word : {"father", "father", "paternalBrother", "son"}) {
+        // Arrows down to the step, Enter takes it.
+        QTest::keyClick(list, Qt::Key_Home);
+        for (int i = 0; i < list->count() && list->currentItem()->toolTip().section(QLatin1Char('.'), -1) != QLatin1String(word); ++i)
+            QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    QCOMPARE(words(panel.steps()), (QStringList{"father", "father", "paternalBrother", "son"}));
+    QTest::keyClick(list, Qt::Key_Tab);   // step back
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto *count = panel.findChild<QSpinBox *>(QStringLiteral("spnRelativeCount"));
+    QCOMPARE(QApplication::focusWidget(), count);
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("2"));
+    QTest::keyClick(count, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);   // add
+    const auto *m = panel.relativesModel();
+    QCOMPARE(m->rowCount(), 2);
+    const Path uncleSon = *Path::parse("father.father.paternalBrother.son");
+    QCOMPARE(m->index(1, details::RelativesModel::Name).data().toString(), report::relativeName(uncleSon, Language::English, 2));
+    QCOMPARE(m->index(1, details::RelativesModel::Count).data().toInt(), 2);
+    // Wife a quarter, the two cousins the rest.
+    QCOMPARE(m->index(0, details::RelativesModel::Share).data().toString(), QStringLiteral("1/4"));
+    QCOMPARE(m->index(1, details::RelativesModel::Share).data().toString(), QStringLiteral("3/4"));
+    QVERIFY(panel.steps().empty());
+
+    // The editor's wife is removed there, not here; the cousins here.
+    auto *table = panel.findChild<QTableView *>(QStringLiteral("tblRelatives"));
+    table->setFocus();
+    table->setCurrentIndex(m->index(0, 0));
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(m->rowCount(), 2);
+    table->setCurrentIndex(m->index(1, 0));
+    QTest::keyClick(table, Qt::Key_Delete);
+    QCOMPARE(m->rowCount(), 1);
+    // Alone, the wife takes the whole: the rest returns to her on the program's view.
+    QCOMPARE(m->index(0, details::RelativesModel::Share).data().toString(), QStringLiteral("1"));
+
+    // F1 lands on the page's own section of the guide.
+    QCOMPARE(help::sectionFor(list), QStringLiteral("frmRelatives"));
+}
+
+void tst_relatives_panel::profileRemembered()
+{
+    {
+        RelativesPanel panel;
+        panel.setEditorFamily(familyOf(QStringLiteral("father.father,brother")));
+        auto *box = panel.findChild<QComboBox *>(QStringLiteral("cmbProfile"));
+        box->setCurrentIndex(int(Profile::Hanafi));
+        QCOMPARE(panel.result().members[1].share, Rational(0));
+    }
+    RelativesPanel again;
+    QCOMPARE(again.profile(), Profile::Hanafi);
+    QVERIFY(again.beyondEditor());
+    QSettings().clear();
+}
+
+// The document names the profile and any changed view, lists the family by
+// path when it goes beyond the editor, and the schools side by side when asked.
+void tst_relatives_panel::printedDocument_data()
+{
+    QTest::addColumn<bool>("added");
+    QTest::addColumn<bool>("compare");
+    QTest::newRow("editor's kinds, no comparison") << false << false;
+    QTest::newRow("an uncle's son, no comparison") << true << false;
+    QTest::newRow("an uncle's son, the schools compared") << true << true;
+}
+
+void tst_relatives_panel::printedDocument()
+{
+    QFETCH(bool, added);
+    QFETCH(bool, compare);
+    CaseWindow *w = cw::open(cw::family({{Relative::Father, 1}, {Relative::Mother, 1}}), 1);
+    QSettings().clear();
+    RelativesPanel *panel = w->relativesPanel();
+    panel->setProfile(Profile::Program, profileViews(Profile::Program));
+    if (added)
+        panel->setAdded({{*Path::parse("father.father.paternalBrother.son"), 1}});
+    auto *views = panel->findChild<QComboBox *>(QStringLiteral("cmbView_surplus"));
+    views->setCurrentIndex(1);   // to the treasury
+    panel->findChild<QCheckBox *>(QStringLiteral("chkPrintCompare"))->setChecked(compare);
+    const QString html = details::document::html(w->documentParts());
+    QVERIFY(html.contains(report::profileTitle(Profile::Program, 1).toHtmlEscaped()));
+    QVERIFY(html.contains(report::viewTitle(View::Surplus, 1).toHtmlEscaped()));
+    const QString cousin = report::relativeName(*Path::parse("father.father.paternalBrother.son"), Language::English, 1);
+    QCOMPARE(html.contains(cousin.toHtmlEscaped()), added);
+    if (added) {
+        // The father shuts the cousin out: said on hover and in the working printed.
+        const auto *m = panel->relativesModel();
+        QCOMPARE(m->index(2, details::RelativesModel::Share).data().toString(), QStringLiteral("0"));
+        const QString father = report::relativeName(*Path::parse("father"), Language::English, 1);
+        QVERIFY(m->index(2, details::RelativesModel::Name).data(Qt::ToolTipRole).toString().contains(father));
+        QVERIFY(!panel->pathWorking().isEmpty());
+        for (const QString &line : panel->pathWorking())
+            QVERIFY(html.contains(line.toHtmlEscaped()));
+    }
+    QCOMPARE(html.contains(details::relativesCaption("grpCompare", 1).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, 1).toHtmlEscaped()), compare);
+}
+
+// Saved from the case window and opened again: the added relatives and the
+// profile come back; a file without a profile opens under the program's views
+// whatever profile was chosen last.
+void tst_relatives_panel::caseFileKeepsPage_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<bool>("withAdded");
+    QTest::newRow("hanafi with an uncle's son") << "hanafi" << true;
+    QTest::newRow("syria, editor's kinds only") << "syria" << false;
+    QTest::newRow("program, editor's kinds only: a first version file") << "program" << false;
+}
+
+void tst_relatives_panel::caseFileKeepsPage()
+{
+    QFETCH(QString, profile);
+    QFETCH(bool, withAdded);
+    const Profile p = *profileFromName(profile.toStdString());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("case.tarnavel"));
+    {
+        CaseWindow *w = cw::open(cw::family({{Relative::Wife, 1}, {Relative::Mother, 1}}), 1);
+        RelativesPanel *panel = w->relativesPanel();
+        if (withAdded)
+            panel->setAdded({{*Path::parse("father.father.paternalBrother.son"), 2}});
+        panel->findChild<QComboBox *>(QStringLiteral("cmbProfile"))->setCurrentIndex(int(p));
+        QVERIFY(w->saveFile(path));
+    }
+    // The last choice is remembered, but a file speaks for itself.
+    QSettings().setValue(QStringLiteral("case/profile"), QStringLiteral("maliki"));
+    CaseWindow *w = cw::open(cw::family({}), 1);
+    QVERIFY(w->openFile(path));
+    RelativesPanel *panel = w->relativesPanel();
+    QCOMPARE(panel->profile(), p);
+    QVERIFY(panel->views() == profileViews(p));
+    QCOMPARE(panel->addedRelatives().size(), withAdded ? std::size_t(1) : std::size_t(0));
+    // Mother, wife (and the cousins): the page lists the whole family.
+    QCOMPARE(panel->relativesModel()->rowCount(), withAdded ? 3 : 2);
+    // The working page says its table is not this case's answer exactly when it is not.
+    QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblBeyondEditor"))->isVisibleTo(w), withAdded || p != Profile::Program);
+    QSettings().clear();
+}
+
+QTEST_MAIN(tst_relatives_panel)
+#include "tst_relatives_panel.moc"
