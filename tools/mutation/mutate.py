@@ -286,9 +286,22 @@ def covering_tests(root):
         for m in re.finditer(r"^add_dependencies\((\w+) ([\w-]+)\)", text, re.M):
             needs.append((m.group(1), m.group(2)))
     tests = sorted(set(tests), key=lambda t: (FIRST.index(t) if t in FIRST else len(FIRST), t))
-    # A test built from several names (tst_notes_examples_en) is its own target.
-    targets = tests + sorted({dep for test, dep in needs if test in tests})
-    return tests, targets
+    # Each test with the targets it runs (tst_calc_cli runs tarnavel-calc).
+    return {test: [test] + [dep for t, dep in needs if t == test] for test in tests}
+
+
+def judge(src, steps, jobs, timeout, log):
+    """Build and run one test at a time, so that a mutant the first tests
+    catch costs one link, not one for every test."""
+    for test, targets in steps.items():
+        if not build(src, targets, jobs, log):
+            return "not built", test
+        verdict, _ = run_tests(src, [test], timeout)
+        if verdict == "failed":
+            return "killed", test
+        if verdict == "timeout":
+            return "timeout", test
+    return "survived", ""
 
 
 def sync_tree(root, src):
@@ -328,6 +341,8 @@ def run_tests(src, tests, timeout):
     """'passed', 'failed' or 'timeout' (the first test that fails ends the run)."""
     cmd = ["nice", "ctest", "--test-dir", "build", "--stop-on-failure", "--timeout", str(timeout),
            "-R", "^(" + "|".join(tests) + ")$"]
+    if len(tests) == 1:
+        cmd[-1] = "^" + tests[0] + "$"
     out = subprocess.run(cmd, cwd=src, capture_output=True, text=True).stdout
     if "tests passed, 0 tests failed" in out:
         return "passed", ""
@@ -366,15 +381,20 @@ def main():
     else:
         ap.error("give --sample N (with --seed S) or --list FILE")
     if args.dry_run:
+        refused = 0
         for m in mutants:
-            print(f"{m.kind:10} {m.as_list_line()}")
-        return 0
+            stale = apply(m, (ROOT / m.file).read_text()) is None if (ROOT / m.file).is_file() else True
+            refused += stale
+            print(f"{'REFUSED' if stale else m.kind:10} {m.as_list_line()}")
+        return 1 if refused else 0
 
     scratch = Path(args.scratch).resolve()
     src = scratch / "src"
     src.mkdir(parents=True, exist_ok=True)
     sync_tree(ROOT, src)
-    tests, targets = covering_tests(src)
+    steps = covering_tests(src)
+    tests = list(steps)
+    targets = [t for ts in steps.values() for t in ts]
     print("tests:", " ".join(tests), flush=True)
     if not configure(src, scratch / "configure.log") or not build(src, targets, args.jobs, scratch / "build.log"):
         print(f"the unchanged tree does not build: see {scratch}/build.log")
@@ -397,19 +417,18 @@ def main():
         started = time.monotonic()
         path.write_text(mutated)
         try:
-            if not build(src, targets, args.jobs, scratch / "mutant.log"):
-                verdict, detail = "not built", ""
-            else:
-                verdict, detail = run_tests(src, tests, args.timeout)
-                verdict = {"passed": "survived", "failed": "killed", "timeout": "timeout"}[verdict]
+            verdict, detail = judge(src, steps, args.jobs, args.timeout, scratch / "mutant.log")
+            if verdict == "not built":
+                shutil.copy(scratch / "mutant.log", scratch / f"not-built-{number}.log")
         finally:
             path.write_text(original)
         seconds.append(time.monotonic() - started)
         tally[verdict] += 1
         if verdict == "survived":
             survivors.append(m)
+        by = {"killed": " by ", "timeout": " in ", "not built": " at "}.get(verdict, "")
         print(f"{head}: {verdict.upper() if verdict == 'survived' else verdict}"
-              f"{' by ' + detail if detail else ''} ({seconds[-1]:.0f} s)\n"
+              f"{by + detail if detail else ''} ({seconds[-1]:.0f} s)\n"
               f"    - {m.original.strip()}\n    + {m.mutated.strip()}", flush=True)
     # Leave the scratch build as the tree is.
     build(src, targets, args.jobs, scratch / "build.log")
