@@ -134,7 +134,8 @@ Views profileViews(Profile p)
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
         break;
     case Profile::Syria:
-        v.grandfatherWithSiblings = GrandfatherWithSiblings::Shares;
+        // Art. 279 takes the Egyptian rule for the grandfather with siblings.
+        v.grandfatherWithSiblings = GrandfatherWithSiblings::Egypt1943;
         v.distantKindred = DistantKindredMethod::Qaraba;
         v.ascendantExcludesOwnMother = true;
         v.grandmotherLines = GrandmotherLines::Any;

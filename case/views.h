@@ -33,7 +33,7 @@ struct Views
     Mushtaraka mushtaraka = Mushtaraka::Shared;
     Surplus surplus = Surplus::Return;
     SpouseReturn spouseReturn = SpouseReturn::WhenNoOtherHeir;
-    DistantKindredMethod distantKindred = DistantKindredMethod::None;
+    DistantKindredMethod distantKindred = DistantKindredMethod::Qaraba;
     bool ascendantExcludesOwnMother = false;
     GrandmotherLines grandmotherLines = GrandmotherLines::Two;
     bool nearerPaternalExcludesFartherMaternal = true;

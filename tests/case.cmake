@@ -8,3 +8,7 @@ tarnavel_add_core_test(tst_calc_properties tst_calc_properties.cpp tst_calc_supp
 # The estate in money.
 tarnavel_add_core_test(tst_estate tst_estate.cpp)
 tarnavel_add_core_test(tst_working tst_working.cpp tst_calc_generator.h)
+tarnavel_add_core_test(tst_engine tst_engine.cpp tst_calc_generator.h tst_path_generator.h)
+
+# Relatives as paths and their names.
+tarnavel_add_core_test(tst_path tst_path.cpp)

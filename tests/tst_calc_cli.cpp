@@ -62,6 +62,8 @@ private slots:
     void noHeirsMessage_data();
     void noHeirsMessage();
     void workingAndAmounts();
+    void paths_data();
+    void paths();
     void help();
 };
 
@@ -141,6 +143,16 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("decimals 9") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Decimals": 9})") << "\"Decimals\"";
     QTest::newRow("consent 2") << QByteArray(R"({"SonCount": 1, "Estate": 100, "HeirsConsentToBequest": 2})")
                                << "\"HeirsConsentToBequest\"";
+    QTest::newRow("path the grammar refuses") << QByteArray(R"({"Relatives": {"father.son": 1}})") << "\"Relatives\"";
+    QTest::newRow("unknown step") << QByteArray(R"({"Relatives": {"cousin": 1}})") << "\"cousin\"";
+    QTest::newRow("51 of a path") << QByteArray(R"({"Relatives": {"brother.son.son": 51}})") << "\"Relatives\"";
+    QTest::newRow("two husbands") << QByteArray(R"({"Relatives": {"husband": 2}})") << "\"husband\"";
+    QTest::newRow("given by each way") << QByteArray(R"({"SonCount": 1, "Relatives": {"son": 1}})") << "\"son\"";
+    QTest::newRow("relatives not an object") << QByteArray(R"({"Relatives": ["son"]})") << "\"Relatives\"";
+    QTest::newRow("unknown profile") << QByteArray(R"({"SonCount": 1, "Profile": "zahiri"})") << "\"Profile\"";
+    QTest::newRow("unknown view") << QByteArray(R"({"SonCount": 1, "Views": {"radd": "return"}})") << "\"radd\"";
+    QTest::newRow("bad value of a view") << QByteArray(R"({"SonCount": 1, "Views": {"surplus": "maybe"}})")
+                                         << "\"surplus\"";
 }
 
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn()
@@ -244,6 +256,38 @@ void tst_calc_cli::workingAndAmounts()
     const QJsonObject plain = runCalc(R"({"SonCount": 1, "GrandFatherAlive": 1, "FatherAlive": 1})" "\n").answers.value(0);
     QVERIFY(!plain.contains("steps"));
     QVERIFY(!plain.value("excluded").toArray().at(0).toObject().contains("sentence"));
+}
+
+// Relatives as paths, profiles and single views: the share of one relative.
+void tst_calc_cli::paths_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("relative");
+    QTest::addColumn<QString>("share");
+    QTest::newRow("father's uncle's son beside a wife")
+        << QByteArray(R"({"WifeCount": 1, "Relatives": {"father.father.brother.son": 2}})")
+        << "father.father.brother.son" << "3/4";
+    QTest::newRow("today's key beside a path") << QByteArray(R"({"SonCount": 1, "Relatives": {"father.mother": 1}})")
+                                               << "ParentalGrandMother" << "1/6";
+    QTest::newRow("Hanafi: the grandfather excludes the brother")
+        << QByteArray(R"({"Profile": "hanafi", "Relatives": {"father.father": 1, "brother": 1}})") << "GrandFather" << "1/1";
+    QTest::newRow("Maliki: they share") << QByteArray(R"({"Profile": "maliki", "Relatives": {"father.father": 1, "brother": 1}})")
+                                        << "FullBrother" << "1/2";
+    QTest::newRow("a single view changed")
+        << QByteArray(R"({"Profile": "maliki", "Views": {"grandfatherWithSiblings": "excludes"}, "Relatives": {"father.father": 1, "brother": 1}})")
+        << "GrandFather" << "1/1";
+    QTest::newRow("the wife alone, no return to a spouse") << QByteArray(R"({"WifeCount": 1, "Views": {"spouseReturn": "never"}})")
+                                                         << "Treasury" << "3/4";
+}
+
+void tst_calc_cli::paths()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, relative);
+    QFETCH(QString, share);
+    const Run run = runCalc(line + "\n");
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.answers.value(0).value("exact").toObject().value(relative).toObject().value("share").toString(), share);
 }
 
 void tst_calc_cli::help()

@@ -100,6 +100,8 @@ private slots:
     void linksResolve_data();
     void linksResolve();
     void everyWindowHasItsSection();
+    void everyTableRowHasItsCells_data();
+    void everyTableRowHasItsCells();
     void glossaryLinkOpensTheScienceAndBackReturns_data();
     void glossaryLinkOpensTheScienceAndBackReturns();
 
@@ -136,12 +138,12 @@ void tst_help::entryPoints_data()
 {
     QTest::addColumn<int>("lang");
     QTest::addColumn<QString>("entry");
-    QTest::addColumn<bool>("oldHelpFileBeside");
+    QTest::addColumn<bool>("helpFileBeside");
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("document");
     QTest::addColumn<Qt::LayoutDirection>("direction");
     QTest::newRow("Arabic help entry") << 0 << "mnuhelp1" << false << "frmGuide" << "guide_ar.html" << Qt::RightToLeft;
-    QTest::newRow("Arabic help entry, old help file beside the program")
+    QTest::newRow("Arabic help entry, a TARNAVEL.HLP beside the program")
         << 0 << "mnuhelp1" << true << "frmGuide" << "guide_ar.html" << Qt::RightToLeft;
     QTest::newRow("Arabic science") << 0 << "mnuInheretence" << false << "frmNotes" << "" << Qt::RightToLeft;
     QTest::newRow("English user guide") << 1 << "mnuhelp1" << false << "frmGuide" << "guide_en.html" << Qt::LeftToRight;
@@ -153,17 +155,17 @@ void tst_help::entryPoints()
 {
     QFETCH(int, lang);
     QFETCH(QString, entry);
-    QFETCH(bool, oldHelpFileBeside);
+    QFETCH(bool, helpFileBeside);
     QFETCH(QString, window);
     QFETCH(QString, document);
     QFETCH(Qt::LayoutDirection, direction);
 
-    // The old help file's name next to the program changes nothing.
-    QFile old(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("TARNAVEL.HLP")));
-    if (oldHelpFileBeside)
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("help") == 4);
-    old.close();
-    const auto removeOld = qScopeGuard([&] { if (oldHelpFileBeside) old.remove(); });
+    // A help file next to the program changes nothing: help is built in.
+    QFile stray(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("TARNAVEL.HLP")));
+    if (helpFileBeside)
+        QVERIFY(stray.open(QIODevice::WriteOnly) && stray.write("help") == 4);
+    stray.close();
+    const auto removeStray = qScopeGuard([&] { if (helpFileBeside) stray.remove(); });
 
     chooseLanguage(lang);
     auto *action = mainWindow()->findChild<QAction *>(entry);
@@ -293,6 +295,39 @@ void tst_help::everyWindowHasItsSection()
     }
 }
 
+void tst_help::everyTableRowHasItsCells_data()
+{
+    QTest::addColumn<QString>("document");
+    for (const char *d : {"guide_ar.html", "guide_en.html", "science.html", "science_en.html"})
+        QTest::newRow(d) << QString::fromLatin1(d);
+}
+
+// Text outside a cell shows as a stray word beside the table, and a row short
+// of cells leaves a column empty.
+void tst_help::everyTableRowHasItsCells()
+{
+    QFETCH(QString, document);
+    const QString html = resourceText(QStringLiteral(":/doc/") + document);
+    const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+    static const QRegularExpression table(QStringLiteral("<table[^>]*>(.*?)</table>"), dotAll);
+    static const QRegularExpression row(QStringLiteral("<tr[^>]*>(.*?)</tr>"), dotAll);
+    static const QRegularExpression cell(QStringLiteral("<t([dh])[^>]*>.*?</t\\1>"), dotAll);
+    int rows = 0;
+    for (auto t = table.globalMatch(html); t.hasNext();) {
+        int columns = -1;
+        for (auto r = row.globalMatch(t.next().captured(1)); r.hasNext(); ++rows) {
+            const QString cells = r.next().captured(1);
+            QString outside = cells;
+            outside.remove(cell);
+            QVERIFY2(outside.trimmed().isEmpty(), qPrintable(cells));
+            if (columns < 0)
+                columns = int(cells.count(cell));
+            QVERIFY2(cells.count(cell) == columns, qPrintable(cells));
+        }
+    }
+    QVERIFY(rows > 10);
+}
+
 void tst_help::glossaryLinkOpensTheScienceAndBackReturns_data()
 {
     QTest::addColumn<int>("lang");
@@ -311,6 +346,8 @@ void tst_help::glossaryLinkOpensTheScienceAndBackReturns()
     onNextModal([&](QWidget *m) {
         QTest::qWait(50);
         auto *t = m->findChild<QTextBrowser *>();
+        if (const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS"); !shots.isEmpty())
+            m->grab().save(QStringLiteral("%1/%2-glossary.png").arg(shots, t->source().fileName()));
         // The link as the reader sees it in the glossary, clicked.
         QTextCursor at;
         for (QTextBlock b = t->document()->begin(); b.isValid() && at.isNull(); b = b.next())

@@ -1,6 +1,7 @@
 # Command-line calculator: the calculation and the report texts, no windows.
 qt_add_executable(tarnavel-calc ${CMAKE_CURRENT_LIST_DIR}/tarnavel_calc.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp)
 target_link_libraries(tarnavel-calc PRIVATE tarnavel_report tarnavel_case Qt6::Core)
 set_target_properties(tarnavel-calc PROPERTIES WIN32_EXECUTABLE OFF MACOSX_BUNDLE OFF)
 

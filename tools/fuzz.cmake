@@ -8,7 +8,8 @@ if(TARNAVEL_FUZZ)
   target_link_options(fuzz_case_file PRIVATE -fsanitize=fuzzer)
 
   qt_add_executable(fuzz_calc_line ${CMAKE_CURRENT_LIST_DIR}/fuzz/fuzz_calc_line.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp)
   target_link_libraries(fuzz_calc_line PRIVATE tarnavel_report tarnavel_case Qt6::Core)
   target_link_options(fuzz_calc_line PRIVATE -fsanitize=fuzzer)
   foreach(t fuzz_case_file fuzz_calc_line)

@@ -6,6 +6,7 @@
 #include "case/case_record.h"
 #include "case/working.h"
 #include "report/composition.h"
+#include "tools/calc_paths.h"
 #include "tools/calc_working.h"
 
 #include <QByteArray>
@@ -58,6 +59,47 @@ is the one the questionnaires would have produced. GrandFatherAsFather 1 is
 the first grandfather method (he stands in the father's place and excludes
 the siblings); give GrandFatherAlive 1 with it (FatherAlive 1, GrandFatherAlive
 0 means the same). A husband together with wives is an error.
+
+Relatives at any depth, and the schools' views (optional):
+  Relatives       {"path": count, ...}: any relative as the steps from the
+                  deceased joined by dots: father mother son daughter brother
+                  sister (full) paternalBrother paternalSister maternalBrother
+                  maternalSister, or husband, wife, emancipator alone, or
+                  emancipator followed by his relative ("emancipator.son").
+                  Ascents first, then at most one sibling step, then
+                  descents: "father.father.father" (great-grandfather),
+                  "father.mother", "son.son.son.daughter", "brother.son.son",
+                  "father.brother" (full paternal uncle),
+                  "father.paternalBrother.son", "mother.brother" (maternal
+                  uncle: distant kindred). Counts 0..50 (husband 0..1, wives
+                  0..4). A relative given here and by a key above is an error.
+  Profile         program (default), hanafi, maliki, shafii, hanbali, egypt,
+                  syria: the views the case is worked under
+  Views           {"view": value, ...} changes single views of the profile:
+                  grandfatherWithSiblings ask|excludes|shares|egypt1943,
+                  malikiyya true|false, motherWithGrandfather
+                  thirdOfWhole|thirdOfRemainder, mushtaraka shared|notShared,
+                  surplus return|treasury, spouseReturn never|whenNoOtherHeir,
+                  distantKindred none|tanzil|qaraba (none for now),
+                  ascendantExcludesOwnMother true|false, grandmotherLines
+                  1|2|any, nearerPaternalExcludesFartherMaternal true|false,
+                  excludedGrandmotherStillExcludes true|false,
+                  grandmotherByTwoRoutes once|twice
+  A line with any of these three keys is worked out by the calculation over
+  paths and answered as:
+  {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
+   "exact": {"Wife": {"count": 1, "name": "the wife", "rule": "WifeQuarter", "fixed": "1/4",
+             "share": "1/4", "perHead": "1/4"},
+             "father.father.brother.son": {...}, "Treasury": {...}},
+   "excluded": [{"relative": "mother.brother", "count": 1,
+                 "reason": "distantKindred"}, ...],
+   "events": ["awl", ...], "amounts": {"Wife": "250.00", ...}}
+  Relatives of the keys above keep their names (Father, GrandFather, ...);
+  others are keyed by their path; "name" is the relative's name in the line's
+  Language. Reasons: excludedBy (with "by"),
+  nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
+  notAnHeirInThisSchool, notAgnateOfEmancipator.
+  echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
 
 Options:
   --explain       add the sentences of the working: why each relative
@@ -302,7 +344,7 @@ bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateReques
 
 // Fills the record from one input line; returns the error text, if any.
 std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseRecord &c,
-                                  calccli::EstateRequest &estate)
+                                  calccli::EstateRequest &estate, calccli::PathRequest &paths)
 {
     {
         CaseRecord plain;
@@ -327,7 +369,8 @@ std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseR
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString keyText = QStringLiteral("key \"%1\": ").arg(it.key());
         std::optional<QString> estateError;
-        if (calccli::readEstateKey(it.key(), it.value(), estate, estateError)) {
+        if (calccli::readEstateKey(it.key(), it.value(), estate, estateError)
+            || calccli::readPathKey(it.key(), it.value(), paths, estateError)) {
             if (estateError)
                 return where + *estateError;
             continue;
@@ -447,9 +490,22 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
 {
     CaseRecord given;
     calccli::EstateRequest estate;
-    if (const auto error = readRecord(QByteArray::fromStdString(line), lineNumber, given, estate)) {
+    calccli::PathRequest paths;
+    if (const auto error = readRecord(QByteArray::fromStdString(line), lineNumber, given, estate, paths)) {
         failed = true;
         return errorLine(*error);
+    }
+    if (paths.given) {
+        // Paths, a profile or views: the calculation over paths answers.
+        QString error;
+        std::string out;
+        if (const auto family = calccli::familyOfLine(given, paths, error))
+            out = calccli::pathAnswer(*family, languageOf(given), estate, error);
+        if (!error.isEmpty()) {
+            failed = true;
+            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
+        }
+        return out;
     }
     // The family as given, made into the record the questionnaires
     // would have produced; relatives set aside are reported.

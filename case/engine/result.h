@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What the calculation returns: for every member of the family either a
+// share with the rule that gave it, or the reason it receives nothing and
+// who decided it. Each entry is written once, where it is decided.
+
+#include "case/engine/family.h"
+#include "case/rational.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace engine {
+
+// The rule by which a member takes a share: a portion and its ground.
+enum class ShareRule : std::uint8_t {
+    None,
+    HusbandHalf, HusbandQuarter, WifeQuarter, WifeEighth,
+    MotherThird, MotherSixthDescendants, MotherSixthSiblings, MotherThirdOfRemainder,
+    AscendantSixth,            // the father (or a grandfather) beside a male descendant
+    AscendantSixthAndResidue,  // beside female descendants only
+    AscendantResidue,
+    GrandmothersSixth,
+    DescendantHalf, DescendantsTwoThirds, DescendantSixthCompleting,
+    DescendantsResidue,        // the males of a generation with the females beside and above them
+    SisterHalf, SistersTwoThirds, PaternalSisterSixthCompleting,
+    SiblingsResidue,           // brothers (with their sisters, two to one)
+    SistersWithDaughters,      // sisters who take the residue beside female descendants
+    MaternalSiblingSixth, MaternalSiblingsThird,
+    SharedThird,               // al-Mushtaraka
+    AgnateResidue,             // nephews, uncles and their sons
+    EmancipatorResidue, EmancipatorAgnateResidue,
+    GrandfatherSharing, GrandfatherThird, GrandfatherSixth, GrandfatherThirdOfRemainder,
+    GrandfatherAsBrother,      // Egypt 1943: as one of the brothers, at least a sixth
+    SiblingsAfterGrandfather,
+    Akdariyya,
+    Malikiyya,                 // the grandfather takes the maternal siblings' third
+};
+
+enum class Reason : std::uint8_t {
+    None,
+    ExcludedBy,               // `by` shuts the member out
+    NothingLeft,              // a residuary for whom nothing is left
+    AfterTwoThirds,           // lower female descendants, or paternal sisters, once two thirds are taken
+    CountedAgainstGrandfather,
+    DistantKindred,           // a relative who is not an heir by fixed share or residue
+    NotAnHeirInThisSchool,    // a grandmother beyond the lines the views admit
+    NotAgnateOfEmancipator,   // no claim by the emancipator's right
+};
+
+enum Event : std::uint16_t {
+    EvAwl = 1 << 0,
+    EvReturn = 1 << 1,
+    EvRestToSpouse = 1 << 2,
+    EvTreasury = 1 << 3,
+    EvUmariyya = 1 << 4,
+    EvMushtaraka = 1 << 5,
+    EvAkdariyya = 1 << 6,
+    EvMuadda = 1 << 7,
+    EvMalikiyya = 1 << 8,
+    EvGrandfatherExcludes = 1 << 9,
+};
+
+struct MemberResult
+{
+    Path path;
+    int count = 0;
+    ShareRule rule = ShareRule::None;
+    Rational fixed;        // the fixed part as given, before 'awl or return
+    Rational share;        // the final share of all heads together
+    bool reduced = false;  // by the 'awl
+    bool returned = false; // the return added to it
+    Reason reason = Reason::None;
+    int by = -1;           // the member who excludes, with ExcludedBy
+    Rational perHead() const { return count > 0 ? share / Rational(count) : Rational(); }
+    double shareDouble() const { return share.toDouble(); }
+};
+
+struct Result
+{
+    std::vector<MemberResult> members;   // in the family's order
+    Rational treasury;
+    std::uint16_t events = 0;
+    Rational awlTotal;                   // the fixed shares' total when it passed the whole
+    bool has(Event e) const { return (events & e) != 0; }
+};
+
+// Works the family out. Throws RationalOverflow only for counts beyond the
+// accepted ranges.
+Result calculate(const Family &family);
+
+} // namespace engine
