@@ -25,6 +25,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -316,7 +317,8 @@ def sync_tree(root, src):
         if b.is_file() and b.read_bytes() == a.read_bytes():
             continue
         b.parent.mkdir(parents=True, exist_ok=True)
-        shutil.copy2(a, b)
+        # A fresh time stamp: a file put back over a mutant's must be rebuilt.
+        shutil.copyfile(a, b)
 
 
 def build(src, targets, jobs, log):
@@ -388,6 +390,9 @@ def main():
             print(f"{'REFUSED' if stale else m.kind:10} {m.as_list_line()}")
         return 1 if refused else 0
 
+    # Stopped by a signal, the tool still puts the mutated file back.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    signal.signal(signal.SIGINT, lambda *_: sys.exit(130))
     scratch = Path(args.scratch).resolve()
     src = scratch / "src"
     src.mkdir(parents=True, exist_ok=True)
