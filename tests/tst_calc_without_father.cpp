@@ -85,6 +85,13 @@ void TestCalcWithoutFather::cases_data()
     QTest::newRow("full sister, paternal brother and sister")
         << "FullSisterCount=1 ParentalBrotherCount=1 ParentalSisterCount=1"
         << "FullSisterShare=1/2 ParentalBrotherShare=1/3 ParentalSisterShare=1/6";
+    // The fixed shares pass the estate: the paternal brother's residue is nothing.
+    QTest::newRow("husband, mother, full sister, paternal brother: reduced")
+        << "HusbandAlive=1 MotherAlive=1 FullSisterCount=1 ParentalBrotherCount=1"
+        << "HusbandShare=3/7 MotherShare=1/7 FullSisterShare=3/7";
+    QTest::newRow("husband, two full sisters, paternal brother: reduced")
+        << "HusbandAlive=1 FullSisterCount=2 ParentalBrotherCount=1"
+        << "HusbandShare=3/7 FullSisterShare=2/7";
     QTest::newRow("two full sisters shut out paternal sisters")
         << "FullSisterCount=2 ParentalSisterCount=3 MotherAlive=1"
         << "FullSisterShare=2/5 MotherShare=1/5";

@@ -190,12 +190,10 @@ def names_by_kind(text):
     return {k: sorted(v) for k, v in names.items()}
 
 
-def generate(root):
-    """Every mutant of case/*.cpp and case/*.h, in a fixed order."""
+def generate(root, patterns=("case/*.cpp", "case/*.h")):
+    """Every mutant of the files the patterns name, in a fixed order."""
     mutants = []
-    for path in sorted((root / "case").glob("*.[ch]*")):
-        if path.suffix not in (".cpp", ".h"):
-            continue
+    for path in sorted({p for pattern in patterns for p in root.glob(pattern)}):
         rel = path.relative_to(root).as_posix()
         lines = path.read_text().split("\n")
         names = names_by_kind(path.read_text())
@@ -368,18 +366,20 @@ def main():
     ap.add_argument("--jobs", type=int, default=2)
     ap.add_argument("--dry-run", action="store_true", help="print the mutants, build nothing")
     ap.add_argument("--count", action="store_true", help="print how many mutants of each kind exist")
+    ap.add_argument("--files", nargs="+", default=["case/*.cpp", "case/*.h"],
+                    help="the files to mutate, as patterns from the project root")
     args = ap.parse_args()
 
     if args.count:
         kinds = {}
-        for m in generate(ROOT):
+        for m in generate(ROOT, args.files):
             kinds[m.kind] = kinds.get(m.kind, 0) + 1
         print(" ".join(f"{k} {v}" for k, v in sorted(kinds.items())), "total", sum(kinds.values()))
         return 0
     if args.list:
         mutants = read_list(args.list)
     elif args.sample:
-        mutants = draw(generate(ROOT), args.sample, args.seed)
+        mutants = draw(generate(ROOT, args.files), args.sample, args.seed)
     else:
         ap.error("give --sample N (with --seed S) or --list FILE")
     if args.dry_run:
