@@ -240,14 +240,22 @@ def draw(mutants, n, seed):
 
 # ---------------------------------------------------------------- lists
 
-def read_list(path):
+def read_list(path, root):
+    """The mutants of a list. Code holds '|' too (`||`), so the bar that ends
+    the original is the one after which the original matches the file; a
+    line no split of which matches keeps its first split and is refused."""
     mutants = []
     for raw in Path(path).read_text().split("\n"):
         if not raw.strip() or raw.startswith("#"):
             continue
-        where, original, mutated = raw.split("|", 2)
+        where, rest = raw.split("|", 1)
         file, _, line = where.partition(":")
-        mutants.append(Mutant("listed", file, int(line) if line else 0, original, mutated))
+        source = root / file
+        text = source.read_text() if source.is_file() else ""
+        splits = [Mutant("listed", file, int(line) if line else 0, rest[:i], rest[i + 1:])
+                  for i, ch in enumerate(rest) if ch == "|"]
+        matching = [m for m in splits if apply(m, text) is not None]
+        mutants.append(matching[0] if len(matching) == 1 else splits[0])
     return mutants
 
 
@@ -377,7 +385,7 @@ def main():
         print(" ".join(f"{k} {v}" for k, v in sorted(kinds.items())), "total", sum(kinds.values()))
         return 0
     if args.list:
-        mutants = read_list(args.list)
+        mutants = read_list(args.list, ROOT)
     elif args.sample:
         mutants = draw(generate(ROOT, args.files), args.sample, args.seed)
     else:
