@@ -27,6 +27,9 @@ enum class Rule : std::uint8_t {
     None,
     // Fixed shares.
     FatherSixth, MotherSixthDescendants, MotherSixthSiblings, MotherThird, MotherThirdOfRemainder,
+    // The same third of what the spouse leaves beside the grandfather in the
+    // father's place (Abu Yusuf's view; not one of the 'Umariyya cases).
+    MotherThirdOfRemainderBesideGrandFather,
     GrandMotherSixth, HusbandHalf, HusbandQuarter, WifeQuarter, WifeEighth,
     DaughterHalf, DaughtersTwoThirds,
     SonsDaughterHalf, SonsDaughtersTwoThirds, SonsDaughterSixth,
@@ -35,13 +38,17 @@ enum class Rule : std::uint8_t {
     ParentalSisterSixth, MaternalSiblingSixth, MaternalSiblingsThird, GrandFatherSixth,
     // Residue.
     Residue, ResidueTwoToOne, ResidueWithLowerMale, ResidueWithDaughters, SixthAndResidue,
+    // Brothers and sisters two to one (4:176; the children's rule is 4:11).
+    SiblingsTwoToOne,
     // The grandfather beside the siblings.
     GrandFatherSharing, GrandFatherThird, GrandFatherBestSixth, GrandFatherThirdOfRemainder,
     SiblingsAfterGrandFather, FullSisterHalfBesideGrandFather, FullSisterRestBesideGrandFather,
-    // Named cases.
-    SharedThird, Akdariyya,
+    // Named cases. In al-Akdariyya the grandfather's sixth and the sister's
+    // half are pooled after the 'awl; the husband and the mother keep their
+    // own rules.
+    SharedThird, Akdariyya, AkdariyyaSister,
 };
-inline constexpr int RuleCount = static_cast<int>(Rule::Akdariyya) + 1;
+inline constexpr int RuleCount = static_cast<int>(Rule::AkdariyyaSister) + 1;
 
 enum class Portion : std::uint8_t {
     None, Half, Quarter, Eighth, TwoThirds, Third, Sixth, ThirdOfRemainder, Residue,

@@ -183,6 +183,7 @@ const char *ruleKey(Rule r)
         "MotherSixthSiblings",
         "MotherThird",
         "MotherThirdOfRemainder",
+        "MotherThirdOfRemainderBesideGrandFather",
         "GrandMotherSixth",
         "HusbandHalf",
         "HusbandQuarter",
@@ -209,6 +210,7 @@ const char *ruleKey(Rule r)
         "ResidueWithLowerMale",
         "ResidueWithDaughters",
         "SixthAndResidue",
+        "SiblingsTwoToOne",
         "GrandFatherSharing",
         "GrandFatherThird",
         "GrandFatherBestSixth",
@@ -218,6 +220,7 @@ const char *ruleKey(Rule r)
         "FullSisterRestBesideGrandFather",
         "SharedThird",
         "Akdariyya",
+        "AkdariyyaSister",
     };
     return keys[static_cast<int>(r)];
 }
@@ -269,10 +272,11 @@ Portion portionOf(Rule r)
         return Portion::Sixth;
     case Rule::GrandFatherBestSixth:
         return Portion::BestSixth;
-    case Rule::MotherThirdOfRemainder: case Rule::GrandFatherThirdOfRemainder:
+    case Rule::MotherThirdOfRemainder: case Rule::MotherThirdOfRemainderBesideGrandFather:
+    case Rule::GrandFatherThirdOfRemainder:
         return Portion::ThirdOfRemainder;
     case Rule::Residue: case Rule::ResidueTwoToOne: case Rule::ResidueWithLowerMale:
-    case Rule::ResidueWithDaughters: case Rule::SiblingsAfterGrandFather:
+    case Rule::ResidueWithDaughters: case Rule::SiblingsAfterGrandFather: case Rule::SiblingsTwoToOne:
         return Portion::Residue;
     case Rule::SixthAndResidue:
         return Portion::SixthAndResidue;
@@ -284,7 +288,7 @@ Portion portionOf(Rule r)
         return Portion::Rest;
     case Rule::SharedThird:
         return Portion::SharedThird;
-    case Rule::Akdariyya:
+    case Rule::Akdariyya: case Rule::AkdariyyaSister:
         return Portion::Akdariyya;
     }
     return Portion::None;

@@ -231,9 +231,10 @@ Result divide(const Input &in, std::span<const Claimant> claimants)
         return r;
 
     r.afterCostsAndDebts = r.estate - r.funeralCosts - r.debts;
-    r.nothingLeft = r.afterCostsAndDebts == 0;
     if (in.heirsConsent) {
+        // Consent lets the bequest pass a third, never what is left.
         r.bequestPaid = std::min(r.bequestAsked, r.afterCostsAndDebts);
+        r.bequestCapped = r.bequestPaid < r.bequestAsked;
     } else if (r.bequestAsked * 3 > r.afterCostsAndDebts) {
         r.bequestPaid = r.afterCostsAndDebts / 3;   // a part of a unit stays with the heirs
         r.bequestCapped = true;
@@ -241,6 +242,7 @@ Result divide(const Input &in, std::span<const Claimant> claimants)
         r.bequestPaid = r.bequestAsked;
     }
     r.distributed = r.afterCostsAndDebts - r.bequestPaid;
+    r.nothingLeft = r.distributed == 0;
 
     // Largest remainder: every group gets the whole part of its exact amount,
     // and the units still missing go to the largest remainders, earlier

@@ -73,8 +73,8 @@ struct Result
     // All in minor units.
     std::int64_t estate = 0, funeralCosts = 0, debts = 0, bequestAsked = 0, bequestPaid = 0;
     std::int64_t afterCostsAndDebts = 0, distributed = 0;
-    bool bequestCapped = false;   // asked more than a third without consent
-    bool nothingLeft = false;     // costs and debts take everything
+    bool bequestCapped = false;   // paid less than asked: a third without consent, what is left with it
+    bool nothingLeft = false;     // nothing is left for the heirs (costs, debts and the bequest take everything)
     std::vector<GroupAmount> groups;   // one per claimant, same order
 };
 

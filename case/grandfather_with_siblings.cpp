@@ -91,8 +91,12 @@ void siblingsTakeRest(BasicCaseRecord<N> &c)
         } else {
             // One half, or what is left if that is less; the paternal
             // siblings share what remains after her.
-            c.FullSisterShare = r < fraction<N>(1, 2) ? r : fraction<N>(1, 2);
-            note(c, Heir::FullSister, Rule::FullSisterHalfBesideGrandFather);
+            // When less than a half is left she takes it as what is left
+            // after the grandfather, not as a fixed share.
+            const bool lessThanHalf = r < fraction<N>(1, 2);
+            c.FullSisterShare = lessThanHalf ? r : fraction<N>(1, 2);
+            note(c, Heir::FullSister,
+                 lessThanHalf ? Rule::FullSisterRestBesideGrandFather : Rule::FullSisterHalfBesideGrandFather);
             paternalSiblingsTakeRest(c);
         }
     } else if (c.FullSisterCount >= 2) {
@@ -161,10 +165,10 @@ void grandFatherWithSiblings(BasicCaseRecord<N> &c)
         // Husband a half, mother a third, grandfather a sixth, sister a half:
         // 6 rising to 9; then the grandfather and the sister pool their 4 of
         // 9 and share it two to one.
-        noteNominal(c, Heir::Husband, Rule::Akdariyya, 1, 2);
-        noteNominal(c, Heir::Mother, Rule::Akdariyya, 1, 3);
+        noteNominal(c, Heir::Husband, Rule::HusbandHalf, 1, 2);
+        noteNominal(c, Heir::Mother, Rule::MotherThird, 1, 3);
         noteNominal(c, Heir::GrandFather, Rule::Akdariyya, 1, 6);
-        noteNominal(c, c.FullSisterCount == 1 ? Heir::FullSister : Heir::ParentalSister, Rule::Akdariyya, 1, 2);
+        noteNominal(c, c.FullSisterCount == 1 ? Heir::FullSister : Heir::ParentalSister, Rule::AkdariyyaSister, 1, 2);
     }
 }
 

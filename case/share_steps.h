@@ -104,13 +104,16 @@ inline void noteAdded(BasicCaseRecord<N> &c, Heir h, Rule r)
     }
 }
 
-// A male group took the residue, with its sisters two to one when present.
+// A male group took the residue, with its sisters two to one when present
+// (brothers and sisters by their own verse, 4:176).
 template <class N>
 inline void noteResidue(BasicCaseRecord<N> &c, Heir male, Heir female, std::int16_t females)
 {
     if (females != 0) {
-        note(c, male, Rule::ResidueTwoToOne);
-        note(c, female, Rule::ResidueTwoToOne);
+        const bool siblings = male == Heir::FullBrother || male == Heir::ParentalBrother;
+        const Rule r = siblings ? Rule::SiblingsTwoToOne : Rule::ResidueTwoToOne;
+        note(c, male, r);
+        note(c, female, r);
     } else {
         note(c, male, Rule::Residue);
     }

@@ -13,6 +13,9 @@ constexpr std::array<const char *, ViewCount> ViewNames = {
     "grandfatherWithSiblings", "malikiyya", "motherWithGrandfather", "mushtaraka", "surplus",
     "spouseReturn", "distantKindred", "ascendantExcludesOwnMother", "grandmotherLines",
     "nearerPaternalExcludesFartherMaternal", "excludedGrandmotherStillExcludes", "grandmotherByTwoRoutes",
+    "obligatoryBequest",
+    "diedTogether",
+    "unbornReserve", "hermaphrodite",
 };
 
 std::vector<const char *> valuesOf(View v)
@@ -34,6 +37,14 @@ std::vector<const char *> valuesOf(View v)
         return {"1", "2", "any"};
     case View::GrandmotherByTwoRoutes:
         return {"once", "twice"};
+    case View::ObligatoryBequest:
+        return {"none", "egypt1946", "syria1953"};
+    case View::DiedTogether:
+        return {"noneInherit", "oldPropertyOnly"};
+    case View::UnbornReserve:
+        return {"one", "two", "four", "unlimited", "suspend"};
+    case View::Hermaphrodite:
+        return {"lesser", "leastHeld", "halfOfTwo", "byHope"};
     case View::Malikiyya:
     case View::AscendantExcludesOwnMother:
     case View::NearerPaternalExcludesFartherMaternal:
@@ -59,6 +70,10 @@ int indexOf(const Views &w, View v)
     case View::NearerPaternalExcludesFartherMaternal: return w.nearerPaternalExcludesFartherMaternal ? 1 : 0;
     case View::ExcludedGrandmotherStillExcludes: return w.excludedGrandmotherStillExcludes ? 1 : 0;
     case View::GrandmotherByTwoRoutes: return static_cast<int>(w.grandmotherByTwoRoutes);
+    case View::ObligatoryBequest: return static_cast<int>(w.obligatoryBequest);
+    case View::DiedTogether: return static_cast<int>(w.diedTogether);
+    case View::UnbornReserve: return static_cast<int>(w.unbornReserve);
+    case View::Hermaphrodite: return static_cast<int>(w.hermaphrodite);
     }
     return 0;
 }
@@ -78,6 +93,10 @@ void setIndex(Views &w, View v, int i)
     case View::NearerPaternalExcludesFartherMaternal: w.nearerPaternalExcludesFartherMaternal = i != 0; break;
     case View::ExcludedGrandmotherStillExcludes: w.excludedGrandmotherStillExcludes = i != 0; break;
     case View::GrandmotherByTwoRoutes: w.grandmotherByTwoRoutes = static_cast<GrandmotherByTwoRoutes>(i); break;
+    case View::ObligatoryBequest: w.obligatoryBequest = static_cast<ObligatoryBequest>(i); break;
+    case View::DiedTogether: w.diedTogether = static_cast<DiedTogether>(i); break;
+    case View::UnbornReserve: w.unbornReserve = static_cast<UnbornReserve>(i); break;
+    case View::Hermaphrodite: w.hermaphrodite = static_cast<Hermaphrodite>(i); break;
     }
 }
 
@@ -98,6 +117,8 @@ Views profileViews(Profile p)
         v.nearerPaternalExcludesFartherMaternal = true;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.unbornReserve = UnbornReserve::One;
+        v.hermaphrodite = Hermaphrodite::Lesser;
         break;
     case Profile::Maliki:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Shares;
@@ -109,6 +130,8 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::One;
         v.nearerPaternalExcludesFartherMaternal = false;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.unbornReserve = UnbornReserve::Suspend;
+        v.hermaphrodite = Hermaphrodite::HalfOfTwo;
         break;
     case Profile::Shafii:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Shares;
@@ -118,12 +141,15 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.nearerPaternalExcludesFartherMaternal = false;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.unbornReserve = UnbornReserve::Unlimited;
+        v.hermaphrodite = Hermaphrodite::LeastHeld;
         break;
     case Profile::Hanbali:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Shares;
         v.mushtaraka = Mushtaraka::NotShared;
         v.spouseReturn = SpouseReturn::Never;
         v.distantKindred = DistantKindredMethod::Tanzil;
+        v.diedTogether = DiedTogether::OldPropertyOnly;
         break;
     case Profile::Egypt:
         v.grandfatherWithSiblings = GrandfatherWithSiblings::Egypt1943;
@@ -132,6 +158,9 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.obligatoryBequest = ObligatoryBequest::Egypt1946;
+        v.unbornReserve = UnbornReserve::One;     // art. 42
+        v.hermaphrodite = Hermaphrodite::Lesser;  // art. 46
         break;
     case Profile::Syria:
         // Art. 279 takes the Egyptian rule for the grandfather with siblings.
@@ -141,6 +170,10 @@ Views profileViews(Profile p)
         v.grandmotherLines = GrandmotherLines::Any;
         v.excludedGrandmotherStillExcludes = true;
         v.grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Once;
+        v.obligatoryBequest = ObligatoryBequest::Syria1953;
+        // Art. 305 sends what the decree leaves unsaid to the preferred Hanafi view.
+        v.unbornReserve = UnbornReserve::One;
+        v.hermaphrodite = Hermaphrodite::Lesser;
         break;
     }
     return v;

@@ -24,6 +24,33 @@ enum class SpouseReturn : std::uint8_t { Never, WhenNoOtherHeir };
 enum class DistantKindredMethod : std::uint8_t { None, Tanzil, Qaraba };
 enum class GrandmotherLines : std::uint8_t { One, Two, Any };
 enum class GrandmotherByTwoRoutes : std::uint8_t { Once, Twice };
+// The bequest a national code makes obligatory for the descendants of a
+// child who died before the deceased (case/engine/obligatory_bequest.h).
+enum class ObligatoryBequest : std::uint8_t {
+    None,
+    Egypt1946,  // law 71/1946 arts. 76-79: sons' lines at any depth, daughters' children
+    Syria1953,  // decree 59/1953 art. 257: sons' lines at any depth
+};
+// Relatives who die in one event with no knowledge of who died first.
+enum class DiedTogether : std::uint8_t {
+    NoneInherit,      // no one of them inherits from another
+    OldPropertyOnly,  // each from the other's own property, not from what he inherits from him
+};
+// How many children an unborn child is reserved for (see case/engine/estimates.h).
+enum class UnbornReserve : std::uint8_t {
+    One,        // the larger of one son's and one daughter's share
+    Two,        // the larger of two sons' and two daughters' share
+    Four,       // up to four children
+    Unlimited,  // no number: whoever more children could reduce further is paid nothing yet
+    Suspend,    // the division waits for the birth
+};
+// The hermaphrodite whose sex is undetermined.
+enum class Hermaphrodite : std::uint8_t {
+    Lesser,      // he takes the lesser of his two shares, the others the rest on that supposition
+    LeastHeld,   // every heir takes his least, the rest is held
+    HalfOfTwo,   // every heir takes half of his two shares (the states averaged)
+    ByHope,      // LeastHeld while clarity is hoped for, HalfOfTwo once it is not
+};
 
 struct Views
 {
@@ -39,6 +66,10 @@ struct Views
     bool nearerPaternalExcludesFartherMaternal = true;
     bool excludedGrandmotherStillExcludes = false;
     GrandmotherByTwoRoutes grandmotherByTwoRoutes = GrandmotherByTwoRoutes::Twice;
+    ObligatoryBequest obligatoryBequest = ObligatoryBequest::None;
+    DiedTogether diedTogether = DiedTogether::NoneInherit;
+    UnbornReserve unbornReserve = UnbornReserve::Two;
+    Hermaphrodite hermaphrodite = Hermaphrodite::ByHope;
 
     bool operator==(const Views &) const = default;
 };
@@ -47,8 +78,11 @@ enum class View : std::uint8_t {
     GrandfatherWithSiblings, Malikiyya, MotherWithGrandfather, Mushtaraka, Surplus, SpouseReturn,
     DistantKindred, AscendantExcludesOwnMother, GrandmotherLines,
     NearerPaternalExcludesFartherMaternal, ExcludedGrandmotherStillExcludes, GrandmotherByTwoRoutes,
+    ObligatoryBequest,
+    DiedTogether,
+    UnbornReserve, Hermaphrodite,
 };
-inline constexpr int ViewCount = 12;
+inline constexpr int ViewCount = 16;
 
 enum class Profile : std::uint8_t { Program, Hanafi, Maliki, Shafii, Hanbali, Egypt, Syria };
 inline constexpr int ProfileCount = 7;

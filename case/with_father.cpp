@@ -17,7 +17,8 @@ void grandfatherSixth(BasicCaseRecord<N> &c)
     }
 }
 
-// The grandfather with the siblings, then whatever is still left is his.
+// The grandfather with the siblings, then whatever is still left is his:
+// beside female descendants on top of his sixth, otherwise as the residue.
 template <class N>
 void grandfatherTakesRest(BasicCaseRecord<N> &c)
 {
@@ -25,7 +26,7 @@ void grandfatherTakesRest(BasicCaseRecord<N> &c)
     ComputeTotals(c);
     if (somethingLeft(c)) {
         c.GrandFatherShare = c.GrandFatherShare + c.Remainder;
-        noteAdded(c, Heir::GrandFather, Rule::SixthAndResidue);
+        noteAdded(c, Heir::GrandFather, hasDescendants(c) ? Rule::SixthAndResidue : Rule::Residue);
     }
 }
 
@@ -211,10 +212,15 @@ void noDescendants(BasicCaseRecord<N> &c)
             if (siblings < 2) {
                 c.MotherShare = c.Remainder / N(3);
                 // Beside a spouse this is one of the two 'Umariyya cases;
-                // alone with the father it is simply a third.
+                // alone with the father it is simply a third. With the
+                // grandfather in the father's place it is Abu Yusuf's view,
+                // not 'Umar's ruling, which concerns the father.
                 const bool spouse = c.HusbandAlive == 1 || c.WifeCount != 0;
-                note(c, Heir::Mother, spouse ? Rule::MotherThirdOfRemainder : Rule::MotherThird);
-                if (spouse)
+                const bool grandfather = c.GrandFatherAsFather == 1;
+                note(c, Heir::Mother, !spouse ? Rule::MotherThird
+                         : grandfather ? Rule::MotherThirdOfRemainderBesideGrandFather
+                                       : Rule::MotherThirdOfRemainder);
+                if (spouse && !grandfather)
                     noteEvent(c, EventUmariyya);
             } else {
                 c.MotherShare = fraction<N>(1, 6);

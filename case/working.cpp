@@ -56,8 +56,9 @@ bool residueWithDaughters(const CaseWorking &w, Heir h)
     return false;
 }
 
-// Why a relative given receives nothing.
-Exclusion whyNothing(const CaseWorking &w, const CaseRecord &c, R r)
+// Why a relative given receives nothing. Only a relative who receives
+// something is named as the one who shuts another out.
+Exclusion whyNothing(const CaseWorking &w, const CaseRecord &c, R r, const bool (&receives)[HeirCount])
 {
     Exclusion e{r, relativeCount(c, r), Reason::NothingLeft, r, false};
     const bool firstMethod = (w.events & EventGrandFatherAsFather) != 0;
@@ -73,39 +74,44 @@ Exclusion whyNothing(const CaseWorking &w, const CaseRecord &c, R r)
         }
         return e;
     };
+    const auto takes = [&](R who) {
+        // The grandfather in the father's place stands in the father's fields
+        // and receives in his own group.
+        if (who == R::Father && firstMethod)
+            return receives[static_cast<int>(Heir::GrandFather)];
+        return receives[static_cast<int>(groupOf(who))];
+    };
     if ((r == R::ParentalBrother || r == R::ParentalSister) && (w.events & EventMuadda)) {
         e.reason = Reason::CountedAgainstGrandFather;
         return e;
     }
-    const std::vector<R> &list = excluders(r);
-    for (R who : list) {
+    for (R who : excluders(r)) {
         if (who == r)
             break;   // only nearer classes exclude
-        // The grandfather in the father's place stands in the father's fields.
-        if (!(who == R::Father ? c.FatherAlive == 1 : present(c, who)))
-            continue;
-        if (r == R::MaternalSibling && who == R::GrandFather && firstMethod)
-            return by(R::Father);
-        return by(who);
-    }
-    // A sister who takes the residue beside daughters shuts out those after
-    // the full brother's class.
-    if (r >= R::ParentalBrother && r != R::MaternalSibling) {
-        if (residueWithDaughters(w, Heir::FullSister))
+        if ((who == R::Father ? c.FatherAlive == 1 : present(c, who)) && takes(who)) {
+            if (r == R::MaternalSibling && who == R::GrandFather && firstMethod)
+                return by(R::Father);
+            return by(who);
+        }
+        // A sister who takes the residue beside daughters stands where her
+        // brother would and shuts out those after him.
+        if (who == R::FullBrother && residueWithDaughters(w, Heir::FullSister))
             return by(R::FullSister);
-        if (r >= R::BrothersSon && residueWithDaughters(w, Heir::ParentalSister))
+        if (who == R::ParentalBrother && residueWithDaughters(w, Heir::ParentalSister))
             return by(R::ParentalSister);
     }
-    if (r == R::SonsDaughter && c.DaughterCount >= 2) {
+    // A female whose brother (or a male below her) would have made her a
+    // residuary gets nothing because nothing is left, as he does.
+    if (r == R::SonsDaughter && c.DaughterCount >= 2 && c.SonsSonCount + c.SonsSonsSonCount == 0) {
         e.reason = Reason::AfterDaughtersTwoThirds;
         return e;
     }
-    if (r == R::SonsSonsDaughter
+    if (r == R::SonsSonsDaughter && c.SonsSonsSonCount == 0
         && (c.DaughterCount >= 2 || c.SonsDaughterCount >= 2 || (c.DaughterCount == 1 && c.SonsDaughterCount != 0))) {
         e.reason = Reason::AfterDaughtersTwoThirds;
         return e;
     }
-    if (r == R::ParentalSister && c.FullSisterCount >= 2) {
+    if (r == R::ParentalSister && c.FullSisterCount >= 2 && c.ParentalBrotherCount == 0) {
         e.reason = Reason::AfterSistersTwoThirds;
         return e;
     }
@@ -132,7 +138,7 @@ bool isMaleResidueGroup(Heir h)
 
 Portion nominalPortion(Rule r, const Rational &fixed)
 {
-    if (r != Rule::Akdariyya)
+    if (r != Rule::Akdariyya && r != Rule::AkdariyyaSister)
         return portionOf(r);
     if (fixed == Rational(1, 2))
         return Portion::Half;
@@ -174,9 +180,68 @@ void readGroups(CaseWorking &w, const ExactRecord &e)
         g.perHead = g.heads > 1 ? g.share / Rational(g.heads) : g.share;
         g.returned = n.returned;
         g.restAdded = n.restAdded;
-        g.reduced = (notes.events & EventAwl) != 0 && !n.fixed.isZero();
+        // al-Akdariyya rises from 6 to 9 by its own parts, not by the reduction.
+        g.reduced = (notes.events & (EventAwl | EventAkdariyya)) != 0 && !n.fixed.isZero();
         w.groups.push_back(g);
     }
+}
+
+// The grandfather shares with the siblings and no one else holds a fixed
+// share (the full sister's half is taken out of the heads): the case is made
+// of heads, the paternal siblings counted against him included; beside
+// sisters he and every brother count two, every sister one.
+bool headsOfSharing(const CaseWorking &w)
+{
+    bool sharing = false;
+    for (const GroupWorking &g : w.groups) {
+        if (g.heir == Heir::GrandFather)
+            sharing = g.rule == Rule::GrandFatherSharing;
+        else if (!g.fixed.isZero() && g.rule != Rule::FullSisterHalfBesideGrandFather)
+            return false;
+    }
+    return sharing;
+}
+
+std::int64_t sharingHeads(const CaseRecord &c)
+{
+    const std::int64_t males = 1 + c.FullBrotherCount + c.ParentalBrotherCount;
+    const std::int64_t females = c.FullSisterCount + c.ParentalSisterCount;
+    return females == 0 ? males : 2 * males + females;
+}
+
+bool isSpouse(Heir h)
+{
+    return h == Heir::Husband || h == Heir::Wife;
+}
+
+// The return case: the returnees' fixed shares over their common base, or,
+// when they are one class, their number of heads.
+void workReturn(CaseWorking &w)
+{
+    std::int64_t den = 1;
+    Rational sum;
+    int classes = 0;
+    std::int64_t heads = 0;
+    for (const GroupWorking &g : w.groups)
+        if (g.returned && !g.fixed.isZero()) {
+            den = lcmOfDenominators(den, g.fixed);
+            sum += g.fixed;
+            ++classes;
+            heads = g.heads;
+        }
+    const Rational rb = sum * Rational(den);
+    if (classes == 1)
+        w.returnBase = heads;
+    else if (rb.isWhole() && rb.num > 0)
+        w.returnBase = rb.num;
+    for (const GroupWorking &g : w.groups)
+        if (isSpouse(g.heir) && !g.fixed.isZero() && w.returnBase > 0) {
+            // The spouse's case, and what it leaves set against the return
+            // case: whole, sharing a factor, or prime to it.
+            w.spouseBase = g.fixed.den;
+            const std::int64_t rest = g.fixed.den - g.fixed.num;
+            w.combinedBase = w.spouseBase * (w.returnBase / gcd64(rest, w.returnBase));
+        }
 }
 
 void workBases(CaseWorking &w)
@@ -202,19 +267,21 @@ void workBases(CaseWorking &w)
         base = lcmOfDenominators(base, g.fixed);
         fixedSum += g.fixed;
     }
-    if (!anyFixed) {
+    if (headsOfSharing(w)) {
+        base = sharingHeads(w.record);
+    } else if (!anyFixed) {
         // Residuaries only: the base is the number of heads, a male counting
         // as two beside females of his degree.
         std::int64_t heads = 0;
         for (const GroupWorking &g : w.groups) {
-            const bool twoToOne = g.rule == Rule::ResidueTwoToOne && isMaleResidueGroup(g.heir);
+            const bool twoToOne = (g.rule == Rule::ResidueTwoToOne || g.rule == Rule::SiblingsTwoToOne)
+                && isMaleResidueGroup(g.heir);
             heads += g.heads * (twoToOne ? 2 : 1);
         }
         base = heads > 0 ? heads : 1;
     }
     w.base = base;
     std::int64_t after = base;
-    bool spouseApart = false;
     if (akdariyya) {
         w.base = 6;
         w.awlBase = 9;
@@ -227,20 +294,8 @@ void workBases(CaseWorking &w)
         }
     }
     if (w.events & EventReturn) {
-        std::int64_t den = 1;
-        Rational sum;
-        for (const GroupWorking &g : w.groups)
-            if (g.returned && !g.fixed.isZero()) {
-                den = lcmOfDenominators(den, g.fixed);
-                sum += g.fixed;
-            }
-        const Rational rb = sum * Rational(den);
-        if (rb.isWhole() && rb.num > 0)
-            w.returnBase = rb.num;
-        for (const GroupWorking &g : w.groups)
-            if (g.heir == Heir::Husband || g.heir == Heir::Wife)
-                spouseApart = true;
-        after = spouseApart ? 1 : w.returnBase;
+        workReturn(w);
+        after = w.combinedBase ? w.combinedBase : w.returnBase;
     }
     std::int64_t corrected = after > 0 ? after : 1;
     for (const GroupWorking &g : w.groups)
@@ -252,16 +307,43 @@ void workBases(CaseWorking &w)
     }
 }
 
+// al-Minbariyya: the wife, two daughters, the father and the mother (or
+// their like: sons' daughters for the daughters, the grandfather, the
+// grandmother), each with a fixed share, 24 rising to 27.
+bool isMinbariyya(const CaseWorking &w)
+{
+    if (w.base != 24 || w.awlBase != 27 || w.groups.size() != 4)
+        return false;
+    for (const GroupWorking &g : w.groups) {
+        switch (g.rule) {
+        case Rule::WifeEighth: case Rule::FatherSixth: case Rule::GrandFatherSixth:
+        case Rule::MotherSixthDescendants: case Rule::GrandMotherSixth: case Rule::DaughtersTwoThirds:
+        case Rule::SonsDaughtersTwoThirds: case Rule::SonsSonsDaughtersTwoThirds:
+            break;
+        default:
+            return false;
+        }
+    }
+    return true;
+}
+
+bool hasFullOrPaternalSiblings(const CaseRecord &c)
+{
+    return c.FullBrotherCount + c.FullSisterCount + c.ParentalBrotherCount + c.ParentalSisterCount != 0;
+}
+
 void workSteps(CaseWorking &w)
 {
-    auto add = [&](StepKind k, std::int64_t from = 0, std::int64_t to = 0) {
+    auto add = [&](StepKind k, std::int64_t from = 0, std::int64_t to = 0, std::int64_t result = 0) {
         Step s{k};
         s.from = from;
         s.to = to;
+        s.result = result;
         w.steps.push_back(s);
     };
     w.steps.reserve(w.groups.size() + 4);
-    if (w.methodAsked)
+    // The choice of method speaks of the siblings: said only when there are some.
+    if (w.methodAsked && hasFullOrPaternalSiblings(w.record))
         add(StepKind::Method, w.method);
     // Fixed shares first, then the residue, as a teacher writes them.
     for (int pass = 0; pass < 2; ++pass)
@@ -276,7 +358,6 @@ void workSteps(CaseWorking &w)
             s.rule = g.rule;
             w.steps.push_back(s);
         }
-    const bool minbariyya = w.awlBase == 27 && w.base == 24;
     if (w.events & EventUmariyya)
         add(StepKind::Umariyya);
     if (w.events & EventMushtaraka)
@@ -285,23 +366,32 @@ void workSteps(CaseWorking &w)
         add(StepKind::Akdariyya);
     if (w.events & EventMuadda)
         add(StepKind::Muadda);
-    if (minbariyya)
+    if (isMinbariyya(w))
         add(StepKind::Minbariyya);
     if (w.awlBase != 0)
         add(StepKind::Awl, w.base, w.awlBase);
     if (w.events & EventReturn) {
-        bool spouse = false;
-        for (const GroupWorking &g : w.groups)
-            spouse = spouse || g.heir == Heir::Husband || g.heir == Heir::Wife;
-        add(spouse ? StepKind::ReturnWithSpouse : StepKind::Return, w.base, w.returnBase);
+        if (w.combinedBase)
+            add(StepKind::ReturnWithSpouse, w.spouseBase, w.returnBase, w.combinedBase);
+        else
+            add(StepKind::Return, w.base, w.returnBase);
     }
     if (w.events & EventRestToSpouse)
         add(StepKind::RestToSpouse);
     if (w.events & EventTreasury)
         add(StepKind::Treasury);
-    const std::int64_t before = w.awlBase ? w.awlBase : (w.returnBase ? w.returnBase : w.base);
-    if (w.correctedBase != before)
+    const std::int64_t before = w.awlBase ? w.awlBase
+        : w.combinedBase ? w.combinedBase
+        : w.returnBase ? w.returnBase : w.base;
+    if (w.correctedBase != before) {
         add(StepKind::Correction, before, w.correctedBase);
+        // Parts that all share a factor: the books reduce the case by it.
+        std::int64_t common = 0;
+        for (const GroupWorking &g : w.groups)
+            common = gcd64(common, g.partsEach);
+        if (common > 1)
+            add(StepKind::Reduction, w.correctedBase, w.correctedBase / common);
+    }
 }
 
 CaseWorking workAdmitted(const AdmittedFamily &f, bool bothMethods)
@@ -339,7 +429,7 @@ CaseWorking workAdmitted(const AdmittedFamily &f, bool bothMethods)
     for (int i = 0; i < RelativeCount; ++i) {
         const R r = static_cast<R>(i);
         if (present(f.record, r) && !receives[static_cast<int>(groupOf(r))])
-            w.excluded.push_back(whyNothing(w, f.record, r));
+            w.excluded.push_back(whyNothing(w, f.record, r, receives));
     }
     workSteps(w);
 

@@ -83,6 +83,7 @@ struct GroupWorking
 enum class StepKind : std::uint8_t {
     Method, Share, Awl, Return, ReturnWithSpouse, RestToSpouse, Treasury, Correction,
     Umariyya, Mushtaraka, Akdariyya, Muadda, Minbariyya,
+    Reduction,   // the parts of the corrected base share a factor
 };
 
 struct Step
@@ -90,8 +91,10 @@ struct Step
     StepKind kind;
     Heir heir = Heir::Treasury;   // with Share
     Rule rule = Rule::None;       // with Share
-    std::int64_t from = 0;        // bases, with Awl, Return, Correction; the method 1 or 2
+    std::int64_t from = 0;        // bases, with Awl, Return, Correction, Reduction; the method 1 or 2
     std::int64_t to = 0;
+    std::int64_t result = 0;      // with ReturnWithSpouse: the spouse's case (from) and the
+                                  // return case (to) combined
 };
 
 struct CaseWorking
@@ -102,7 +105,9 @@ struct CaseWorking
     std::vector<GroupWorking> groups;   // every group with a share, in report order
     std::int64_t base = 0;          // of the fixed shares
     std::int64_t awlBase = 0;       // 0 without 'awl
-    std::int64_t returnBase = 0;    // 0 without return
+    std::int64_t returnBase = 0;    // 0 without return; the heads when the returnees are one class
+    std::int64_t spouseBase = 0;    // with a return beside a spouse: the spouse's case
+    std::int64_t combinedBase = 0;  // and the spouse's case combined with the return case
     std::int64_t correctedBase = 0;
     std::uint16_t events = 0;
     std::vector<Exclusion> excluded;

@@ -92,10 +92,11 @@ QString stepSentence(const Step &step, const CaseWorking &w, int language)
     }
     static const char *keys[] = {"Method1", "Share", "Awl", "Return", "ReturnWithSpouse",
                                  "RestToSpouse", "Treasury", "Correction", "Umariyya",
-                                 "Mushtaraka", "Akdariyya", "Muadda", "Minbariyya"};
+                                 "Mushtaraka", "Akdariyya", "Muadda", "Minbariyya", "Reduction"};
     QString text = entry("steps", keys[static_cast<int>(step.kind)], language);
     text.replace(QLatin1String("{from}"), QString::number(step.from));
     text.replace(QLatin1String("{to}"), QString::number(step.to));
+    text.replace(QLatin1String("{result}"), QString::number(step.result));
     return text;
 }
 

@@ -10,3 +10,5 @@ tarnavel_add_core_test(tst_relative_names tst_relative_names.cpp)
 # The schools' views: profiles, their documentation and attributions.
 tarnavel_add_core_test(tst_schools tst_schools.cpp)
 target_compile_definitions(tst_schools PRIVATE TARNAVEL_SCHOOLS_MD="${CMAKE_SOURCE_DIR}/docs/schools.md")
+# The working over paths in words, with its evidence and the views followed.
+tarnavel_add_core_test(tst_path_working_text tst_path_working_text.cpp)

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -64,6 +65,12 @@ private slots:
     void workingAndAmounts();
     void paths_data();
     void paths();
+    void pathWorking();
+    void bequestAmounts();
+    void timeLines_data();
+    void timeLines();
+    void uncertain_data();
+    void uncertain();
     void help();
 };
 
@@ -107,6 +114,16 @@ void tst_calc_cli::overviewExample()
     QCOMPARE(total.value("shares").toInteger(), 2400);
 }
 
+// A predeceased son whose line runs 22 generations down, each with 43 sons
+// and 41 daughters beside the one who died before.
+static QByteArray deepBranches()
+{
+    QByteArray branch = R"({"child": "son", "descendants": {"son": 47, "daughter": 49}})";
+    for (int i = 0; i < 21; ++i)
+        branch = R"({"child": "son", "descendants": {"son": 43, "daughter": 41}, "predeceased": [)" + branch + "]}";
+    return R"({"Profile": "egypt", "Relatives": {"son": 1, "mother": 1}, "Predeceased": [)" + branch + "]}";
+}
+
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
 {
     QTest::addColumn<QByteArray>("line");
@@ -140,6 +157,19 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("negative debts") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Debts": "-5"})") << "\"Debts\"";
     QTest::newRow("debts above the estate") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Debts": 150})") << "\"Debts\"";
     QTest::newRow("more decimals than the unit") << QByteArray(R"({"SonCount": 1, "Estate": "10.005"})") << "\"Estate\"";
+    // A number is read as written, as a text is.
+    QTest::newRow("number with an exponent") << QByteArray(R"({"SonCount": 1, "Estate": 1e5})") << "\"Estate\": not an amount";
+    QTest::newRow("exponent, long way") << QByteArray(R"({"SonCount": 1, "Estate": "1\u0030", "Debts": 1E1})")
+                                        << "\"Debts\": not an amount";
+    QTest::newRow("number with noise beyond the unit") << QByteArray(R"({"SonCount": 1, "Estate": 0.30000000000000004})")
+                                                       << "\"Estate\": more decimals";
+    QTest::newRow("too large states the limit") << QByteArray(R"({"SonCount": 1, "Estate": "10000000000001"})")
+                                                << "at most 10000000000000.00";
+    QTest::newRow("a count given twice") << QByteArray(R"({"SonCount": 1, "SonCount": 2})") << "\"SonCount\" is given twice";
+    QTest::newRow("an amount given twice") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Estate": "200"})")
+                                           << "\"Estate\" is given twice";
+    QTest::newRow("a key given twice, once escaped") << QByteArray(R"({"SonCount": 1, "Son\u0043ount": 1})")
+                                                     << "\"SonCount\" is given twice";
     QTest::newRow("decimals 9") << QByteArray(R"({"SonCount": 1, "Estate": 100, "Decimals": 9})") << "\"Decimals\"";
     QTest::newRow("consent 2") << QByteArray(R"({"SonCount": 1, "Estate": 100, "HeirsConsentToBequest": 2})")
                                << "\"HeirsConsentToBequest\"";
@@ -153,6 +183,28 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("unknown view") << QByteArray(R"({"SonCount": 1, "Views": {"radd": "return"}})") << "\"radd\"";
     QTest::newRow("bad value of a view") << QByteArray(R"({"SonCount": 1, "Views": {"surplus": "maybe"}})")
                                          << "\"surplus\"";
+    QTest::newRow("predeceased not an array") << QByteArray(R"({"SonCount": 1, "Predeceased": {"son": 1}})")
+                                              << "\"Predeceased\"";
+    QTest::newRow("a predeceased brother") << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "brother"}]})")
+                                           << "\"child\"";
+    QTest::newRow("a descendant who is not one")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son.brother": 1}}]})")
+        << "\"son.brother\"";
+    QTest::newRow("a gift in money without an estate")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"son": 5}}]})")
+        << "\"Estate\"";
+    QTest::newRow("a gift to a descendant not given")
+        << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"daughter": "1/9"}}]})")
+        << "\"daughter\"";
+    QTest::newRow("branches too large for exact fractions") << deepBranches() << "\"Predeceased\"";
+    QTest::newRow("a voluntary bequest beside the obligatory one")
+        << QByteArray(R"({"SonCount": 1, "Estate": 90, "Bequest": 9, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
+        << "\"Bequest\"";
+    QTest::newRow("unborn at a parent's place") << QByteArray(R"({"WifeCount": 1, "Unborn": "father"})") << "place";
+    QTest::newRow("unborn not a path") << QByteArray(R"({"WifeCount": 1, "Unborn": 1})") << "\"Unborn\"";
+    QTest::newRow("no one missing") << QByteArray(R"({"WifeCount": 1, "Missing": {"brother": 0}})") << "\"brother\"";
+    QTest::newRow("clarity 2") << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "ClarityHoped": 2})")
+                               << "\"ClarityHoped\"";
 }
 
 void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn()
@@ -276,6 +328,18 @@ void tst_calc_cli::paths_data()
     QTest::newRow("a single view changed")
         << QByteArray(R"({"Profile": "maliki", "Views": {"grandfatherWithSiblings": "excludes"}, "Relatives": {"father.father": 1, "brother": 1}})")
         << "GrandFather" << "1/1";
+    QTest::newRow("distant kindred by substitution beside a wife")
+        << QByteArray(R"({"WifeCount": 1, "Profile": "hanbali", "Relatives": {"daughter.son": 1, "mother.sister": 1}})")
+        << "mother.sister" << "3/16";
+    QTest::newRow("distant kindred by kinship beside a wife")
+        << QByteArray(R"({"WifeCount": 1, "Profile": "hanafi", "Relatives": {"daughter.son": 1, "mother.sister": 1}})")
+        << "daughter.son" << "3/4";
+    QTest::newRow("egypt: a son's son whose father died before, the heirs' new case")
+        << QByteArray(R"({"Profile": "egypt", "Relatives": {"son": 1, "daughter": 1}, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
+        << "Son" << "4/9";
+    QTest::newRow("hanafi: the same son's son takes nothing")
+        << QByteArray(R"({"Profile": "hanafi", "Relatives": {"son": 1, "daughter": 1}, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
+        << "Son" << "2/3";
     QTest::newRow("the wife alone, no return to a spouse") << QByteArray(R"({"WifeCount": 1, "Views": {"spouseReturn": "never"}})")
                                                          << "Treasury" << "3/4";
 }
@@ -290,12 +354,150 @@ void tst_calc_cli::paths()
     QCOMPARE(run.answers.value(0).value("exact").toObject().value(relative).toObject().value("share").toString(), share);
 }
 
+// A path line's working: the bases, every head's parts of the corrected
+// base, and with --explain the sentences.
+void tst_calc_cli::pathWorking()
+{
+    const QByteArray akdariyya = R"({"Language": 1, "Relatives": {"husband": 1, "mother": 1, "father.father": 1, "sister": 1, "mother.brother": 1}})" "\n";
+    const QJsonObject a = runCalc(akdariyya, {"--explain"}).answers.value(0);
+    const QJsonObject base = a.value("base").toObject();
+    QCOMPARE(base.value("base").toInt(), 6);
+    QCOMPARE(base.value("awl").toInt(), 9);
+    QVERIFY(base.value("return").isNull());
+    QCOMPARE(base.value("corrected").toInt(), 27);
+    const QJsonObject exact = a.value("exact").toObject();
+    const std::pair<const char *, int> parts[] = {{"Husband", 9}, {"Mother", 6}, {"GrandFather", 8}, {"FullSister", 4}};
+    for (const auto &[key, n] : parts)
+        QCOMPARE(exact.value(key).toObject().value("parts").toInt(), n);
+    QVERIFY2(a.value("excluded").toArray().at(0).toObject().value("sentence").toString().startsWith("The maternal uncle: distant kindred"),
+             qPrintable(a.value("excluded").toArray().at(0).toObject().value("sentence").toString()));
+    QVERIFY(a.value("steps").toArray().contains(QJsonValue("Correction: the case is corrected from 9 to 27 so that every heir receives whole parts.")));
+    const QJsonObject plain = runCalc(akdariyya).answers.value(0);
+    QVERIFY(!plain.contains("steps"));
+    QVERIFY(!plain.value("excluded").toArray().at(0).toObject().contains("sentence"));
+    QCOMPARE(plain.value("base"), a.value("base"));
+}
+
+// The obligatory bequest in money: 900, a gift of 100 made to the grandson
+// during life (DOCTRINE A11): his father's 360 held to 300, less the 100.
+void tst_calc_cli::bequestAmounts()
+{
+    const Run run = runCalc(R"({"Profile": "egypt", "Relatives": {"son": 1, "daughter": 1}, "Estate": 900,)"
+                            R"( "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"son": "100"}}]})" "\n");
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject a = run.answers.value(0);
+    QCOMPARE(a.value("bequestAmounts").toArray().at(0)["amount"].toString(), QString("200.00"));
+    QCOMPARE(a.value("amounts").toObject().value("Son").toString(), QString("466.67"));
+    QCOMPARE(a.value("amounts").toObject().value("Daughter").toString(), QString("233.33"));
+    const QJsonObject branch = a.value("bequest").toObject().value("branches").toArray().at(0).toObject();
+    QCOMPARE(branch.value("asAlive").toString(), QString("2/5"));
+    QCOMPARE(branch.value("withinThird").toString(), QString("1/3"));
+    QCOMPARE(branch.value("gifts").toString(), QString("1/9"));
+    QCOMPARE(branch.value("due").toString(), QString("2/9"));
+}
+
+// Deaths, DiedTogether and Withdrawal: one value of the answer, found by
+// its keys ("deaths/1/relation"), or the error's words.
+void tst_calc_cli::timeLines_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<QString>("value");
+    const QByteArray chain = R"({"Estate": "7200", "Deaths": [{"relatives": {"wife": "Hind", "son": "Zayd", "daughter": "Fatima", "brother": "Amr"}}, {"person": "Zayd", "relatives": {"mother": "Hind", "sister": "Fatima", "father.brother": "Amr"}}]})";
+    QTest::newRow("successive: the relation") << chain << "deaths/1/relation" << "agreement";
+    QTest::newRow("successive: the combined base") << chain << "deaths/1/combinedBase" << "72";
+    QTest::newRow("successive: wife and mother's money") << chain << "amounts/Hind" << "2300.00";
+    QTest::newRow("successive: the uncle's share") << chain << "heirs/Amr/share" << "7/72";
+    QByteArray withOwn = chain;
+    withOwn.replace(R"({"person": "Zayd", )", R"({"person": "Zayd", "estate": "720", )");
+    QTest::newRow("successive: the son's own property too") << withOwn << "amounts/Hind" << "2540.00";
+    const QByteArray spouses = R"({"DiedTogether": [{"person": "H", "estate": "1200", "relatives": {"wife": "W", "brother": 1}}, {"person": "W", "estate": "800", "relatives": {"husband": "H", "father": 1}}]})";
+    QTest::newRow("together, majority") << spouses << "amounts/H.brother" << "1200.00";
+    QByteArray hanbali = spouses;
+    hanbali.insert(1, R"("Profile": "hanbali", )");
+    QTest::newRow("together, Hanbali") << hanbali << "amounts/H.brother" << "1300.00";
+    // al-Wajiz fi al-Mirath: an estate of 40 with the husband's mahr of 10 in it.
+    QTest::newRow("withdrawal for the mahr")
+        << QByteArray(R"({"Estate": "40", "Relatives": {"husband": 1, "mother": 1, "father.brother": 1}, "Withdrawal": {"relative": "husband", "taken": "10"}})")
+        << "amounts/mother" << "20.00";
+    QTest::newRow("withdrawal paid by two")
+        << QByteArray(R"({"Relatives": {"husband": 1, "mother": 1, "father.brother": 1}, "Withdrawal": {"relative": "husband", "from": [{"relative": "mother", "paid": 300}, {"relative": "father.brother", "paid": 100}], "division": "byPayment"}})")
+        << "shares/mother/share" << "17/24";
+    QTest::newRow("a death's relatives outside it")
+        << QByteArray(R"({"SonCount": 1, "Deaths": [{"relatives": {"son": "A"}}]})") << "error" << "inside it";
+    QTest::newRow("two of the keys")
+        << QByteArray(R"({"Deaths": [{"relatives": {"son": "A"}}], "DiedTogether": []})") << "error" << "one of";
+    QTest::newRow("a withdrawal by one not there")
+        << QByteArray(R"({"Relatives": {"son": 1}, "Withdrawal": {"relative": "wife"}})") << "error" << "not among";
+}
+
+void tst_calc_cli::timeLines()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, where);
+    QFETCH(QString, value);
+    const Run run = runCalc(line + "\n");
+    QCOMPARE(run.answers.size(), 1);
+    QJsonValue v = run.answers.first();
+    for (const QString &key : where.split('/'))
+        v = v.isArray() ? v.toArray().at(key.toInt()) : v.toObject().value(key);
+    const QString text = v.isDouble() ? QString::number(v.toInteger()) : v.toString();
+    QVERIFY2(where == u"error" ? text.contains(value) : text == value, qPrintable(text));
+}
+
+// Heirs whose state is unknown: what one claimant is paid at once, what is
+// held, and the money.
+void tst_calc_cli::uncertain_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QString>("claimant");
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<QString>("amount"); // of the claimant, with an estate
+    QTest::newRow("pregnant widow, father, mother; Hanbali")
+        << QByteArray(R"({"Relatives": {"wife": 1, "father": 1, "mother": 1}, "Unborn": "son", "Profile": "hanbali", "Estate": 43200})")
+        << "wife" << "1/9" << "16/27" << "4800.00";
+    QTest::newRow("a missing full brother, today's keys beside")
+        << QByteArray(R"({"HusbandAlive": 1, "FullSisterCount": 1, "Relatives": {"maternalBrother": 1, "maternalSister": 1}, "Missing": {"brother": 1}})")
+        << "husband" << "3/8" << "23/72" << QString();
+    QTest::newRow("a hermaphrodite child, Maliki")
+        << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "Profile": "maliki"})")
+        << "hermaphrodite:son" << "5/12" << "0/1" << QString();
+    QTest::newRow("a hermaphrodite child, Hanbali, hope left")
+        << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "Profile": "hanbali"})")
+        << "hermaphrodite:son" << "1/3" << "1/6" << QString();
+    QTest::newRow("a hermaphrodite child, Hanbali, no hope left")
+        << QByteArray(R"({"SonCount": 1, "Hermaphrodite": {"son": 1}, "Profile": "hanbali", "ClarityHoped": false})")
+        << "hermaphrodite:son" << "5/12" << "0/1" << QString();
+}
+
+void tst_calc_cli::uncertain()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QString, claimant);
+    QFETCH(QString, now);
+    QFETCH(QString, held);
+    QFETCH(QString, amount);
+    const Run run = runCalc(line + "\n");
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject a = run.answers.value(0);
+    QCOMPARE(a.value("now").toObject().value(claimant).toObject().value("share").toString(), now);
+    QCOMPARE(a.value("held").toObject().value("share").toString(), held);
+    QVERIFY(a.value("estimates").toArray().size() >= 2);
+    // The periods are noted only where someone is missing.
+    QCOMPARE(a.contains("waitingPeriods"), line.contains("Missing"));
+    if (!amount.isEmpty())
+        QCOMPARE(a.value("amounts").toObject().value(claimant).toString(), amount);
+}
+
 void tst_calc_cli::help()
 {
     const Run run = runCalc({}, {"--help"});
     QCOMPARE(run.exitCode, 0);
     for (const char *word : {"MaternalSiblingCount", "0..100", "WifeCount", "0..4", "\"error\"", "2400",
-                             "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded"})
+                             "--explain", "Estate", "HeirsConsentToBequest", "corrected", "excluded", "kinship",
+                             "heirShutOut", "Predeceased", "egypt1946", "syria1953", "Deaths", "DiedTogether",
+                             "Withdrawal", "Unborn", "Missing", "Hermaphrodite", "ClarityHoped", "unbornReserve"})
         QVERIFY2(run.raw.contains(word), word);
     QCOMPARE(runCalc({}, {"--bogus"}).exitCode, 2);
 }

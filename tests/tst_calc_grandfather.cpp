@@ -47,6 +47,9 @@ void TestCalcGrandfather::withoutDescendants_data()
     QTest::newRow("only maternal siblings: shut out")
         << "GrandFatherAlive=1 WifeCount=1 MaternalSiblingCount=3"
         << "WifeShare=1/4 GrandFatherShare=3/4";
+    QTest::newRow("maternal siblings alone: all is his")
+        << "GrandFatherAlive=1 MaternalSiblingCount=2"
+        << "GrandFatherShare=1";
     QTest::newRow("mother beside one maternal sibling takes a third")
         << "GrandFatherAlive=1 MotherAlive=1 MaternalSiblingCount=1"
         << "MotherShare=1/3 GrandFatherShare=2/3";
@@ -63,6 +66,25 @@ void TestCalcGrandfather::withoutDescendants_data()
     QTest::newRow("two full sisters take the rest")
         << "GrandFatherAlive=1 FullSisterCount=2 ParentalSisterCount=1"
         << "GrandFatherShare=2/5 FullSisterShare=3/10";
+    // Brothers count two, sisters one: the counts must not trade places.
+    QTest::newRow("full brother, two full sisters: sharing equals a third")
+        << "GrandFatherAlive=1 FullBrotherCount=1 FullSisterCount=2"
+        << "GrandFatherShare=1/3 FullBrotherShare=1/3 FullSisterShare=1/6";
+    QTest::newRow("two full brothers, one full sister: a third")
+        << "GrandFatherAlive=1 FullBrotherCount=2 FullSisterCount=1"
+        << "GrandFatherShare=1/3 FullBrotherShare=4/15 FullSisterShare=2/15";
+    QTest::newRow("full brother, three full sisters: a third")
+        << "GrandFatherAlive=1 FullBrotherCount=1 FullSisterCount=3"
+        << "GrandFatherShare=1/3 FullBrotherShare=4/15 FullSisterShare=2/15";
+    QTest::newRow("mother, full brother, two full sisters")
+        << "GrandFatherAlive=1 MotherAlive=1 FullBrotherCount=1 FullSisterCount=2"
+        << "MotherShare=1/6 GrandFatherShare=5/18 FullBrotherShare=5/18 FullSisterShare=5/36";
+    QTest::newRow("two full brothers: sharing equals a third")
+        << "GrandFatherAlive=1 FullBrotherCount=2"
+        << "GrandFatherShare=1/3 FullBrotherShare=1/3";
+    QTest::newRow("three full brothers: a third")
+        << "GrandFatherAlive=1 FullBrotherCount=3"
+        << "GrandFatherShare=1/3 FullBrotherShare=2/9";
 }
 
 void TestCalcGrandfather::withoutDescendants()

@@ -86,6 +86,14 @@ void TestCalcWithFather::cases_data()
     QTest::newRow("father's mother beside the father")
         << "FatherAlive=1 ParentalGrandMotherAlive=1"
         << "GrandMotherShare=1/6 FatherShare=5/6";
+    // The great-granddaughters' two thirds and the parents' sixths fill the
+    // estate: the father has no residue; beside one of them he has.
+    QTest::newRow("father, mother, two great-granddaughters")
+        << "FatherAlive=1 MotherAlive=1 SonsSonsDaughterCount=2"
+        << "FatherShare=1/6 MotherShare=1/6 SonsSonsDaughterShare=1/3";
+    QTest::newRow("father, mother, one great-granddaughter")
+        << "FatherAlive=1 MotherAlive=1 SonsSonsDaughterCount=1"
+        << "FatherShare=1/3 MotherShare=1/6 SonsSonsDaughterShare=1/2";
 }
 
 void TestCalcWithFather::cases()

@@ -99,6 +99,29 @@ void TestCalcWithoutFather::cases_data()
     QTest::newRow("nephews before the uncles")
         << "WifeCount=1 BrothersSonCount=3 FullUncleCount=2"
         << "WifeShare=1/4 BrothersSonShare=1/4";
+    // One daughter's half, the son's daughter's sixth completing the two
+    // thirds; below them nothing without a male, then the return.
+    QTest::newRow("daughter, son's daughter, son's son's daughter: return")
+        << "DaughterCount=1 SonsDaughterCount=1 SonsSonsDaughterCount=1"
+        << "DaughterShare=3/4 SonsDaughterShare=1/4";
+    QTest::newRow("daughter, two sons' daughters, son's son's daughter: return")
+        << "DaughterCount=1 SonsDaughterCount=2 SonsSonsDaughterCount=1"
+        << "DaughterShare=3/4 SonsDaughterShare=1/8";
+    QTest::newRow("daughter, son's daughter, son's son's son and daughter")
+        << "DaughterCount=1 SonsDaughterCount=1 SonsSonsSonCount=1 SonsSonsDaughterCount=1"
+        << "DaughterShare=1/2 SonsDaughterShare=1/6 SonsSonsSonShare=2/9 SonsSonsDaughterShare=1/9";
+    QTest::newRow("daughter, son's son's daughter completing two thirds: return")
+        << "DaughterCount=1 SonsSonsDaughterCount=1"
+        << "DaughterShare=3/4 SonsSonsDaughterShare=1/4";
+    QTest::newRow("mother, wife, maternal sibling: return beside the wife")
+        << "MotherAlive=1 WifeCount=1 MaternalSiblingCount=1"
+        << "WifeShare=1/4 MotherShare=1/2 MaternalSiblingShare=1/4";
+    QTest::newRow("son's son and son's son's son: the nearer takes all")
+        << "SonsSonCount=1 SonsSonsSonCount=1"
+        << "SonsSonShare=1";
+    QTest::newRow("full brother and paternal brother: the full brother takes all")
+        << "FullBrotherCount=1 ParentalBrotherCount=1"
+        << "FullBrotherShare=1";
     QTest::newRow("grandmothers share one sixth, uncle the rest")
         << "MaternalGrandMotherAlive=1 ParentalGrandMotherAlive=1 FullUncleCount=1"
         << "GrandMotherShare=1/6 FullUncleShare=5/6";

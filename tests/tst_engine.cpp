@@ -4,6 +4,7 @@
 
 #include "case/engine/record_family.h"
 #include "case/engine/result.h"
+#include "case/engine/working.h"
 #include "case/working.h"
 #include "tests/tst_calc_generator.h"
 #include "tests/tst_path_generator.h"
@@ -71,6 +72,7 @@ private slots:
     void doctrine_data();
     void doctrine();
     void properties();
+    void largestCounts();
     void today();
 };
 
@@ -205,7 +207,7 @@ void TestEngine::doctrine_data()
     row("A9 the father's mother beside the father, Hanbali", "hanbali", "father father.mother",
         "father=5/6 father.mother=1/6");
     row("A9 Hanafi", "hanafi", "father father.mother", "father=1");
-    row("distant kindred take nothing yet", "hanafi", "daughter.son mother.brother", "treasury=1");
+    row("distant kindred: the descendants' class first", "hanafi", "daughter.son mother.brother", "daughter.son=1");
 }
 
 void TestEngine::doctrine()
@@ -219,7 +221,7 @@ void TestEngine::doctrine()
 }
 
 // Over generated families at any depth, under every profile: the shares and
-// the treasury make the whole exactly; every relative given has a share or a
+// the treasury make the whole exactly, in whole parts of the corrected base; every relative given has a share or a
 // reason, and whoever excludes is present and receives something; adding a
 // relative whom someone present excludes changes no share.
 void TestEngine::properties()
@@ -235,6 +237,14 @@ void TestEngine::properties()
             const QString given = QString::fromStdString(base.members.front().path.text()) + QStringLiteral(" ...: ")
                 + shares(r);
             QVERIFY2(sum(r) == Rational(1), qPrintable(given));
+            // Whole parts of the corrected base, adding up to it.
+            const Working work = workOf(r);
+            std::int64_t parts = work.treasuryParts;
+            for (std::size_t i = 0; i < r.members.size(); ++i) {
+                parts += work.parts[i].parts;
+                QVERIFY2(work.parts[i].partsEach * r.members[i].count == work.parts[i].parts, qPrintable(given));
+            }
+            QVERIFY2(parts == work.correctedBase, qPrintable(given));
             for (const MemberResult &m : r.members) {
                 QVERIFY2(!m.share.isZero() || m.reason != engine::Reason::None,
                          qPrintable(given + QStringLiteral(" (no reason: ") + QString::fromStdString(m.path.text()) + u')'));
@@ -267,8 +277,37 @@ void TestEngine::properties()
     }
 }
 
+// Counts up to the largest accepted, prime where they are not the largest,
+// so the denominators of the groups share no factor: every fraction stays
+// exact (a value that does not fit would throw).
+void TestEngine::largestCounts()
+{
+    static const int Counts[] = {50, 49, 47, 43, 41, 37, 31, 29};
+    calctest::PathFamilyGenerator gen(13);
+    for (int n = 0; n < 5000; ++n) {
+        Family base = gen.next();
+        for (std::size_t i = 0; i < base.members.size(); ++i)
+            base.members[i].count = std::min(maximumCount(base.members[i].path), Counts[(n + i) % 8]);
+        for (int p = 0; p < ProfileCount; ++p) {
+            Family f = base;
+            f.profile = static_cast<Profile>(p);
+            f.views = profileViews(f.profile);
+            try {
+                const Result r = calculate(f);
+                QCOMPARE(sum(r), Rational(1));
+                QVERIFY(workOf(r).correctedBase > 0);
+            } catch (const RationalOverflow &) {
+                QStringList given;
+                for (const Member &m : f.members)
+                    given << QStringLiteral("%1*%2").arg(m.count).arg(QString::fromStdString(m.path.text()));
+                QFAIL(qPrintable(given.join(u' ')));
+            }
+        }
+    }
+}
+
 // The program's own answers for the questionnaires' families: the same
-// exact share for every group. The doubles here are the fractions correctly
+// exact share, the same bases and parts for every group. The doubles here are the fractions correctly
 // rounded; the program's own doubles carry the rounding of their sums (the
 // largest relative difference measured over these families is 1.9e-15).
 void TestEngine::today()
@@ -281,6 +320,17 @@ void TestEngine::today()
             continue;
         const Family f = familyOfRecord(w.record);
         const Result r = calculate(f);
+        const Working ourWork = workOf(r);
+        const auto bases = [](std::int64_t a, std::int64_t b, std::int64_t c, std::int64_t d) {
+            return QStringLiteral("%1 %2 %3 %4").arg(a).arg(b).arg(c).arg(d);
+        };
+        const QString theirBases = bases(w.base, w.awlBase, w.returnBase, w.correctedBase);
+        const QString ourBases = bases(ourWork.base, ourWork.awlBase, ourWork.returnBase, ourWork.correctedBase);
+        QStringList given;
+        for (const Member &m : f.members)
+            given << QStringLiteral("%1*%2").arg(m.count).arg(QString::fromStdString(m.path.text()));
+        QVERIFY2(theirBases == ourBases,
+                 qPrintable(given.join(u' ') + QStringLiteral(": bases today %1, here %2").arg(theirBases, ourBases)));
         for (int h = 0; h < HeirCount; ++h) {
             const Heir heir = static_cast<Heir>(h);
             Rational today, mine = heir == Heir::Treasury ? r.treasury : Rational();
@@ -294,10 +344,16 @@ void TestEngine::today()
                         mine += m.share;
                         heads += m.count;
                     }
+            std::int64_t theirParts = 0, ourParts = heir == Heir::Treasury ? ourWork.treasuryParts : 0;
+            for (const GroupWorking &g : w.groups)
+                if (g.heir == heir)
+                    theirParts = g.parts;
+            for (std::size_t i = 0; i < r.members.size(); ++i)
+                for (const Path &p : pathsOfGroup(heir))
+                    if (r.members[i].path == p)
+                        ourParts += ourWork.parts[i].parts;
+            QVERIFY2(theirParts == ourParts, qPrintable(given.join(u' ') + QLatin1String(heirKey(heir))));
             if (!(today == mine)) {
-                QStringList given;
-                for (const Member &m : f.members)
-                    given << QStringLiteral("%1*%2").arg(m.count).arg(QString::fromStdString(m.path.text()));
                 QFAIL(qPrintable(QStringLiteral("%1: %2 today %3, here %4")
                                      .arg(given.join(u' '), QLatin1String(heirKey(heir)), fraction(today), fraction(mine))));
             }

@@ -92,8 +92,12 @@ void TestEstate::divide_data()
         "left 900.00, bequest 300.00, shared 600.00: 300.00 300.00");
     row("third taken after costs and debts", "1200|150|150|400", "1/1",
         "left 900.00, bequest 300.00 capped, shared 600.00: 600.00");
-    row("consent to more than is left", "900|100|200|1000", "1/2 1/2",
-        "left 600.00, bequest 600.00, shared 0.00: 0.00 0.00", 2, true);
+    row("consent to more than is left: cut to it, nothing left", "900|100|200|1000", "1/2 1/2",
+        "left 600.00, bequest 600.00 capped, shared 0.00, nothing left: 0.00 0.00", 2, true);
+    row("consent to exactly what is left", "900|100|200|600", "1/2 1/2",
+        "left 600.00, bequest 600.00, shared 0.00, nothing left: 0.00 0.00", 2, true);
+    row("consent to a unit less than is left", "900|100|200|599.99", "1/2 1/2",
+        "left 600.00, bequest 599.99, shared 0.01: 0.01 0.00", 2, true);
     row("a third that is not whole: the part stays with the heirs", "100.00|||50", "1/2 1/2",
         "left 100.00, bequest 33.33 capped, shared 66.67: 33.34 33.33");
     row("costs and debts equal to the estate", "1000|400|600|", "1/4 3/4",

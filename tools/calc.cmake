@@ -1,7 +1,10 @@
 # Command-line calculator: the calculation and the report texts, no windows.
 qt_add_executable(tarnavel-calc ${CMAKE_CURRENT_LIST_DIR}/tarnavel_calc.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.h ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_time.h ${CMAKE_CURRENT_LIST_DIR}/calc_time.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_estimates.h ${CMAKE_CURRENT_LIST_DIR}/calc_estimates.cpp)
 target_link_libraries(tarnavel-calc PRIVATE tarnavel_report tarnavel_case Qt6::Core)
 set_target_properties(tarnavel-calc PROPERTIES WIN32_EXECUTABLE OFF MACOSX_BUNDLE OFF)
 

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/calc_paths.h"
+#include "tools/calc_time.h"
 
 #include "case/engine/record_family.h"
 #include "case/engine/result.h"
+#include "case/engine/working.h"
 #include "case/estate.h"
 #include "case/working.h"
+#include "report/path_working_text.h"
 #include "report/relative_names.h"
 
 #include <QJsonObject>
@@ -12,8 +15,6 @@
 #include <cmath>
 
 namespace calccli {
-
-namespace {
 
 const char *shareRuleKey(engine::ShareRule r)
 {
@@ -55,6 +56,8 @@ const char *shareRuleKey(engine::ShareRule r)
     case ShareRule::SiblingsAfterGrandfather: return "SiblingsAfterGrandfather";
     case ShareRule::Akdariyya: return "Akdariyya";
     case ShareRule::Malikiyya: return "Malikiyya";
+    case ShareRule::KinshipShare: return "KinshipShare";
+    case ShareRule::SubstitutionShare: return "SubstitutionShare";
     }
     return "None";
 }
@@ -71,6 +74,12 @@ const char *reasonName(engine::Reason r)
     case Reason::DistantKindred: return "distantKindred";
     case Reason::NotAnHeirInThisSchool: return "notAnHeirInThisSchool";
     case Reason::NotAgnateOfEmancipator: return "notAgnateOfEmancipator";
+    case Reason::KinshipLaterClass: return "kinshipLaterClass";
+    case Reason::KinshipFartherDegree: return "kinshipFartherDegree";
+    case Reason::KinshipNotThroughHeir: return "kinshipNotThroughHeir";
+    case Reason::KinshipWeaker: return "kinshipWeaker";
+    case Reason::FartherFromHeir: return "fartherFromHeir";
+    case Reason::HeirShutOut: return "heirShutOut";
     }
     return "None";
 }
@@ -82,7 +91,9 @@ QString memberKey(const Path &p)
     for (int r = 0; r < RelativeCount; ++r) {
         const auto rel = static_cast<Relative>(r);
         for (const Path &q : engine::pathsOfGroup(groupOf(rel))) {
-            if (!(q == p))
+            // The maternal brothers and sisters are one kind of the record,
+            // two paths here: each keeps its own key.
+            if (!(q == p) || p.kind() == PathKind::MaternalSibling)
                 continue;
             if (groupOf(rel) == Heir::GrandMother)
                 return QLatin1String(p.fathersInLine() == 0 ? "MaternalGrandMother" : "ParentalGrandMother");
@@ -91,6 +102,8 @@ QString memberKey(const Path &p)
     }
     return QString::fromStdString(p.text());
 }
+
+namespace {
 
 void appendKey(std::string &out, const QString &key)
 {
@@ -104,14 +117,71 @@ void appendText(std::string &out, const char *key, const std::string &value)
     appendJsonString(out, QString::fromStdString(value));
 }
 
+// The working's figures: the bases as today's lines give them, and the parts.
+void appendPathBase(std::string &out, const engine::Working &w)
+{
+    const auto orNull = [](std::int64_t v) { return v > 0 ? std::to_string(v) : std::string("null"); };
+    out += ", \"base\": {\"base\": " + std::to_string(w.base) + ", \"awl\": " + orNull(w.awlBase)
+        + ", \"return\": " + orNull(w.returnBase) + ", \"corrected\": " + std::to_string(w.correctedBase) + "}";
+}
+
+void appendParts(std::string &out, const engine::MemberParts &p)
+{
+    out += ", \"parts\": " + std::to_string(p.parts) + ", \"partsEach\": " + std::to_string(p.partsEach);
+}
+
+void appendPathSteps(std::string &out, const engine::Family &f, const engine::Result &r, const engine::Working &w,
+                     Language language)
+{
+    out += ", \"steps\": [";
+    const QStringList steps = report::pathSteps(f, r, w, language);
+    for (qsizetype i = 0; i < steps.size(); ++i) {
+        out += i ? ", " : "";
+        appendJsonString(out, steps[i]);
+    }
+    out += "]";
+}
+
+// The distant kindred's steps: {"step": ..., "relative": key, "path": ...,
+// "number": n, "amount": "p/q", "source": ...}, in the order taken.
+void appendKinship(std::string &out, const engine::Result &r)
+{
+    static const char *const Kinds[] = {"spouseFirst", "class", "side", "root", "raisedTo", "heirsCase", "broughtDown"};
+    out += ", \"kinship\": [";
+    for (std::size_t k = 0; k < r.kinship.size(); ++k) {
+        const engine::KinshipStep &s = r.kinship[k];
+        out += k ? ", {" : "{";
+        appendText(out, "step", Kinds[static_cast<int>(s.kind)]);
+        out += ", ";
+        appendKey(out, QStringLiteral("relative"));
+        appendJsonString(out, memberKey(r.members[static_cast<std::size_t>(s.member)].path));
+        out += ", ";
+        appendText(out, "path", s.path.text());
+        out += ", \"number\": " + std::to_string(s.number) + ", ";
+        if (!s.amount.isZero()) {
+            appendText(out, "amount", s.amount.text());
+            out += ", ";
+        }
+        appendText(out, "source", s.source);
+        out += "}";
+    }
+    out += "]";
+}
+
 const char *const EventNames[] = {"awl", "return", "restToSpouse", "treasury", "umariyya", "mushtaraka",
                                   "akdariyya", "muadda", "malikiyya", "grandFatherExcludes"};
 
 } // namespace
 
+const char *eventName(int bit) { return EventNames[bit]; }
+
 bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &request, std::optional<QString> &error)
 {
+    if (readBequestKey(key, value, request.bequest, error) || readEstimateKey(key, value, request.uncertain, error))
+        return request.given = true;
     const QString where = QStringLiteral("key \"%1\": ").arg(key);
+    if (readTimeKey(key, value, request))
+        return true;
     if (key == u"Profile") {
         request.given = true;
         const auto p = value.isString() ? profileFromName(value.toString().toStdString()) : std::nullopt;
@@ -207,9 +277,12 @@ std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRe
 }
 
 std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
-                       QString &error)
+                       QString &error, bool explain, const BequestRequest *bequest)
 {
+    if (bequest && bequest->given)
+        return bequestAnswer(family, *bequest, language, estate, error);
     const engine::Result r = engine::calculate(family);
+    const engine::Working working = engine::workOf(r);
     std::string out = "{";
     appendText(out, "profile", profileName(family.profile));
     out += ", \"views\": {";
@@ -240,6 +313,7 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         appendText(out, "share", m.share.text());
         out += ", ";
         appendText(out, "perHead", m.perHead().text());
+        appendParts(out, working.parts[static_cast<std::size_t>(&m - r.members.data())]);
         out += "}";
         const Rational each = m.perHead();
         claimants.push_back({each.num, each.den, m.count});
@@ -249,11 +323,14 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         out += first ? "" : ", ";
         out += "\"Treasury\": {\"count\": 1, ";
         appendText(out, "share", r.treasury.text());
+        out += ", \"parts\": " + std::to_string(working.treasuryParts);
         out += "}";
         claimants.push_back({r.treasury.num, r.treasury.den, 1});
         heirs.push_back(QStringLiteral("Treasury"));
     }
-    out += "}, \"excluded\": [";
+    out += "}";
+    appendPathBase(out, working);
+    out += ", \"excluded\": [";
     first = true;
     for (const engine::MemberResult &m : r.members) {
         if (m.reason == engine::Reason::None)
@@ -272,6 +349,10 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
             appendKey(out, QStringLiteral("by"));
             appendJsonString(out, memberKey(r.members[static_cast<std::size_t>(m.by)].path));
         }
+        if (explain) {
+            out += ", \"sentence\": ";
+            appendJsonString(out, report::pathExclusionSentence(family, r, static_cast<int>(&m - r.members.data()), language));
+        }
         out += "}";
     }
     out += "], \"events\": [";
@@ -284,10 +365,12 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         appendJsonString(out, QLatin1String(EventNames[e]));
     }
     out += "]";
+    if (!r.kinship.empty())
+        appendKinship(out, r);
     if (estate.given) {
         const estate::Result money = estate::divide(estate.input, claimants);
         if (money.error != estate::Error::None) {
-            error = estateErrorText(money);
+            error = estateErrorText(money, estate.input.decimals);
             return {};
         }
         out += ", \"amounts\": {";
@@ -298,6 +381,8 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
         }
         out += "}";
     }
+    if (explain)
+        appendPathSteps(out, family, r, working, language);
     out += "}";
     return out;
 }

@@ -8,8 +8,11 @@
 #include "case/case_fields.h"
 #include "case/case_record.h"
 #include "case/engine/family.h"
+#include "tools/calc_bequest.h"
+#include "tools/calc_estimates.h"
 #include "tools/calc_working.h"
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QString>
 
@@ -26,6 +29,9 @@ struct PathRequest
     std::vector<engine::Member> relatives;
     Profile profile = Profile::Program;
     std::vector<std::pair<View, std::string>> views;
+    BequestRequest bequest;   // "Predeceased" (tools/calc_bequest.h)
+    QJsonObject time;   // "Deaths", "DiedTogether", "Withdrawal" as given (tools/calc_time.cpp)
+    EstimateRequest uncertain;   // "Unborn", "Missing", "Hermaphrodite", "ClarityHoped"
 };
 
 // True when `key` is one of the three keys; then `error` holds what is
@@ -38,8 +44,16 @@ bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &reque
 std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRequest &request, QString &error);
 
 // The answer line of such a family (the estate divided when one is given),
-// relatives named in `language`.
+// relatives named in `language`; with `explain` the sentences of the
+// working; with predeceased children, the answer with the obligatory bequest.
 std::string pathAnswer(const engine::Family &family, Language language, const EstateRequest &estate,
-                       QString &error);
+                       QString &error, bool explain = false, const BequestRequest *bequest = nullptr);
+
+// The names the answers give a rule, a reason, a relative and an event (the
+// bit of engine::Event).
+const char *shareRuleKey(engine::ShareRule r);
+const char *reasonName(engine::Reason r);
+QString memberKey(const Path &p);
+const char *eventName(int bit);
 
 } // namespace calccli

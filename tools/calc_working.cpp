@@ -221,18 +221,26 @@ void appendAmounts(std::string &out, const CaseWorking &w, const estate::Result 
     out += "}}";
 }
 
-bool amountText(const QJsonValue &value, std::string &text)
+// An amount as the user wrote it: a number is read as its text in the line,
+// so that an exponent or digits beyond the currency's unit are refused as
+// they are in a text.
+bool amountText(const QJsonValue &value, std::string_view written, std::string &text)
 {
     if (value.isString()) {
         text = value.toString().toStdString();
         return true;
     }
     if (value.isDouble() && std::isfinite(value.toDouble())) {
-        // The shortest text that reads back as the same number.
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%.15g", value.toDouble());
-        text = buf;
-        return text.find_first_of("eE") == std::string::npos;
+        if (!written.empty()) {
+            text = std::string(written);
+            return true;
+        }
+        // Not found as written: the shortest fixed text that reads back as
+        // the same number keeps any noise beyond the decimals.
+        char buf[400];
+        const auto res = std::to_chars(buf, buf + sizeof buf, value.toDouble(), std::chars_format::fixed);
+        text.assign(buf, res.ptr);
+        return true;
     }
     return false;
 }
@@ -240,7 +248,7 @@ bool amountText(const QJsonValue &value, std::string &text)
 } // namespace
 
 bool readEstateKey(const QString &key, const QJsonValue &value, EstateRequest &request,
-                   std::optional<QString> &error)
+                   std::optional<QString> &error, std::string_view written)
 {
     std::string *target = nullptr;
     if (key == QLatin1String("Estate"))
@@ -253,7 +261,7 @@ bool readEstateKey(const QString &key, const QJsonValue &value, EstateRequest &r
         target = &request.input.bequest;
     if (target) {
         request.given = true;
-        if (!amountText(value, *target))
+        if (!amountText(value, written, *target))
             error = QStringLiteral("key \"%1\": an amount is a number or a decimal text such as \"1200.50\"").arg(key);
         return true;
     }
@@ -289,7 +297,7 @@ QString familyErrorText(const char *key)
     return k;
 }
 
-QString estateErrorText(const estate::Result &r)
+QString estateErrorText(const estate::Result &r, int decimals)
 {
     static const char *fields[] = {"", "Estate", "FuneralCosts", "Debts", "Bequest", "Decimals"};
     const QString field = QString::fromLatin1(fields[static_cast<int>(r.field)]);
@@ -299,7 +307,12 @@ QString estateErrorText(const estate::Result &r)
     case estate::Error::NotANumber: return where + QStringLiteral("not an amount");
     case estate::Error::Negative: return where + QStringLiteral("an amount cannot be negative");
     case estate::Error::TooManyDecimals: return where + QStringLiteral("more decimals than the currency's smallest unit");
-    case estate::Error::TooLarge: return where + QStringLiteral("too large");
+    case estate::Error::TooLarge:
+        if (field.isEmpty())
+            return QStringLiteral("too large: the shares' common denominator is above %1")
+                .arg(estate::maxCommonDenominator);
+        return where + QStringLiteral("too large: an amount is at most %1")
+            .arg(QString::fromStdString(estate::formatMinor(estate::maxMinor, decimals)));
     case estate::Error::DebtsExceedEstate: return where + QStringLiteral("the funeral costs and debts exceed the estate");
     case estate::Error::BadDecimals: return where + QStringLiteral("decimals out of range");
     case estate::Error::SharesDoNotAddUp: return QStringLiteral("the shares do not add up");

@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace calccli {
 
@@ -22,9 +23,9 @@ struct EstateRequest
 };
 
 // True when `key` is an estate key; then `error` holds what is wrong with its
-// value, if anything.
+// value, if anything. `written` is a number's text as the line gives it.
 bool readEstateKey(const QString &key, const QJsonValue &value, EstateRequest &request,
-                   std::optional<QString> &error);
+                   std::optional<QString> &error, std::string_view written = {});
 
 // Appends `text` as a JSON string (UTF-8, escaped).
 void appendJsonString(std::string &out, const QString &text);
@@ -39,6 +40,6 @@ void appendWorking(std::string &out, const CaseWorking &w, int language, bool ex
 QString familyErrorText(const char *key);
 
 // The money error text for an error line.
-QString estateErrorText(const estate::Result &r);
+QString estateErrorText(const estate::Result &r, int decimals);
 
 } // namespace calccli

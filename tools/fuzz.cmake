@@ -9,7 +9,10 @@ if(TARNAVEL_FUZZ)
 
   qt_add_executable(fuzz_calc_line ${CMAKE_CURRENT_LIST_DIR}/fuzz/fuzz_calc_line.cpp
     ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.h ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_time.h ${CMAKE_CURRENT_LIST_DIR}/calc_time.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/calc_estimates.h ${CMAKE_CURRENT_LIST_DIR}/calc_estimates.cpp)
   target_link_libraries(fuzz_calc_line PRIVATE tarnavel_report tarnavel_case Qt6::Core)
   target_link_options(fuzz_calc_line PRIVATE -fsanitize=fuzzer)
   foreach(t fuzz_case_file fuzz_calc_line)

@@ -84,11 +84,51 @@ def main():
             sources = "; ".join(val["sources"]) or "none found"
             w(f"| `{name}` | {val['en']} | {val['ar']} | {val['holders']} | {sources} |")
     w("")
+    w("## Distant kindred: the rules the calculation follows")
+    w("")
+    w("The view `distantKindred` chooses the method; the rules below are those of "
+      "`case/engine/distant_kindred.cpp`, each with its source.")
+    w("")
+    w("| method | point | rule | source |")
+    w("|---|---|---|---|")
+    for r in data["distantKindredRules"]:
+        w(f"| {r['method']} | {r['point']} | {r['rule']} | {r['source']} |")
+    w("## Heirs whose state is unknown")
+    w("")
+    w("The unborn child, the missing person and the hermaphrodite are worked out under every estimate "
+      "(`case/engine/estimates.h`, described in `docs/working.md`): each heir is paid at once the least he takes under "
+      "any estimate, nothing if he takes nothing under one, and the rest is held; the four schools agree on this, and "
+      "differ on the two views above, `unbornReserve` and `hermaphrodite`. The missing person is supposed alive and "
+      "dead under every profile (Tahhan, books.islam-db.com/book/خطب_ودروس_الشيخ_عبد_الرحيم_الطحان/2879: "
+      "\"المعتمد عند المذاهب الأربعة\"). The periods after which the schools have him judged dead are noted with the "
+      "answer and never decided:")
+    w("")
+    w("| profile | period | source |")
+    w("|---|---|---|")
+    for row in [
+        ("hanafi", "until his peers have died; 60, 70, 90, 100 and 120 years from his birth are reported", "shamela.app/book/12018/655"),
+        ("maliki", "70 years of life (75 and 80 weaker)", "Tahhan, books.islam-db.com/book/خطب_ودروس_الشيخ_عبد_الرحيم_الطحان/2702"),
+        ("shafii", "a period after which he surely is not alive, by the judge's reasoning", "al-Mawardi, islamweb.net/amp/ar/library/content/94/4127"),
+        ("hanbali", "90 years from his birth when his absence was apparently safe; 4 years from the loss when apparently perilous",
+         "Manar al-Sabil, books.islam-db.com/book/منار_السبيل_في_شرح_الدليل/641; al-Muharrar 1/406 (lib.efatwa.ir/43900/1/406)"),
+        ("egypt", "4 years from the loss where death is likely; 30 days for a ship that sank or a plane that fell; 1 year for "
+         "forces lost in operations; otherwise set by the judge, not less than 4 years", "law 25/1929 art. 21 as amended by law 140/2017"),
+        ("syria", "his eightieth year; 4 years where death is likely", "art. 205 as amended by law 34/1975 (lib.efatwa.ir/44205/1/286; syriadailynews.com/39981)"),
+    ]:
+        w(f"| `{row[0]}` | {row[1]} | {row[2]} |")
+    w("")
     w("## Codes not added")
     w("")
     w("Jordan, Kuwait, the United Arab Emirates and Morocco have codified inheritance, but not every view above could be "
       "established from a public text of their articles, so they have no profile yet. A profile is added only when each "
-      "of its twelve values has a source.")
+      f"of its {len(views)} values has a source.")
+    w("")
+    w("The obligatory bequest (`obligatoryBequest`) has a value for the two codes whose articles were read: Egypt "
+      "(law 71/1946 arts. 76-79) and Syria (decree 59/1953 art. 257 as first enacted). Jordan, Kuwait, the United Arab "
+      "Emirates and Morocco (the Mudawwana's substitution, arts. 369-372) also give the descendants of a predeceased child "
+      "a share, but their wording (which generations, which lines) was not read, so they have no value yet. A text of "
+      "art. 257 as amended, giving the first generation of sons' and daughters' children (scribd.com/document/641154543), "
+      "was found without its date or status; `syria1953` keeps the text of 1953.")
     w("")
     (ROOT / "docs/schools.md").write_text("\n".join(out), encoding="utf-8")
 

@@ -7,13 +7,16 @@
 #include "case/working.h"
 #include "report/composition.h"
 #include "tools/calc_paths.h"
+#include "tools/calc_time.h"
 #include "tools/calc_working.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QJsonValue>
+#include <QStringList>
 
 #include <charconv>
 #include <cmath>
@@ -45,7 +48,9 @@ Input keys (a missing key is 0; every value is a whole number):
                   FullUnclesSonCount ParentalUnclesSonCount
   MaternalSiblingCount  0..100 (maternal brothers and sisters together)
   Language        0 Arabic, 1 English (labels, messages and sentences)
-Estate keys (optional; amounts are numbers or decimal texts such as "1200.50"):
+Estate keys (optional; amounts are numbers or decimal texts such as "1200.50",
+read as written: no exponent, no digits beyond the currency's unit; at most
+10000000000000 with 2 decimals, 10^15 smallest units):
   Estate          the estate's value (required when any estate key is given)
   FuneralCosts    funeral and burial costs (default 0)
   Debts           debts (default 0)
@@ -80,17 +85,47 @@ Relatives at any depth, and the schools' views (optional):
                   malikiyya true|false, motherWithGrandfather
                   thirdOfWhole|thirdOfRemainder, mushtaraka shared|notShared,
                   surplus return|treasury, spouseReturn never|whenNoOtherHeir,
-                  distantKindred none|tanzil|qaraba (none for now),
+                  distantKindred none|tanzil|qaraba,
                   ascendantExcludesOwnMother true|false, grandmotherLines
                   1|2|any, nearerPaternalExcludesFartherMaternal true|false,
                   excludedGrandmotherStillExcludes true|false,
-                  grandmotherByTwoRoutes once|twice
-  A line with any of these three keys is worked out by the calculation over
+                  grandmotherByTwoRoutes once|twice, obligatoryBequest
+                  none|egypt1946|syria1953, diedTogether
+                  noneInherit|oldPropertyOnly, unbornReserve
+                  one|two|four|unlimited|suspend, hermaphrodite
+                  lesser|leastHeld|halfOfTwo|byHope
+  Predeceased     [{"child": "son"|"daughter", "descendants": {"path": count},
+                   "predeceased": [...], "gifts": {"path": amount}}, ...]:
+                  children who died before the deceased (or with him), with
+                  their living descendants as paths below the child ("son",
+                  "daughter", "son.daughter": on a longer path everyone
+                  between the child and the descendant died before too),
+                  "predeceased" for a child's own children who died before,
+                  "gifts" what the deceased gave a descendant without
+                  return, counted against his bequest only (an amount needs
+                  "Estate"; "1/9" is a fraction of the estate). With
+                  obligatoryBequest egypt1946 (law 71/1946 arts. 76-79:
+                  daughters' children, sons' lines at any depth) or
+                  syria1953 (art. 257: sons' lines) the branch takes the
+                  child's share as if alive, within a third, each
+                  descendant's part less his gift, and the heirs divide the
+                  rest as a new case; with none the
+                  descendants are relatives like any other. The answer adds
+                  "bequest": {"code", "asAlive" (the case with the children
+                  alive), "branches": [{"child", "asAlive", "withinThird",
+                  "gifts", "due"}], "thirdApplied", "total", "remainder",
+                  "heirs" (the heirs' case of the rest), "base",
+                  "recipients": [{"path", "count", "branch", "share" or
+                  "reason": heir|outsideTheLines|giftCovers}]}; "exact"
+                  gives shares of the whole ("ofRemainder": of the rest) and
+                  "bequestAmounts" the recipients' money.
+  A line with any of these keys is worked out by the calculation over
   paths and answered as:
   {"profile": "hanafi", "views": {"grandfatherWithSiblings": "excludes", ...},
    "exact": {"Wife": {"count": 1, "name": "the wife", "rule": "WifeQuarter", "fixed": "1/4",
-             "share": "1/4", "perHead": "1/4"},
+             "share": "1/4", "perHead": "1/4", "parts": 2, "partsEach": 2},
              "father.father.brother.son": {...}, "Treasury": {...}},
+   "base": {"base": 4, "awl": null, "return": null, "corrected": 8},
    "excluded": [{"relative": "mother.brother", "count": 1,
                  "reason": "distantKindred"}, ...],
    "events": ["awl", ...], "amounts": {"Wife": "250.00", ...}}
@@ -99,7 +134,43 @@ Relatives at any depth, and the schools' views (optional):
   Language. Reasons: excludedBy (with "by"),
   nothingLeft, afterTwoThirds, countedAgainstGrandFather, distantKindred,
   notAnHeirInThisSchool, notAgnateOfEmancipator.
+  base and parts read as for today's keys (below); --explain adds each
+  excluded relative's "sentence" and the "steps" with their evidence, naming
+  the view followed where the schools differ ("on the view of Malik").
+  notAnHeirInThisSchool, notAgnateOfEmancipator; among distant kindred (with
+  "by", the kinsman who takes): kinshipLaterClass, kinshipFartherDegree,
+  kinshipNotThroughHeir, kinshipWeaker, fartherFromHeir, heirShutOut.
+Distant kindred ("daughter.son", "sister.son", "mother.father", "father.sister",
+  ...) take the rest when no heir by blood but a spouse has a share and the
+  view distantKindred is qaraba (the Hanafi classes; egypt and syria by their
+  codes) or tanzil (each stands in the place of his heir). Their rule is
+  KinshipShare or SubstitutionShare, and the answer adds the steps:
+  "kinship": [{"step": "spouseFirst"|"class"|"side"|"root"|"raisedTo"|
+  "heirsCase"|"broughtDown", "relative": key, "path": "mother", "number": n,
+  "amount": "3/16", "source": "..."}, ...]. A kinsman related by two routes
+  is given under both paths, once each.
+  echo '{"WifeCount":1,"Relatives":{"daughter.son":1,"mother.sister":1},"Profile":"hanbali"}' | tarnavel-calc
   echo '{"WifeCount":1,"Relatives":{"father.father.brother.son":2},"Profile":"hanafi"}' | tarnavel-calc
+  echo '{"Profile":"egypt","Relatives":{"son":1,"daughter":1},"Predeceased":[{"child":"son","descendants":{"son":1}}]}' | tarnavel-calc
+
+
+Heirs whose state is unknown (optional; the line is worked out under every
+estimate, each heir paid at once his least, the rest held; docs/working.md):
+  Unborn          "son": the place of a child to be born, its sex and number
+                  the estimate's ("son.son" a son's, "paternalBrother" the
+                  father's, "maternalBrother" the mother's by a later husband)
+  Missing         {"path": count, ...}: relatives alive or dead unknown
+  Hermaphrodite   {"place": count, ...}: persons of undetermined sex
+  ClarityHoped    true (default) or false, for the view byHope
+  Answered with "uncertain" (each with the "most" he can take), "estimates"
+  (each "suppose"d, its "base", whether it "decides", its "case" as above),
+  "base" (the least common multiple of the deciding estimates' bases),
+  "reducedBase", "now" (share and parts of each; "unborn:son",
+  "missing:brother", "hermaphrodite:son"), "held" (with "byAgreement": what
+  none of them can take), "settlement" (what each receives from the reserve
+  if an estimate proves true), "waitingPeriods" (noted, not decided) and
+  "amounts".
+  echo '{"Relatives":{"wife":1,"father":1,"mother":1},"Unborn":"son","Profile":"hanbali"}' | tarnavel-calc
 
 Options:
   --explain       add the sentences of the working: why each relative
@@ -149,8 +220,8 @@ Output for a case:
   lists the working as sentences in the line's Language, Qur'an references
   in brackets.
 
-Output for a bad line (not a JSON object, unknown key, value not a whole
-number or out of range, a bad amount, a husband with wives):
+Output for a bad line (not a JSON object, unknown key, a key given twice,
+value not a whole number or out of range, a bad amount, a husband with wives):
   {"error": "line 3: key \"WifeCount\": 5 is outside 0..4"}
 The run goes on with the next line. Exit status: 0 when every line was
 answered, 1 when any line gave an error, 2 for a bad command line.
@@ -277,6 +348,7 @@ bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateReques
     if (!take('{'))
         return false;
     std::uint32_t seen = 0;   // input fields already given (a duplicate goes the long way)
+    std::vector<std::string_view> estateKeys;   // likewise for the estate keys
     bool first = true;
     while (true) {
         if (take('}'))
@@ -312,7 +384,12 @@ bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateReques
             continue;
         }
         // An estate key: a plain decimal text or a number.
+        for (const std::string_view given : estateKeys)
+            if (given == key)
+                return false;
+        estateKeys.push_back(key);
         QJsonValue value;
+        std::string_view written;
         if (i < line.size() && line[i] == '"') {
             const std::size_t start = ++i;
             while (i < line.size() && line[i] != '"' && line[i] != '\\' && static_cast<unsigned char>(line[i]) >= 0x20)
@@ -330,16 +407,72 @@ bool readPlainRecord(std::string_view line, CaseRecord &c, calccli::EstateReques
             const auto res = std::from_chars(line.data() + i, line.data() + i + length, number);
             if (length == 0 || res.ec != std::errc() || res.ptr != line.data() + i + length)
                 return false;
+            written = line.substr(i, length);
             i += length;
             value = number;
         }
         std::optional<QString> error;
-        if (!calccli::readEstateKey(QString::fromLatin1(key.data(), qsizetype(key.size())), value, estate, error)
+        if (!calccli::readEstateKey(QString::fromLatin1(key.data(), qsizetype(key.size())), value, estate, error,
+                                    written)
             || error)
             return false;
     }
     space();
     return i == line.size();
+}
+
+// The first key a line's object gives twice at its top level, if any: the
+// JSON reader would keep the last one without a word.
+std::optional<QString> duplicateKey(const QByteArray &line)
+{
+    QStringList keys;
+    int depth = 0;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const char ch = line[i];
+        if (ch == '{' || ch == '[') {
+            ++depth;
+        } else if (ch == '}' || ch == ']') {
+            --depth;
+        } else if (ch == '"') {
+            const qsizetype start = i;
+            for (++i; i < line.size() && line[i] != '"'; ++i)
+                if (line[i] == '\\')
+                    ++i;
+            qsizetype next = i + 1;
+            while (next < line.size() && (line[next] == ' ' || line[next] == '\t'))
+                ++next;
+            if (depth != 1 || next >= line.size() || line[next] != ':')
+                continue;
+            // The key with its escapes read as the JSON reader reads them.
+            const QString key = QJsonDocument::fromJson("[" + line.mid(start, i + 1 - start) + "]")
+                                    .array().at(0).toString();
+            if (keys.contains(key))
+                return key;
+            keys << key;
+        }
+    }
+    return std::nullopt;
+}
+
+// The number given for `key` at the top level of `line`, as written (the
+// JSON reader keeps only its double); empty when it is not found.
+std::string_view numberAsWritten(const QByteArray &line, const QString &key)
+{
+    const std::string_view text(line.constData(), std::size_t(line.size()));
+    const std::string quoted = '"' + key.toStdString() + '"';
+    for (std::size_t at = text.find(quoted); at != std::string_view::npos; at = text.find(quoted, at + 1)) {
+        std::size_t i = at + quoted.size();
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+        if (i >= text.size() || text[i] != ':')
+            continue;
+        ++i;
+        while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+            ++i;
+        if (const std::size_t length = jsonNumberLength(text.substr(i)))
+            return text.substr(i, length);
+    }
+    return {};
 }
 
 // Fills the record from one input line; returns the error text, if any.
@@ -365,11 +498,14 @@ std::optional<QString> readRecord(const QByteArray &line, long lineNumber, CaseR
     if (!doc.isObject())
         return where + QStringLiteral("not a JSON object");
 
+    if (const auto twice = duplicateKey(line))
+        return where + QStringLiteral("key \"%1\" is given twice").arg(*twice);
     const QJsonObject object = doc.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         const QString keyText = QStringLiteral("key \"%1\": ").arg(it.key());
         std::optional<QString> estateError;
-        if (calccli::readEstateKey(it.key(), it.value(), estate, estateError)
+        if (calccli::readEstateKey(it.key(), it.value(), estate, estateError,
+                                   it.value().isDouble() ? numberAsWritten(line, it.key()) : std::string_view())
             || calccli::readPathKey(it.key(), it.value(), paths, estateError)) {
             if (estateError)
                 return where + *estateError;
@@ -499,8 +635,12 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         // Paths, a profile or views: the calculation over paths answers.
         QString error;
         std::string out;
-        if (const auto family = calccli::familyOfLine(given, paths, error))
-            out = calccli::pathAnswer(*family, languageOf(given), estate, error);
+        if (!paths.time.isEmpty())
+            out = calccli::timeAnswer(given, paths, estate, error);
+        else if (const auto family = calccli::familyOfLine(given, paths, error))
+            out = paths.uncertain.persons.empty()
+                ? calccli::pathAnswer(*family, languageOf(given), estate, error, explain, &paths.bequest)
+                : calccli::estimatesAnswer(*family, paths.uncertain, languageOf(given), estate, error);
         if (!error.isEmpty()) {
             failed = true;
             return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + error);
@@ -521,7 +661,7 @@ std::string answerLine(const std::string &line, long lineNumber, bool explain, b
         money = estate::divide(estate.input, estateClaimants(w));
         if (money->error != estate::Error::None) {
             failed = true;
-            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::estateErrorText(*money));
+            return errorLine(QStringLiteral("line %1: ").arg(lineNumber) + calccli::estateErrorText(*money, estate.input.decimals));
         }
     }
     return answer(c, w, explain, money ? &*money : nullptr, estate.input.decimals);
@@ -537,6 +677,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(kHelp, stdout);
+            std::fputs(calccli::TimeHelp, stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--explain") == 0) {

@@ -61,57 +61,53 @@ int lineLimit(GrandmotherLines g)
 
 void admitGrandmothers(Work &w)
 {
-    std::vector<int> gms;
+    const auto grandmother = [&w](int i) { return w.heads(i) > 0 && w.path(i).kind() == PathKind::Grandmother; };
     for (int i = 0; i < w.size(); ++i)
-        if (w.heads(i) > 0 && w.path(i).kind() == PathKind::Grandmother)
-            gms.push_back(i);
-    for (int i : gms)
-        if (w.path(i).fathersInLine() > lineLimit(w.views.grandmotherLines))
+        if (grandmother(i) && w.path(i).fathersInLine() > lineLimit(w.views.grandmotherLines))
             w.exclude(i, Reason::NotAnHeirInThisSchool);
     if (w.mother >= 0) {
-        for (int i : gms)
-            w.exclude(i, Reason::ExcludedBy, w.mother);
+        for (int i = 0; i < w.size(); ++i)
+            if (grandmother(i))
+                w.exclude(i, Reason::ExcludedBy, w.mother);
         return;
     }
     // Excluded by a male ascendant through whom she is related, where the
     // views say so; such a grandmother may still shut out a farther one.
-    std::vector<bool> byAscendant(static_cast<std::size_t>(w.size()), false);
-    if (w.views.ascendantExcludesOwnMother) {
-        const int asc = w.father >= 0 ? w.father : w.grandfather;
-        if (asc >= 0) {
-            for (int i : gms) {
-                if (w.in(i) && w.path(i).fathersInLine() >= w.path(asc).degree()) {
-                    w.exclude(i, Reason::ExcludedBy, asc);
-                    byAscendant[static_cast<std::size_t>(i)] = true;
-                }
-            }
-        }
+    const int asc = w.views.ascendantExcludesOwnMother ? (w.father >= 0 ? w.father : w.grandfather) : -1;
+    if (asc >= 0) {
+        for (int i = 0; i < w.size(); ++i)
+            if (grandmother(i) && w.in(i) && w.path(i).fathersInLine() >= w.path(asc).degree())
+                w.exclude(i, Reason::ExcludedBy, asc);
     }
+    const auto byAscendant = [&w, asc](int i) {
+        return asc >= 0 && w.m(i).reason == Reason::ExcludedBy && w.m(i).by == asc;
+    };
     // The nearer shuts out the farther: always on her own side and from
     // the mother's side; from the father's side only where the views say so.
-    std::vector<int> farther;
-    for (int far : gms) {
-        if (!w.in(far))
+    // Decided for all before any is applied, so an exclusion does not change
+    // who may exclude.
+    for (int far = 0; far < w.size(); ++far) {
+        if (!grandmother(far) || !w.in(far))
             continue;
-        for (int near : gms) {
-            if (w.path(near).degree() >= w.path(far).degree())
+        for (int near = 0; near < w.size(); ++near) {
+            if (!grandmother(near) || w.path(near).degree() >= w.path(far).degree())
                 continue;
-            const bool canExclude = w.in(near)
-                || (byAscendant[static_cast<std::size_t>(near)] && w.views.excludedGrandmotherStillExcludes);
+            const bool canExclude = w.in(near) || (byAscendant(near) && w.views.excludedGrandmotherStillExcludes);
             if (!canExclude)
                 continue;
             const bool sameSide = maternalSide(w.path(near)) == maternalSide(w.path(far));
             if (sameSide || maternalSide(w.path(near)) || w.views.nearerPaternalExcludesFartherMaternal) {
-                farther.push_back(far);
                 w.m(far).by = near;
                 break;
             }
         }
     }
-    for (int far : farther) {
-        const int by = w.m(far).by;
-        w.m(far).by = -1;
-        w.exclude(far, Reason::ExcludedBy, by);
+    for (int far = 0; far < w.size(); ++far) {
+        if (grandmother(far) && w.in(far) && w.m(far).by >= 0) {
+            const int by = w.m(far).by;
+            w.m(far).by = -1;
+            w.exclude(far, Reason::ExcludedBy, by);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 // The calculation: admit the family, give the fixed shares, the residue,
 // then the 'awl, the return, the spouse's rest or the treasury.
 
+#include "case/engine/distant_kindred.h"
 #include "case/engine/work.h"
 
 namespace engine {
@@ -106,6 +107,8 @@ void distribute(Work &w)
             return;
         }
     }
+    if (distantKindred(w, left))
+        return;
     const int spouse = w.husband >= 0 ? w.husband : w.wives;
     const bool othersShare = total != (spouse >= 0 ? w.m(spouse).share : Rational());
     if (spouse >= 0 && !othersShare && w.views.spouseReturn == SpouseReturn::WhenNoOtherHeir) {

@@ -12,7 +12,7 @@ namespace {
 
 const Rational Zero;
 
-Rational units(const Work &w, const std::vector<int> &members)
+Rational units(const Work &w, const Group &members)
 {
     std::int64_t u = 0;
     for (int i : members)
@@ -20,16 +20,16 @@ Rational units(const Work &w, const std::vector<int> &members)
     return Rational(u);
 }
 
-std::vector<int> membersWhere(const Work &w, PathKind kind, Strength s)
+Group membersWhere(const Work &w, PathKind kind, Strength s)
 {
-    std::vector<int> out;
+    Group out;
     for (int i = 0; i < w.size(); ++i)
         if (w.in(i) && w.path(i).kind() == kind && w.path(i).strength() == s)
             out.push_back(i);
     return out;
 }
 
-void nothingLeft(Work &w, const std::vector<int> &members)
+void nothingLeft(Work &w, const Group &members)
 {
     for (int i : members)
         if (w.m(i).fixed.isZero())
@@ -37,7 +37,7 @@ void nothingLeft(Work &w, const std::vector<int> &members)
 }
 
 // Gives the residue to a group two to one, or notes that nothing is left.
-void settle(Work &w, const std::vector<int> &group, ShareRule rule)
+void settle(Work &w, const Group &group, ShareRule rule)
 {
     const Rational left = Rational(1) - w.total();
     if (left > Zero)
@@ -46,10 +46,10 @@ void settle(Work &w, const std::vector<int> &group, ShareRule rule)
         nothingLeft(w, group);
 }
 
-bool present(const Work &, const std::vector<int> &v) { return !v.empty(); }
+bool present(const Work &, const Group &v) { return !v.empty(); }
 
 // al-Akdariyya: husband, mother, grandfather and one sister, nothing else.
-bool isAkdariyya(const Work &w, const std::vector<int> &siblings)
+bool isAkdariyya(const Work &w, const Group &siblings)
 {
     if (w.husband < 0 || w.mother < 0 || siblings.size() != 1 || w.heads(siblings[0]) != 1
         || w.path(siblings[0]).male() || w.siblingHeads() != 1)
@@ -64,11 +64,11 @@ bool isAkdariyya(const Work &w, const std::vector<int> &siblings)
 // sharing as a brother, a third (of the whole without fixed-share heirs, of
 // what is left with them) and a sixth; the paternal siblings are counted
 // against him and then give way to the full ones.
-void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vector<int> &fullS,
-                        const std::vector<int> &patB, const std::vector<int> &patS)
+void grandfatherSharing(Work &w, const Group &fullB, const Group &fullS,
+                        const Group &patB, const Group &patS)
 {
     const int gf = w.grandfather;
-    std::vector<int> all = fullB;
+    Group all = fullB;
     all.insert(all.end(), fullS.begin(), fullS.end());
     all.insert(all.end(), patB.begin(), patB.end());
     all.insert(all.end(), patS.begin(), patS.end());
@@ -115,7 +115,7 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
     Rational best = sharing;
     ShareRule rule = ShareRule::GrandfatherSharing;
     if (fixed == Zero) {
-        if (Third > best) {
+        if (!(best > Third)) {   // where they are equal, the books name the third
             best = Third;
             rule = ShareRule::GrandfatherThird;
         }
@@ -131,9 +131,12 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
     }
     if (rule == ShareRule::GrandfatherSixth || left < Sixth) {
         w.give(gf, ShareRule::GrandfatherSixth, Sixth);
-    } else {
+    } else if (rule == ShareRule::GrandfatherSharing) {
         w.give(gf, rule, Zero);
         w.giveResidue(gf, rule, best);
+    } else {
+        // A third of the whole or of what is left: a portion named by itself.
+        w.give(gf, rule, best);
     }
     Rational rest = Rational(1) - w.total();
     if (!(rest > Zero)) {
@@ -142,7 +145,7 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
         return;
     }
     if (present(w, fullB)) {
-        std::vector<int> full = fullB;
+        Group full = fullB;
         full.insert(full.end(), fullS.begin(), fullS.end());
         shareTwoToOne(w, full, rest, ShareRule::SiblingsAfterGrandfather);
         for (int i : patB)
@@ -151,7 +154,7 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
             w.exclude(i, Reason::CountedAgainstGrandfather, fullB[0]);
         return;
     }
-    std::vector<int> pat = patB;
+    Group pat = patB;
     pat.insert(pat.end(), patS.begin(), patS.end());
     if (present(w, fullS)) {
         if (pat.empty()) {
@@ -161,7 +164,10 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
         // The full sisters take back up to their half or two thirds.
         const Rational limit = w.heads(fullS[0]) == 1 ? Half : TwoThirds;
         const Rational theirs = rest < limit ? rest : limit;
-        shareTwoToOne(w, fullS, theirs, ShareRule::SiblingsAfterGrandfather);
+        if (theirs == limit)
+            w.give(fullS[0], ShareRule::SiblingsAfterGrandfather, limit);   // her half (their two thirds) in full
+        else
+            shareTwoToOne(w, fullS, theirs, ShareRule::SiblingsAfterGrandfather);
         rest = rest - theirs;
         if (rest > Zero && present(w, patB)) {
             shareTwoToOne(w, pat, rest, ShareRule::SiblingsAfterGrandfather);
@@ -179,7 +185,7 @@ void grandfatherSharing(Work &w, const std::vector<int> &fullB, const std::vecto
 // Egypt, law 77/1943 art. 22: the grandfather as a brother beside the
 // residuary siblings, with the residue beside sisters who hold fixed shares,
 // and never less than a sixth.
-void grandfatherAsBrother(Work &w, std::vector<int> residuaries)
+void grandfatherAsBrother(Work &w, Group residuaries)
 {
     const int gf = w.grandfather;
     const Rational own = w.m(gf).fixed;
@@ -199,7 +205,7 @@ void grandfatherAsBrother(Work &w, std::vector<int> residuaries)
 
 } // namespace
 
-void shareTwoToOne(Work &w, const std::vector<int> &members, const Rational &amount, ShareRule rule)
+void shareTwoToOne(Work &w, const Group &members, const Rational &amount, ShareRule rule)
 {
     const Rational unit = amount / units(w, members);
     for (int i : members)
@@ -224,7 +230,7 @@ void residue(Work &w)
     // Descendants: the highest generation with a male, with the women beside
     // and above who were left without a fixed share.
     if (w.nearestMaleDescendant >= 0) {
-        std::vector<int> group;
+        Group group;
         for (int i = 0; i < w.size(); ++i)
             if (w.in(i) && w.path(i).kind() == PathKind::Descendant && w.m(i).fixed.isZero())
                 group.push_back(i);
@@ -238,7 +244,7 @@ void residue(Work &w)
     }
     const auto fullB = membersWhere(w, PathKind::Sibling, Strength::Full);
     const auto patAll = membersWhere(w, PathKind::Sibling, Strength::Paternal);
-    std::vector<int> fB, fS, pB, pS;
+    Group fB, fS, pB, pS;
     for (int i : fullB)
         (w.path(i).male() ? fB : fS).push_back(i);
     for (int i : patAll)
@@ -253,7 +259,7 @@ void residue(Work &w)
         if (siblings && w.grandfatherEgypt) {
             // The siblings as they would be without him: a brother carries
             // his sisters; sisters beside daughters are residuaries.
-            std::vector<int> group;
+            Group group;
             if (!fB.empty()) {
                 group = fB;
                 group.insert(group.end(), fS.begin(), fS.end());
@@ -298,11 +304,11 @@ void residue(Work &w)
     // paternal ones; then the collateral lines; then the emancipator.
     int residuary = -1;
     if (!fB.empty()) {
-        std::vector<int> group = fB;
+        Group group = fB;
         group.insert(group.end(), fS.begin(), fS.end());
         const Rational left = Rational(1) - w.total();
         int maternalHeads = 0;
-        std::vector<int> maternal;
+        Group maternal;
         for (int i = 0; i < w.size(); ++i)
             if (w.in(i) && w.path(i).kind() == PathKind::MaternalSibling) {
                 maternalHeads += w.heads(i);
@@ -331,7 +337,7 @@ void residue(Work &w)
             w.exclude(i, Reason::ExcludedBy, fS[0]);
         residuary = fS[0];
     } else if (!pB.empty()) {
-        std::vector<int> group = pB;
+        Group group = pB;
         for (int i : pS)
             if (w.m(i).fixed.isZero())
                 group.push_back(i);
@@ -348,7 +354,7 @@ void residue(Work &w)
         afterBloodResiduary(w, residuary);
         return;
     }
-    std::vector<int> agnates;
+    Group agnates;
     for (int i = 0; i < w.size(); ++i)
         if (w.in(i) && w.path(i).kind() == PathKind::AgnateCollateral)
             agnates.push_back(i);
@@ -365,7 +371,7 @@ void residue(Work &w)
                           w.m(w.emancipator).share.isZero() ? -1 : w.emancipator);
         return;
     }
-    std::vector<int> theirs;
+    Group theirs;
     for (int i = 0; i < w.size(); ++i)
         if (w.in(i) && w.path(i).kind() == PathKind::EmancipatorAgnate)
             theirs.push_back(i);

@@ -36,6 +36,8 @@ enum class ShareRule : std::uint8_t {
     SiblingsAfterGrandfather,
     Akdariyya,
     Malikiyya,                 // the grandfather takes the maternal siblings' third
+    KinshipShare,              // a distant kinsman, by kinship (qaraba)
+    SubstitutionShare,         // a distant kinsman, standing in an heir's place (tanzil)
 };
 
 enum class Reason : std::uint8_t {
@@ -47,6 +49,13 @@ enum class Reason : std::uint8_t {
     DistantKindred,           // a relative who is not an heir by fixed share or residue
     NotAnHeirInThisSchool,    // a grandmother beyond the lines the views admit
     NotAgnateOfEmancipator,   // no claim by the emancipator's right
+    // Distant kindred shut out by other distant kindred (`by` takes):
+    KinshipLaterClass,        // a kinsman of an earlier class is present
+    KinshipFartherDegree,     // one nearer in degree within the class
+    KinshipNotThroughHeir,    // as near, but another is the child of an heir (or related through one)
+    KinshipWeaker,            // as near, but related by a stronger tie, or his root is shut out
+    FartherFromHeir,          // substitution: one of the same direction reaches an heir first
+    HeirShutOut,              // substitution: the heir he stands for takes nothing in the heirs' case
 };
 
 enum Event : std::uint16_t {
@@ -77,12 +86,34 @@ struct MemberResult
     double shareDouble() const { return share.toDouble(); }
 };
 
+// One step of the distant kindred's division, for the working.
+enum class KinshipStepKind : std::uint8_t {
+    SpouseFirst,   // the spouse takes the share without return; `amount` is left for the kindred
+    Class,         // kinship: the class that inherits (`number`, 1..4), `amount` among them
+    Side,          // the father's side two thirds, the mother's a third: `path` the side, `amount` its part
+    Root,          // kinship: a generation of roots (or the siblings they descend from) takes `amount`
+    RaisedTo,      // substitution: `member` stands in the place of the heir `path`, `number` steps up
+    HeirsCase,     // substitution: the heir `path` (`number` heads) takes `amount` in the heirs' case
+    BroughtDown,   // `member` receives `amount`, brought down from `path`
+};
+
+struct KinshipStep
+{
+    KinshipStepKind kind = KinshipStepKind::Class;
+    int member = -1;
+    Path path;
+    int number = 0;
+    Rational amount;
+    const char *source = "";   // the book or article the step follows
+};
+
 struct Result
 {
     std::vector<MemberResult> members;   // in the family's order
     Rational treasury;
     std::uint16_t events = 0;
     Rational awlTotal;                   // the fixed shares' total when it passed the whole
+    std::vector<KinshipStep> kinship;    // how the distant kindred divided what they took
     bool has(Event e) const { return (events & e) != 0; }
 };
 

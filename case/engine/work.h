@@ -6,9 +6,46 @@
 
 #include "case/engine/result.h"
 
+#include <array>
 #include <climits>
+#include <stdexcept>
 
 namespace engine::detail {
+
+// The members of one group of heirs, by index. A group holds at most one
+// path per kind, strength and generation (48 for the descendants, whose
+// paths are at most 24 steps), so it lives on the stack.
+class Group
+{
+public:
+    static constexpr std::size_t Capacity = 64;
+    Group() = default;
+    Group(std::initializer_list<int> members)
+    {
+        for (int i : members)
+            push_back(i);
+    }
+    void push_back(int i)
+    {
+        if (m_size == Capacity)
+            throw std::length_error("more members in one group than paths of one kind");
+        m_members[m_size++] = i;
+    }
+    void insert(const int *, const int *first, const int *last)
+    {
+        for (; first != last; ++first)
+            push_back(*first);
+    }
+    bool empty() const { return m_size == 0; }
+    std::size_t size() const { return m_size; }
+    int operator[](std::size_t k) const { return m_members[k]; }
+    const int *begin() const { return m_members.data(); }
+    const int *end() const { return m_members.data() + m_size; }
+
+private:
+    std::array<int, Capacity> m_members{};
+    std::size_t m_size = 0;
+};
 
 inline const Rational Half{1, 2}, Third{1, 3}, Quarter{1, 4}, Sixth{1, 6}, Eighth{1, 8}, TwoThirds{2, 3};
 
@@ -68,6 +105,15 @@ struct Work
         x.share = Rational();
     }
 
+    // A distant kinsman set aside at admission whose claim is heard because
+    // no heir by fixed share or residue is left: the reason is lifted, and a
+    // share or another exclusion is then written as for anyone.
+    void hearDistantKinsman(int i)
+    {
+        m(i).reason = Reason::None;
+        m(i).by = -1;
+    }
+
     Rational fixedTotal() const;
     Rational total() const;
     bool anyDescendant() const;       // an heir among the descendants
@@ -84,6 +130,6 @@ void distribute(Work &w);
 
 // Residue split two to one between the males and females of a group of
 // members (males count 2, females 1).
-void shareTwoToOne(Work &w, const std::vector<int> &members, const Rational &amount, ShareRule rule);
+void shareTwoToOne(Work &w, const Group &members, const Rational &amount, ShareRule rule);
 
 } // namespace engine::detail

@@ -374,6 +374,7 @@ def main():
     ap.add_argument("--jobs", type=int, default=2)
     ap.add_argument("--dry-run", action="store_true", help="print the mutants, build nothing")
     ap.add_argument("--count", action="store_true", help="print how many mutants of each kind exist")
+    ap.add_argument("--tests", help="a regular expression: keep only the tests it finds in their names")
     ap.add_argument("--files", nargs="+", default=["case/*.cpp", "case/*.h"],
                     help="the files to mutate, as patterns from the project root")
     args = ap.parse_args()
@@ -406,6 +407,10 @@ def main():
     src.mkdir(parents=True, exist_ok=True)
     sync_tree(ROOT, src)
     steps = covering_tests(src)
+    if args.tests:
+        steps = {t: ts for t, ts in steps.items() if re.search(args.tests, t)}
+        if not steps:
+            ap.error(f"no test that covers the case library matches {args.tests}")
     tests = list(steps)
     targets = [t for ts in steps.values() for t in ts]
     print("tests:", " ".join(tests), flush=True)
