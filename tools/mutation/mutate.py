@@ -243,7 +243,8 @@ def draw(mutants, n, seed):
 def read_list(path, root):
     """The mutants of a list. Code holds '|' too (`||`), so the bar that ends
     the original is the one after which the original matches the file; a
-    line no split of which matches keeps its first split and is refused."""
+    line no split of which matches is kept whole as its original, which no
+    file holds, so it is refused."""
     mutants = []
     for raw in Path(path).read_text().split("\n"):
         if not raw.strip() or raw.startswith("#"):
@@ -255,7 +256,8 @@ def read_list(path, root):
         splits = [Mutant("listed", file, int(line) if line else 0, rest[:i], rest[i + 1:])
                   for i, ch in enumerate(rest) if ch == "|"]
         matching = [m for m in splits if apply(m, text) is not None]
-        mutants.append(matching[0] if len(matching) == 1 else splits[0])
+        mutants.append(matching[0] if len(matching) == 1
+                       else Mutant("listed", file, int(line) if line else 0, rest, ""))
     return mutants
 
 
@@ -386,7 +388,7 @@ def main():
         print(" ".join(f"{k} {v}" for k, v in sorted(kinds.items())), "total", sum(kinds.values()))
         return 0
     if args.list:
-        mutants = read_list(args.list, ROOT)
+        mutants = read_list(args.list, ROOT)   # read again against the copy below
     elif args.sample:
         mutants = draw(generate(ROOT, args.files), args.sample, args.seed)
     else:
@@ -406,6 +408,8 @@ def main():
     src = scratch / "src"
     src.mkdir(parents=True, exist_ok=True)
     sync_tree(ROOT, src)
+    if args.list:
+        mutants = read_list(args.list, src)
     steps = covering_tests(src)
     if args.tests:
         steps = {t: ts for t, ts in steps.items() if re.search(args.tests, t)}
