@@ -242,8 +242,9 @@ def draw(mutants, n, seed):
 
 def read_list(path, root):
     """The mutants of a list. Code holds '|' too (`||`), so the bar that ends
-    the original is the one after which the original matches the file; a
-    line no split of which matches is kept whole as its original, which no
+    the original is the last one after which the original matches the file
+    (an earlier bar inside `||` leaves a shorter original that may match too);
+    a line no split of which matches is kept whole as its original, which no
     file holds, so it is refused."""
     mutants = []
     for raw in Path(path).read_text().split("\n"):
@@ -256,7 +257,7 @@ def read_list(path, root):
         splits = [Mutant("listed", file, int(line) if line else 0, rest[:i], rest[i + 1:])
                   for i, ch in enumerate(rest) if ch == "|"]
         matching = [m for m in splits if apply(m, text) is not None]
-        mutants.append(matching[0] if len(matching) == 1
+        mutants.append(matching[-1] if matching
                        else Mutant("listed", file, int(line) if line else 0, rest, ""))
     return mutants
 
