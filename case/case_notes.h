@@ -73,7 +73,6 @@ enum CaseEvent : std::uint16_t {
     EventAkdariyya = 1 << 6,
     EventMuadda = 1 << 7,
     EventGrandFatherAsFather = 1 << 8,
-    EventOverflow = 1 << 9,       // an exact value did not fit (never for counts in range)
 };
 
 struct GroupNote

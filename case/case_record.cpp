@@ -174,15 +174,6 @@ Exact groupShare(const ExactRecord &c, Heir h)
     return Exact(static_cast<double>(n) * s.d, s.q.times(n));
 }
 
-Exact perHeadShare(const ExactRecord &c, Heir h)
-{
-    const Exact &s = c.*shareMember<Exact>(h);
-    if (!wholeGroupShare(h))
-        return s;
-    const int n = heads(c, h);
-    return n > 1 ? s / Exact(n) : s;
-}
-
 const char *ruleKey(Rule r)
 {
     static constexpr const char *keys[RuleCount] = {

@@ -112,9 +112,6 @@ CaseRecord toDouble(const ExactRecord &c);
 int headCount(const CaseRecord &c, Heir h);
 int headCount(const ExactRecord &c, Heir h);
 Exact groupShare(const ExactRecord &c, Heir h);
-// The share one head of the group holds (the wives' and the grandmothers'
-// share divided among them).
-Exact perHeadShare(const ExactRecord &c, Heir h);
 // The member that holds a group's share.
 template <class N>
 N BasicCaseRecord<N>::*shareMember(Heir h);

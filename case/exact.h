@@ -29,8 +29,3 @@ struct Exact
     friend bool operator>(const Exact &a, double b) { return a.d > b; }
     friend bool operator>=(const Exact &a, double b) { return a.d >= b; }
 };
-
-// The double and exact views of a number, so that procedures written once
-// can read either.
-inline double approx(double v) { return v; }
-inline double approx(const Exact &v) { return v.d; }

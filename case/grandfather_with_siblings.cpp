@@ -54,6 +54,23 @@ void grandfatherBestOption(BasicCaseRecord<N> &c)
     note(c, Heir::GrandFather, rule);
 }
 
+// The paternal siblings share what the others leave, two parts to a male.
+template <class N>
+void paternalSiblingsTakeRest(BasicCaseRecord<N> &c)
+{
+    ComputeTotals(c);
+    if (c.ParentalBrotherCount != 0) {
+        splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
+                      c.ParentalBrotherShare, c.ParentalSisterShare);
+        note(c, Heir::ParentalBrother, Rule::SiblingsAfterGrandFather);
+        if (c.ParentalSisterCount != 0)
+            note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
+    } else {
+        givePerHead(c.Remainder, c.ParentalSisterCount, c.ParentalSisterShare);
+        note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
+    }
+}
+
 template <class N>
 void siblingsTakeRest(BasicCaseRecord<N> &c)
 {
@@ -80,34 +97,14 @@ void siblingsTakeRest(BasicCaseRecord<N> &c)
             c.FullSisterShare = lessThanHalf ? r : fraction<N>(1, 2);
             note(c, Heir::FullSister,
                  lessThanHalf ? Rule::FullSisterRestBesideGrandFather : Rule::FullSisterHalfBesideGrandFather);
-            ComputeTotals(c);
-            if (c.ParentalBrotherCount != 0) {
-                splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
-                              c.ParentalBrotherShare, c.ParentalSisterShare);
-                note(c, Heir::ParentalBrother, Rule::SiblingsAfterGrandFather);
-                if (c.ParentalSisterCount != 0)
-                    note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
-            } else {
-                givePerHead(c.Remainder, c.ParentalSisterCount, c.ParentalSisterShare);
-                note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
-            }
+            paternalSiblingsTakeRest(c);
         }
     } else if (c.FullSisterCount >= 2) {
         givePerHead(r, c.FullSisterCount, c.FullSisterShare);
         note(c, Heir::FullSister, Rule::FullSisterRestBesideGrandFather);
     } else {
         if (c.ParentalSisterCount + c.ParentalBrotherCount != 0) {
-            ComputeTotals(c);
-            if (c.ParentalBrotherCount != 0) {
-                splitTwoToOne(c.Remainder, c.ParentalBrotherCount, c.ParentalSisterCount,
-                              c.ParentalBrotherShare, c.ParentalSisterShare);
-                note(c, Heir::ParentalBrother, Rule::SiblingsAfterGrandFather);
-                if (c.ParentalSisterCount != 0)
-                    note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
-            } else {
-                givePerHead(c.Remainder, c.ParentalSisterCount, c.ParentalSisterShare);
-                note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
-            }
+            paternalSiblingsTakeRest(c);
         } else {
             // Only maternal siblings, whom he shuts out: the rest is his.
             ComputeTotals(c);

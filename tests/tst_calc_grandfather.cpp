@@ -121,6 +121,18 @@ void TestCalcGrandfather::besideFemaleDescendants_data()
     QTest::newRow("daughter, son's daughter, mother, full brother")
         << "GrandFatherAlive=1 DaughterCount=1 SonsDaughterCount=1 MotherAlive=1 FullBrotherCount=1"
         << "DaughterShare=1/2 SonsDaughterShare=1/6 MotherShare=1/6 GrandFatherShare=1/6";
+    // The family of the case of 27 with a female descendant is no such case:
+    // husband a quarter, mother and grandfather a sixth each, the descendant a
+    // half, rising to 13; the sister, a residuary beside her, gets nothing.
+    QTest::newRow("husband, mother, full sister, daughter: reduced")
+        << "GrandFatherAlive=1 HusbandAlive=1 MotherAlive=1 FullSisterCount=1 DaughterCount=1"
+        << "HusbandShare=3/13 MotherShare=2/13 GrandFatherShare=2/13 DaughterShare=6/13";
+    QTest::newRow("husband, mother, full sister, son's daughter: reduced")
+        << "GrandFatherAlive=1 HusbandAlive=1 MotherAlive=1 FullSisterCount=1 SonsDaughterCount=1"
+        << "HusbandShare=3/13 MotherShare=2/13 GrandFatherShare=2/13 SonsDaughterShare=6/13";
+    QTest::newRow("husband, mother, paternal sister, great-granddaughter: reduced")
+        << "GrandFatherAlive=1 HusbandAlive=1 MotherAlive=1 ParentalSisterCount=1 SonsSonsDaughterCount=1"
+        << "HusbandShare=3/13 MotherShare=2/13 GrandFatherShare=2/13 SonsSonsDaughterShare=6/13";
 }
 
 void TestCalcGrandfather::besideFemaleDescendants()

@@ -73,6 +73,13 @@ void TestCalcWithFather::cases_data()
     QTest::newRow("father, two sons' daughters, great-grandson")
         << "FatherAlive=1 SonsDaughterCount=2 SonsSonsSonCount=1"
         << "FatherShare=1/6 SonsDaughterShare=1/3 SonsSonsSonShare=1/6";
+    // The fixed shares pass the estate: the great-grandson's residue is nothing.
+    QTest::newRow("husband, father, mother, two sons' daughters, great-grandson: reduced")
+        << "HusbandAlive=1 FatherAlive=1 MotherAlive=1 SonsDaughterCount=2 SonsSonsSonCount=1"
+        << "HusbandShare=1/5 FatherShare=2/15 MotherShare=2/15 SonsDaughterShare=4/15";
+    QTest::newRow("husband, grandfather, mother, two sons' daughters, great-grandson: reduced")
+        << "HusbandAlive=1 GrandFatherAlive=1 MotherAlive=1 SonsDaughterCount=2 SonsSonsSonCount=1"
+        << "HusbandShare=1/5 GrandFatherShare=2/15 MotherShare=2/15 SonsDaughterShare=4/15";
     QTest::newRow("father, mother's mother, wife")
         << "FatherAlive=1 MaternalGrandMotherAlive=1 WifeCount=2"
         << "GrandMotherShare=1/6 WifeShare=1/4 FatherShare=7/12";

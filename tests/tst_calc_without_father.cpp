@@ -14,6 +14,7 @@ private slots:
     void cases();
     void sharedCaseCountsEachHeadAlike_data();
     void sharedCaseCountsEachHeadAlike();
+    void twoCasesInARow_data();
     void twoCasesInARow();
     void roundingNoiseIsNoExcess();
     void noHeirsGoesToTheTreasury_data();
@@ -85,6 +86,13 @@ void TestCalcWithoutFather::cases_data()
     QTest::newRow("full sister, paternal brother and sister")
         << "FullSisterCount=1 ParentalBrotherCount=1 ParentalSisterCount=1"
         << "FullSisterShare=1/2 ParentalBrotherShare=1/3 ParentalSisterShare=1/6";
+    // The fixed shares pass the estate: the paternal brother's residue is nothing.
+    QTest::newRow("husband, mother, full sister, paternal brother: reduced")
+        << "HusbandAlive=1 MotherAlive=1 FullSisterCount=1 ParentalBrotherCount=1"
+        << "HusbandShare=3/7 MotherShare=1/7 FullSisterShare=3/7";
+    QTest::newRow("husband, two full sisters, paternal brother: reduced")
+        << "HusbandAlive=1 FullSisterCount=2 ParentalBrotherCount=1"
+        << "HusbandShare=3/7 FullSisterShare=2/7";
     QTest::newRow("two full sisters shut out paternal sisters")
         << "FullSisterCount=2 ParentalSisterCount=3 MotherAlive=1"
         << "FullSisterShare=2/5 MotherShare=1/5";
@@ -147,17 +155,38 @@ void TestCalcWithoutFather::sharedCaseCountsEachHeadAlike()
     cases();
 }
 
+// The next case through the same record (a wife and a son) keeps nothing of
+// the first one's shares; between the rows every share is left over once.
+void TestCalcWithoutFather::twoCasesInARow_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::newRow("husband, two full sisters, nephew") << "HusbandAlive=1 FullSisterCount=2 BrothersSonCount=1";
+    QTest::newRow("father, mother, husband") << "FatherAlive=1 MotherAlive=1 HusbandAlive=1";
+    QTest::newRow("grandfather, daughter") << "GrandFatherAlive=1 DaughterCount=1";
+    QTest::newRow("shared case")
+        << "HusbandAlive=1 MotherAlive=1 MaternalBrotherCount=2 MaternalSiblingCount=2 FullBrotherCount=1";
+    QTest::newRow("full sister, paternal brother and sister")
+        << "FullSisterCount=1 ParentalBrotherCount=1 ParentalSisterCount=1";
+    QTest::newRow("grandmothers, full uncle")
+        << "MaternalGrandMotherAlive=1 ParentalGrandMotherAlive=1 FullUncleCount=1";
+    QTest::newRow("daughter, son's son, son's daughter") << "DaughterCount=1 SonsSonCount=1 SonsDaughterCount=1";
+    QTest::newRow("two daughters, great-grandson, son's daughter")
+        << "DaughterCount=2 SonsDaughterCount=1 SonsSonsSonCount=1";
+    QTest::newRow("son's daughter, two great-granddaughters") << "SonsDaughterCount=1 SonsSonsDaughterCount=2";
+    QTest::newRow("daughter, paternal brother's son") << "DaughterCount=1 ParentalBrothersSonCount=1";
+    QTest::newRow("paternal uncle") << "ParentalUncleCount=1";
+    QTest::newRow("full uncle's sons") << "FullUnclesSonCount=2";
+    QTest::newRow("paternal uncle's son") << "ParentalUnclesSonCount=1";
+}
+
 void TestCalcWithoutFather::twoCasesInARow()
 {
-    CaseRecord c = recordFrom("HusbandAlive=1 FullSisterCount=2 BrothersSonCount=1");
+    QFETCH(QString, first);
+    CaseRecord c = recordFrom(first);
     Recalculate(c);
-    QVERIFY(c.FullSisterShare > 0);
-    // The next case through the same record: no sisters, a wife instead.
-    c.HusbandAlive = 0;
-    c.FullSisterCount = 0;
-    c.WifeCount = 1;
-    c.BrothersSonCount = 0;
-    c.SonCount = 1;
+    const CaseRecord next = recordFrom("WifeCount=1 SonCount=1");
+    for (const CountField &f : inputFields())
+        c.*(f.member) = next.*(f.member);
     HookRecorder hooks;
     Recalculate(c);
     const QString mismatch = shareMismatch(c, "WifeShare=1/8 SonShare=7/8");

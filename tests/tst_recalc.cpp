@@ -137,8 +137,7 @@ private slots:
         theCase() = CaseRecord{};
         theCase().Language = std::int16_t(language);
         app::initialise();
-        if (!ui::isRegistered(windows::DeceasedEntry))
-            QSKIP("the deceased entry window is not built");
+        QVERIFY2(ui::isRegistered(windows::DeceasedEntry), "the deceased entry window is not registered");
         int results = 0;
         CaseRecord shares;
         const auto showResults = calculationHooks().openResults;
