@@ -1,7 +1,7 @@
 # Command-line calculator: the calculation and the report texts, no windows.
 # Its line handling is a library of its own, which the fuzz target links too.
 qt_add_library(tarnavel_calc_lines STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/calc_lines.h ${CMAKE_CURRENT_LIST_DIR}/tarnavel_calc.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/calc_lines.h ${CMAKE_CURRENT_LIST_DIR}/tarnavel_calc.cpp ${CMAKE_CURRENT_LIST_DIR}/calc_help.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc_working.h ${CMAKE_CURRENT_LIST_DIR}/calc_working.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc_paths.h ${CMAKE_CURRENT_LIST_DIR}/calc_paths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.h ${CMAKE_CURRENT_LIST_DIR}/calc_bequest.cpp

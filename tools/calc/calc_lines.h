@@ -10,6 +10,8 @@ namespace calccli {
 
 // The text of --help.
 const char *helpText();
+// Its first part (calc_help.cpp).
+extern const char HelpText[];
 // The answer to one input line; `failed` tells whether it is an error line.
 std::string answerTo(const std::string &line, long lineNumber, bool explain, bool &failed);
 // Writes an answer and its newline to standard output, flushed.
