@@ -113,6 +113,26 @@ std::optional<Path> Path::of(std::initializer_list<PathStep> steps)
     return p;
 }
 
+std::optional<Path> Path::of(const PathStep *steps, int count)
+{
+    if (count < 0 || count > MaxPathLength)
+        return std::nullopt;
+    Path p;
+    std::copy(steps, steps + count, p.m_steps.begin());
+    p.m_length = static_cast<std::uint8_t>(count);
+    if (!accepted(p.m_steps.data(), p.m_length))
+        return std::nullopt;
+    p.classify();
+    return p;
+}
+
+std::optional<Path> Path::slice(int from, int to) const
+{
+    if (from < 0 || to > m_length || to <= from)
+        return std::nullopt;
+    return of(m_steps.data() + from, to - from);
+}
+
 std::string Path::text() const
 {
     std::string t;

@@ -57,6 +57,9 @@ public:
     static std::optional<Path> parse(std::string_view text);
     // A path from steps; nullopt if the grammar refuses it.
     static std::optional<Path> of(std::initializer_list<PathStep> steps);
+    static std::optional<Path> of(const PathStep *steps, int count);
+    // Steps `from` up to `to` of this path, as a path of its own.
+    std::optional<Path> slice(int from, int to) const;
 
     std::string text() const;
     int length() const { return m_length; }

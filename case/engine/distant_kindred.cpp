@@ -70,15 +70,7 @@ int ascents(const Path &p)
 // The steps [from, to) of a path, as a path of their own.
 std::optional<Path> slice(const Path &p, int from, int to)
 {
-    if (to <= from)
-        return std::nullopt;
-    std::string t;
-    for (int i = from; i < to; ++i) {
-        if (i > from)
-            t += '.';
-        t += stepWord(p[i]);
-    }
-    return Path::parse(t);
+    return p.slice(from, to);
 }
 
 int lineLimit(GrandmotherLines g)
