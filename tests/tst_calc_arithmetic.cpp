@@ -18,6 +18,8 @@ private slots:
     void residueToOthers_data();
     void residueToOthers();
     void treasuryAfterNotice();
+    void wideSumsInLowestTerms_data();
+    void wideSumsInLowestTerms();
 };
 
 void TestCalcArithmetic::remainderThreshold_data()
@@ -169,6 +171,29 @@ void TestCalcArithmetic::treasuryAfterNotice()
     CaseRecord d;
     ResidueToOthers(d);
     QCOMPARE(d.TreasuryShare, 1.0);
+}
+
+// Sums whose cross products need 128 bits come back in lowest terms (and
+// fit), the common factor taken out on the wide path.
+void TestCalcArithmetic::wideSumsInLowestTerms_data()
+{
+    QTest::addColumn<qint64>("a");
+    QTest::addColumn<qint64>("b");
+    QTest::addColumn<qint64>("num");
+    QTest::addColumn<qint64>("den");
+    QTest::newRow("even denominators") << qint64(5000000002) << qint64(5000000006) << qint64(2500000002)
+                                       << qint64(6250000010000000003);
+    QTest::newRow("a factor of three") << qint64(3000000003) << qint64(6000000003) << qint64(3000000002)
+                                       << qint64(6000000009000000003);
+}
+
+void TestCalcArithmetic::wideSumsInLowestTerms()
+{
+    QFETCH(qint64, a);
+    QFETCH(qint64, b);
+    const Rational sum = Rational(1, a) + Rational(1, b);
+    QTEST(qint64(sum.num), "num");
+    QTEST(qint64(sum.den), "den");
 }
 
 QTEST_APPLESS_MAIN(TestCalcArithmetic)

@@ -132,6 +132,7 @@ void TestEstate::divide_data()
     row("one unit above the bound", "10000000000000.01|||", halves, "TooLarge Estate");
     row("long digit string", "100||99999999999999999999999999|", halves, "TooLarge Debts");
     row("decimals 5", "100|||", halves, "BadDecimals Decimals", 5);
+    row("decimals -1", "100|||", halves, "BadDecimals Decimals", -1);
     row("costs above the estate", "100|150||", halves, "DebtsExceedEstate FuneralCosts");
     row("costs and debts a unit above", "100|60|40.01|", halves, "DebtsExceedEstate Debts");
     row("shares short of one", "100|||", "1/2 1/3", "SharesDoNotAddUp None");
