@@ -200,7 +200,7 @@ void tst_relatives_panel::dependsOn()
     for (View d : details::dependentViews(familyOf(family), v))
         got << QLatin1String(viewName(d));
     QCOMPARE(got, views);
-    const QStringList sentences = details::differenceSentences(familyOf(family), v, 1);
+    const QStringList sentences = details::differenceSentences(familyOf(family), v, Language::English);
     QCOMPARE(sentences.size(), views.size());
 }
 
@@ -208,7 +208,7 @@ void tst_relatives_panel::keyboardOnly()
 {
     // The father's paternal uncle's son, two of them, with keys alone.
     RelativesPanel panel;
-    panel.setLanguage(1);
+    panel.setLanguage(Language::English);
     panel.setEditorFamily(familyOf(QStringLiteral("wife")));
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
@@ -296,8 +296,8 @@ void tst_relatives_panel::printedDocument()
     views->setCurrentIndex(1);   // to the treasury
     panel->findChild<QCheckBox *>(QStringLiteral("chkPrintCompare"))->setChecked(compare);
     const QString html = details::document::html(w->documentParts());
-    QVERIFY(html.contains(report::profileTitle(Profile::Program, 1).toHtmlEscaped()));
-    QVERIFY(html.contains(report::viewTitle(View::Surplus, 1).toHtmlEscaped()));
+    QVERIFY(html.contains(report::profileTitle(Profile::Program, Language::English).toHtmlEscaped()));
+    QVERIFY(html.contains(report::viewTitle(View::Surplus, Language::English).toHtmlEscaped()));
     const QString cousin = report::relativeName(*Path::parse("father.father.paternalBrother.son"), Language::English, 1);
     QCOMPARE(html.contains(cousin.toHtmlEscaped()), added);
     if (added) {
@@ -310,8 +310,8 @@ void tst_relatives_panel::printedDocument()
         for (const QString &line : panel->pathWorking())
             QVERIFY(html.contains(line.toHtmlEscaped()));
     }
-    QCOMPARE(html.contains(details::relativesCaption("grpCompare", 1).toHtmlEscaped()), compare);
-    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, 1).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(details::relativesCaption("grpCompare", Language::English).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, Language::English).toHtmlEscaped()), compare);
 }
 
 // Saved from the case window and opened again: the added relatives and the
