@@ -179,6 +179,14 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("two husbands") << QByteArray(R"({"Relatives": {"husband": 2}})") << "\"husband\"";
     QTest::newRow("given by each way") << QByteArray(R"({"SonCount": 1, "Relatives": {"son": 1}})") << "\"son\"";
     QTest::newRow("relatives not an object") << QByteArray(R"({"Relatives": ["son"]})") << "\"Relatives\"";
+    QTest::newRow("one route only") << QByteArray(R"({"Relatives": {"son": 1, "mother.mother": 1}, "SamePerson": [["mother.mother"]]})")
+                                    << "\"SamePerson\"";
+    QTest::newRow("routes of two generations")
+        << QByteArray(R"({"Relatives": {"mother.mother": 1, "father.mother.mother": 1}, "SamePerson": [["mother.mother", "father.mother.mother"]]})")
+        << "\"father.mother.mother\"";
+    QTest::newRow("a route not in the family")
+        << QByteArray(R"({"Relatives": {"mother.mother.mother": 1}, "SamePerson": [["mother.mother.mother", "father.mother.mother"]]})")
+        << "\"father.mother.mother\"";
     QTest::newRow("unknown profile") << QByteArray(R"({"SonCount": 1, "Profile": "zahiri"})") << "\"Profile\"";
     QTest::newRow("unknown view") << QByteArray(R"({"SonCount": 1, "Views": {"radd": "return"}})") << "\"radd\"";
     QTest::newRow("bad value of a view") << QByteArray(R"({"SonCount": 1, "Views": {"surplus": "maybe"}})")
