@@ -3,6 +3,7 @@
 // schools side by side on the doctrine's tables, the views a case depends
 // on, and a relative added with the keyboard alone.
 #include "details/relatives_panel.h"
+#include "details/bequest_panel.h"
 #include "tests/tst_case_window_support.h"
 
 #include "report/relative_names.h"
@@ -13,6 +14,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
@@ -83,6 +86,8 @@ private slots:
     void printedDocument();
     void caseFileKeepsPage_data();
     void caseFileKeepsPage();
+    void obligatoryBequest_data();
+    void obligatoryBequest();
 };
 
 void tst_relatives_panel::initTestCase()
@@ -353,6 +358,93 @@ void tst_relatives_panel::caseFileKeepsPage()
     QCOMPARE(panel->relativesModel()->rowCount(), withAdded ? 3 : 2);
     // The working page says its table is not this case's answer exactly when it is not.
     QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblBeyondEditor"))->isVisibleTo(w), withAdded || p != Profile::Program);
+    QSettings().clear();
+}
+
+// A son and a daughter beside a son who died before the deceased leaving a
+// daughter, entered on the page of the bequest as a user would: what the
+// tables show is what the calculation gives, and the document prints it.
+void tst_relatives_panel::obligatoryBequest_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("gift");
+    QTest::addColumn<QString>("bequest");     // what the granddaughter takes; empty: no bequest
+    QTest::addColumn<QStringList>("heirs");   // son, daughter, the granddaughter: of the whole estate
+    // As alive the predeceased son would take 2/5, above the third.
+    QTest::newRow("egypt: the third") << "egypt" << "" << "1/3" << QStringList{"4/9", "2/9", "0"};
+    QTest::newRow("syria: the third") << "syria" << "" << "1/3" << QStringList{"4/9", "2/9", "0"};
+    QTest::newRow("egypt: a gift of 1/9 counted") << "egypt" << "1/9" << "2/9" << QStringList{"14/27", "7/27", "0"};
+    QTest::newRow("egypt: a gift of 40% covers her due") << "egypt" << "40%" << "0" << QStringList{"2/3", "1/3", "0"};
+    QTest::newRow("hanafi: no bequest, her uncle excludes her") << "hanafi" << "" << "" << QStringList{"2/3", "1/3", "0"};
+}
+
+void tst_relatives_panel::obligatoryBequest()
+{
+    QFETCH(QString, profile);
+    QFETCH(QString, gift);
+    QFETCH(QString, bequest);
+    QFETCH(QStringList, heirs);
+    CaseWindow *w = cw::open(cw::family({{Relative::Son, 1}, {Relative::Daughter, 1}}), 1);
+    RelativesPanel *panel = w->relativesPanel();
+    panel->findChild<QComboBox *>(QStringLiteral("cmbProfile"))->setCurrentIndex(int(*profileFromName(profile.toStdString())));
+    auto *tabs = panel->findChild<QTabWidget *>(QStringLiteral("tabsRelatives"));
+    tabs->setCurrentWidget(panel->findChild<QWidget *>(QStringLiteral("pageBequest")));
+    panel->findChild<QComboBox *>(QStringLiteral("cmbPredeceasedChild"))->setCurrentIndex(0);   // a son
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddPredeceased")), Qt::LeftButton);
+    auto *paths = panel->findChild<QComboBox *>(QStringLiteral("cmbDescendantPath"));
+    paths->setCurrentIndex(paths->findData(QStringLiteral("daughter")));
+    QTest::keyClicks(panel->findChild<QLineEdit *>(QStringLiteral("edtDescendantGift")), gift);
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddDescendant")), Qt::LeftButton);
+    QCOMPARE(panel->predeceased().size(), std::size_t(1));
+
+    // The calculation's own answer for the same case.
+    engine::Family f = familyOf(QStringLiteral("son,daughter"));
+    f.profile = panel->profile();
+    f.views = panel->views();
+    engine::Predeceased son{*Path::parse("son"), {{*Path::parse("daughter"), 1}}, {}, {}};
+    if (!gift.isEmpty())
+        son.gifts.push_back({*Path::parse("daughter"), *BequestPanel::parseGift(gift)});
+    const engine::BequestResult r = engine::calculateWithBequest(f, {son});
+
+    const BequestPanel *page = panel->bequestPage();
+    const auto *recipients = page->recipientsModel();
+    const auto *shown = page->heirsModel();
+    const auto *relatives = panel->relativesModel();
+    QCOMPARE(page->bequestGiven(), !bequest.isEmpty());
+    QCOMPARE(recipients->rowCount(), bequest.isEmpty() ? 0 : 1);
+    if (!bequest.isEmpty()) {
+        QCOMPARE(recipients->index(0, details::BequestModel::Share).data().toString(), bequest);
+        QCOMPARE(recipients->index(0, details::BequestModel::Share).data().toString(), details::shareText(r.recipients[0].share));
+        QCOMPARE(recipients->index(0, details::BequestModel::Percent).data().toString(), details::percentText(r.recipients[0].share));
+        QVERIFY(page->findChild<QTableView *>(QStringLiteral("tblBequestRecipients"))->isVisibleTo(panel));
+    }
+    QCOMPARE(shown->rowCount(), 3);
+    QCOMPARE(relatives->rowCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(shown->index(i, details::BequestModel::Share).data().toString(), heirs[i]);
+        QCOMPARE(shown->index(i, details::BequestModel::Share).data().toString(), details::shareText(r.heirShares[std::size_t(i)]));
+        QCOMPARE(relatives->index(i, details::RelativesModel::Share).data().toString(), heirs[i]);
+    }
+    // The descendant's count is edited on the page of the bequest, not in the family table.
+    QVERIFY(!(relatives->flags(relatives->index(2, details::RelativesModel::Count)) & Qt::ItemIsEditable));
+
+    // Printed: the tables of the bequest and its working.
+    const QString html = details::document::html(w->documentParts());
+    QCOMPARE(html.contains(details::bequestCaption("titleBranches", 1).toHtmlEscaped()), !bequest.isEmpty());
+    QVERIFY(html.contains(details::bequestCaption(bequest.isEmpty() ? "titleNoBequest" : "titleHeirs", 1).toHtmlEscaped()));
+    QVERIFY(!page->working().isEmpty());
+    for (const QString &line : page->working())
+        QVERIFY2(html.contains(line.toHtmlEscaped()), qPrintable(line));
+    QCOMPARE(html.contains(details::bequestCaption("titleRecipients", 1).toHtmlEscaped()), !bequest.isEmpty());
+
+    // Saved and opened again, the case comes back with its predeceased son.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bequest.tarnavel"));
+    QVERIFY(w->saveFile(path));
+    CaseWindow *again = cw::open(cw::family({}), 1);
+    QVERIFY(again->openFile(path));
+    QVERIFY(again->relativesPanel()->predeceased() == std::vector<engine::Predeceased>{son});
+    QCOMPARE(again->relativesPanel()->bequestPage()->heirsModel()->index(0, details::BequestModel::Share).data().toString(), heirs[0]);
     QSettings().clear();
 }
 

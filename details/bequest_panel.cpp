@@ -1,0 +1,487 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "details/bequest_panel.h"
+
+#include "details/relatives_model.h"
+#include "report/bequest_working_text.h"
+#include "report/relative_names.h"
+#include "report/schools_text.h"
+#include "ui/captions.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using details::bequestCaption;
+
+namespace {
+
+// Below a predeceased child: his children, grandchildren and great-grandchildren.
+constexpr int DescendantDepth = 3;
+
+QLabel *makeLabel(QWidget *parent, const QString &name, bool wrap = false)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setWordWrap(wrap);
+    return l;
+}
+
+QPushButton *makeButton(QWidget *parent, const QString &name)
+{
+    auto *b = new QPushButton(parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QTableView *makeTable(QWidget *parent, const QString &name, QAbstractItemModel *model)
+{
+    auto *t = new QTableView(parent);
+    t->setObjectName(name);
+    t->setModel(model);
+    t->setAlternatingRowColors(true);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    t->horizontalHeader()->setStretchLastSection(true);
+    t->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return t;
+}
+
+// The path of a descendant from the deceased.
+Path fromDeceased(const Path &child, const Path &below)
+{
+    return *Path::parse(child.text() + '.' + below.text());
+}
+
+// Every chain of sons and daughters of 1 to `depth` steps.
+std::vector<Path> descentPaths(int depth)
+{
+    std::vector<std::string> level{""}, all;
+    for (int d = 0; d < depth; ++d) {
+        std::vector<std::string> next;
+        for (const std::string &p : level)
+            for (const char *w : {"son", "daughter"})
+                next.push_back(p.empty() ? std::string(w) : p + '.' + w);
+        all.insert(all.end(), next.begin(), next.end());
+        level = next;
+    }
+    std::vector<Path> out;
+    for (const std::string &p : all)
+        out.push_back(*Path::parse(p));
+    return out;
+}
+
+QString sentenceCase(QString s)
+{
+    if (s.startsWith(QLatin1String("the ")))
+        s = s.mid(4);
+    if (!s.isEmpty())
+        s[0] = s[0].toUpper();
+    return s;
+}
+
+} // namespace
+
+BequestPanel::BequestPanel(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("pageBequest"));
+    m_branches = new details::BequestModel(details::BequestModel::Kind::Branches, this);
+    m_recipients = new details::BequestModel(details::BequestModel::Kind::Recipients, this);
+    m_heirs = new details::BequestModel(details::BequestModel::Kind::Heirs, this);
+    build();
+    setLanguage(0);
+}
+
+void BequestPanel::build()
+{
+    auto *side = new QHBoxLayout(this);
+
+    // The children who died before the deceased.
+    auto *editor = new QVBoxLayout;
+    auto *childBox = new QGroupBox(this);
+    childBox->setObjectName(QStringLiteral("grpPredeceased"));
+    auto *childLayout = new QVBoxLayout(childBox);
+    auto *childRow = new QHBoxLayout;
+    auto *childLabel = makeLabel(childBox, QStringLiteral("lblPredeceasedChild"));
+    m_childBox = new QComboBox(childBox);
+    m_childBox->setObjectName(QStringLiteral("cmbPredeceasedChild"));
+    childLabel->setBuddy(m_childBox);
+    m_addChild = makeButton(childBox, QStringLiteral("cmdAddPredeceased"));
+    connect(m_addChild, &QPushButton::clicked, this, [this] { addChild(); });
+    childRow->addWidget(childLabel);
+    childRow->addWidget(m_childBox, 1);
+    childRow->addWidget(m_addChild);
+    childLayout->addLayout(childRow);
+    m_children = new QListWidget(childBox);
+    m_children->setObjectName(QStringLiteral("lstPredeceased"));
+    connect(m_children, &QListWidget::currentRowChanged, this, [this] { showDescendants(); });
+    childLayout->addWidget(m_children, 1);
+    m_removeChild = makeButton(childBox, QStringLiteral("cmdRemovePredeceased"));
+    connect(m_removeChild, &QPushButton::clicked, this, [this] { removeChild(); });
+    auto *removeRow = new QHBoxLayout;
+    removeRow->addStretch(1);
+    removeRow->addWidget(m_removeChild);
+    childLayout->addLayout(removeRow);
+    editor->addWidget(childBox, 2);
+
+    // The selected child's living descendants and the gifts.
+    auto *descBox = new QGroupBox(this);
+    descBox->setObjectName(QStringLiteral("grpDescendants"));
+    auto *descLayout = new QVBoxLayout(descBox);
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    m_pathBox = new QComboBox(descBox);
+    m_pathBox->setObjectName(QStringLiteral("cmbDescendantPath"));
+    m_count = new QSpinBox(descBox);
+    m_count->setObjectName(QStringLiteral("spnDescendantCount"));
+    m_count->setLayoutDirection(Qt::LeftToRight);
+    m_count->setRange(1, 50);
+    m_gift = new QLineEdit(descBox);
+    m_gift->setObjectName(QStringLiteral("edtDescendantGift"));
+    m_gift->setLayoutDirection(Qt::LeftToRight);
+    connect(m_gift, &QLineEdit::returnPressed, this, [this] { addDescendant(); });
+    const std::pair<const char *, QWidget *> fields[] = {
+        {"lblDescendantPath", m_pathBox}, {"lblDescendantCount", m_count}, {"lblDescendantGift", m_gift}};
+    for (const auto &[name, field] : fields) {
+        auto *label = makeLabel(descBox, QLatin1String(name));
+        label->setBuddy(field);
+        form->addRow(label, field);
+    }
+    descLayout->addLayout(form);
+    m_addDescendant = makeButton(descBox, QStringLiteral("cmdAddDescendant"));
+    connect(m_addDescendant, &QPushButton::clicked, this, [this] { addDescendant(); });
+    auto *addRow = new QHBoxLayout;
+    addRow->addStretch(1);
+    addRow->addWidget(m_addDescendant);
+    descLayout->addLayout(addRow);
+    m_descendants = new QTableWidget(0, 3, descBox);
+    m_descendants->setObjectName(QStringLiteral("tblDescendants"));
+    m_descendants->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_descendants->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_descendants->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_descendants->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_descendants->horizontalHeader()->setStretchLastSection(true);
+    m_descendants->verticalHeader()->hide();
+    descLayout->addWidget(m_descendants, 1);
+    m_removeDescendant = makeButton(descBox, QStringLiteral("cmdRemoveDescendant"));
+    connect(m_removeDescendant, &QPushButton::clicked, this, [this] { removeDescendant(); });
+    auto *removeDescRow = new QHBoxLayout;
+    removeDescRow->addStretch(1);
+    removeDescRow->addWidget(m_removeDescendant);
+    descLayout->addLayout(removeDescRow);
+    m_message = makeLabel(descBox, QStringLiteral("lblBequestMessage"), true);
+    m_message->setStyleSheet(QStringLiteral("color: #a00000;"));
+    m_message->hide();
+    descLayout->addWidget(m_message);
+    editor->addWidget(descBox, 3);
+
+    // What the code gives.
+    auto *resultBox = new QGroupBox(this);
+    resultBox->setObjectName(QStringLiteral("grpBequest"));
+    auto *resultLayout = new QVBoxLayout(resultBox);
+    m_code = makeLabel(resultBox, QStringLiteral("lblBequestCode"), true);
+    resultLayout->addWidget(m_code);
+    auto *split = new QSplitter(Qt::Vertical, resultBox);
+    split->setObjectName(QStringLiteral("bequestSplitter"));
+    split->setChildrenCollapsible(false);
+    m_branchTable = makeTable(split, QStringLiteral("tblBequestBranches"), m_branches);
+    m_recipientTable = makeTable(split, QStringLiteral("tblBequestRecipients"), m_recipients);
+    m_heirTable = makeTable(split, QStringLiteral("tblBequestHeirs"), m_heirs);
+    m_workingText = new QTextBrowser(split);
+    m_workingText->setObjectName(QStringLiteral("txtBequestWorking"));
+    m_workingText->setOpenLinks(false);
+    for (QWidget *w : {static_cast<QWidget *>(m_branchTable), static_cast<QWidget *>(m_recipientTable),
+                       static_cast<QWidget *>(m_heirTable), static_cast<QWidget *>(m_workingText)})
+        split->addWidget(w);
+    resultLayout->addWidget(split, 1);
+
+    side->addLayout(editor, 2);
+    side->addWidget(resultBox, 3);
+
+    setTabOrder(m_childBox, m_addChild);
+    setTabOrder(m_addChild, m_children);
+    setTabOrder(m_children, m_removeChild);
+    setTabOrder(m_removeChild, m_pathBox);
+    setTabOrder(m_pathBox, m_count);
+    setTabOrder(m_count, m_gift);
+    setTabOrder(m_gift, m_addDescendant);
+    setTabOrder(m_addDescendant, m_descendants);
+    setTabOrder(m_descendants, m_removeDescendant);
+}
+
+void BequestPanel::setLanguage(int language)
+{
+    m_language = language;
+    captions::apply(this, details::BequestCaptions, Language(language));
+    const int child = std::max(0, m_childBox->currentIndex());
+    m_childBox->clear();
+    for (const char *c : {"son", "daughter"})
+        m_childBox->addItem(report::predeceasedName(*Path::parse(c), Language(language)));
+    m_childBox->setCurrentIndex(child);
+    m_gift->setPlaceholderText(bequestCaption("giftPlaceholder", language));
+    m_descendants->setHorizontalHeaderLabels({bequestCaption("colDescendant", language),
+                                              bequestCaption("colCount", language),
+                                              bequestCaption("colGift", language)});
+    m_branches->setLanguage(language);
+    m_recipients->setLanguage(language);
+    m_heirs->setLanguage(language);
+    showChildren();
+}
+
+void BequestPanel::setPredeceased(const std::vector<engine::Predeceased> &predeceased)
+{
+    m_predeceased = predeceased;
+    showChildren();
+}
+
+engine::Predeceased *BequestPanel::current()
+{
+    const int row = m_children->currentRow();
+    return row >= 0 && std::size_t(row) < m_predeceased.size() ? &m_predeceased[std::size_t(row)] : nullptr;
+}
+
+void BequestPanel::showChildren()
+{
+    const int row = m_children->currentRow();
+    const QSignalBlocker block(m_children);
+    m_children->clear();
+    for (const engine::Predeceased &p : m_predeceased) {
+        int heads = 0;
+        for (const engine::Member &m : p.descendants)
+            heads += m.count;
+        m_children->addItem(bequestCaption("childItem", m_language)
+                                .arg(report::predeceasedName(p.child, Language(m_language)))
+                                .arg(heads));
+    }
+    if (!m_predeceased.empty())
+        m_children->setCurrentRow(std::clamp(row, 0, int(m_predeceased.size()) - 1));
+    m_removeChild->setEnabled(!m_predeceased.empty());
+    showDescendants();
+}
+
+void BequestPanel::fillPaths()
+{
+    const engine::Predeceased *p = current();
+    const int was = m_pathBox->currentIndex();
+    m_pathBox->clear();
+    if (!p)
+        return;
+    for (const Path &below : descentPaths(DescendantDepth)) {
+        m_pathBox->addItem(sentenceCase(report::relativeName(fromDeceased(p->child, below), Language(m_language), 1)),
+                           QString::fromStdString(below.text()));
+        m_pathBox->setItemData(m_pathBox->count() - 1, QString::fromStdString(below.text()), Qt::ToolTipRole);
+    }
+    m_pathBox->setCurrentIndex(std::max(0, was));
+}
+
+void BequestPanel::showDescendants()
+{
+    const engine::Predeceased *p = current();
+    fillPaths();
+    for (QWidget *w : std::initializer_list<QWidget *>{m_pathBox, m_count, m_gift, m_addDescendant, m_descendants})
+        w->setEnabled(p != nullptr);
+    m_descendants->setRowCount(0);
+    if (!p) {
+        m_removeDescendant->setEnabled(false);
+        return;
+    }
+    for (const engine::Member &m : p->descendants) {
+        const int row = m_descendants->rowCount();
+        m_descendants->insertRow(row);
+        auto *name = new QTableWidgetItem(report::relativeName(fromDeceased(p->child, m.path), Language(m_language), m.count));
+        name->setToolTip(QString::fromStdString(m.path.text()));
+        m_descendants->setItem(row, 0, name);
+        auto *count = new QTableWidgetItem(QString::number(m.count));
+        count->setTextAlignment(Qt::AlignCenter);
+        m_descendants->setItem(row, 1, count);
+        QString gift;
+        for (const engine::Gift &g : p->gifts)
+            if (g.descendant == m.path)
+                gift = details::shareText(g.amount) + QStringLiteral(" (") + details::percentText(g.amount)
+                    + QStringLiteral(" %)");
+        auto *giftItem = new QTableWidgetItem(gift);
+        giftItem->setTextAlignment(Qt::AlignCenter);
+        m_descendants->setItem(row, 2, giftItem);
+    }
+    if (m_descendants->rowCount() > 0)
+        m_descendants->selectRow(0);
+    m_removeDescendant->setEnabled(m_descendants->rowCount() > 0);
+}
+
+std::optional<Rational> BequestPanel::parseGift(const QString &typed)
+{
+    // Arabic-Indic digits and the Arabic percent sign count as typed.
+    QString text;
+    for (QChar c : typed.trimmed()) {
+        if (c.unicode() >= 0x0660 && c.unicode() <= 0x0669)
+            c = QChar(u'0' + (c.unicode() - 0x0660));
+        else if (c.unicode() >= 0x06F0 && c.unicode() <= 0x06F9)
+            c = QChar(u'0' + (c.unicode() - 0x06F0));
+        else if (c.unicode() == 0x066A)
+            c = QLatin1Char('%');
+        else if (c.unicode() == 0x066B)
+            c = QLatin1Char('.');
+        if (!c.isSpace())
+            text += c;
+    }
+    if (text.isEmpty())
+        return Rational();
+    if (text.endsWith(QLatin1Char('%'))) {
+        // A percentage with up to four decimals.
+        const QString number = text.chopped(1);
+        const QStringList parts = number.split(QLatin1Char('.'));
+        if (parts.size() > 2 || parts[0].isEmpty() || (parts.size() == 2 && (parts[1].isEmpty() || parts[1].size() > 4)))
+            return std::nullopt;
+        bool okWhole = false, okDecimals = true;
+        const qint64 whole = parts[0].toLongLong(&okWhole);
+        qint64 decimals = 0, scale = 1;
+        if (parts.size() == 2) {
+            decimals = parts[1].toLongLong(&okDecimals);
+            for (int i = 0; i < parts[1].size(); ++i)
+                scale *= 10;
+        }
+        if (!okWhole || !okDecimals || whole < 0 || decimals < 0 || whole > 100)
+            return std::nullopt;
+        const Rational r(whole * scale + decimals, 100 * scale);
+        return r > Rational(1) ? std::nullopt : std::optional<Rational>(r);
+    }
+    const QStringList parts = text.split(QLatin1Char('/'));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool okN = false, okD = false;
+    const qint64 n = parts[0].toLongLong(&okN);
+    const qint64 d = parts[1].toLongLong(&okD);
+    if (!okN || !okD || n < 0 || d <= 0 || n > d)
+        return std::nullopt;
+    return Rational(n, d);
+}
+
+void BequestPanel::addChild()
+{
+    engine::Predeceased p;
+    p.child = *Path::parse(m_childBox->currentIndex() == 1 ? "daughter" : "son");
+    m_predeceased.push_back(p);
+    showChildren();
+    m_children->setCurrentRow(int(m_predeceased.size()) - 1);
+    m_message->hide();
+    emit predeceasedChanged();
+    m_pathBox->setFocus();
+}
+
+void BequestPanel::removeChild()
+{
+    const int row = m_children->currentRow();
+    if (row < 0 || std::size_t(row) >= m_predeceased.size())
+        return;
+    m_predeceased.erase(m_predeceased.begin() + row);
+    showChildren();
+    m_message->hide();
+    emit predeceasedChanged();
+}
+
+void BequestPanel::addDescendant()
+{
+    engine::Predeceased *p = current();
+    if (!p || m_pathBox->currentIndex() < 0)
+        return;
+    const auto gift = parseGift(m_gift->text());
+    if (!gift) {
+        m_message->setText(bequestCaption("badGift", m_language));
+        m_message->show();
+        m_gift->setFocus();
+        return;
+    }
+    m_message->hide();
+    const Path path = *Path::parse(m_pathBox->currentData().toString().toStdString());
+    auto it = std::find_if(p->descendants.begin(), p->descendants.end(),
+                           [&](const engine::Member &m) { return m.path == path; });
+    if (it != p->descendants.end())
+        it->count = m_count->value();
+    else
+        p->descendants.push_back({path, m_count->value()});
+    p->gifts.erase(std::remove_if(p->gifts.begin(), p->gifts.end(),
+                                  [&](const engine::Gift &g) { return g.descendant == path; }),
+                   p->gifts.end());
+    if (!gift->isZero())
+        p->gifts.push_back({path, *gift});
+    m_count->setValue(1);
+    m_gift->clear();
+    showChildren();
+    emit predeceasedChanged();
+    m_pathBox->setFocus();
+}
+
+void BequestPanel::removeDescendant()
+{
+    engine::Predeceased *p = current();
+    const int row = m_descendants->currentRow();
+    if (!p || row < 0 || std::size_t(row) >= p->descendants.size())
+        return;
+    const Path path = p->descendants[std::size_t(row)].path;
+    p->descendants.erase(p->descendants.begin() + row);
+    p->gifts.erase(std::remove_if(p->gifts.begin(), p->gifts.end(),
+                                  [&](const engine::Gift &g) { return g.descendant == path; }),
+                   p->gifts.end());
+    showChildren();
+    emit predeceasedChanged();
+}
+
+void BequestPanel::showResult(const engine::BequestResult &result, const Views &views, double estate)
+{
+    m_given = result.code != ObligatoryBequest::None;
+    m_working = report::bequestSteps(result, views, Language(m_language));
+    m_code->setText(m_given ? bequestCaption("codeGives", m_language).arg(report::viewAttribution(views, View::ObligatoryBequest, m_language))
+                            : bequestCaption("noBequest", m_language));
+    if (m_given) {
+        m_branches->setResult(result, estate);
+        m_recipients->setResult(result, estate);
+    } else {
+        m_branches->clear();
+        m_recipients->clear();
+    }
+    m_heirs->setResult(result, estate);
+    m_branchTable->setVisible(m_given);
+    m_recipientTable->setVisible(m_given);
+    m_heirTable->setVisible(true);
+    for (QTableView *t : {m_recipientTable, m_heirTable})
+        t->setColumnHidden(details::BequestModel::Amount, estate < 0);
+    QString html;
+    for (const QString &s : m_working)
+        html += QStringLiteral("<p>") + s.toHtmlEscaped() + QStringLiteral("</p>");
+    m_workingText->setHtml(html);
+}
+
+void BequestPanel::showNothing(const QString &why)
+{
+    m_given = false;
+    m_working = why.isEmpty() ? QStringList() : QStringList{why};
+    m_code->setText(why.isEmpty() ? bequestCaption("noPredeceased", m_language) : why);
+    m_branches->clear();
+    m_recipients->clear();
+    m_heirs->clear();
+    m_branchTable->setVisible(false);
+    m_recipientTable->setVisible(false);
+    m_heirTable->setVisible(false);
+    m_workingText->setHtml(QString());
+}
+
+QString BequestPanel::codeLine() const
+{
+    return m_code->text();
+}
