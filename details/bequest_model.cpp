@@ -9,6 +9,8 @@
 #include <QBrush>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace details {
 
 QString bequestCaption(const char *key, int language)
@@ -79,11 +81,9 @@ void BequestModel::build()
             r.reason = x.reason;
             static const char *const reasons[] = {"", "reason.heir", "reason.outsideTheLines", "reason.giftCovers"};
             if (x.reason != engine::BequestReason::None)
-                r.note = bequestCaption(reasons[int(x.reason)], m_language);
-            if (!x.gift.isZero() && x.reason != engine::BequestReason::Heir
-                && x.reason != engine::BequestReason::OutsideTheLines) {
-                const QString gift = bequestCaption("giftCounted", m_language).arg(shareText(x.gift));
-                r.note = r.note.isEmpty() ? gift : r.note + bequestCaption("separator", m_language) + gift;
+                r.note = bequestCaption(reasons[int(x.reason)], m_language).arg(shareText(x.gift));
+            if (!x.gift.isZero() && x.reason == engine::BequestReason::None) {
+                r.note = bequestCaption("giftCounted", m_language).arg(shareText(x.gift));
             }
             m_rows.push_back(r);
         }
@@ -91,6 +91,12 @@ void BequestModel::build()
     case Kind::Heirs:
         for (std::size_t i = 0; i < m_result.heirs.members.size() && i < m_result.heirShares.size(); ++i) {
             const engine::MemberResult &m = m_result.heirs.members[i];
+            // A descendant who neither inherits nor is a relative of his own
+            // is in the table of the bequest.
+            const bool descendant = std::any_of(m_result.recipients.begin(), m_result.recipients.end(),
+                                                [&](const engine::BequestRecipient &x) { return x.path == m.path; });
+            if (descendant && m_result.heirShares[i].isZero())
+                continue;
             Row r;
             r.name = report::relativeName(m.path, lang, m.count);
             r.path = m.path;

@@ -124,21 +124,20 @@ void BequestPanel::build()
     childLabel->setBuddy(m_childBox);
     m_addChild = makeButton(childBox, QStringLiteral("cmdAddPredeceased"));
     connect(m_addChild, &QPushButton::clicked, this, [this] { addChild(); });
+    m_removeChild = makeButton(childBox, QStringLiteral("cmdRemovePredeceased"));
+    connect(m_removeChild, &QPushButton::clicked, this, [this] { removeChild(); });
     childRow->addWidget(childLabel);
     childRow->addWidget(m_childBox, 1);
     childRow->addWidget(m_addChild);
+    childRow->addWidget(m_removeChild);
     childLayout->addLayout(childRow);
     m_children = new QListWidget(childBox);
     m_children->setObjectName(QStringLiteral("lstPredeceased"));
+    // A few children at most: three rows show them.
+    m_children->setMaximumHeight(m_children->fontMetrics().height() * 5);
     connect(m_children, &QListWidget::currentRowChanged, this, [this] { showDescendants(); });
-    childLayout->addWidget(m_children, 1);
-    m_removeChild = makeButton(childBox, QStringLiteral("cmdRemovePredeceased"));
-    connect(m_removeChild, &QPushButton::clicked, this, [this] { removeChild(); });
-    auto *removeRow = new QHBoxLayout;
-    removeRow->addStretch(1);
-    removeRow->addWidget(m_removeChild);
-    childLayout->addLayout(removeRow);
-    editor->addWidget(childBox, 2);
+    childLayout->addWidget(m_children);
+    editor->addWidget(childBox);
 
     // The selected child's living descendants and the gifts.
     auto *descBox = new QGroupBox(this);
@@ -156,20 +155,22 @@ void BequestPanel::build()
     m_gift->setObjectName(QStringLiteral("edtDescendantGift"));
     m_gift->setLayoutDirection(Qt::LeftToRight);
     connect(m_gift, &QLineEdit::returnPressed, this, [this] { addDescendant(); });
+    m_addDescendant = makeButton(descBox, QStringLiteral("cmdAddDescendant"));
+    connect(m_addDescendant, &QPushButton::clicked, this, [this] { addDescendant(); });
+    auto *giftRow = new QHBoxLayout;
+    giftRow->addWidget(m_gift, 1);
+    giftRow->addWidget(m_addDescendant);
     const std::pair<const char *, QWidget *> fields[] = {
         {"lblDescendantPath", m_pathBox}, {"lblDescendantCount", m_count}, {"lblDescendantGift", m_gift}};
     for (const auto &[name, field] : fields) {
         auto *label = makeLabel(descBox, QLatin1String(name));
         label->setBuddy(field);
-        form->addRow(label, field);
+        if (field == m_gift)
+            form->addRow(label, giftRow);
+        else
+            form->addRow(label, field);
     }
     descLayout->addLayout(form);
-    m_addDescendant = makeButton(descBox, QStringLiteral("cmdAddDescendant"));
-    connect(m_addDescendant, &QPushButton::clicked, this, [this] { addDescendant(); });
-    auto *addRow = new QHBoxLayout;
-    addRow->addStretch(1);
-    addRow->addWidget(m_addDescendant);
-    descLayout->addLayout(addRow);
     m_descendants = new QTableWidget(0, 3, descBox);
     m_descendants->setObjectName(QStringLiteral("tblDescendants"));
     m_descendants->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -189,7 +190,7 @@ void BequestPanel::build()
     m_message->setStyleSheet(QStringLiteral("color: #a00000;"));
     m_message->hide();
     descLayout->addWidget(m_message);
-    editor->addWidget(descBox, 3);
+    editor->addWidget(descBox, 1);
 
     // What the code gives.
     auto *resultBox = new QGroupBox(this);
@@ -209,6 +210,10 @@ void BequestPanel::build()
     for (QWidget *w : {static_cast<QWidget *>(m_branchTable), static_cast<QWidget *>(m_recipientTable),
                        static_cast<QWidget *>(m_heirTable), static_cast<QWidget *>(m_workingText)})
         split->addWidget(w);
+    for (int k : {0, 1, 2, 3})
+        split->setStretchFactor(k, k == 0 ? 1 : 2);
+    m_branchTable->horizontalHeader()->setSectionResizeMode(details::BequestModel::Child, QHeaderView::Stretch);
+    m_branchTable->horizontalHeader()->setStretchLastSection(false);
     resultLayout->addWidget(split, 1);
 
     side->addLayout(editor, 2);

@@ -24,6 +24,9 @@ public:
     explicit FamilyTab(QWidget *parent = nullptr);
 
     void setFamily(const engine::Family &family, int language, const Money &money);
+    // The family with the children who died before the deceased.
+    void setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
+                    const engine::BequestResult &bequest, int language, const Money &money);
     void applyLanguage(int language);
     const TreeModel &model() const { return m_model; }
     TreeView *view() const { return m_view; }

@@ -6,6 +6,7 @@
 #include "details/bequest_panel.h"
 
 #include "case/engine/working.h"
+#include "report/bequest_working_text.h"
 #include "report/path_working_text.h"
 
 #include <QTabWidget>
@@ -49,6 +50,9 @@ void RelativesPanel::workBequest(const engine::Family &f)
         m_relatives->setFamily(m_bequest.heirsFamily, int(m_editor.members.size()), m_result);
         m_pathWorking = report::pathSteps(m_bequest.heirsFamily, m_bequest.heirs, engine::workOf(m_bequest.heirs),
                                           Language(m_language));
+        // The heirs' case is of what the bequest leaves.
+        if (const QString rest = report::bequestRemainderSentence(m_bequest, Language(m_language)); !rest.isEmpty())
+            m_pathWorking.prepend(rest);
         m_bequestPage->showResult(m_bequest, m_views, m_estate);
     } catch (const RationalOverflow &) {
         m_bequest = {};

@@ -81,6 +81,14 @@ QString bequestRecipientSentence(const engine::BequestRecipient &r, Language lan
     return fill(entry("takes", language, r.count), {{"who", who}, {"share", fraction(r.share, language)}});
 }
 
+QString bequestRemainderSentence(const engine::BequestResult &r, Language language)
+{
+    if (r.code == ObligatoryBequest::None)
+        return {};
+    return fill(entry("remainder", language), {{"total", fraction(r.bequest, language)},
+                                               {"rest", fraction(Rational(1) - r.bequest, language)}});
+}
+
 QStringList bequestSteps(const engine::BequestResult &r, const Views &views, Language language)
 {
     QStringList out;
@@ -113,8 +121,7 @@ QStringList bequestSteps(const engine::BequestResult &r, const Views &views, Lan
                                                    {"gift", fraction(x.gift, language)}});
         out << bequestRecipientSentence(x, language);
     }
-    out << fill(entry("remainder", language), {{"total", fraction(r.bequest, language)},
-                                                {"rest", fraction(Rational(1) - r.bequest, language)}});
+    out << bequestRemainderSentence(r, language);
     out << fill(entry("wholeBase", language), {{"base", QString::number(engine::wholeBase(r))}});
     return out;
 }

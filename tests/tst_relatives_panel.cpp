@@ -369,12 +369,12 @@ void tst_relatives_panel::obligatoryBequest_data()
     QTest::addColumn<QString>("profile");
     QTest::addColumn<QString>("gift");
     QTest::addColumn<QString>("bequest");     // what the granddaughter takes; empty: no bequest
-    QTest::addColumn<QStringList>("heirs");   // son, daughter, the granddaughter: of the whole estate
+    QTest::addColumn<QStringList>("heirs");   // son, daughter (the granddaughter without a bequest): of the whole estate
     // As alive the predeceased son would take 2/5, above the third.
-    QTest::newRow("egypt: the third") << "egypt" << "" << "1/3" << QStringList{"4/9", "2/9", "0"};
-    QTest::newRow("syria: the third") << "syria" << "" << "1/3" << QStringList{"4/9", "2/9", "0"};
-    QTest::newRow("egypt: a gift of 1/9 counted") << "egypt" << "1/9" << "2/9" << QStringList{"14/27", "7/27", "0"};
-    QTest::newRow("egypt: a gift of 40% covers her due") << "egypt" << "40%" << "0" << QStringList{"2/3", "1/3", "0"};
+    QTest::newRow("egypt: the third") << "egypt" << "" << "1/3" << QStringList{"4/9", "2/9"};
+    QTest::newRow("syria: the third") << "syria" << "" << "1/3" << QStringList{"4/9", "2/9"};
+    QTest::newRow("egypt: a gift of 1/9 counted") << "egypt" << "1/9" << "2/9" << QStringList{"14/27", "7/27"};
+    QTest::newRow("egypt: a gift of 40% covers her due") << "egypt" << "40%" << "0" << QStringList{"2/3", "1/3"};
     QTest::newRow("hanafi: no bequest, her uncle excludes her") << "hanafi" << "" << "" << QStringList{"2/3", "1/3", "0"};
 }
 
@@ -418,12 +418,15 @@ void tst_relatives_panel::obligatoryBequest()
         QCOMPARE(recipients->index(0, details::BequestModel::Percent).data().toString(), details::percentText(r.recipients[0].share));
         QVERIFY(page->findChild<QTableView *>(QStringLiteral("tblBequestRecipients"))->isVisibleTo(panel));
     }
-    QCOMPARE(shown->rowCount(), 3);
+    QCOMPARE(shown->rowCount(), int(heirs.size()));
     QCOMPARE(relatives->rowCount(), 3);
     for (int i = 0; i < 3; ++i) {
-        QCOMPARE(shown->index(i, details::BequestModel::Share).data().toString(), heirs[i]);
-        QCOMPARE(shown->index(i, details::BequestModel::Share).data().toString(), details::shareText(r.heirShares[std::size_t(i)]));
-        QCOMPARE(relatives->index(i, details::RelativesModel::Share).data().toString(), heirs[i]);
+        const QString share = heirs.value(i, QStringLiteral("0"));
+        if (i < heirs.size()) {
+            QCOMPARE(shown->index(i, details::BequestModel::Share).data().toString(), share);
+            QCOMPARE(shown->index(i, details::BequestModel::Share).data().toString(), details::shareText(r.heirShares[std::size_t(i)]));
+        }
+        QCOMPARE(relatives->index(i, details::RelativesModel::Share).data().toString(), share);
     }
     // The descendant's count is edited on the page of the bequest, not in the family table.
     QVERIFY(!(relatives->flags(relatives->index(2, details::RelativesModel::Count)) & Qt::ItemIsEditable));
