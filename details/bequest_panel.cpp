@@ -270,9 +270,14 @@ void BequestPanel::showChildren()
         int heads = 0;
         for (const engine::Member &m : p.descendants)
             heads += m.count;
-        m_children->addItem(bequestCaption("childItem", m_language)
-                                .arg(report::predeceasedName(p.child, Language(m_language)))
-                                .arg(heads));
+        // Children of his who also died before, read from a case file, are
+        // worked out with him; the list says how many.
+        QString item = bequestCaption("childItem", m_language)
+                           .arg(report::predeceasedName(p.child, Language(m_language)))
+                           .arg(heads);
+        if (!p.predeceased.empty())
+            item += bequestCaption("childItemNested", m_language).arg(p.predeceased.size());
+        m_children->addItem(item);
     }
     if (!m_predeceased.empty())
         m_children->setCurrentRow(std::clamp(row, 0, int(m_predeceased.size()) - 1));
