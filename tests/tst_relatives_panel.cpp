@@ -367,29 +367,36 @@ void tst_relatives_panel::caseFileKeepsPage()
 void tst_relatives_panel::obligatoryBequest_data()
 {
     QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("child");       // who died before, leaving a daughter
     QTest::addColumn<QString>("gift");
     QTest::addColumn<QString>("bequest");     // what the granddaughter takes; empty: no bequest
+    QTest::addColumn<QString>("note");        // the key of the note beside her, filled with the gift
     QTest::addColumn<QStringList>("heirs");   // son, daughter (the granddaughter without a bequest): of the whole estate
     // As alive the predeceased son would take 2/5, above the third.
-    QTest::newRow("egypt: the third") << "egypt" << "" << "1/3" << QStringList{"4/9", "2/9"};
-    QTest::newRow("syria: the third") << "syria" << "" << "1/3" << QStringList{"4/9", "2/9"};
-    QTest::newRow("egypt: a gift of 1/9 counted") << "egypt" << "1/9" << "2/9" << QStringList{"14/27", "7/27"};
-    QTest::newRow("egypt: a gift of 40% covers her due") << "egypt" << "40%" << "0" << QStringList{"2/3", "1/3"};
-    QTest::newRow("hanafi: no bequest, her uncle excludes her") << "hanafi" << "" << "" << QStringList{"2/3", "1/3", "0"};
+    QTest::newRow("egypt: the third") << "egypt" << "son" << "" << "1/3" << "" << QStringList{"4/9", "2/9"};
+    QTest::newRow("syria: the third") << "syria" << "son" << "" << "1/3" << "" << QStringList{"4/9", "2/9"};
+    QTest::newRow("egypt: a gift of 1/9 counted") << "egypt" << "son" << "1/9" << "2/9" << "giftCounted" << QStringList{"14/27", "7/27"};
+    QTest::newRow("egypt: a gift of 40% covers her due") << "egypt" << "son" << "40%" << "0" << "reason.giftCovers" << QStringList{"2/3", "1/3"};
+    // A predeceased daughter would take 1/4: within the third.
+    QTest::newRow("egypt: a daughter's daughter, first generation") << "egypt" << "daughter" << "" << "1/4" << "" << QStringList{"1/2", "1/4"};
+    QTest::newRow("syria: no bequest through a daughter") << "syria" << "daughter" << "" << "0" << "reason.outsideTheLines" << QStringList{"2/3", "1/3"};
+    QTest::newRow("hanafi: no bequest, her uncle excludes her") << "hanafi" << "son" << "" << "" << "" << QStringList{"2/3", "1/3", "0"};
 }
 
 void tst_relatives_panel::obligatoryBequest()
 {
     QFETCH(QString, profile);
+    QFETCH(QString, child);
     QFETCH(QString, gift);
     QFETCH(QString, bequest);
+    QFETCH(QString, note);
     QFETCH(QStringList, heirs);
     CaseWindow *w = cw::open(cw::family({{Relative::Son, 1}, {Relative::Daughter, 1}}), 1);
     RelativesPanel *panel = w->relativesPanel();
     panel->findChild<QComboBox *>(QStringLiteral("cmbProfile"))->setCurrentIndex(int(*profileFromName(profile.toStdString())));
     auto *tabs = panel->findChild<QTabWidget *>(QStringLiteral("tabsRelatives"));
     tabs->setCurrentWidget(panel->findChild<QWidget *>(QStringLiteral("pageBequest")));
-    panel->findChild<QComboBox *>(QStringLiteral("cmbPredeceasedChild"))->setCurrentIndex(0);   // a son
+    panel->findChild<QComboBox *>(QStringLiteral("cmbPredeceasedChild"))->setCurrentIndex(child == u"son" ? 0 : 1);
     QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddPredeceased")), Qt::LeftButton);
     auto *paths = panel->findChild<QComboBox *>(QStringLiteral("cmbDescendantPath"));
     paths->setCurrentIndex(paths->findData(QStringLiteral("daughter")));
@@ -401,7 +408,7 @@ void tst_relatives_panel::obligatoryBequest()
     engine::Family f = familyOf(QStringLiteral("son,daughter"));
     f.profile = panel->profile();
     f.views = panel->views();
-    engine::Predeceased son{*Path::parse("son"), {{*Path::parse("daughter"), 1}}, {}, {}};
+    engine::Predeceased son{*Path::parse(child.toStdString()), {{*Path::parse("daughter"), 1}}, {}, {}};
     if (!gift.isEmpty())
         son.gifts.push_back({*Path::parse("daughter"), *BequestPanel::parseGift(gift)});
     const engine::BequestResult r = engine::calculateWithBequest(f, {son});
@@ -416,6 +423,9 @@ void tst_relatives_panel::obligatoryBequest()
         QCOMPARE(recipients->index(0, details::BequestModel::Share).data().toString(), bequest);
         QCOMPARE(recipients->index(0, details::BequestModel::Share).data().toString(), details::shareText(r.recipients[0].share));
         QCOMPARE(recipients->index(0, details::BequestModel::Percent).data().toString(), details::percentText(r.recipients[0].share));
+        const QString expected = note.isEmpty() ? QString()
+                               : details::bequestCaption(note.toLatin1().constData(), 1).arg(details::shareText(r.recipients[0].gift));
+        QCOMPARE(recipients->index(0, details::BequestModel::Note).data().toString(), expected);
         QVERIFY(page->findChild<QTableView *>(QStringLiteral("tblBequestRecipients"))->isVisibleTo(panel));
     }
     QCOMPARE(shown->rowCount(), int(heirs.size()));
