@@ -134,7 +134,7 @@ void BequestPanel::build()
     m_children = new QListWidget(childBox);
     m_children->setObjectName(QStringLiteral("lstPredeceased"));
     // A few children at most: three rows show them.
-    m_children->setMaximumHeight(m_children->fontMetrics().height() * 5);
+    m_children->setMaximumHeight(m_children->fontMetrics().height() * 4);
     connect(m_children, &QListWidget::currentRowChanged, this, [this] { showDescendants(); });
     childLayout->addWidget(m_children);
     editor->addWidget(childBox);
