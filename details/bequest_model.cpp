@@ -13,9 +13,9 @@
 
 namespace details {
 
-QString bequestCaption(const char *key, int language)
+QString bequestCaption(const char *key, Language language)
 {
-    return captions::text(BequestCaptions, QLatin1String(key), Language(language));
+    return captions::text(BequestCaptions, QLatin1String(key), language);
 }
 
 BequestModel::BequestModel(Kind kind, QObject *parent)
@@ -43,7 +43,7 @@ void BequestModel::clear()
     endResetModel();
 }
 
-void BequestModel::setLanguage(int language)
+void BequestModel::setLanguage(Language language)
 {
     beginResetModel();
     m_language = language;
@@ -55,7 +55,7 @@ void BequestModel::setLanguage(int language)
 void BequestModel::build()
 {
     m_rows.clear();
-    const Language lang = Language(m_language);
+    const Language lang = m_language;
     switch (m_kind) {
     case Kind::Branches:
         for (const engine::BequestBranch &b : m_result.branches) {

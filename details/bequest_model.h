@@ -8,6 +8,7 @@
 // estate or why nothing, and the heirs' shares of the whole estate after the
 // bequest. Captions from resources/captions/frmBequest.json.
 
+#include "case/case_fields.h"
 #include "case/engine/obligatory_bequest.h"
 
 #include <QAbstractTableModel>
@@ -15,7 +16,7 @@
 namespace details {
 
 // The caption of a key of the bequest page.
-QString bequestCaption(const char *key, int language);
+QString bequestCaption(const char *key, Language language);
 inline const QString BequestCaptions = QStringLiteral("frmBequest");
 
 class BequestModel : public QAbstractTableModel
@@ -33,7 +34,7 @@ public:
     // `estate` is the net estate in money, negative when none is given.
     void setResult(const engine::BequestResult &result, double estate);
     void clear();
-    void setLanguage(int language);
+    void setLanguage(Language language);
     Kind kind() const { return m_kind; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -59,7 +60,7 @@ private:
     engine::BequestResult m_result;
     bool m_given = false;
     double m_estate = -1.0;
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     std::vector<Row> m_rows;
 };
 

@@ -105,7 +105,7 @@ BequestPanel::BequestPanel(QWidget *parent)
     m_recipients = new details::BequestModel(details::BequestModel::Kind::Recipients, this);
     m_heirs = new details::BequestModel(details::BequestModel::Kind::Heirs, this);
     build();
-    setLanguage(0);
+    setLanguage(Language::Arabic);
 }
 
 void BequestPanel::build()
@@ -230,14 +230,14 @@ void BequestPanel::build()
     setTabOrder(m_descendants, m_removeDescendant);
 }
 
-void BequestPanel::setLanguage(int language)
+void BequestPanel::setLanguage(Language language)
 {
     m_language = language;
-    captions::apply(this, details::BequestCaptions, Language(language));
+    captions::apply(this, details::BequestCaptions, language);
     const int child = std::max(0, m_childBox->currentIndex());
     m_childBox->clear();
     for (const char *c : {"son", "daughter"})
-        m_childBox->addItem(report::predeceasedName(*Path::parse(c), Language(language)));
+        m_childBox->addItem(report::predeceasedName(*Path::parse(c), language));
     m_childBox->setCurrentIndex(child);
     m_gift->setPlaceholderText(bequestCaption("giftPlaceholder", language));
     m_descendants->setHorizontalHeaderLabels({bequestCaption("colDescendant", language),
@@ -273,7 +273,7 @@ void BequestPanel::showChildren()
         // Children of his who also died before, read from a case file, are
         // worked out with him; the list says how many.
         QString item = bequestCaption("childItem", m_language)
-                           .arg(report::predeceasedName(p.child, Language(m_language)))
+                           .arg(report::predeceasedName(p.child, m_language))
                            .arg(heads);
         if (!p.predeceased.empty())
             item += bequestCaption("childItemNested", m_language).arg(p.predeceased.size());
@@ -293,7 +293,7 @@ void BequestPanel::fillPaths()
     if (!p)
         return;
     for (const Path &below : descentPaths(DescendantDepth)) {
-        m_pathBox->addItem(sentenceCase(report::relativeName(fromDeceased(p->child, below), Language(m_language), 1)),
+        m_pathBox->addItem(sentenceCase(report::relativeName(fromDeceased(p->child, below), m_language, 1)),
                            QString::fromStdString(below.text()));
         m_pathBox->setItemData(m_pathBox->count() - 1, QString::fromStdString(below.text()), Qt::ToolTipRole);
     }
@@ -314,7 +314,7 @@ void BequestPanel::showDescendants()
     for (const engine::Member &m : p->descendants) {
         const int row = m_descendants->rowCount();
         m_descendants->insertRow(row);
-        auto *name = new QTableWidgetItem(report::relativeName(fromDeceased(p->child, m.path), Language(m_language), m.count));
+        auto *name = new QTableWidgetItem(report::relativeName(fromDeceased(p->child, m.path), m_language, m.count));
         name->setToolTip(QString::fromStdString(m.path.text()));
         m_descendants->setItem(row, 0, name);
         auto *count = new QTableWidgetItem(QString::number(m.count));
@@ -455,7 +455,7 @@ void BequestPanel::removeDescendant()
 void BequestPanel::showResult(const engine::BequestResult &result, const Views &views, double estate)
 {
     m_given = result.code != ObligatoryBequest::None;
-    m_working = report::bequestSteps(result, views, Language(m_language));
+    m_working = report::bequestSteps(result, views, m_language);
     m_code->setText(m_given ? bequestCaption("codeGives", m_language).arg(report::viewAttribution(views, View::ObligatoryBequest, m_language))
                             : bequestCaption("noBequest", m_language));
     if (m_given) {

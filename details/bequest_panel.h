@@ -32,7 +32,7 @@ class BequestPanel : public QWidget
 public:
     explicit BequestPanel(QWidget *parent = nullptr);
 
-    void setLanguage(int language);
+    void setLanguage(Language language);
     const std::vector<engine::Predeceased> &predeceased() const { return m_predeceased; }
     // Replaces the children without telling back (a case opened).
     void setPredeceased(const std::vector<engine::Predeceased> &predeceased);
@@ -67,7 +67,7 @@ private:
     void removeDescendant();
     engine::Predeceased *current();
 
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     bool m_given = false;
     std::vector<engine::Predeceased> m_predeceased;
     QStringList m_working;

@@ -5,6 +5,7 @@
 // it (a setting kept between sessions), the chart of the shares beside it.
 // It follows the window's family, views and estate through setFamily().
 
+#include "case/case_fields.h"
 #include "details/tree_model.h"
 
 #include <QWidget>
@@ -23,11 +24,11 @@ class FamilyTab : public QWidget
 public:
     explicit FamilyTab(QWidget *parent = nullptr);
 
-    void setFamily(const engine::Family &family, int language, const Money &money);
+    void setFamily(const engine::Family &family, Language language, const Money &money);
     // The family with the children who died before the deceased.
     void setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
-                    const engine::BequestResult &bequest, int language, const Money &money);
-    void applyLanguage(int language);
+                    const engine::BequestResult &bequest, Language language, const Money &money);
+    void applyLanguage(Language language);
     const TreeModel &model() const { return m_model; }
     TreeView *view() const { return m_view; }
     bool chartShown() const;

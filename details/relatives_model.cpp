@@ -44,9 +44,9 @@ QString shareText(const Rational &share)
     return fractionText(share, false);
 }
 
-QString relativesCaption(const char *key, int language)
+QString relativesCaption(const char *key, Language language)
 {
-    return captions::text(RelativesCaptions, QLatin1String(key), Language(language));
+    return captions::text(RelativesCaptions, QLatin1String(key), language);
 }
 
 QString percentText(const Rational &share)
@@ -63,7 +63,7 @@ void RelativesModel::setFamily(const engine::Family &family, int editorRows, con
     endResetModel();
 }
 
-void RelativesModel::setLanguage(int language)
+void RelativesModel::setLanguage(Language language)
 {
     beginResetModel();
     m_language = language;
@@ -90,7 +90,7 @@ QVariant RelativesModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         switch (index.column()) {
         case Name:
-            return report::relativeName(m.path, Language(m_language), m.count);
+            return report::relativeName(m.path, m_language, m.count);
         case Count:
             return m.count;
         case Share:
@@ -107,8 +107,8 @@ QVariant RelativesModel::data(const QModelIndex &index, int role) const
         // Why the share, or why nothing and who decided it.
         QString why;
         if (r) {
-            why = r->share.isZero() ? report::pathExclusionSentence(m_family, m_result, index.row(), Language(m_language))
-                                    : report::pathShareSentence(m_family, m_result, index.row(), Language(m_language));
+            why = r->share.isZero() ? report::pathExclusionSentence(m_family, m_result, index.row(), m_language)
+                                    : report::pathShareSentence(m_family, m_result, index.row(), m_language);
         }
         const QString path = QString::fromStdString(m.path.text());
         return why.isEmpty() ? path : why + QLatin1Char('\n') + path;

@@ -49,9 +49,9 @@ void RelativesPanel::workBequest(const engine::Family &f)
         m_result = whole;
         m_relatives->setFamily(m_bequest.heirsFamily, int(m_editor.members.size()), m_result);
         m_pathWorking = report::pathSteps(m_bequest.heirsFamily, m_bequest.heirs, engine::workOf(m_bequest.heirs),
-                                          Language(m_language));
+                                          m_language);
         // The heirs' case is of what the bequest leaves.
-        if (const QString rest = report::bequestRemainderSentence(m_bequest, Language(m_language)); !rest.isEmpty())
+        if (const QString rest = report::bequestRemainderSentence(m_bequest, m_language); !rest.isEmpty())
             m_pathWorking.prepend(rest);
         m_bequestPage->showResult(m_bequest, m_views, m_estate);
     } catch (const RationalOverflow &) {

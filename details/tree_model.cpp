@@ -14,9 +14,9 @@
 
 namespace details::tree {
 
-QString text(const char *key, int language)
+QString text(const char *key, Language language)
 {
-    return captions::text(QStringLiteral("frmCaseTree"), QLatin1String(key), Language(language));
+    return captions::text(QStringLiteral("frmCaseTree"), QLatin1String(key), language);
 }
 
 namespace {
@@ -106,7 +106,7 @@ Mark markOf(const engine::MemberResult &m)
     }
 }
 
-QString TreeModel::markText(Mark m, int language)
+QString TreeModel::markText(Mark m, Language language)
 {
     static const char *const keys[] = {"mark.deceased", "mark.fixed", "mark.residuary", "mark.fixedAndResidue",
                                        "mark.kindred", "mark.treasury", "mark.excluded", "mark.link",
@@ -122,13 +122,13 @@ int TreeModel::nodeOf(int member) const
     return -1;
 }
 
-void TreeModel::setFamily(const engine::Family &family, int language, const Money &money)
+void TreeModel::setFamily(const engine::Family &family, Language language, const Money &money)
 {
     setResult(family, engine::calculate(family), language, money);
 }
 
 void TreeModel::setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
-                           const engine::BequestResult &bequest, int language, const Money &money)
+                           const engine::BequestResult &bequest, Language language, const Money &money)
 {
     // Every heir's share of the whole estate; the living family placed as
     // always (its members come first in the heirs' family), the branches
@@ -145,7 +145,7 @@ void TreeModel::setBequest(const engine::Family &family, const std::vector<engin
     m_predeceased.clear();
 }
 
-void TreeModel::setResult(const engine::Family &family, const engine::Result &result, int language,
+void TreeModel::setResult(const engine::Family &family, const engine::Result &result, Language language,
                           const Money &money)
 {
     m_result = result;
@@ -440,7 +440,7 @@ Rational TreeModel::branchTexts(const engine::Family &family, Node &n) const
 {
     // A descendant of a predeceased child: by the bequest, as an heir, or
     // nothing and why.
-    const Language lang = Language(m_language);
+    const Language lang = m_language;
     const Path path = *Path::parse(n.path.toStdString());
     n.name = report::relativeName(path, lang, n.count);
     const engine::BequestRecipient *r = n.recipient >= 0 && std::size_t(n.recipient) < m_bequest.recipients.size()
@@ -462,7 +462,7 @@ Rational TreeModel::branchTexts(const engine::Family &family, Node &n) const
 
 void TreeModel::texts(const engine::Family &family, const Money &money)
 {
-    const Language lang = Language(m_language);
+    const Language lang = m_language;
     // The amounts of the estate, divided by the exact shares.
     std::vector<estate::Claimant> claimants;
     std::vector<int> claimantNode;

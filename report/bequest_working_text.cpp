@@ -97,7 +97,7 @@ QStringList bequestSteps(const engine::BequestResult &r, const Views &views, Lan
         return out;
     }
     out << fill(entry("code", language),
-                {{"code", viewAttribution(views, View::ObligatoryBequest, int(language))}});
+                {{"code", viewAttribution(views, View::ObligatoryBequest, language)}});
     const std::int64_t asAliveBase = r.asAlive.members.empty() ? 0 : engine::workOf(r.asAlive).correctedBase;
     Rational total;
     for (const engine::BequestBranch &b : r.branches) {

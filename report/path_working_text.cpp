@@ -254,7 +254,7 @@ QString compose(QString text, const Points &points, const QString &ref, Language
             text.chop(1);
         for (const auto &[view, value] : points)
             text += (english(language) ? QStringLiteral(", ") : QStringLiteral("، "))
-                + viewAttribution(view, value, static_cast<int>(language));
+                + viewAttribution(view, value, language);
         text += QLatin1Char('.');
     }
     if (!ref.isEmpty())

@@ -205,7 +205,7 @@ void tst_relatives_panel::dependsOn()
     for (View d : details::dependentViews(familyOf(family), v))
         got << QLatin1String(viewName(d));
     QCOMPARE(got, views);
-    const QStringList sentences = details::differenceSentences(familyOf(family), v, 1);
+    const QStringList sentences = details::differenceSentences(familyOf(family), v, Language::English);
     QCOMPARE(sentences.size(), views.size());
 }
 
@@ -213,7 +213,7 @@ void tst_relatives_panel::keyboardOnly()
 {
     // The father's paternal uncle's son, two of them, with keys alone.
     RelativesPanel panel;
-    panel.setLanguage(1);
+    panel.setLanguage(Language::English);
     panel.setEditorFamily(familyOf(QStringLiteral("wife")));
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
@@ -301,8 +301,8 @@ void tst_relatives_panel::printedDocument()
     views->setCurrentIndex(1);   // to the treasury
     panel->findChild<QCheckBox *>(QStringLiteral("chkPrintCompare"))->setChecked(compare);
     const QString html = details::document::html(w->documentParts());
-    QVERIFY(html.contains(report::profileTitle(Profile::Program, 1).toHtmlEscaped()));
-    QVERIFY(html.contains(report::viewTitle(View::Surplus, 1).toHtmlEscaped()));
+    QVERIFY(html.contains(report::profileTitle(Profile::Program, Language::English).toHtmlEscaped()));
+    QVERIFY(html.contains(report::viewTitle(View::Surplus, Language::English).toHtmlEscaped()));
     const QString cousin = report::relativeName(*Path::parse("father.father.paternalBrother.son"), Language::English, 1);
     QCOMPARE(html.contains(cousin.toHtmlEscaped()), added);
     if (added) {
@@ -315,8 +315,8 @@ void tst_relatives_panel::printedDocument()
         for (const QString &line : panel->pathWorking())
             QVERIFY(html.contains(line.toHtmlEscaped()));
     }
-    QCOMPARE(html.contains(details::relativesCaption("grpCompare", 1).toHtmlEscaped()), compare);
-    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, 1).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(details::relativesCaption("grpCompare", Language::English).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, Language::English).toHtmlEscaped()), compare);
 }
 
 // Saved from the case window and opened again: the added relatives and the
@@ -424,7 +424,7 @@ void tst_relatives_panel::obligatoryBequest()
         QCOMPARE(recipients->index(0, details::BequestModel::Share).data().toString(), details::shareText(r.recipients[0].share));
         QCOMPARE(recipients->index(0, details::BequestModel::Percent).data().toString(), details::percentText(r.recipients[0].share));
         const QString expected = note.isEmpty() ? QString()
-                               : details::bequestCaption(note.toLatin1().constData(), 1).arg(details::shareText(r.recipients[0].gift));
+                               : details::bequestCaption(note.toLatin1().constData(), Language::English).arg(details::shareText(r.recipients[0].gift));
         QCOMPARE(recipients->index(0, details::BequestModel::Note).data().toString(), expected);
         QVERIFY(page->findChild<QTableView *>(QStringLiteral("tblBequestRecipients"))->isVisibleTo(panel));
     }
@@ -443,12 +443,12 @@ void tst_relatives_panel::obligatoryBequest()
 
     // Printed: the tables of the bequest and its working.
     const QString html = details::document::html(w->documentParts());
-    QCOMPARE(html.contains(details::bequestCaption("titleBranches", 1).toHtmlEscaped()), !bequest.isEmpty());
-    QVERIFY(html.contains(details::bequestCaption(bequest.isEmpty() ? "titleNoBequest" : "titleHeirs", 1).toHtmlEscaped()));
+    QCOMPARE(html.contains(details::bequestCaption("titleBranches", Language::English).toHtmlEscaped()), !bequest.isEmpty());
+    QVERIFY(html.contains(details::bequestCaption(bequest.isEmpty() ? "titleNoBequest" : "titleHeirs", Language::English).toHtmlEscaped()));
     QVERIFY(!page->working().isEmpty());
     for (const QString &line : page->working())
         QVERIFY2(html.contains(line.toHtmlEscaped()), qPrintable(line));
-    QCOMPARE(html.contains(details::bequestCaption("titleRecipients", 1).toHtmlEscaped()), !bequest.isEmpty());
+    QCOMPARE(html.contains(details::bequestCaption("titleRecipients", Language::English).toHtmlEscaped()), !bequest.isEmpty());
 
     // Saved and opened again, the case comes back with its predeceased son.
     QTemporaryDir dir;
