@@ -88,6 +88,7 @@ private slots:
     void caseFileKeepsPage();
     void obligatoryBequest_data();
     void obligatoryBequest();
+    void bequestKeyboardOnly();
 };
 
 void tst_relatives_panel::initTestCase()
@@ -459,6 +460,41 @@ void tst_relatives_panel::obligatoryBequest()
     QVERIFY(again->relativesPanel()->predeceased() == std::vector<engine::Predeceased>{son});
     QCOMPARE(again->relativesPanel()->bequestPage()->heirsModel()->index(0, details::BequestModel::Share).data().toString(), heirs[0]);
     QSettings().clear();
+}
+
+// A predeceased daughter with two sons, one given a tenth, with keys alone.
+void tst_relatives_panel::bequestKeyboardOnly()
+{
+    RelativesPanel panel;
+    panel.setLanguage(Language::English);
+    panel.setEditorFamily(familyOf(QStringLiteral("son")));
+    panel.setProfile(Profile::Egypt, profileViews(Profile::Egypt));
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    auto *tabs = panel.findChild<QTabWidget *>(QStringLiteral("tabsRelatives"));
+    tabs->setCurrentWidget(panel.findChild<QWidget *>(QStringLiteral("pageBequest")));
+    auto *child = panel.findChild<QComboBox *>(QStringLiteral("cmbPredeceasedChild"));
+    child->setFocus();
+    QTest::keyClick(child, Qt::Key_Down);    // the daughter
+    QTest::keyClick(child, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdAddPredeceased"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    auto *path = panel.findChild<QComboBox *>(QStringLiteral("cmbDescendantPath"));
+    QCOMPARE(QApplication::focusWidget(), path);   // her first descendant, her son, is offered first
+    QTest::keyClick(path, Qt::Key_Tab);
+    auto *count = panel.findChild<QSpinBox *>(QStringLiteral("spnDescendantCount"));
+    QCOMPARE(QApplication::focusWidget(), count);
+    count->selectAll();
+    QTest::keyClicks(count, QStringLiteral("2"));
+    QTest::keyClick(count, Qt::Key_Tab);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10%"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    const engine::Predeceased expected{*Path::parse("daughter"), {{*Path::parse("son"), 2}}, {},
+                                       {{*Path::parse("son"), Rational(1, 10)}}};
+    QVERIFY(panel.predeceased() == std::vector<engine::Predeceased>{expected});
+    // As alive she would take 1/3; less the tenth given, her sons take 7/30.
+    QCOMPARE(panel.bequestPage()->recipientsModel()->index(0, details::BequestModel::Share).data().toString(),
+             QStringLiteral("7/30"));
 }
 
 QTEST_MAIN(tst_relatives_panel)
