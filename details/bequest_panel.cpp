@@ -31,6 +31,9 @@ namespace {
 
 // Below a predeceased child: his children, grandchildren and great-grandchildren.
 constexpr int DescendantDepth = 3;
+// A child of the deceased and, below him, children who also died before,
+// down to the great-grandchildren.
+constexpr std::size_t PredeceasedDepth = 3;
 
 QLabel *makeLabel(QWidget *parent, const QString &name, bool wrap = false)
 {
@@ -123,7 +126,9 @@ void BequestPanel::build()
     m_childBox->setObjectName(QStringLiteral("cmbPredeceasedChild"));
     childLabel->setBuddy(m_childBox);
     m_addChild = makeButton(childBox, QStringLiteral("cmdAddPredeceased"));
-    connect(m_addChild, &QPushButton::clicked, this, [this] { addChild(); });
+    connect(m_addChild, &QPushButton::clicked, this, [this] { addChild(false); });
+    m_addBelow = makeButton(childBox, QStringLiteral("cmdAddPredeceasedBelow"));
+    connect(m_addBelow, &QPushButton::clicked, this, [this] { addChild(true); });
     m_removeChild = makeButton(childBox, QStringLiteral("cmdRemovePredeceased"));
     connect(m_removeChild, &QPushButton::clicked, this, [this] { removeChild(); });
     childRow->addWidget(childLabel);
@@ -137,6 +142,10 @@ void BequestPanel::build()
     m_children->setMaximumHeight(m_children->fontMetrics().height() * 4);
     connect(m_children, &QListWidget::currentRowChanged, this, [this] { showDescendants(); });
     childLayout->addWidget(m_children);
+    auto *belowRow = new QHBoxLayout;
+    belowRow->addStretch(1);
+    belowRow->addWidget(m_addBelow);
+    childLayout->addLayout(belowRow);
     editor->addWidget(childBox);
 
     // The selected child's living descendants and the gifts.
@@ -216,13 +225,14 @@ void BequestPanel::build()
     m_branchTable->horizontalHeader()->setStretchLastSection(false);
     resultLayout->addWidget(split, 1);
 
-    side->addLayout(editor, 2);
-    side->addWidget(resultBox, 3);
+    side->addLayout(editor, 5);
+    side->addWidget(resultBox, 8);
 
     setTabOrder(m_childBox, m_addChild);
-    setTabOrder(m_addChild, m_children);
-    setTabOrder(m_children, m_removeChild);
-    setTabOrder(m_removeChild, m_pathBox);
+    setTabOrder(m_addChild, m_removeChild);
+    setTabOrder(m_removeChild, m_children);
+    setTabOrder(m_children, m_addBelow);
+    setTabOrder(m_addBelow, m_pathBox);
     setTabOrder(m_pathBox, m_count);
     setTabOrder(m_count, m_gift);
     setTabOrder(m_gift, m_addDescendant);
@@ -237,7 +247,7 @@ void BequestPanel::setLanguage(Language language)
     const int child = std::max(0, m_childBox->currentIndex());
     m_childBox->clear();
     for (const char *c : {"son", "daughter"})
-        m_childBox->addItem(report::predeceasedName(*Path::parse(c), language));
+        m_childBox->addItem(sentenceCase(report::relativeName(*Path::parse(c), language, 1)));
     m_childBox->setCurrentIndex(child);
     m_gift->setPlaceholderText(bequestCaption("giftPlaceholder", language));
     m_descendants->setHorizontalHeaderLabels({bequestCaption("colDescendant", language),
@@ -258,30 +268,72 @@ void BequestPanel::setPredeceased(const std::vector<engine::Predeceased> &predec
 engine::Predeceased *BequestPanel::current()
 {
     const int row = m_children->currentRow();
-    return row >= 0 && std::size_t(row) < m_predeceased.size() ? &m_predeceased[std::size_t(row)] : nullptr;
+    if (row < 0 || std::size_t(row) >= m_rows.size())
+        return nullptr;
+    std::vector<engine::Predeceased> *level = &m_predeceased;
+    engine::Predeceased *p = nullptr;
+    for (std::size_t k : m_rows[std::size_t(row)]) {
+        p = &(*level)[k];
+        level = &p->predeceased;
+    }
+    return p;
+}
+
+Path BequestPanel::currentPath() const
+{
+    const int row = m_children->currentRow();
+    std::string text;
+    const std::vector<engine::Predeceased> *level = &m_predeceased;
+    for (std::size_t k : m_rows[std::size_t(row)]) {
+        const engine::Predeceased &p = (*level)[k];
+        text += (text.empty() ? "" : ".") + p.child.text();
+        level = &p.predeceased;
+    }
+    return *Path::parse(text);
 }
 
 void BequestPanel::showChildren()
 {
     const int row = m_children->currentRow();
+    showChildren(row >= 0 && std::size_t(row) < m_rows.size() ? m_rows[std::size_t(row)] : std::vector<std::size_t>{0});
+}
+
+void BequestPanel::showChildren(const std::vector<std::size_t> &select)
+{
     const QSignalBlocker block(m_children);
     m_children->clear();
-    for (const engine::Predeceased &p : m_predeceased) {
-        int heads = 0;
-        for (const engine::Member &m : p.descendants)
-            heads += m.count;
-        // Children of his who also died before, read from a case file, are
-        // worked out with him; the list says how many.
-        QString item = bequestCaption("childItem", m_language)
-                           .arg(report::predeceasedName(p.child, m_language))
-                           .arg(heads);
-        if (!p.predeceased.empty())
-            item += bequestCaption("childItemNested", m_language).arg(p.predeceased.size());
-        m_children->addItem(item);
-    }
-    if (!m_predeceased.empty())
-        m_children->setCurrentRow(std::clamp(row, 0, int(m_predeceased.size()) - 1));
-    m_removeChild->setEnabled(!m_predeceased.empty());
+    m_rows.clear();
+    // Each child, then his own children who also died before, indented.
+    auto add = [&](auto &&self, const std::vector<engine::Predeceased> &level, std::vector<std::size_t> chain,
+                   const std::string &above) -> void {
+        for (std::size_t k = 0; k < level.size(); ++k) {
+            const engine::Predeceased &p = level[k];
+            chain.push_back(k);
+            const std::string path = above.empty() ? p.child.text() : above + '.' + p.child.text();
+            int heads = 0;
+            for (const engine::Member &m : p.descendants)
+                heads += m.count;
+            // The group's title says they died before: the list names them.
+            const Path at = *Path::parse(path);
+            auto *item = new QListWidgetItem(QString(int(chain.size() - 1) * 4, QLatin1Char(' '))
+                                             + bequestCaption("childItem", m_language)
+                                                   .arg(sentenceCase(report::relativeName(at, m_language, 1)))
+                                                   .arg(heads));
+            item->setToolTip(report::predeceasedName(at, m_language));
+            m_children->addItem(item);
+            m_rows.push_back(chain);
+            self(self, p.predeceased, chain, path);
+            chain.pop_back();
+        }
+    };
+    add(add, m_predeceased, {}, std::string());
+    int row = 0;
+    for (std::size_t r = 0; r < m_rows.size(); ++r)
+        if (m_rows[r] == select)
+            row = int(r);
+    if (!m_rows.empty())
+        m_children->setCurrentRow(row);
+    m_removeChild->setEnabled(!m_rows.empty());
     showDescendants();
 }
 
@@ -292,8 +344,9 @@ void BequestPanel::fillPaths()
     m_pathBox->clear();
     if (!p)
         return;
+    const Path child = currentPath();
     for (const Path &below : descentPaths(DescendantDepth)) {
-        m_pathBox->addItem(sentenceCase(report::relativeName(fromDeceased(p->child, below), m_language, 1)),
+        m_pathBox->addItem(sentenceCase(report::relativeName(fromDeceased(child, below), m_language, 1)),
                            QString::fromStdString(below.text()));
         m_pathBox->setItemData(m_pathBox->count() - 1, QString::fromStdString(below.text()), Qt::ToolTipRole);
     }
@@ -306,15 +359,17 @@ void BequestPanel::showDescendants()
     fillPaths();
     for (QWidget *w : std::initializer_list<QWidget *>{m_pathBox, m_count, m_gift, m_addDescendant, m_descendants})
         w->setEnabled(p != nullptr);
+    m_addBelow->setEnabled(p && m_rows[std::size_t(m_children->currentRow())].size() < PredeceasedDepth);
     m_descendants->setRowCount(0);
     if (!p) {
         m_removeDescendant->setEnabled(false);
         return;
     }
+    const Path child = currentPath();
     for (const engine::Member &m : p->descendants) {
         const int row = m_descendants->rowCount();
         m_descendants->insertRow(row);
-        auto *name = new QTableWidgetItem(report::relativeName(fromDeceased(p->child, m.path), m_language, m.count));
+        auto *name = new QTableWidgetItem(report::relativeName(fromDeceased(child, m.path), m_language, m.count));
         name->setToolTip(QString::fromStdString(m.path.text()));
         m_descendants->setItem(row, 0, name);
         auto *count = new QTableWidgetItem(QString::number(m.count));
@@ -382,13 +437,18 @@ std::optional<Rational> BequestPanel::parseGift(const QString &typed)
     return Rational(n, d);
 }
 
-void BequestPanel::addChild()
+void BequestPanel::addChild(bool below)
 {
     engine::Predeceased p;
     p.child = *Path::parse(m_childBox->currentIndex() == 1 ? "daughter" : "son");
-    m_predeceased.push_back(p);
-    showChildren();
-    m_children->setCurrentRow(int(m_predeceased.size()) - 1);
+    engine::Predeceased *parent = below ? current() : nullptr;
+    if (below && (!parent || m_rows[std::size_t(m_children->currentRow())].size() >= PredeceasedDepth))
+        return;
+    std::vector<std::size_t> chain = parent ? m_rows[std::size_t(m_children->currentRow())] : std::vector<std::size_t>{};
+    std::vector<engine::Predeceased> &level = parent ? parent->predeceased : m_predeceased;
+    level.push_back(p);
+    chain.push_back(level.size() - 1);
+    showChildren(chain);
     m_message->hide();
     emit predeceasedChanged();
     m_pathBox->setFocus();
@@ -397,10 +457,19 @@ void BequestPanel::addChild()
 void BequestPanel::removeChild()
 {
     const int row = m_children->currentRow();
-    if (row < 0 || std::size_t(row) >= m_predeceased.size())
+    if (row < 0 || std::size_t(row) >= m_rows.size())
         return;
-    m_predeceased.erase(m_predeceased.begin() + row);
-    showChildren();
+    std::vector<std::size_t> chain = m_rows[std::size_t(row)];
+    std::vector<engine::Predeceased> *level = &m_predeceased;
+    for (std::size_t i = 0; i + 1 < chain.size(); ++i)
+        level = &(*level)[chain[i]].predeceased;
+    level->erase(level->begin() + std::ptrdiff_t(chain.back()));
+    // The one before it, or its parent.
+    if (chain.back() > 0)
+        --chain.back();
+    else
+        chain.pop_back();
+    showChildren(chain.empty() ? std::vector<std::size_t>{0} : chain);
     m_message->hide();
     emit predeceasedChanged();
 }

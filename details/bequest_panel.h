@@ -58,25 +58,33 @@ signals:
 
 private:
     void build();
+    // Shows the children, the one of `select` (indices down the tree) chosen.
+    void showChildren(const std::vector<std::size_t> &select);
     void showChildren();
     void showDescendants();
     void fillPaths();
-    void addChild();
+    void addChild(bool below);
     void removeChild();
     void addDescendant();
     void removeDescendant();
     engine::Predeceased *current();
+    // The chosen child's path from the deceased ("son.daughter").
+    Path currentPath() const;
 
     Language m_language = Language::Arabic;
     bool m_given = false;
     std::vector<engine::Predeceased> m_predeceased;
     QStringList m_working;
+    // Each row of the list: the indices down the tree of children (a child
+    // of the deceased, then his child who also died before...).
+    std::vector<std::vector<std::size_t>> m_rows;
 
     details::BequestModel *m_branches = nullptr;
     details::BequestModel *m_recipients = nullptr;
     details::BequestModel *m_heirs = nullptr;
     QComboBox *m_childBox = nullptr;
     QPushButton *m_addChild = nullptr;
+    QPushButton *m_addBelow = nullptr;
     QListWidget *m_children = nullptr;
     QPushButton *m_removeChild = nullptr;
     QComboBox *m_pathBox = nullptr;

@@ -493,8 +493,31 @@ void tst_relatives_panel::bequestKeyboardOnly()
                                        {{*Path::parse("son"), Rational(1, 10)}}};
     QVERIFY(panel.predeceased() == std::vector<engine::Predeceased>{expected});
     // As alive she would take 1/3; less the tenth given, her sons take 7/30.
-    QCOMPARE(panel.bequestPage()->recipientsModel()->index(0, details::BequestModel::Share).data().toString(),
-             QStringLiteral("7/30"));
+    const auto *recipients = panel.bequestPage()->recipientsModel();
+    QCOMPARE(recipients->index(0, details::BequestModel::Share).data().toString(), QStringLiteral("7/30"));
+
+    // Her daughter who also died before, leaving a daughter: the Egyptian
+    // code gives a daughter's line its first generation only.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdAddPredeceasedBelow"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);   // a daughter, as the child box still says
+    QCOMPARE(QApplication::focusWidget(), path);
+    path->setCurrentIndex(path->findData(QStringLiteral("daughter")));
+    QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdAddDescendant")), Qt::LeftButton);
+    auto *list = panel.findChild<QListWidget *>(QStringLiteral("lstPredeceased"));
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->currentRow(), 1);
+    engine::Predeceased nested = expected;
+    nested.predeceased.push_back({*Path::parse("daughter"), {{*Path::parse("daughter"), 1}}, {}, {}});
+    QVERIFY(panel.predeceased() == std::vector<engine::Predeceased>{nested});
+    QCOMPARE(recipients->rowCount(), 2);
+    QCOMPARE(recipients->index(1, details::BequestModel::Name).data(Qt::ToolTipRole).toString(),
+             QStringLiteral("daughter.daughter.daughter"));
+    QCOMPARE(recipients->index(1, details::BequestModel::Note).data().toString(),
+             details::bequestCaption("reason.outsideTheLines", Language::English));
+    // Removing him leaves her as she was.
+    QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdRemovePredeceased")), Qt::LeftButton);
+    QVERIFY(panel.predeceased() == std::vector<engine::Predeceased>{expected});
 }
 
 QTEST_MAIN(tst_relatives_panel)

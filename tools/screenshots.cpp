@@ -109,7 +109,8 @@ void caseWindowShots(int lang)
 
     // The obligatory bequest under the Egyptian code: a wife, a son and a
     // daughter, and a son who died before the deceased leaving a son and a
-    // daughter, one of them given a ninth of the estate.
+    // daughter, one of them given a ninth of the estate, and a daughter who
+    // also died before, leaving a son.
     details::CaseState b;
     b.name = s.name;
     for (auto r : {Relative::Wife, Relative::Son, Relative::Daughter})
@@ -117,7 +118,8 @@ void caseWindowShots(int lang)
     b.estate.value = QStringLiteral("120000");
     b.profile = Profile::Egypt;
     b.views = profileViews(Profile::Egypt);
-    b.predeceased = {{*Path::parse("son"), {{*Path::parse("son"), 1}, {*Path::parse("daughter"), 1}}, {},
+    b.predeceased = {{*Path::parse("son"), {{*Path::parse("son"), 1}, {*Path::parse("daughter"), 1}},
+                      {{*Path::parse("daughter"), {{*Path::parse("son"), 1}}, {}, {}}},
                       {{*Path::parse("daughter"), Rational(1, 9)}}}};
     w->setCase(b);
     if (auto *page = w->findChild<QWidget *>(QStringLiteral("tabRelatives"))) {
