@@ -43,6 +43,16 @@ QLabel *makeLabel(QWidget *parent, const QString &name, bool wrap = false)
     return l;
 }
 
+// A wrapped line of text that does not ask its page's height for its width:
+// a page that asks is sized by the scroll area that holds it to its
+// preferred height, not fitted to the window. It is given three lines.
+class WrappedLine : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    bool hasHeightForWidth() const override { return false; }
+};
+
 QPushButton *makeButton(QWidget *parent, const QString &name)
 {
     auto *b = new QPushButton(parent);
@@ -103,7 +113,7 @@ QString sentenceCase(QString s)
 BequestPanel::BequestPanel(QWidget *parent)
     : QWidget(parent)
 {
-    setObjectName(QStringLiteral("pageBequest"));
+    setObjectName(QStringLiteral("pnlBequest"));
     m_branches = new details::BequestModel(details::BequestModel::Kind::Branches, this);
     m_recipients = new details::BequestModel(details::BequestModel::Kind::Recipients, this);
     m_heirs = new details::BequestModel(details::BequestModel::Kind::Heirs, this);
@@ -134,18 +144,20 @@ void BequestPanel::build()
     childRow->addWidget(childLabel);
     childRow->addWidget(m_childBox, 1);
     childRow->addWidget(m_addChild);
-    childRow->addWidget(m_removeChild);
     childLayout->addLayout(childRow);
     m_children = new QListWidget(childBox);
     m_children->setObjectName(QStringLiteral("lstPredeceased"));
     // A few children at most: three rows show them.
     m_children->setMaximumHeight(m_children->fontMetrics().height() * 4);
     connect(m_children, &QListWidget::currentRowChanged, this, [this] { showDescendants(); });
-    childLayout->addWidget(m_children);
-    auto *belowRow = new QHBoxLayout;
-    belowRow->addStretch(1);
-    belowRow->addWidget(m_addBelow);
-    childLayout->addLayout(belowRow);
+    auto *listRow = new QHBoxLayout;
+    listRow->addWidget(m_children, 1);
+    auto *listButtons = new QVBoxLayout;
+    listButtons->addWidget(m_removeChild);
+    listButtons->addWidget(m_addBelow);
+    listButtons->addStretch(1);
+    listRow->addLayout(listButtons);
+    childLayout->addLayout(listRow);
     editor->addWidget(childBox);
 
     // The selected child's living descendants and the gifts.
@@ -188,14 +200,18 @@ void BequestPanel::build()
     m_descendants->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_descendants->horizontalHeader()->setStretchLastSection(true);
     m_descendants->verticalHeader()->hide();
-    descLayout->addWidget(m_descendants, 1);
     m_removeDescendant = makeButton(descBox, QStringLiteral("cmdRemoveDescendant"));
     connect(m_removeDescendant, &QPushButton::clicked, this, [this] { removeDescendant(); });
-    auto *removeDescRow = new QHBoxLayout;
-    removeDescRow->addStretch(1);
-    removeDescRow->addWidget(m_removeDescendant);
-    descLayout->addLayout(removeDescRow);
-    m_message = makeLabel(descBox, QStringLiteral("lblBequestMessage"), true);
+    auto *tableRow = new QHBoxLayout;
+    tableRow->addWidget(m_descendants, 1);
+    auto *tableButtons = new QVBoxLayout;
+    tableButtons->addWidget(m_removeDescendant);
+    tableButtons->addStretch(1);
+    tableRow->addLayout(tableButtons);
+    descLayout->addLayout(tableRow, 1);
+    m_message = new WrappedLine(descBox);
+    m_message->setObjectName(QStringLiteral("lblBequestMessage"));
+    m_message->setWordWrap(true);
     m_message->setStyleSheet(QStringLiteral("color: #a00000;"));
     m_message->hide();
     descLayout->addWidget(m_message);
@@ -205,7 +221,9 @@ void BequestPanel::build()
     auto *resultBox = new QGroupBox(this);
     resultBox->setObjectName(QStringLiteral("grpBequest"));
     auto *resultLayout = new QVBoxLayout(resultBox);
-    m_code = makeLabel(resultBox, QStringLiteral("lblBequestCode"), true);
+    m_code = new WrappedLine(resultBox);
+    m_code->setObjectName(QStringLiteral("lblBequestCode"));
+    m_code->setWordWrap(true);
     resultLayout->addWidget(m_code);
     auto *split = new QSplitter(Qt::Vertical, resultBox);
     split->setObjectName(QStringLiteral("bequestSplitter"));
@@ -227,11 +245,24 @@ void BequestPanel::build()
 
     side->addLayout(editor, 5);
     side->addWidget(resultBox, 8);
+    // Compact, so that the page fits a 768 pixels high screen unscrolled.
+    side->setContentsMargins(4, 4, 4, 4);
+    for (QBoxLayout *l : {static_cast<QBoxLayout *>(childLayout), static_cast<QBoxLayout *>(descLayout),
+                          static_cast<QBoxLayout *>(resultLayout)}) {
+        l->setSpacing(4);
+        l->setContentsMargins(6, 4, 6, 4);
+    }
+    for (QLabel *l : {m_code, m_message})
+        l->setMinimumHeight(l->fontMetrics().lineSpacing() * 3 + 2);
+    for (QWidget *w : {static_cast<QWidget *>(m_branchTable), static_cast<QWidget *>(m_recipientTable),
+                       static_cast<QWidget *>(m_heirTable), static_cast<QWidget *>(m_workingText),
+                       static_cast<QWidget *>(m_descendants)})
+        w->setMinimumHeight(fontMetrics().height() * 3);
 
     setTabOrder(m_childBox, m_addChild);
-    setTabOrder(m_addChild, m_removeChild);
-    setTabOrder(m_removeChild, m_children);
-    setTabOrder(m_children, m_addBelow);
+    setTabOrder(m_addChild, m_children);
+    setTabOrder(m_children, m_removeChild);
+    setTabOrder(m_removeChild, m_addBelow);
     setTabOrder(m_addBelow, m_pathBox);
     setTabOrder(m_pathBox, m_count);
     setTabOrder(m_count, m_gift);

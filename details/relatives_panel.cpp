@@ -273,7 +273,7 @@ void RelativesPanel::setLanguage(Language language)
     m_pages->setTabText(0, relativesCaption("pageFamily", language));
     m_pages->setTabText(1, relativesCaption("pageViews", language));
     m_pages->setTabText(2, relativesCaption("pageCompare", language));
-    m_pages->setTabText(m_pages->indexOf(m_bequestPage), details::bequestCaption("pageBequest", language));
+    m_pages->setTabText(3, details::bequestCaption("pageBequest", language));
     m_bequestPage->setLanguage(language);
     for (int k = 0; k < ViewCount; ++k) {
         const auto v = View(k);

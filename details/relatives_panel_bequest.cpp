@@ -9,13 +9,20 @@
 #include "report/bequest_working_text.h"
 #include "report/path_working_text.h"
 
+#include <QScrollArea>
 #include <QTabWidget>
 
 QWidget *RelativesPanel::buildBequestPage()
 {
-    m_bequestPage = new BequestPanel(this);
+    // Scrolled on small screens: the window keeps its smallest size.
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pageBequest"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    m_bequestPage = new BequestPanel(scroll);
+    scroll->setWidget(m_bequestPage);
     connect(m_bequestPage, &BequestPanel::predeceasedChanged, this, [this] { recompute(); });
-    return m_bequestPage;
+    return scroll;
 }
 
 const std::vector<engine::Predeceased> &RelativesPanel::predeceased() const
