@@ -54,6 +54,10 @@ void CaseWindow::showRelatives()
     const int decimals = m_goodEstate ? m_goodEstate->decimals : m_state.estate.decimals;
     const bool money = m_goodEstate && m_goodEstate->given() && m_money.error == estate::Error::None;
     m_relativesPanel->setEstate(money ? double(m_money.distributed) / std::pow(10.0, decimals) : -1.0);
+    const bool own = money && m_money.bequestAsked > 0 && m_money.afterCostsAndDebts > 0;
+    m_relativesPanel->setOwnBequest(own ? Rational(m_money.bequestAsked, m_money.afterCostsAndDebts) : Rational(),
+                                    m_goodEstate && m_goodEstate->heirsConsent,
+                                    money ? double(m_money.afterCostsAndDebts) / std::pow(10.0, decimals) : -1.0);
 }
 
 void CaseWindow::loadRelatives()

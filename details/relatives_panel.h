@@ -36,6 +36,11 @@ public:
     void setEditorFamily(const engine::Family &family);
     // The net estate to divide, or a negative number when none is given.
     void setEstate(double estate);
+    // The deceased's own bequest, as a part of what costs and debts leave,
+    // with the heirs' consent, and that amount (negative when none is
+    // given): beside children who died before, the obligatory bequest comes
+    // first and the amounts are of the whole.
+    void setOwnBequest(const Rational &part, bool consent, double net);
     void setLanguage(Language language);
 
     // What a case file keeps of this page.
@@ -106,6 +111,9 @@ private:
     Profile m_profile = Profile::Program;
     Views m_views;
     double m_estate = -1.0;
+    Rational m_ownBequest;
+    bool m_ownBequestConsent = false;
+    double m_net = -1.0;
     std::vector<PathStep> m_steps;
     std::vector<PathStep> m_offered;
     engine::Result m_result;

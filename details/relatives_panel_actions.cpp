@@ -59,6 +59,16 @@ void RelativesPanel::setEstate(double estate)
     recompute();
 }
 
+void RelativesPanel::setOwnBequest(const Rational &part, bool consent, double net)
+{
+    if (part == m_ownBequest && consent == m_ownBequestConsent && net == m_net)
+        return;
+    m_ownBequest = part;
+    m_ownBequestConsent = consent;
+    m_net = net;
+    recompute();
+}
+
 void RelativesPanel::setAdded(const std::vector<engine::Member> &added)
 {
     m_added = added;

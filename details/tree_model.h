@@ -82,12 +82,16 @@ struct Money
 {
     estate::Input input;
     bool given = false;
+    // What the shares divide when a bequest of the deceased's own is paid
+    // first at its exact part of the estate (beside the obligatory bequest):
+    // the shares, of the whole, are divided by it.
+    Rational rest{1};
 };
 
 class TreeModel
 {
 public:
-    // Works the family out and places it. Language: 0 Arabic, 1 English.
+    // Works the family out and places it.
     void setFamily(const engine::Family &family, Language language, const Money &money = {});
     // Places a family already worked out (`result` of `family`).
     void setResult(const engine::Family &family, const engine::Result &result, Language language,

@@ -89,6 +89,7 @@ private slots:
     void obligatoryBequest_data();
     void obligatoryBequest();
     void bequestKeyboardOnly();
+    void ownBequestAfterObligatory();
 };
 
 void tst_relatives_panel::initTestCase()
@@ -518,6 +519,35 @@ void tst_relatives_panel::bequestKeyboardOnly()
     // Removing him leaves her as she was.
     QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdRemovePredeceased")), Qt::LeftButton);
     QVERIFY(panel.predeceased() == std::vector<engine::Predeceased>{expected});
+}
+
+// The deceased's own bequest of 150 of 2100 beside a predeceased son's son:
+// the obligatory 2/7 (600) is paid first and leaves 100 of the third for it.
+void tst_relatives_panel::ownBequestAfterObligatory()
+{
+    CaseWindow *w = cw::open(cw::family({{Relative::Son, 2}, {Relative::Daughter, 1}}), 1);
+    const auto type = [w](const char *name, const QString &text) {
+        auto *edit = w->findChild<QLineEdit *>(QLatin1String(name));
+        edit->setFocus();
+        edit->selectAll();
+        QKeyEvent commit(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(edit, &commit);
+    };
+    type("txtEstate", QStringLiteral("2100"));
+    type("txtBequest", QStringLiteral("150"));
+    RelativesPanel *panel = w->relativesPanel();
+    panel->findChild<QComboBox *>(QStringLiteral("cmbProfile"))->setCurrentIndex(int(Profile::Egypt));
+    panel->findChild<QComboBox *>(QStringLiteral("cmbPredeceasedChild"))->setCurrentIndex(0);
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddPredeceased")), Qt::LeftButton);
+    auto *paths = panel->findChild<QComboBox *>(QStringLiteral("cmbDescendantPath"));
+    paths->setCurrentIndex(paths->findData(QStringLiteral("son")));
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddDescendant")), Qt::LeftButton);
+    QCOMPARE(panel->bequestResult().voluntary, Rational(1, 21));
+    const auto *page = panel->bequestPage();
+    QCOMPARE(page->recipientsModel()->index(0, details::BequestModel::Amount).data().toString(), QStringLiteral("600.00"));
+    QCOMPARE(page->heirsModel()->index(0, details::BequestModel::Share).data().toString(), QStringLiteral("8/15"));
+    QCOMPARE(page->heirsModel()->index(0, details::BequestModel::Amount).data().toString(), QStringLiteral("1120.00"));
+    QSettings().clear();
 }
 
 QTEST_MAIN(tst_relatives_panel)
