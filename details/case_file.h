@@ -13,9 +13,10 @@
 
 namespace details::casefile {
 
-// Version 2 adds relatives by path, the profile and changed views; a file
-// without them is still written as version 1, which every version reads.
-inline constexpr int FormatVersion = 2;
+// Version 2 adds relatives by path, the profile and changed views; version 3
+// the children who died before the deceased. A file is written with the
+// lowest version that holds what it carries, so older versions read it.
+inline constexpr int FormatVersion = 3;
 inline constexpr const char *FormatName = "tarnavel-case";
 inline constexpr const char *Suffix = "tarnavel";
 inline constexpr const char *MimeType = "application/x-tarnavel-case";

@@ -7,6 +7,7 @@
 
 #include "case/case_fields.h"
 #include "case/engine/family.h"
+#include "case/engine/obligatory_bequest.h"
 #include "case/estate.h"
 #include "case/working.h"
 
@@ -48,6 +49,9 @@ struct CaseState
     // changed; none: the profile the user chose last.
     std::optional<Profile> profile;
     std::optional<Views> views;
+    // Children of the deceased who died before him, with their descendants
+    // and what he gave them (the obligatory bequest of the national codes).
+    std::vector<engine::Predeceased> predeceased;
 
     int count(Relative r) const { return counts[std::size_t(r)]; }
     void setCount(Relative r, int n) { counts[std::size_t(r)] = n; }

@@ -101,6 +101,7 @@ private:
     void keepRelatives();
     details::CaseState stateToSave() const;
     void addRelativesParts(details::document::Parts &p) const;
+    void addBequestParts(details::document::Parts &p) const;
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;

@@ -96,6 +96,9 @@ Relatives at any depth, and the schools' views (optional):
                   alive), "branches": [{"child", "asAlive", "withinThird",
                   "gifts", "due"}], "thirdApplied", "total", "remainder",
                   "heirs" (the heirs' case of the rest), "base",
+                  "voluntary": {"asked", "paid", "cut"} where "Bequest" is
+                  given: paid after the obligatory bequest, from what it
+                  leaves of the third (all that is left with consent),
                   "recipients": [{"path", "count", "branch", "share" or
                   "reason": heir|outsideTheLines|giftCovers}]}; "exact"
                   gives shares of the whole ("ofRemainder": of the rest) and
