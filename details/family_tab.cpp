@@ -3,6 +3,7 @@
 
 #include "details/share_chart.h"
 #include "details/tree_view.h"
+#include "ui/help.h"
 
 #include <QCheckBox>
 #include <QSettings>
@@ -30,6 +31,7 @@ FamilyTab::FamilyTab(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("tabTree"));
+    setProperty(help::SectionProperty, QStringLiteral("frmCaseTree"));
     auto *layout = new QVBoxLayout(this);
     m_split = new QSplitter(Qt::Vertical, this);
     m_split->setObjectName(QStringLiteral("treeSplitter"));
