@@ -9,6 +9,9 @@
 #include "tests/tree_families.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QImage>
 #include <QFile>
 #include <QPainter>
@@ -141,6 +144,7 @@ private slots:
     void chart();
     void exported_data();
     void exported();
+    void fitsWhenShown();
 };
 
 void tst_tree::places_data()
@@ -347,6 +351,29 @@ void tst_tree::exported()
         QVERIFY(text.contains(QLatin1String("<svg")));
         QVERIFY2(text.contains(QLatin1String("the full brother")), "the names are not text in the SVG");
     }
+}
+
+// A family changed while the tree's page is hidden is fitted to the page's
+// room once the page is shown, not to the size it had before its layout.
+void tst_tree::fitsWhenShown()
+{
+    QTabWidget tabs;
+    tabs.addTab(new QLabel(QStringLiteral("first")), QStringLiteral("first"));
+    auto *view = new TreeView;
+    tabs.addTab(view, QStringLiteral("tree"));
+    tabs.resize(900, 600);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    TreeModel m;
+    m.setFamily(treefamilies::family(QString::fromLatin1(treefamilies::Large)), Language::English);
+    view->setModel(&m);
+    tabs.setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    const QSize room = view->findChild<QScrollArea *>(QStringLiteral("treeScroll"))->viewport()->size() - QSize(4, 4);
+    const QSize canvas = view->canvas()->size();
+    QVERIFY2(canvas.width() <= room.width() && canvas.height() <= room.height()
+                 && (room.width() - canvas.width() <= 2 || room.height() - canvas.height() <= 2),
+             qPrintable(QStringLiteral("canvas %1x%2 in %3x%4").arg(canvas.width()).arg(canvas.height()).arg(room.width()).arg(room.height())));
 }
 
 QTEST_MAIN(tst_tree)
