@@ -5,6 +5,7 @@
 // gives it, the grandfather method and the estate entries. It is the case
 // window's own copy; the questionnaires' record is never touched.
 
+#include "case/engine/estimates.h"
 #include "case/engine/family.h"
 #include "case/estate.h"
 #include "case/working.h"
@@ -47,6 +48,9 @@ struct CaseState
     // changed; none: the profile the user chose last.
     std::optional<Profile> profile;
     std::optional<Views> views;
+    // Persons whose state is not yet known: the unborn child, the missing,
+    // the hermaphrodite (worked out by estimates, the rest held).
+    std::vector<engine::UncertainPerson> uncertain;
 
     int count(Relative r) const { return counts[std::size_t(r)]; }
     void setCount(Relative r, int n) { counts[std::size_t(r)] = n; }

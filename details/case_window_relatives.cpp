@@ -60,16 +60,19 @@ void CaseWindow::loadRelatives()
 {
     // The panel tells back what it holds as it changes: read the case first.
     const auto added = m_state.added;
+    const auto uncertain = m_state.uncertain;
     const auto profile = m_state.profile;
     const Views views = m_state.views.value_or(profileViews(profile.value_or(Profile::Program)));
     m_relativesPanel->setAdded(added);
     if (profile)
         m_relativesPanel->setProfile(*profile, views);
+    m_relativesPanel->setUncertain(uncertain);
 }
 
 void CaseWindow::keepRelatives()
 {
     m_state.added = m_relativesPanel->addedRelatives();
+    m_state.uncertain = m_relativesPanel->uncertainPersons();
     if (m_familyTab)
         showTree();
     if (!m_beyondEditor)
@@ -122,6 +125,13 @@ void CaseWindow::addRelativesParts(details::document::Parts &p) const
     if (m_relativesPanel->beyondEditor()) {
         auto t = textTable(*m_relativesPanel->relativesModel(), details::relativesCaption("grpRelatives", m_language), false);
         t.notes = m_relativesPanel->pathWorking();
+        p.tables << t;
+    }
+    // With someone whose state is unknown: the estimates, paid now and held.
+    if (!m_relativesPanel->uncertainPersons().empty()) {
+        auto t = textTable(*m_relativesPanel->estimatesModel(),
+                           details::estimatesCaption("pageEstimates", m_language), false);
+        t.notes = m_relativesPanel->estimatesWorking();
         p.tables << t;
     }
     if (m_relativesPanel->printCompare()) {

@@ -75,6 +75,7 @@ RelativesPanel::RelativesPanel(QWidget *parent)
     setProperty(help::SectionProperty, QStringLiteral("frmRelatives"));
     m_relatives = new details::RelativesModel(this);
     m_schools = new details::SchoolsModel(this);
+    m_estimatesModel = new details::EstimatesModel(this);
     build();
     setLanguage(0);
 }
@@ -111,6 +112,7 @@ void RelativesPanel::build()
     m_pages->addTab(buildFamilyPage(), QString());
     m_pages->addTab(buildViewsPage(), QString());
     m_pages->addTab(buildComparePage(), QString());
+    m_pages->addTab(buildEstimatesPage(), QString());
     top->addWidget(m_pages, 1);
 }
 
@@ -169,6 +171,7 @@ QWidget *RelativesPanel::buildFamilyPage()
     setTabOrder(m_stepList, m_back);
     setTabOrder(m_back, m_count);
     setTabOrder(m_count, m_add);
+    buildUncertainRow(addBox, addLayout);
 
     // The whole family with counts and shares.
     auto *listBox = new QGroupBox(page);
@@ -271,6 +274,7 @@ void RelativesPanel::setLanguage(int language)
     m_pages->setTabText(0, relativesCaption("pageFamily", language));
     m_pages->setTabText(1, relativesCaption("pageViews", language));
     m_pages->setTabText(2, relativesCaption("pageCompare", language));
+    languageOfEstimates();
     for (int k = 0; k < ViewCount; ++k) {
         const auto v = View(k);
         auto *box = m_viewBoxes[std::size_t(k)];
@@ -330,6 +334,8 @@ void RelativesPanel::showSteps()
         m_stepList->setCurrentRow(0);
     m_back->setEnabled(!m_steps.empty());
     m_add->setEnabled(path.has_value());
+    if (m_addUncertain)
+        m_addUncertain->setEnabled(path.has_value());
     m_count->setMaximum(path ? engine::maximumCount(*path) : 50);
 }
 

@@ -7,6 +7,7 @@
 // the profile and single views the case is worked under, the views this
 // case depends on, and the schools side by side.
 
+#include "details/estimates_model.h"
 #include "details/relatives_model.h"
 #include "details/schools_compare.h"
 
@@ -124,4 +125,36 @@ private:
     QTableView *m_compareTable = nullptr;
     QTextBrowser *m_differencesText = nullptr;
     QCheckBox *m_printCompare = nullptr;
+
+    // Persons whose state is unknown and the estimates of the case
+    // (relatives_panel_estimates.cpp).
+public:
+    const std::vector<engine::UncertainPerson> &uncertainPersons() const { return m_uncertain; }
+    void setUncertain(const std::vector<engine::UncertainPerson> &persons);
+    // The family with them, as the estimates work it out.
+    engine::UncertainFamily uncertainFamily() const;
+    const engine::EstimatesResult &estimates() const { return m_estimatesModel->result(); }
+    details::EstimatesModel *estimatesModel() const { return m_estimatesModel; }
+    // The estimates' working in words (empty without anyone uncertain).
+    QStringList estimatesWorking() const { return m_estimatesWorking; }
+
+private:
+    void buildUncertainRow(QWidget *box, class QVBoxLayout *layout);
+    QWidget *buildEstimatesPage();
+    void languageOfEstimates();
+    void chooseUncertainState(int index);
+    void addUncertain();
+    bool removeUncertain(int row);
+    void showEstimates();
+
+    std::vector<engine::UncertainPerson> m_uncertain;
+    QStringList m_estimatesWorking;
+    details::EstimatesModel *m_estimatesModel = nullptr;
+    QComboBox *m_uncertainState = nullptr;
+    QCheckBox *m_clarityHoped = nullptr;
+    QPushButton *m_addUncertain = nullptr;
+    QWidget *m_estimatesPage = nullptr;
+    QLabel *m_estimatesSummary = nullptr;
+    QTableView *m_estimatesTable = nullptr;
+    QTextBrowser *m_estimatesText = nullptr;
 };
