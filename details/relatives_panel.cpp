@@ -141,6 +141,7 @@ QWidget *RelativesPanel::buildFamilyPage()
     stepsRow->addStretch(1);
     addLayout->addLayout(stepsRow);
     addLayout->addWidget(m_stepList, 1);
+    m_stepList->installEventFilter(this);   // Enter takes the step, and only that
     connect(m_stepList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { takeStep(m_stepList->row(item)); });
     auto *countRow = new QHBoxLayout;
@@ -345,6 +346,15 @@ bool RelativesPanel::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         removeRelative();
         return true;
+    }
+    if (watched == m_stepList && event->type() == QEvent::KeyPress) {
+        // Taken here: left to the list, the key goes on to the case window's
+        // dialog, which presses Add as well.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            takeStep(m_stepList->currentRow());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }
