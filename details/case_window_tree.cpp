@@ -20,7 +20,10 @@ void CaseWindow::showTree()
         // added by path, and the profile), else the editor's alone.
         const engine::Family family = m_relativesPanel ? m_relativesPanel->family()
                                                        : engine::familyOfRecord(details::familyRecord(m_state, m_language));
-        m_familyTab->setFamily(family, m_language, money);
+        if (m_relativesPanel && !m_relativesPanel->uncertainPersons().empty())
+            m_familyTab->setEstimates(m_relativesPanel->uncertainFamily(), m_relativesPanel->estimates(), m_language);
+        else
+            m_familyTab->setFamily(family, m_language, money);
     } catch (const std::exception &) {
         // A count beyond what the calculation takes: the tables say so; the
         // tree shows the deceased alone.

@@ -64,6 +64,14 @@ void FamilyTab::setFamily(const engine::Family &family, int language, const Mone
     m_chart->setModel(&m_model);
 }
 
+void FamilyTab::setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates,
+                             int language)
+{
+    m_model.setEstimates(family, estimates, language);
+    m_view->setModel(&m_model);
+    m_chart->setModel(&m_model);
+}
+
 void FamilyTab::applyLanguage(int language)
 {
     m_view->applyLanguage(language);

@@ -24,6 +24,8 @@ public:
     explicit FamilyTab(QWidget *parent = nullptr);
 
     void setFamily(const engine::Family &family, int language, const Money &money);
+    // With persons whose state is unknown: what is paid now (TreeModel::setEstimates).
+    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, int language);
     void applyLanguage(int language);
     const TreeModel &model() const { return m_model; }
     TreeView *view() const { return m_view; }

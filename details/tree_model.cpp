@@ -108,7 +108,8 @@ Mark markOf(const engine::MemberResult &m)
 QString TreeModel::markText(Mark m, int language)
 {
     static const char *const keys[] = {"mark.deceased", "mark.fixed", "mark.residuary", "mark.fixedAndResidue",
-                                       "mark.kindred", "mark.treasury", "mark.excluded", "mark.link"};
+                                       "mark.kindred", "mark.treasury", "mark.excluded", "mark.link",
+                                       "mark.uncertain"};
     return text(keys[int(m)], language);
 }
 

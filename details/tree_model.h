@@ -15,6 +15,7 @@
 // left as drawn: in Arabic the picture is mirrored, the father's side on
 // the right.
 
+#include "case/engine/estimates.h"
 #include "case/engine/family.h"
 #include "case/engine/result.h"
 #include "case/estate.h"
@@ -36,6 +37,7 @@ enum class Mark : std::uint8_t {
     Treasury,
     Excluded,         // receives nothing: reason and who decides it
     Link,             // an ancestor a line passes through, not in the family
+    Uncertain,        // the unborn, the missing, the hermaphrodite: his share held
 };
 
 // How a node hangs from its `parent` node.
@@ -64,6 +66,7 @@ struct Node
     QString amount;      // of the estate, when one is given
     QString reason;      // why an excluded relative receives nothing, and who decides it
     int by = -1;         // node index of who excludes, or -1
+    QString state;       // a person whose state is unknown at this place, and what waits for him
 };
 
 // The money of the estate as the case window has it: the entries, and
@@ -92,6 +95,11 @@ public:
     int minRow() const { return m_minRow; }
     double columns() const { return m_columns; }   // the widest column + 1
     const engine::Result &result() const { return m_result; }
+
+    // A family with persons whose state is unknown: everyone with what he
+    // is paid now (engine::estimate), the uncertain persons marked at their
+    // places. No amounts: part of the estate is held.
+    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, int language);
 
     // The mark's word in a language ("fixed share", "فرض").
     static QString markText(Mark m, int language);
