@@ -210,6 +210,11 @@ void RelativesPanel::showEstimates()
     if (!m_uncertain.empty() && r.error == engine::EstimatesError::None && !r.now.empty())
         now.assign(r.now.begin(), r.now.end() - 1);
     m_relatives->setUncertain(m_uncertain, now);
+    if (!m_uncertain.empty()) {
+        // The working of the case without them would contradict what is paid now.
+        m_pathWorking = {estimatesCaption("seeEstimates", m_language)};
+        m_workingText->setHtml(QStringLiteral("<p>") + m_pathWorking.front().toHtmlEscaped() + QStringLiteral("</p>"));
+    }
 
     QString summary;
     if (m_uncertain.empty())

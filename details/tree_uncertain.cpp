@@ -61,7 +61,9 @@ void TreeModel::setEstimates(const engine::UncertainFamily &f, const engine::Est
                 n.by = -1;
                 n.state = text("uncertain.held", language);
             } else {
-                n.state = text("uncertain.alsoHere", language).arg(name);
+                static const char *const also[] = {"uncertain.also.unborn", "uncertain.also.missing",
+                                                   "uncertain.also.hermaphrodite"};
+                n.state = text(also[int(f.uncertain[i].kind)], language);
             }
         }
     }

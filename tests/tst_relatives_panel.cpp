@@ -371,7 +371,7 @@ void tst_relatives_panel::uncertainEstimates_data()
     QTest::addColumn<bool>("suspended");
     const int unborn = int(engine::Uncertainty::Unborn), missing = int(engine::Uncertainty::Missing);
     const int hermaphrodite = int(engine::Uncertainty::Hermaphrodite);
-    QTest::newRow("unborn son, two children reserved") << "program" << unborn << "twins: a male and a female" << "17/24" << false;
+    QTest::newRow("unborn son, two children reserved") << "program" << unborn << "a male and a female" << "17/24" << false;
     QTest::newRow("unborn son, hanafi: one child") << "hanafi" << unborn << "born a male" << "17/24" << false;
     QTest::newRow("unborn son, maliki: the division waits") << "maliki" << unborn << "born dead" << "1" << true;
     QTest::newRow("missing son") << "program" << missing << "alive" << "17/24" << false;
