@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <cmath>
 
 void CaseWindow::buildRelatives()
@@ -127,12 +128,33 @@ void CaseWindow::addRelativesParts(details::document::Parts &p) const
         t.notes = m_relativesPanel->pathWorking();
         p.tables << t;
     }
-    // With someone whose state is unknown: the estimates, paid now and held.
+    // With someone whose state is unknown: the estimates, then what is paid
+    // now and held, each table narrow enough for a page.
     if (!m_relativesPanel->uncertainPersons().empty()) {
-        auto t = textTable(*m_relativesPanel->estimatesModel(),
-                           details::estimatesCaption("pageEstimates", m_language), false);
-        t.notes = m_relativesPanel->estimatesWorking();
-        p.tables << t;
+        const details::EstimatesModel &m = *m_relativesPanel->estimatesModel();
+        const auto columns = [&](const QString &title, int from, int to) {
+            details::document::TextTable t = textTable(m, title, false);
+            const auto keep = [&](QStringList row) {
+                QStringList out{row.value(0)};
+                for (int c = from; c < to; ++c)
+                    out << row.value(c);
+                return out;
+            };
+            t.header = keep(t.header);
+            for (QStringList &row : t.rows)
+                row = keep(row);
+            return t;
+        };
+        const int estimates = m.paidColumn() - 1;
+        for (int from = 0; from < estimates; from += 6) {
+            auto t = columns(details::estimatesCaption(from ? "docEstimatesMore" : "docEstimates", m_language),
+                             1 + from, 1 + std::min(estimates, from + 6));
+            t.rows.removeLast();   // what is held is in the next table
+            p.tables << t;
+        }
+        auto paid = columns(details::estimatesCaption("docPaidAndHeld", m_language), m.paidColumn(), m.columnCount());
+        paid.notes = m_relativesPanel->estimatesWorking();
+        p.tables << paid;
     }
     if (m_relativesPanel->printCompare()) {
         auto t = textTable(*m_relativesPanel->schoolsModel(), details::relativesCaption("grpCompare", m_language), true);
