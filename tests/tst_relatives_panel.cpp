@@ -403,6 +403,15 @@ void tst_relatives_panel::uncertainEstimates()
     // Enter takes the step and adds no one (the window's Add is not pressed with it).
     QCOMPARE(words(panel->steps()), QStringList{QStringLiteral("son")});
     QVERIFY(panel->addedRelatives().empty());
+    // Keys alone: Tab goes on from Add to the state, and from it to add in this state.
+    auto *stateBox = panel->findChild<QComboBox *>(QStringLiteral("cmbUncertainState"));
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    auto *add = panel->findChild<QPushButton *>(QStringLiteral("cmdAddRelative"));
+    add->setFocus();
+    QTest::keyClick(add, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), stateBox);
+    QTest::keyClick(stateBox, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), panel->findChild<QPushButton *>(QStringLiteral("cmdAddUncertain")));
     panel->findChild<QComboBox *>(QStringLiteral("cmbUncertainState"))->setCurrentIndex(state);
     QCOMPARE(panel->findChild<QCheckBox *>(QStringLiteral("chkClarityHoped"))->isEnabled(),
              state == int(engine::Uncertainty::Hermaphrodite));
