@@ -61,6 +61,8 @@ void RelativesModel::setFamily(const engine::Family &family, int editorRows, con
     m_family = family;
     m_editorRows = editorRows;
     m_result = result;
+    if (m_now.size() != family.members.size() + m_uncertain.size())
+        m_now.clear();   // until the estimates of this family are set
     endResetModel();
 }
 

@@ -142,7 +142,7 @@ private:
     void buildUncertainRow(QWidget *box, class QVBoxLayout *layout);
     QWidget *buildEstimatesPage();
     void languageOfEstimates();
-    void chooseUncertainState(int index);
+    void showHope();
     void addUncertain();
     bool removeUncertain(int row);
     void showEstimates();

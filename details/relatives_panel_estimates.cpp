@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -58,36 +59,30 @@ engine::EstimatesResult estimateOf(const engine::UncertainFamily &f)
 
 void RelativesPanel::buildUncertainRow(QWidget *box, QVBoxLayout *layout)
 {
-    // The place built above, added as a person whose state is unknown.
+    // The place built above, added as a person whose state is unknown: the
+    // label over the state and its button, for the box is narrow on small screens.
     auto *label = new QLabel(box);
     label->setObjectName(QStringLiteral("lblUncertainState"));
     m_uncertainState = new QComboBox(box);
     m_uncertainState->setObjectName(QStringLiteral("cmbUncertainState"));
+    // As wide as its longest state, never squeezed.
+    m_uncertainState->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_uncertainState->addItems({QString(), QString(), QString()});
     label->setBuddy(m_uncertainState);
-    m_clarityHoped = new QCheckBox(box);
-    m_clarityHoped->setObjectName(QStringLiteral("chkClarityHoped"));
-    m_clarityHoped->setChecked(true);
-    m_clarityHoped->setEnabled(false);
     m_addUncertain = new QPushButton(box);
     m_addUncertain->setObjectName(QStringLiteral("cmdAddUncertain"));
     m_addUncertain->setAutoDefault(false);
-    connect(m_uncertainState, &QComboBox::currentIndexChanged, this, [this](int i) { chooseUncertainState(i); });
     connect(m_addUncertain, &QPushButton::clicked, this, [this] { addUncertain(); });
-    auto *stateRow = new QHBoxLayout;
-    stateRow->addWidget(label);
-    stateRow->addWidget(m_uncertainState, 1);
-    auto *addRow = new QHBoxLayout;
-    addRow->addWidget(m_clarityHoped);
-    addRow->addStretch(1);
-    addRow->addWidget(m_addUncertain);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_uncertainState);
+    row->addStretch(1);
+    row->addWidget(m_addUncertain);
     // Above the message line, which is the box's last.
-    layout->insertLayout(layout->count() - 1, stateRow);
-    layout->insertLayout(layout->count() - 1, addRow);
-    // After Add in the tab order: the state, the hope, add in this state.
+    layout->insertWidget(layout->count() - 1, label);
+    layout->insertLayout(layout->count() - 1, row);
+    // After Add in the tab order: the state, then add in this state.
     setTabOrder(m_add, m_uncertainState);
-    setTabOrder(m_uncertainState, m_clarityHoped);
-    setTabOrder(m_clarityHoped, m_addUncertain);
+    setTabOrder(m_uncertainState, m_addUncertain);
 }
 
 QWidget *RelativesPanel::buildEstimatesPage()
@@ -102,6 +97,16 @@ QWidget *RelativesPanel::buildEstimatesPage()
     bold.setBold(true);
     m_estimatesSummary->setFont(bold);
     layout->addWidget(m_estimatesSummary);
+    // Whether the hermaphrodites may yet show their sex (the view byHope reads it).
+    m_clarityHoped = new QCheckBox(m_estimatesPage);
+    m_clarityHoped->setObjectName(QStringLiteral("chkClarityHoped"));
+    m_clarityHoped->setChecked(true);
+    connect(m_clarityHoped, &QCheckBox::toggled, this, [this](bool on) {
+        for (engine::UncertainPerson &u : m_uncertain)
+            u.clarityHoped = on;
+        recompute();
+    });
+    layout->addWidget(m_clarityHoped);
     auto *split = new QSplitter(Qt::Vertical, m_estimatesPage);
     split->setObjectName(QStringLiteral("estimatesSplitter"));
     split->setChildrenCollapsible(false);
@@ -132,12 +137,6 @@ void RelativesPanel::languageOfEstimates()
     m_pages->setTabText(EstimatesTab, estimatesCaption("pageEstimates", m_language));
 }
 
-void RelativesPanel::chooseUncertainState(int index)
-{
-    // Only a hermaphrodite may yet show his sex.
-    m_clarityHoped->setEnabled(index == int(engine::Uncertainty::Hermaphrodite));
-}
-
 engine::UncertainFamily RelativesPanel::uncertainFamily() const
 {
     return {family(), m_uncertain};
@@ -146,7 +145,22 @@ engine::UncertainFamily RelativesPanel::uncertainFamily() const
 void RelativesPanel::setUncertain(const std::vector<engine::UncertainPerson> &persons)
 {
     m_uncertain = persons;
+    showHope();
     recompute();
+}
+
+void RelativesPanel::showHope()
+{
+    // One answer for every hermaphrodite of the case; shown only where there is one.
+    bool any = false, hoped = true;
+    for (const engine::UncertainPerson &u : m_uncertain)
+        if (u.kind == engine::Uncertainty::Hermaphrodite) {
+            any = true;
+            hoped = u.clarityHoped;
+        }
+    const QSignalBlocker quiet(m_clarityHoped);
+    m_clarityHoped->setChecked(hoped);
+    m_clarityHoped->setVisible(any);
 }
 
 void RelativesPanel::addUncertain()
@@ -176,6 +190,7 @@ void RelativesPanel::addUncertain()
         return;
     }
     m_uncertain = std::move(persons);
+    showHope();
     m_addMessage->setText(estimatesCaption("added", m_language));
     m_addMessage->show();
     m_steps.clear();
@@ -191,6 +206,7 @@ bool RelativesPanel::removeUncertain(int row)
     if (k < 0)
         return false;
     m_uncertain.erase(m_uncertain.begin() + k);
+    showHope();
     m_addMessage->hide();
     recompute();
     const int rows = m_relatives->rowCount();
