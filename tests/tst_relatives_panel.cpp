@@ -369,14 +369,17 @@ void tst_relatives_panel::uncertainEstimates_data()
     QTest::addColumn<QString>("supposes");   // one column's caption
     QTest::addColumn<QString>("held");       // wife 1/8 and mother 1/6 at most beside a son or a daughter
     QTest::addColumn<bool>("suspended");
+    QTest::addColumn<bool>("hoped");        // the hermaphrodite may yet show his sex
     const int unborn = int(engine::Uncertainty::Unborn), missing = int(engine::Uncertainty::Missing);
     const int hermaphrodite = int(engine::Uncertainty::Hermaphrodite);
-    QTest::newRow("unborn son, two children reserved") << "program" << unborn << "a male and a female" << "17/24" << false;
-    QTest::newRow("unborn son, hanafi: one child") << "hanafi" << unborn << "born a male" << "17/24" << false;
-    QTest::newRow("unborn son, maliki: the division waits") << "maliki" << unborn << "born dead" << "1" << true;
-    QTest::newRow("missing son") << "program" << missing << "alive" << "17/24" << false;
+    QTest::newRow("unborn son, two children reserved") << "program" << unborn << "a male and a female" << "17/24" << false << true;
+    QTest::newRow("unborn son, hanafi: one child") << "hanafi" << unborn << "born a male" << "17/24" << false << true;
+    QTest::newRow("unborn son, maliki: the division waits") << "maliki" << unborn << "born dead" << "1" << true << true;
+    QTest::newRow("missing son") << "program" << missing << "alive" << "17/24" << false << true;
     // As a daughter the child takes 1/2 and the brother the 5/24 left: held 5/24.
-    QTest::newRow("hermaphrodite son, shafii: least held") << "shafii" << hermaphrodite << "as female" << "5/24" << false;
+    QTest::newRow("hermaphrodite son, shafii: least held") << "shafii" << hermaphrodite << "as female" << "5/24" << false << true;
+    // Beyond hope, the Hanbalis give half of the two shares: nothing held.
+    QTest::newRow("hermaphrodite son, hanbali, no sign to hope for") << "hanbali" << hermaphrodite << "as male" << "0" << false << false;
 }
 
 void tst_relatives_panel::uncertainEstimates()
@@ -386,6 +389,7 @@ void tst_relatives_panel::uncertainEstimates()
     QFETCH(QString, supposes);
     QFETCH(QString, held);
     QFETCH(bool, suspended);
+    QFETCH(bool, hoped);
     const Profile p = *profileFromName(profile.toStdString());
     details::CaseState s = cw::family({{Relative::Wife, 1}, {Relative::Mother, 1}, {Relative::FullBrother, 1}});
     s.estate.value = QStringLiteral("24000");
@@ -418,9 +422,10 @@ void tst_relatives_panel::uncertainEstimates()
     // Whether he may yet show his sex is asked where there is a hermaphrodite.
     QCOMPARE(!panel->findChild<QCheckBox *>(QStringLiteral("chkClarityHoped"))->isHidden(),
              state == int(engine::Uncertainty::Hermaphrodite));
+    panel->findChild<QCheckBox *>(QStringLiteral("chkClarityHoped"))->setChecked(hoped);
 
     engine::UncertainFamily f{familyOf(QStringLiteral("wife,mother,brother")),
-                              {{engine::Uncertainty(state), *Path::parse("son"), 1, true}}};
+                              {{engine::Uncertainty(state), *Path::parse("son"), 1, hoped}}};
     f.known.profile = p;
     f.known.views = profileViews(p);
     const engine::EstimatesResult expected = engine::estimate(f);
