@@ -14,6 +14,8 @@
 #include <QFont>
 #include <QPalette>
 
+#include <algorithm>
+
 namespace details {
 
 namespace {
@@ -26,6 +28,16 @@ const char *kindKey(engine::Uncertainty k)
     case engine::Uncertainty::Hermaphrodite: return "kind.hermaphrodite";
     }
     return "kind.unborn";
+}
+
+const char *shortKey(engine::Uncertainty k)
+{
+    switch (k) {
+    case engine::Uncertainty::Unborn: return "short.unborn";
+    case engine::Uncertainty::Missing: return "short.missing";
+    case engine::Uncertainty::Hermaphrodite: return "short.hermaphrodite";
+    }
+    return "short.unborn";
 }
 
 // One person's supposition in words.
@@ -66,16 +78,18 @@ QString uncertainName(const engine::UncertainPerson &u, int language)
         .arg(report::relativeName(u.place, Language(language), u.count));
 }
 
-QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, int language)
+QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, int language, bool brief)
 {
     QStringList parts;
     for (std::size_t i = 0; i < f.uncertain.size() && i < e.suppose.size(); ++i) {
-        const QString what = supposed(f.uncertain[i], e.suppose[i], language);
-        parts << (f.uncertain.size() == 1 ? what
-                                          : estimatesCaption("supposeOf", language)
-                                                .arg(uncertainName(f.uncertain[i], language), what));
+        const engine::UncertainPerson &u = f.uncertain[i];
+        const QString what = supposed(u, e.suppose[i], language);
+        const bool alone = std::count_if(f.uncertain.begin(), f.uncertain.end(),
+                                         [&](const engine::UncertainPerson &o) { return o.kind == u.kind; }) == 1;
+        const QString who = brief && alone ? estimatesCaption(shortKey(u.kind), language) : uncertainName(u, language);
+        parts << (f.uncertain.size() == 1 ? what : estimatesCaption("supposeOf", language).arg(who, what));
     }
-    return parts.join(estimatesCaption("separator", language));
+    return parts.join(brief ? QStringLiteral("\n") : estimatesCaption("separator", language));
 }
 
 QStringList estimatesWorking(const engine::UncertainFamily &f, const engine::EstimatesResult &r, int language)
@@ -252,7 +266,7 @@ QVariant EstimatesModel::headerData(int section, Qt::Orientation o, int role) co
         return estimatesCaption("colClaimant", m_language);
     if (section < paidColumn()) {
         const engine::Estimate &e = m_result.estimates[std::size_t(section - 1)];
-        QString text = suppositionText(m_family, e, m_language);
+        QString text = suppositionText(m_family, e, m_language, true);
         if (!e.decides)
             text = estimatesCaption("notCounted", m_language).arg(text);
         return role == Qt::ToolTipRole ? estimatesCaption("baseTip", m_language).arg(e.base) : text;

@@ -22,9 +22,12 @@ inline const QString EstimatesCaptions = QStringLiteral("frmEstimates");
 
 // "the unborn child: the son", "the missing: the full brother".
 QString uncertainName(const engine::UncertainPerson &u, int language);
-// What an estimate supposes: "born a male", "twins: a male and a female",
-// "alive", "as female"; with several persons, each named.
-QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, int language);
+// What an estimate supposes: "born a male", "a male and a female",
+// "alive", "as female"; with several persons, each named. `brief`: a line
+// per person, named by his state alone where no other shares it (a column's
+// caption).
+QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, int language,
+                        bool brief = false);
 // The working in words: who is uncertain and the views on them, each
 // estimate's working over paths, what is held, the most each uncertain
 // person can take, and whether the division waits.
