@@ -43,6 +43,9 @@ enum class Rule : std::uint8_t {
     // The grandfather beside the siblings.
     GrandFatherSharing, GrandFatherThird, GrandFatherBestSixth, GrandFatherThirdOfRemainder,
     SiblingsAfterGrandFather, FullSisterHalfBesideGrandFather, FullSisterRestBesideGrandFather,
+    // Paternal sisters with no brother of theirs: what is left after him (and
+    // after a full sister's half), worded as the full sister's.
+    ParentalSisterRestBesideGrandFather,
     // Named cases. In al-Akdariyya the grandfather's sixth and the sister's
     // half are pooled after the 'awl; the husband and the mother keep their
     // own rules.

@@ -218,6 +218,7 @@ const char *ruleKey(Rule r)
         "SiblingsAfterGrandFather",
         "FullSisterHalfBesideGrandFather",
         "FullSisterRestBesideGrandFather",
+        "ParentalSisterRestBesideGrandFather",
         "SharedThird",
         "Akdariyya",
         "AkdariyyaSister",
@@ -284,7 +285,7 @@ Portion portionOf(Rule r)
         return Portion::Sharing;
     case Rule::FullSisterHalfBesideGrandFather:
         return Portion::HalfOrRest;
-    case Rule::FullSisterRestBesideGrandFather:
+    case Rule::FullSisterRestBesideGrandFather: case Rule::ParentalSisterRestBesideGrandFather:
         return Portion::Rest;
     case Rule::SharedThird:
         return Portion::SharedThird;

@@ -67,7 +67,7 @@ void paternalSiblingsTakeRest(BasicCaseRecord<N> &c)
             note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
     } else {
         givePerHead(c.Remainder, c.ParentalSisterCount, c.ParentalSisterShare);
-        note(c, Heir::ParentalSister, Rule::SiblingsAfterGrandFather);
+        note(c, Heir::ParentalSister, Rule::ParentalSisterRestBesideGrandFather);
     }
 }
 

@@ -160,7 +160,7 @@ Problem readUncertain(const QJsonObject &root, CaseState &s)
 
 } // namespace
 
-QByteArray toJson(const CaseState &s, int language, const QDateTime &saved)
+QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved)
 {
     QJsonObject family;
     for (int k = 0; k < RelativeCount; ++k)
@@ -179,7 +179,7 @@ QByteArray toJson(const CaseState &s, int language, const QDateTime &saved)
         {QStringLiteral("formatVersion"), FormatVersion},
         {QStringLiteral("program"), programName()},
         {QStringLiteral("saved"), saved.toUTC().toString(Qt::ISODate)},
-        {QStringLiteral("language"), language == 1 ? QStringLiteral("en") : QStringLiteral("ar")},
+        {QStringLiteral("language"), language == Language::English ? QStringLiteral("en") : QStringLiteral("ar")},
         {QStringLiteral("deceased"),
          QJsonObject{{QStringLiteral("name"), s.name},
                      {QStringLiteral("sex"), s.woman ? QStringLiteral("female") : QStringLiteral("male")}}},
@@ -248,7 +248,7 @@ Problem fromJson(const QByteArray &bytes, Contents &out)
     const QString lang = root.value(QStringLiteral("language")).toString(QStringLiteral("ar"));
     if (lang != QLatin1String("ar") && lang != QLatin1String("en"))
         return problem(Error::BadValue, QStringLiteral("language"));
-    c.language = lang == QLatin1String("en") ? 1 : 0;
+    c.language = lang == QLatin1String("en") ? Language::English : Language::Arabic;
     c.program = root.value(QStringLiteral("program")).toString();
     c.saved = QDateTime::fromString(root.value(QStringLiteral("saved")).toString(), Qt::ISODate);
 
@@ -317,7 +317,7 @@ Problem fromJson(const QByteArray &bytes, Contents &out)
     return {};
 }
 
-Problem save(const QString &path, const CaseState &s, int language)
+Problem save(const QString &path, const CaseState &s, Language language)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -46,17 +46,17 @@ struct Problem
 struct Contents
 {
     CaseState state;
-    int language = 0;
+    Language language = Language::Arabic;
     QDateTime saved;
     QString program;
 };
 
-QByteArray toJson(const CaseState &s, int language, const QDateTime &saved);
+QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved);
 // On an error `out` is left as it was.
 Problem fromJson(const QByteArray &bytes, Contents &out);
 
 // Writes through a temporary file renamed on success.
-Problem save(const QString &path, const CaseState &s, int language);
+Problem save(const QString &path, const CaseState &s, Language language);
 Problem open(const QString &path, Contents &out);
 
 } // namespace details::casefile

@@ -57,7 +57,7 @@ CaseState stateFromRecord(const CaseRecord &c, const QString &name, bool woman)
     return s;
 }
 
-CaseRecord familyRecord(const CaseState &s, int language)
+CaseRecord familyRecord(const CaseState &s, Language language)
 {
     CaseRecord c;
     c.Language = std::int16_t(language);

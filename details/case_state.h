@@ -5,6 +5,7 @@
 // gives it, the grandfather method and the estate entries. It is the case
 // window's own copy; the questionnaires' record is never touched.
 
+#include "case/case_fields.h"
 #include "case/engine/estimates.h"
 #include "case/engine/family.h"
 #include "case/estate.h"
@@ -69,7 +70,7 @@ bool relativeFromKey(const QString &key, Relative &r);
 // one count of maternal siblings.
 CaseState stateFromRecord(const CaseRecord &c, const QString &name, bool woman);
 // The record the calculation starts from.
-CaseRecord familyRecord(const CaseState &s, int language);
+CaseRecord familyRecord(const CaseState &s, Language language);
 
 estate::Input estateInput(const EstateEntries &e);
 

@@ -84,7 +84,7 @@ QLabel *makeErrorLabel(QWidget *parent, const QString &name)
 
 CaseWindow::CaseWindow(QWidget *parent)
     : QDialog(parent)
-    , m_language(language::current() == Language::English ? 1 : 0)
+    , m_language(language::current())
 {
     setObjectName(Name);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -334,8 +334,8 @@ void CaseWindow::applyLanguage()
     m_updating = true;
     const int sex = m_sex->currentIndex();
     const int method = m_method->currentIndex();
-    language::applyDirection(this, Language(m_language));
-    captions::apply(this, Name, Language(m_language));
+    language::applyDirection(this, m_language);
+    captions::apply(this, Name, m_language);
     m_sex->setCurrentIndex(sex < 0 ? 0 : sex);
     m_method->setCurrentIndex(method < 0 ? 1 : method);
     m_tabs->setTabText(0, caption("tabWorking", m_language));
@@ -347,7 +347,7 @@ void CaseWindow::applyLanguage()
     for (int k = 0; k < RelativeCount; ++k) {
         const auto r = Relative(k);
         QString text = report::relativeName(r, details::isSingle(r) ? 1 : 2, m_language);
-        if (m_language == 1 && text.startsWith(QLatin1String("the ")))
+        if (m_language == Language::English && text.startsWith(QLatin1String("the ")))
             text = text.mid(4);
         if (!text.isEmpty())
             text[0] = text[0].toUpper();
@@ -355,7 +355,7 @@ void CaseWindow::applyLanguage()
     }
     QFont f = font();
     // Arial as the results window's lines: figures keep their decimal point.
-    f.setFamily(m_language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    f.setFamily(m_language == Language::English ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     f.setPointSizeF(10);
     setFont(f);
     // Rows as high as the text needs: the two methods one above the other
@@ -374,7 +374,7 @@ void CaseWindow::applyLanguage()
 void CaseWindow::showEvent(QShowEvent *event)
 {
     // The program's language may have changed since the window was made.
-    const int now = language::current() == Language::English ? 1 : 0;
+    const Language now = language::current();
     if (now != m_language) {
         m_language = now;
         applyLanguage();

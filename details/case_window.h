@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
 #include "details/case_file.h"
 #include "details/case_state.h"
 #include "details/working_model.h"
@@ -39,7 +40,7 @@ public:
     void setCase(const details::CaseState &state);
     const details::CaseState &state() const { return m_state; }
     const CaseWorking &working() const { return m_working; }
-    int language() const { return m_language; }
+    Language language() const { return m_language; }
 
     WorkingModel *workingModel() const { return m_model; }
     WorkingModel *otherModel() const { return m_otherModel; }
@@ -60,7 +61,7 @@ public:
     bool openFile(const QString &path);
     bool saveFile(const QString &path);
     // The message for a case file problem in a language.
-    static QString problemText(const details::casefile::Problem &p, int language);
+    static QString problemText(const details::casefile::Problem &p, Language language);
 
     // Whether the case was changed since it was last saved, opened or set.
     bool isModified() const { return m_modified; }
@@ -111,7 +112,7 @@ private:
     bool estateReady(Purpose purpose);
     void reportFailure(const char *titleKey, const QString &text);
 
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     bool m_updating = false;
     bool m_modified = false;
     details::CaseState m_state;

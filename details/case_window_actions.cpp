@@ -146,7 +146,7 @@ void CaseWindow::showWorking()
     for (const Step &s : w.steps)
         m_stepLines << report::stepSentence(s, w, m_language);
 
-    const QString dir = m_language == 1 ? QStringLiteral("ltr") : QStringLiteral("rtl");
+    const QString dir = m_language == Language::English ? QStringLiteral("ltr") : QStringLiteral("rtl");
     QString html = QStringLiteral("<html dir=\"%1\"><body dir=\"%1\">").arg(dir);
     auto section = [&html](const QString &title, const QStringList &lines) {
         if (lines.isEmpty())
@@ -327,7 +327,7 @@ void CaseWindow::showAmounts()
 
 // --- case files ------------------------------------------------------------
 
-QString CaseWindow::problemText(const casefile::Problem &p, int language)
+QString CaseWindow::problemText(const casefile::Problem &p, Language language)
 {
     const char *key = "file.unreadable";
     switch (p.error) {
@@ -353,7 +353,7 @@ QString CaseWindow::problemText(const casefile::Problem &p, int language)
     const QByteArray field = ((p.error == casefile::Error::Inconsistent ? "inconsistent." : "field.") + p.detail).toLatin1();
     if (p.error != casefile::Error::UnknownRelative && details::relativeFromKey(p.detail, r)) {
         detail = report::relativeName(r, details::isSingle(r) ? 1 : 2, language);
-        if (language == 1 && detail.startsWith(QLatin1String("the ")))
+        if (language == Language::English && detail.startsWith(QLatin1String("the ")))
             detail = detail.mid(4);
         return text.arg(detail);
     }

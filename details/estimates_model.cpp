@@ -41,7 +41,7 @@ const char *shortKey(engine::Uncertainty k)
 }
 
 // One person's supposition in words.
-QString supposed(const engine::UncertainPerson &u, const engine::Supposition &s, int language)
+QString supposed(const engine::UncertainPerson &u, const engine::Supposition &s, Language language)
 {
     const auto c = [language](const char *key) { return estimatesCaption(key, language); };
     switch (u.kind) {
@@ -67,18 +67,18 @@ QString supposed(const engine::UncertainPerson &u, const engine::Supposition &s,
 
 } // namespace
 
-QString estimatesCaption(const char *key, int language)
+QString estimatesCaption(const char *key, Language language)
 {
-    return captions::text(EstimatesCaptions, QLatin1String(key), Language(language));
+    return captions::text(EstimatesCaptions, QLatin1String(key), language);
 }
 
-QString uncertainName(const engine::UncertainPerson &u, int language)
+QString uncertainName(const engine::UncertainPerson &u, Language language)
 {
     return estimatesCaption(kindKey(u.kind), language)
-        .arg(report::relativeName(u.place, Language(language), u.count));
+        .arg(report::relativeName(u.place, language, u.count));
 }
 
-QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, int language, bool brief)
+QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, Language language, bool brief)
 {
     QStringList parts;
     for (std::size_t i = 0; i < f.uncertain.size() && i < e.suppose.size(); ++i) {
@@ -92,7 +92,7 @@ QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate
     return parts.join(brief ? QStringLiteral("\n") : estimatesCaption("separator", language));
 }
 
-QStringList estimatesWorking(const engine::UncertainFamily &f, const engine::EstimatesResult &r, int language)
+QStringList estimatesWorking(const engine::UncertainFamily &f, const engine::EstimatesResult &r, Language language)
 {
     const auto c = [language](const char *key) { return estimatesCaption(key, language); };
     if (r.error != engine::EstimatesError::None) {
@@ -126,7 +126,7 @@ QStringList estimatesWorking(const engine::UncertainFamily &f, const engine::Est
                    .arg(int(e) + 1)
                    .arg(suppositionText(f, x, language))
                    .arg(x.base);
-        out << report::pathSteps(x.family, x.result, engine::workOf(x.result), Language(language));
+        out << report::pathSteps(x.family, x.result, engine::workOf(x.result), language);
     }
     if (r.suspended)
         out << c("suspended");
@@ -141,7 +141,7 @@ QStringList estimatesWorking(const engine::UncertainFamily &f, const engine::Est
 }
 
 void EstimatesModel::setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &result,
-                                  double estate, int language)
+                                  double estate, Language language)
 {
     beginResetModel();
     m_family = family;
@@ -213,7 +213,7 @@ QString EstimatesModel::claimantName(int k) const
         return estimatesCaption("treasury", m_language);
     if (c.uncertain >= 0)
         return uncertainName(m_family.uncertain[std::size_t(c.uncertain)], m_language);
-    return report::relativeName(c.path, Language(m_language), c.count);
+    return report::relativeName(c.path, m_language, c.count);
 }
 
 QVariant EstimatesModel::data(const QModelIndex &index, int role) const

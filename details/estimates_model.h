@@ -9,6 +9,7 @@
 // estate is given (engine::estimate). The relatives page, its printed
 // document and the tests read the same model.
 
+#include "case/case_fields.h"
 #include "case/engine/estimates.h"
 
 #include <QAbstractTableModel>
@@ -17,21 +18,21 @@
 namespace details {
 
 // The caption of a key of the estimates (resources/captions/frmEstimates.json).
-QString estimatesCaption(const char *key, int language);
+QString estimatesCaption(const char *key, Language language);
 inline const QString EstimatesCaptions = QStringLiteral("frmEstimates");
 
 // "the unborn child: the son", "the missing: the full brother".
-QString uncertainName(const engine::UncertainPerson &u, int language);
+QString uncertainName(const engine::UncertainPerson &u, Language language);
 // What an estimate supposes: "born a male", "a male and a female",
 // "alive", "as female"; with several persons, each named. `brief`: a line
 // per person, named by his state alone where no other shares it (a column's
 // caption).
-QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, int language,
+QString suppositionText(const engine::UncertainFamily &f, const engine::Estimate &e, Language language,
                         bool brief = false);
 // The working in words: who is uncertain and the views on them, each
 // estimate's working over paths, what is held, the most each uncertain
 // person can take, and whether the division waits.
-QStringList estimatesWorking(const engine::UncertainFamily &f, const engine::EstimatesResult &r, int language);
+QStringList estimatesWorking(const engine::UncertainFamily &f, const engine::EstimatesResult &r, Language language);
 
 class EstimatesModel : public QAbstractTableModel
 {
@@ -41,7 +42,7 @@ public:
 
     // `estate` the net estate to divide, or negative when none is given.
     void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &result, double estate,
-                      int language);
+                      Language language);
     const engine::EstimatesResult &result() const { return m_result; }
 
     // Columns: the claimant, one per estimate, paid now, held, percentage,
@@ -68,7 +69,7 @@ private:
     engine::EstimatesResult m_result;
     std::vector<int> m_rows;          // claimant per row
     std::vector<QString> m_amounts;   // per row, then the held row; empty without an estate
-    int m_language = 0;
+    Language m_language = Language::Arabic;
 };
 
 } // namespace details

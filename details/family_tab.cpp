@@ -57,7 +57,7 @@ bool FamilyTab::chartShown() const
     return m_showChart->isChecked();
 }
 
-void FamilyTab::setFamily(const engine::Family &family, int language, const Money &money)
+void FamilyTab::setFamily(const engine::Family &family, Language language, const Money &money)
 {
     m_model.setFamily(family, language, money);
     m_view->setModel(&m_model);
@@ -65,14 +65,14 @@ void FamilyTab::setFamily(const engine::Family &family, int language, const Mone
 }
 
 void FamilyTab::setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates,
-                             int language)
+                             Language language)
 {
     m_model.setEstimates(family, estimates, language);
     m_view->setModel(&m_model);
     m_chart->setModel(&m_model);
 }
 
-void FamilyTab::applyLanguage(int language)
+void FamilyTab::applyLanguage(Language language)
 {
     m_view->applyLanguage(language);
     m_showChart->setText(text("chkChart", language));

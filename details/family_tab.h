@@ -5,6 +5,7 @@
 // it (a setting kept between sessions), the chart of the shares beside it.
 // It follows the window's family, views and estate through setFamily().
 
+#include "case/case_fields.h"
 #include "details/tree_model.h"
 
 #include <QWidget>
@@ -23,10 +24,10 @@ class FamilyTab : public QWidget
 public:
     explicit FamilyTab(QWidget *parent = nullptr);
 
-    void setFamily(const engine::Family &family, int language, const Money &money);
+    void setFamily(const engine::Family &family, Language language, const Money &money);
     // With persons whose state is unknown: what is paid now (TreeModel::setEstimates).
-    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, int language);
-    void applyLanguage(int language);
+    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, Language language);
+    void applyLanguage(Language language);
     const TreeModel &model() const { return m_model; }
     TreeView *view() const { return m_view; }
     bool chartShown() const;

@@ -92,7 +92,7 @@ void noteCalculatedCase(const CaseRecord &c)
 bool openFromCommandLine(const QString &path)
 {
     casefile::Contents contents;
-    if (casefile::open(path, contents).error == casefile::Error::None && contents.language != int(language::current())) {
+    if (casefile::open(path, contents).error == casefile::Error::None && contents.language != language::current()) {
         theCase().Language = std::int16_t(contents.language);
         language::applyToApplication(Language(contents.language));
     }

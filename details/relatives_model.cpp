@@ -45,9 +45,9 @@ QString shareText(const Rational &share)
     return fractionText(share, false);
 }
 
-QString relativesCaption(const char *key, int language)
+QString relativesCaption(const char *key, Language language)
 {
-    return captions::text(RelativesCaptions, QLatin1String(key), Language(language));
+    return captions::text(RelativesCaptions, QLatin1String(key), language);
 }
 
 QString percentText(const Rational &share)
@@ -66,7 +66,7 @@ void RelativesModel::setFamily(const engine::Family &family, int editorRows, con
     endResetModel();
 }
 
-void RelativesModel::setLanguage(int language)
+void RelativesModel::setLanguage(Language language)
 {
     beginResetModel();
     m_language = language;
@@ -95,7 +95,7 @@ QVariant RelativesModel::data(const QModelIndex &index, int role) const
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         switch (index.column()) {
         case Name:
-            return report::relativeName(m.path, Language(m_language), m.count);
+            return report::relativeName(m.path, m_language, m.count);
         case Count:
             return m.count;
         case Share:
@@ -112,8 +112,8 @@ QVariant RelativesModel::data(const QModelIndex &index, int role) const
         // Why the share, or why nothing and who decided it.
         QString why;
         if (r) {
-            why = r->share.isZero() ? report::pathExclusionSentence(m_family, m_result, index.row(), Language(m_language))
-                                    : report::pathShareSentence(m_family, m_result, index.row(), Language(m_language));
+            why = r->share.isZero() ? report::pathExclusionSentence(m_family, m_result, index.row(), m_language)
+                                    : report::pathShareSentence(m_family, m_result, index.row(), m_language);
         }
         const QString path = QString::fromStdString(m.path.text());
         return why.isEmpty() ? path : why + QLatin1Char('\n') + path;
@@ -179,7 +179,7 @@ QVariant RelativesModel::paidNowData(const QModelIndex &index, int role) const
         switch (index.column()) {
         case Name:
             return u >= 0 ? uncertainName(m_uncertain[std::size_t(u)], m_language)
-                          : report::relativeName(m_family.members[std::size_t(index.row())].path, Language(m_language),
+                          : report::relativeName(m_family.members[std::size_t(index.row())].path, m_language,
                                                  m_family.members[std::size_t(index.row())].count);
         case Count:
             return u >= 0 ? m_uncertain[std::size_t(u)].count : m_family.members[std::size_t(index.row())].count;

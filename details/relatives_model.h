@@ -5,6 +5,7 @@
 // its count and its share under the chosen profile (engine::calculate), and
 // the steps a relative's path may take next, as the path grammar allows.
 
+#include "case/case_fields.h"
 #include "case/engine/estimates.h"
 #include "case/engine/result.h"
 
@@ -24,7 +25,7 @@ QString shareText(const Rational &share);
 QString percentText(const Rational &share);
 // The caption of a key of the relatives and schools page
 // (resources/captions/frmRelatives.json).
-QString relativesCaption(const char *key, int language);
+QString relativesCaption(const char *key, Language language);
 inline const QString RelativesCaptions = QStringLiteral("frmRelatives");
 
 // Rows: the relatives of the family in its order. Columns: name, count,
@@ -39,7 +40,7 @@ public:
 
     // `editorRows` first members come from the family editor.
     void setFamily(const engine::Family &family, int editorRows, const engine::Result &result);
-    void setLanguage(int language);
+    void setLanguage(Language language);
     const engine::Family &family() const { return m_family; }
     bool fromEditor(int row) const { return row < m_editorRows; }
 
@@ -65,7 +66,7 @@ private:
     engine::Family m_family;
     engine::Result m_result;
     int m_editorRows = 0;
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     std::vector<engine::UncertainPerson> m_uncertain;
     std::vector<Rational> m_now;
     QVariant paidNowData(const QModelIndex &index, int role) const;

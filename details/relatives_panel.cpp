@@ -77,7 +77,7 @@ RelativesPanel::RelativesPanel(QWidget *parent)
     m_schools = new details::SchoolsModel(this);
     m_estimatesModel = new details::EstimatesModel(this);
     build();
-    setLanguage(0);
+    setLanguage(Language::Arabic);
 }
 
 Profile RelativesPanel::storedProfile()
@@ -263,11 +263,11 @@ QWidget *RelativesPanel::buildComparePage()
     return page;
 }
 
-void RelativesPanel::setLanguage(int language)
+void RelativesPanel::setLanguage(Language language)
 {
     m_updating = true;
     m_language = language;
-    captions::apply(this, details::RelativesCaptions, Language(language));
+    captions::apply(this, details::RelativesCaptions, language);
     m_profileBox->clear();
     for (int p = 0; p < ProfileCount; ++p)
         m_profileBox->addItem(report::profileTitle(Profile(p), language));
@@ -318,7 +318,7 @@ void RelativesPanel::showViews()
 void RelativesPanel::showSteps()
 {
     const auto path = details::pathOfSteps(m_steps);
-    m_pathName->setText(path ? sentenceCase(report::relativeName(*path, Language(m_language), 1))
+    m_pathName->setText(path ? sentenceCase(report::relativeName(*path, m_language, 1))
                              : relativesCaption("chooseFirst", m_language));
     m_offered = details::nextSteps(m_steps);
     m_stepList->clear();
@@ -327,7 +327,7 @@ void RelativesPanel::showSteps()
     for (PathStep s : m_offered) {
         steps.back() = s;
         const auto next = details::pathOfSteps(steps);
-        auto *item = new QListWidgetItem(sentenceCase(report::relativeName(*next, Language(m_language), 1)));
+        auto *item = new QListWidgetItem(sentenceCase(report::relativeName(*next, m_language, 1)));
         item->setToolTip(QString::fromStdString(next->text()));
         m_stepList->addItem(item);
     }

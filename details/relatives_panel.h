@@ -7,6 +7,7 @@
 // the profile and single views the case is worked under, the views this
 // case depends on, and the schools side by side.
 
+#include "case/case_fields.h"
 #include "details/estimates_model.h"
 #include "details/relatives_model.h"
 #include "details/schools_compare.h"
@@ -34,7 +35,7 @@ public:
     void setEditorFamily(const engine::Family &family);
     // The net estate to divide, or a negative number when none is given.
     void setEstate(double estate);
-    void setLanguage(int language);
+    void setLanguage(Language language);
 
     // What a case file keeps of this page.
     const std::vector<engine::Member> &addedRelatives() const { return m_added; }
@@ -90,7 +91,7 @@ private:
     void showViews();
     void recompute();
 
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     bool m_updating = false;
     engine::Family m_editor;
     std::vector<engine::Member> m_added;

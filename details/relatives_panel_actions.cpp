@@ -187,7 +187,7 @@ void RelativesPanel::recompute()
         m_schools->setFamily(f, m_profile, m_estate);
         m_depends = details::dependentViews(f, m_views);
         m_differences = details::differenceSentences(f, m_views, m_language);
-        m_pathWorking = report::pathSteps(f, m_result, engine::workOf(m_result), Language(m_language));
+        m_pathWorking = report::pathSteps(f, m_result, engine::workOf(m_result), m_language);
     } catch (const RationalOverflow &) {
         m_result = {};
         m_relatives->setFamily(f, int(m_editor.members.size()), m_result);

@@ -132,7 +132,7 @@ QWidget *RelativesPanel::buildEstimatesPage()
 void RelativesPanel::languageOfEstimates()
 {
     const int state = m_uncertainState->currentIndex();
-    captions::apply(this, details::EstimatesCaptions, Language(m_language));
+    captions::apply(this, details::EstimatesCaptions, m_language);
     m_uncertainState->setCurrentIndex(std::max(0, state));
     m_pages->setTabText(EstimatesTab, estimatesCaption("pageEstimates", m_language));
 }

@@ -77,7 +77,7 @@ std::vector<View> dependentViews(const engine::Family &family, const Views &view
     return out;
 }
 
-QStringList differenceSentences(const engine::Family &family, const Views &views, int language)
+QStringList differenceSentences(const engine::Family &family, const Views &views, Language language)
 {
     QStringList out;
     const QString sep = relativesCaption("separator", language);
@@ -95,7 +95,7 @@ QStringList differenceSentences(const engine::Family &family, const Views &views
                     continue;
                 const auto &r = a.result.members[m];
                 gets << relativesCaption("takes", language)
-                            .arg(report::relativeName(r.path, Language(language), r.count),
+                            .arg(report::relativeName(r.path, language, r.count),
                                  isolated(shareText(r.share)));
             }
             parts << relativesCaption("viewGives", language)
@@ -118,7 +118,7 @@ void SchoolsModel::setFamily(const engine::Family &family, Profile chosen, doubl
     endResetModel();
 }
 
-void SchoolsModel::setLanguage(int language)
+void SchoolsModel::setLanguage(Language language)
 {
     beginResetModel();
     m_language = language;
@@ -184,7 +184,7 @@ QVariant SchoolsModel::headerData(int section, Qt::Orientation o, int role) cons
     if (section < 0 || section >= rowCount())
         return {};
     const auto &m = m_family.members[std::size_t(section)];
-    return report::relativeName(m.path, Language(m_language), m.count);
+    return report::relativeName(m.path, m_language, m.count);
 }
 
 } // namespace details

@@ -6,6 +6,7 @@
 // for each such view one sentence saying which view gives which share and
 // who holds it.
 
+#include "case/case_fields.h"
 #include "case/engine/result.h"
 
 #include <QAbstractTableModel>
@@ -31,7 +32,7 @@ std::vector<View> dependentViews(const engine::Family &family, const Views &view
 // One sentence per view the family depends on: the view's point, then for
 // each of its values who holds it and what it gives the relatives whose
 // share it changes.
-QStringList differenceSentences(const engine::Family &family, const Views &views, int language);
+QStringList differenceSentences(const engine::Family &family, const Views &views, Language language);
 
 // Rows: the relatives; columns: the profiles in their order. A cell is the
 // share of all heads of that row under that profile; cells that differ
@@ -44,7 +45,7 @@ public:
 
     // `estate` the net estate to divide, or a negative number when none is given.
     void setFamily(const engine::Family &family, Profile chosen, double estate = -1.0);
-    void setLanguage(int language);
+    void setLanguage(Language language);
 
     const engine::Result &result(Profile p) const { return m_results[std::size_t(p)]; }
     bool differs(int row, Profile p) const;
@@ -59,7 +60,7 @@ private:
     std::array<engine::Result, ProfileCount> m_results;
     Profile m_chosen = Profile::Program;
     double m_estate = -1.0;
-    int m_language = 0;
+    Language m_language = Language::Arabic;
 };
 
 // The sign a cell that differs from the chosen profile carries.

@@ -49,7 +49,7 @@ void paintChart(QPainter &p, const TreeModel &model, const QRectF &area)
     p.setRenderHint(QPainter::Antialiasing);
     const bool rtl = model.rightToLeft();
     p.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-    QFont f(model.language() == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    QFont f(model.language() == Language::English ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     f.setPixelSize(12);
     p.setFont(f);
     const QFontMetricsF fm(f);

@@ -13,9 +13,9 @@
 
 namespace details::tree {
 
-QString text(const char *key, int language)
+QString text(const char *key, Language language)
 {
-    return captions::text(QStringLiteral("frmCaseTree"), QLatin1String(key), Language(language));
+    return captions::text(QStringLiteral("frmCaseTree"), QLatin1String(key), language);
 }
 
 namespace {
@@ -105,7 +105,7 @@ Mark markOf(const engine::MemberResult &m)
     }
 }
 
-QString TreeModel::markText(Mark m, int language)
+QString TreeModel::markText(Mark m, Language language)
 {
     static const char *const keys[] = {"mark.deceased", "mark.fixed", "mark.residuary", "mark.fixedAndResidue",
                                        "mark.kindred", "mark.treasury", "mark.excluded", "mark.link",
@@ -121,12 +121,12 @@ int TreeModel::nodeOf(int member) const
     return -1;
 }
 
-void TreeModel::setFamily(const engine::Family &family, int language, const Money &money)
+void TreeModel::setFamily(const engine::Family &family, Language language, const Money &money)
 {
     setResult(family, engine::calculate(family), language, money);
 }
 
-void TreeModel::setResult(const engine::Family &family, const engine::Result &result, int language,
+void TreeModel::setResult(const engine::Family &family, const engine::Result &result, Language language,
                           const Money &money)
 {
     m_result = result;
@@ -338,7 +338,7 @@ void TreeModel::place(const engine::Family &family)
 
 void TreeModel::texts(const engine::Family &family, const Money &money)
 {
-    const Language lang = Language(m_language);
+    const Language lang = m_language;
     // The amounts of the estate, divided by the exact shares.
     std::vector<estate::Claimant> claimants;
     std::vector<int> claimantNode;

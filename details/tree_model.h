@@ -15,6 +15,7 @@
 // left as drawn: in Arabic the picture is mirrored, the father's side on
 // the right.
 
+#include "case/case_fields.h"
 #include "case/engine/estimates.h"
 #include "case/engine/family.h"
 #include "case/engine/result.h"
@@ -81,14 +82,14 @@ class TreeModel
 {
 public:
     // Works the family out and places it. Language: 0 Arabic, 1 English.
-    void setFamily(const engine::Family &family, int language, const Money &money = {});
+    void setFamily(const engine::Family &family, Language language, const Money &money = {});
     // Places a family already worked out (`result` of `family`).
-    void setResult(const engine::Family &family, const engine::Result &result, int language,
+    void setResult(const engine::Family &family, const engine::Result &result, Language language,
                    const Money &money = {});
 
     const QList<Node> &nodes() const { return m_nodes; }
-    int language() const { return m_language; }
-    bool rightToLeft() const { return m_language != 1; }
+    Language language() const { return m_language; }
+    bool rightToLeft() const { return m_language != Language::English; }
     // The node of a member, or -1.
     int nodeOf(int member) const;
     int rows() const { return m_maxRow - m_minRow + 1; }
@@ -99,10 +100,10 @@ public:
     // A family with persons whose state is unknown: everyone with what he
     // is paid now (engine::estimate), the uncertain persons marked at their
     // places. No amounts: part of the estate is held.
-    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, int language);
+    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, Language language);
 
     // The mark's word in a language ("fixed share", "فرض").
-    static QString markText(Mark m, int language);
+    static QString markText(Mark m, Language language);
 
 private:
     void place(const engine::Family &family);
@@ -110,14 +111,14 @@ private:
 
     QList<Node> m_nodes;
     engine::Result m_result;
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     int m_minRow = 0;
     int m_maxRow = 0;
     double m_columns = 1;
 };
 
 // The tree's caption of a key (resources/captions/frmCaseTree.json).
-QString text(const char *key, int language);
+QString text(const char *key, Language language);
 
 // The mark of a member as worked out.
 Mark markOf(const engine::MemberResult &m);

@@ -17,10 +17,10 @@ namespace {
 
 constexpr double Margin = 20, BoxW = 156, BoxH = 96, GapX = 12, GapY = 44, LegendH = 44;
 
-QFont treeFont(int language, double pixels, bool bold = false)
+QFont treeFont(Language language, double pixels, bool bold = false)
 {
     // The case window's faces: Arial keeps the figures' decimal point in Arabic.
-    QFont f(language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    QFont f(language == Language::English ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     f.setPixelSize(int(pixels));
     f.setBold(bold);
     return f;

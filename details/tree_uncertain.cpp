@@ -7,7 +7,7 @@
 
 namespace details::tree {
 
-void TreeModel::setEstimates(const engine::UncertainFamily &f, const engine::EstimatesResult &r, int language)
+void TreeModel::setEstimates(const engine::UncertainFamily &f, const engine::EstimatesResult &r, Language language)
 {
     if (r.error != engine::EstimatesError::None || r.now.size() != f.known.members.size() + f.uncertain.size() + 1) {
         setFamily(f.known, language);

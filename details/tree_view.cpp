@@ -117,7 +117,7 @@ void TreeView::setModel(const TreeModel *model)
         refit();
 }
 
-void TreeView::applyLanguage(int language)
+void TreeView::applyLanguage(Language language)
 {
     m_language = language;
     for (QToolButton *b : findChildren<QToolButton *>())

@@ -6,6 +6,7 @@
 // export as PNG or SVG. A tool tip names the relative under the pointer, his
 // share, and for the excluded the reason and who excludes.
 
+#include "case/case_fields.h"
 #include "details/tree_model.h"
 
 #include <QWidget>
@@ -40,7 +41,7 @@ class TreeView : public QWidget
 public:
     explicit TreeView(QWidget *parent = nullptr);
     void setModel(const TreeModel *model);   // call again after the model changes
-    void applyLanguage(int language);
+    void applyLanguage(Language language);
     TreeCanvas *canvas() const { return m_canvas; }
     bool fitting() const { return m_fit; }
 
@@ -63,7 +64,7 @@ private:
     TreeCanvas *m_canvas = nullptr;
     QScrollArea *m_scroll = nullptr;
     bool m_fit = true;
-    int m_language = 0;
+    Language m_language = Language::Arabic;
 };
 
 } // namespace details::tree

@@ -87,7 +87,7 @@ QString workingTable(const WorkingModel &m, bool rtl)
 
 QString html(const Parts &p)
 {
-    const bool rtl = p.language != 1;
+    const bool rtl = p.language != Language::English;
     const QString dir = rtl ? QStringLiteral("rtl") : QStringLiteral("ltr");
     QString out = QStringLiteral("<html dir=\"%1\"><body dir=\"%1\">").arg(dir);
     out += QStringLiteral("<h2 align=\"center\">%1</h2>").arg(esc(p.title));
@@ -120,13 +120,13 @@ QString html(const Parts &p)
 
 void build(QTextDocument &doc, const Parts &p)
 {
-    QFont font(p.language == 1 ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
+    QFont font(p.language == Language::English ? QStringLiteral("Times New Roman") : QStringLiteral("Arial"));
     font.setPointSizeF(10);
     doc.setDefaultFont(font);
     QTextOption option = doc.defaultTextOption();
     // A name of one long word still wraps instead of running off the page.
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    option.setTextDirection(p.language == 1 ? Qt::LeftToRight : Qt::RightToLeft);
+    option.setTextDirection(p.language == Language::English ? Qt::LeftToRight : Qt::RightToLeft);
     doc.setDefaultTextOption(option);
     doc.setHtml(html(p));
     if (p.tree)

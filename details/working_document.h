@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -29,7 +31,7 @@ struct TextTable
 
 struct Parts
 {
-    int language = 0;
+    Language language = Language::Arabic;
     QString title;
     QStringList particulars;     // name, sex, date: "label: value"
     QStringList family;          // "relative: count"

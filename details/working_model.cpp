@@ -18,19 +18,19 @@ QString fractionText(const Rational &r, bool isolate)
     return t;
 }
 
-QString groupLabel(Heir h, int heads, int language)
+QString groupLabel(Heir h, int heads, Language language)
 {
     QString name = report::groupName(h, heads, language);
-    if (language == 1 && name.startsWith(QLatin1String("the ")))
+    if (language == Language::English && name.startsWith(QLatin1String("the ")))
         name = name.mid(4);
     if (!name.isEmpty())
         name[0] = name[0].toUpper();
     return name;
 }
 
-QString caption(const char *key, int language)
+QString caption(const char *key, Language language)
 {
-    return captions::text(windows::CaseDetails, QLatin1String(key), Language(language));
+    return captions::text(windows::CaseDetails, QLatin1String(key), language);
 }
 
 } // namespace details
@@ -52,7 +52,7 @@ WorkingModel::WorkingModel(QObject *parent)
 {
 }
 
-void WorkingModel::setWorking(const CaseWorking &w, int language)
+void WorkingModel::setWorking(const CaseWorking &w, Language language)
 {
     beginResetModel();
     m_working = w;
@@ -83,7 +83,7 @@ int WorkingModel::columnCount(const QModelIndex &parent) const
 
 QString WorkingModel::groupText(const GroupWorking &g, int column) const
 {
-    const bool isolate = m_language == 0;
+    const bool isolate = m_language == Language::Arabic;
     try {
         switch (column) {
         case Heir:
@@ -202,7 +202,7 @@ AmountsModel::AmountsModel(QObject *parent)
 {
 }
 
-void AmountsModel::setAmounts(const CaseWorking &w, const estate::Result &r, int decimals, int language)
+void AmountsModel::setAmounts(const CaseWorking &w, const estate::Result &r, int decimals, Language language)
 {
     beginResetModel();
     m_rows.clear();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "case/case_fields.h"
 #include "case/estate.h"
 #include "case/working.h"
 
@@ -17,7 +18,7 @@ public:
 
     explicit WorkingModel(QObject *parent = nullptr);
 
-    void setWorking(const CaseWorking &w, int language);
+    void setWorking(const CaseWorking &w, Language language);
     const CaseWorking &working() const { return m_working; }
     // The 'awl or return column applies to this case.
     bool hasAwlOrReturn() const { return m_working.awlBase != 0 || m_working.returnBase != 0; }
@@ -36,7 +37,7 @@ private:
     QString totalText(int column) const;
 
     CaseWorking m_working;
-    int m_language = 0;
+    Language m_language = Language::Arabic;
     Rational m_returnedFixed;   // the fixed shares the return went back to
 };
 
@@ -50,7 +51,7 @@ public:
     explicit AmountsModel(QObject *parent = nullptr);
 
     // An empty result (no groups) clears the table.
-    void setAmounts(const CaseWorking &w, const estate::Result &r, int decimals, int language);
+    void setAmounts(const CaseWorking &w, const estate::Result &r, int decimals, Language language);
 
     QString text(int row, int column) const;
     QString header(int column) const;
@@ -69,7 +70,7 @@ private:
         QString each;
     };
     QList<Row> m_rows;
-    int m_language = 0;
+    Language m_language = Language::Arabic;
 };
 
 namespace details {
@@ -78,8 +79,8 @@ namespace details {
 // right-to-left text.
 QString fractionText(const Rational &r, bool isolate);
 // A heir group's name as a table shows it.
-QString groupLabel(Heir h, int heads, int language);
+QString groupLabel(Heir h, int heads, Language language);
 // The case window's caption of a key in a language.
-QString caption(const char *key, int language);
+QString caption(const char *key, Language language);
 
 } // namespace details

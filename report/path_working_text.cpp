@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -148,6 +149,14 @@ void grandmotherPoints(const engine::Family &f, const Result &r, int i, Points &
         else if (inherits(g) && g.path.fathersInLine() > 0 && me.fathersInLine() == 0)
             add(p, View::NearerPaternalExcludesFartherMaternal, "false");
     }
+    // Her other route inherits too: she is a head for each.
+    for (const std::vector<Path> &routes : f.samePerson) {
+        if (std::find(routes.begin(), routes.end(), me) == routes.end())
+            continue;
+        for (const MemberResult &g : r.members)
+            if (g.path != me && inherits(g) && std::find(routes.begin(), routes.end(), g.path) != routes.end())
+                add(p, View::GrandmotherByTwoRoutes, viewValue(f.views, View::GrandmotherByTwoRoutes));
+    }
 }
 
 Points sharePoints(const engine::Family &f, const Result &r, int i)
@@ -222,6 +231,9 @@ Points exclusionPoints(const engine::Family &f, const Result &r, int i)
         }
         break;
     }
+    case Reason::SameGrandmother:
+        add(p, View::GrandmotherByTwoRoutes, "once");
+        break;
     case Reason::NothingLeft:
         if (kind != PathKind::Sibling)
             break;
@@ -254,7 +266,7 @@ QString compose(QString text, const Points &points, const QString &ref, Language
             text.chop(1);
         for (const auto &[view, value] : points)
             text += (english(language) ? QStringLiteral(", ") : QStringLiteral("، "))
-                + viewAttribution(view, value, static_cast<int>(language));
+                + viewAttribution(view, value, language);
         text += QLatin1Char('.');
     }
     if (!ref.isEmpty())
@@ -348,8 +360,9 @@ const char *pathReasonKey(Reason reason)
     static const char *const keys[] = {"None", "ExcludedBy", "NothingLeft", "AfterTwoThirds",
                                        "CountedAgainstGrandfather", "DistantKindred", "NotAnHeirInThisSchool",
                                        "NotAgnateOfEmancipator", "KinshipLaterClass", "KinshipFartherDegree",
-                                       "KinshipNotThroughHeir", "KinshipWeaker", "FartherFromHeir", "HeirShutOut"};
-    static_assert(std::size(keys) == static_cast<std::size_t>(Reason::HeirShutOut) + 1);
+                                       "KinshipNotThroughHeir", "KinshipWeaker", "FartherFromHeir", "HeirShutOut",
+                                       "SameGrandmother"};
+    static_assert(std::size(keys) == static_cast<std::size_t>(Reason::SameGrandmother) + 1);
     return keys[static_cast<std::size_t>(reason)];
 }
 

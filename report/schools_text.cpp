@@ -21,9 +21,9 @@ const QJsonObject &table()
     return t;
 }
 
-QLatin1String lang(int language)
+QLatin1String lang(Language language)
 {
-    return QLatin1String(language == 0 ? "ar" : "en");
+    return QLatin1String(language == Language::Arabic ? "ar" : "en");
 }
 
 QJsonObject viewEntry(View v)
@@ -44,17 +44,17 @@ QJsonObject profileEntry(Profile p)
 
 } // namespace
 
-QString viewTitle(View v, int language)
+QString viewTitle(View v, Language language)
 {
     return viewEntry(v)[QLatin1String("title")][lang(language)].toString();
 }
 
-QString viewAttribution(View v, std::string_view value, int language)
+QString viewAttribution(View v, std::string_view value, Language language)
 {
     return valueEntry(v, value)[lang(language)].toString();
 }
 
-QString viewAttribution(const Views &views, View v, int language)
+QString viewAttribution(const Views &views, View v, Language language)
 {
     return viewAttribution(v, viewValue(views, v), language);
 }
@@ -72,7 +72,7 @@ QStringList viewSources(View v, std::string_view value)
     return out;
 }
 
-QString profileTitle(Profile p, int language)
+QString profileTitle(Profile p, Language language)
 {
     return profileEntry(p)[QLatin1String("title")][lang(language)].toString();
 }

@@ -19,17 +19,17 @@ const QJsonObject &table()
     return t;
 }
 
-QString lang(int language)
+QString lang(Language language)
 {
-    return language == 1 ? QStringLiteral("en") : QStringLiteral("ar");
+    return language == Language::English ? QStringLiteral("en") : QStringLiteral("ar");
 }
 
-QString entry(const char *section, const char *key, int language)
+QString entry(const char *section, const char *key, Language language)
 {
     return table()[QLatin1String(section)][QLatin1String(key)][lang(language)].toString();
 }
 
-QString name(const char *key, int count, int language)
+QString name(const char *key, int count, Language language)
 {
     const QJsonValue forms = table()[QLatin1String("names")][QLatin1String(key)][lang(language)];
     return forms[count > 1 ? 1 : 0].toString();
@@ -52,17 +52,17 @@ int groupHeads(const CaseWorking &w, Heir h)
 
 } // namespace
 
-QString groupName(Heir h, int count, int language)
+QString groupName(Heir h, int count, Language language)
 {
     return name(heirKey(h), count, language);
 }
 
-QString relativeName(Relative r, int count, int language)
+QString relativeName(Relative r, int count, Language language)
 {
     return name(relativeKey(r), count, language);
 }
 
-QString portionName(Portion p, int language)
+QString portionName(Portion p, Language language)
 {
     return entry("portions", portionKey(p), language);
 }
@@ -72,13 +72,13 @@ QString ruleReference(Rule r)
     return table()[QLatin1String("rules")][QLatin1String(ruleKey(r))][QLatin1String("ref")].toString();
 }
 
-QString stepSentence(const Step &step, const CaseWorking &w, int language)
+QString stepSentence(const Step &step, const CaseWorking &w, Language language)
 {
     switch (step.kind) {
     case StepKind::Share: {
         QString text = entry("rules", ruleKey(step.rule), language);
         QString heir = groupName(step.heir, groupHeads(w, step.heir), language);
-        if (language == 1 && !heir.isEmpty() && text.startsWith(QLatin1String("{heir}")))
+        if (language == Language::English && !heir.isEmpty() && text.startsWith(QLatin1String("{heir}")))
             heir[0] = heir[0].toUpper();
         for (const GroupWorking &g : w.groups)
             if (g.heir == step.heir)
@@ -100,11 +100,11 @@ QString stepSentence(const Step &step, const CaseWorking &w, int language)
     return text;
 }
 
-QString exclusionSentence(const Exclusion &e, int language)
+QString exclusionSentence(const Exclusion &e, Language language)
 {
     QString text = entry("reasons", reasonKey(e.reason), language);
     QString who = relativeName(e.relative, e.count, language);
-    if (language == 1 && !who.isEmpty())
+    if (language == Language::English && !who.isEmpty())
         who[0] = who[0].toUpper();
     text.replace(QLatin1String("{relative}"), who);
     text.replace(QLatin1String("{by}"), relativeName(e.by, 1, language));

@@ -179,6 +179,14 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
     QTest::newRow("two husbands") << QByteArray(R"({"Relatives": {"husband": 2}})") << "\"husband\"";
     QTest::newRow("given by each way") << QByteArray(R"({"SonCount": 1, "Relatives": {"son": 1}})") << "\"son\"";
     QTest::newRow("relatives not an object") << QByteArray(R"({"Relatives": ["son"]})") << "\"Relatives\"";
+    QTest::newRow("one route only") << QByteArray(R"({"Relatives": {"son": 1, "mother.mother": 1}, "SamePerson": [["mother.mother"]]})")
+                                    << "\"SamePerson\"";
+    QTest::newRow("routes of two generations")
+        << QByteArray(R"({"Relatives": {"mother.mother": 1, "father.mother.mother": 1}, "SamePerson": [["mother.mother", "father.mother.mother"]]})")
+        << "\"father.mother.mother\"";
+    QTest::newRow("a route not in the family")
+        << QByteArray(R"({"Relatives": {"mother.mother.mother": 1}, "SamePerson": [["mother.mother.mother", "father.mother.mother"]]})")
+        << "\"father.mother.mother\"";
     QTest::newRow("unknown profile") << QByteArray(R"({"SonCount": 1, "Profile": "zahiri"})") << "\"Profile\"";
     QTest::newRow("unknown view") << QByteArray(R"({"SonCount": 1, "Views": {"radd": "return"}})") << "\"radd\"";
     QTest::newRow("bad value of a view") << QByteArray(R"({"SonCount": 1, "Views": {"surplus": "maybe"}})")
@@ -197,9 +205,6 @@ void tst_calc_cli::badLineIsAnsweredAndTheRunGoesOn_data()
         << QByteArray(R"({"SonCount": 1, "Predeceased": [{"child": "son", "descendants": {"son": 1}, "gifts": {"daughter": "1/9"}}]})")
         << "\"daughter\"";
     QTest::newRow("branches too large for exact fractions") << deepBranches() << "\"Predeceased\"";
-    QTest::newRow("a voluntary bequest beside the obligatory one")
-        << QByteArray(R"({"SonCount": 1, "Estate": 90, "Bequest": 9, "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})")
-        << "\"Bequest\"";
     QTest::newRow("unborn at a parent's place") << QByteArray(R"({"WifeCount": 1, "Unborn": "father"})") << "place";
     QTest::newRow("unborn not a path") << QByteArray(R"({"WifeCount": 1, "Unborn": 1})") << "\"Unborn\"";
     QTest::newRow("no one missing") << QByteArray(R"({"WifeCount": 1, "Missing": {"brother": 0}})") << "\"brother\"";
@@ -394,6 +399,15 @@ void tst_calc_cli::bequestAmounts()
     QCOMPARE(branch.value("withinThird").toString(), QString("1/3"));
     QCOMPARE(branch.value("gifts").toString(), QString("1/9"));
     QCOMPARE(branch.value("due").toString(), QString("2/9"));
+    // His own bequest of 100 to another after the grandson's 600 (2/7 of
+    // 2100): what the third leaves is exactly 100 (Egypt art. 78).
+    const QJsonObject b = runCalc(R"({"Profile": "egypt", "Relatives": {"son": 2, "daughter": 1}, "Estate": 2100, "Bequest": 150,)"
+                                  R"( "Predeceased": [{"child": "son", "descendants": {"son": 1}}]})" "\n").answers.value(0);
+    QCOMPARE(b.value("voluntaryBequest").toString(), QString("100.00"));
+    QCOMPARE(b.value("bequest").toObject().value("voluntary").toObject().value("cut").toBool(), true);
+    QCOMPARE(b.value("bequestAmounts").toArray().at(0)["amount"].toString(), QString("600.00"));
+    QCOMPARE(b.value("amounts").toObject().value("Son").toString(), QString("1120.00"));
+    QCOMPARE(b.value("amounts").toObject().value("Daughter").toString(), QString("280.00"));
 }
 
 // Deaths, DiedTogether and Withdrawal: one value of the answer, found by

@@ -81,7 +81,7 @@ private slots:
         }
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("case.tarnavel"));
-        QCOMPARE(casefile::save(path, s, language).error, casefile::Error::None);
+        QCOMPARE(casefile::save(path, s, Language(language)).error, casefile::Error::None);
         casefile::Contents back;
         QCOMPARE(casefile::open(path, back).error, casefile::Error::None);
         QVERIFY(back.state == s);
@@ -89,7 +89,7 @@ private slots:
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().contains("\"formatVersion\": 3"), !uncertain.isEmpty());
-        QCOMPARE(back.language, language);
+        QCOMPARE(back.language, Language(language));
         QVERIFY(back.saved.isValid());
         // Only the temporary file's rename makes the file: nothing else is left.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("case.tarnavel")});
@@ -115,7 +115,7 @@ private slots:
         Views v = profileViews(Profile(profile));
         setView(v, View::Surplus, std::string_view(viewValue(v, View::Surplus)) == "return" ? "treasury" : "return");
         s.views = v;
-        const QByteArray bytes = casefile::toJson(s, 1, QDateTime::currentDateTimeUtc());
+        const QByteArray bytes = casefile::toJson(s, Language::English, QDateTime::currentDateTimeUtc());
         QVERIFY(bytes.contains("\"formatVersion\": 2"));
         casefile::Contents back;
         QCOMPARE(casefile::fromJson(bytes, back).error, casefile::Error::None);
@@ -129,7 +129,7 @@ private slots:
         CaseState s = example();
         s.profile = Profile::Program;
         s.views = profileViews(Profile::Program);
-        const QByteArray bytes = casefile::toJson(s, 0, QDateTime::currentDateTimeUtc());
+        const QByteArray bytes = casefile::toJson(s, Language::Arabic, QDateTime::currentDateTimeUtc());
         QVERIFY(bytes.contains("\"formatVersion\": 1"));
         QVERIFY(!bytes.contains("profile"));
         casefile::Contents back;
@@ -143,7 +143,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<casefile::Error>("error");
         QTest::addColumn<QString>("detail");
-        const QByteArray whole = casefile::toJson(example(), 0, QDateTime::currentDateTimeUtc());
+        const QByteArray whole = casefile::toJson(example(), Language::Arabic, QDateTime::currentDateTimeUtc());
         QTest::newRow("empty") << QByteArray() << casefile::Error::Empty << QString();
         QTest::newRow("blank lines") << QByteArray("\n \n") << casefile::Error::Empty << QString();
         QTest::newRow("not JSON") << QByteArray("Father=1\nSon=1\n") << casefile::Error::NotACaseFile << QString();
@@ -229,7 +229,7 @@ private slots:
         QCOMPARE(casefile::fromJson(valid(), out).error, casefile::Error::None);
         QCOMPARE(out.state.count(Relative::Son), 2);
         QCOMPARE(out.state.count(Relative::Mother), 0);
-        QCOMPARE(out.language, 1);
+        QCOMPARE(out.language, Language::English);
         QCOMPARE(out.state.estate.decimals, 2);
     }
 
@@ -238,7 +238,7 @@ private slots:
     {
         QTemporaryDir dir;
         for (const QString &path : {dir.filePath(QStringLiteral("no/such/folder.tarnavel")), dir.path()})
-            QCOMPARE(casefile::save(path, example(), 0).error, casefile::Error::Unwritable);
+            QCOMPARE(casefile::save(path, example(), Language::Arabic).error, casefile::Error::Unwritable);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };

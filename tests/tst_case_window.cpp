@@ -258,7 +258,7 @@ private slots:
         setEntry(w, "txtEstate", QStringLiteral("100000"));
         setEntry(w, "txtDebts", QStringLiteral("20000"));
         auto *summary = w->findChild<QLabel *>(QStringLiteral("lblSummary"));
-        const QString outOfDate = caption("sum.outOfDate", language);
+        const QString outOfDate = caption("sum.outOfDate", Language(language));
         QVERIFY(!summary->text().contains(outOfDate));
         setEntry(w, "txtDebts", QStringLiteral("200000"));
         QVERIFY(!w->estateError().isEmpty());
@@ -317,7 +317,7 @@ private slots:
         const QString summary = w->findChild<QLabel *>(QStringLiteral("lblSummary"))->text();
         for (const char *key : {"sum.bequestCapped", "sum.bequestCut", "sum.bequestTakesAll", "sum.nothingLeft"}) {
             // The words after the amount, or the whole sentence without one.
-            const QString lead = caption(key, language).section(QLatin1String("%1"), -1);
+            const QString lead = caption(key, Language(language)).section(QLatin1String("%1"), -1);
             QVERIFY2(summary.contains(lead) == notes.split(QLatin1Char(' ')).contains(QLatin1String(key)), key);
         }
     }
@@ -386,7 +386,7 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("error");
-        const QByteArray ok = casefile::toJson(cw::family({{Relative::Son, 1}}), 0, QDateTime::currentDateTimeUtc());
+        const QByteArray ok = casefile::toJson(cw::family({{Relative::Son, 1}}), Language::Arabic, QDateTime::currentDateTimeUtc());
         for (int lang : {0, 1}) {
             const char *l = lang ? "en" : "ar";
             QTest::addRow("%s empty", l) << lang << QByteArray() << int(casefile::Error::Empty);
@@ -416,7 +416,7 @@ private slots:
         QVERIFY(!w->openFile(path));
         casefile::Problem p;
         p.error = casefile::Error(error);
-        const QString reason = CaseWindow::problemText(p, language).section(QLatin1Char('%'), 0, 0).section(QChar(0x2066), 0, 0);
+        const QString reason = CaseWindow::problemText(p, Language(language)).section(QLatin1Char('%'), 0, 0).section(QChar(0x2066), 0, 0);
         QVERIFY2(text.contains(reason), qPrintable(text));
         QVERIFY(text.contains(QLatin1String("bad.tarnavel")));
         QVERIFY(w->state() == s);
@@ -451,7 +451,7 @@ private slots:
         casefile::Problem p;
         p.error = casefile::Error(error);
         p.detail = detail;
-        const QString text = CaseWindow::problemText(p, language);
+        const QString text = CaseWindow::problemText(p, Language(language));
         QVERIFY2(text.contains(detail) == quoted, qPrintable(text));
         if (language == 0)
             QVERIFY2(!QString(text).remove(detail).contains(QRegularExpression(QStringLiteral("[A-Za-z]"))), qPrintable(text));
@@ -505,7 +505,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("en.tarnavel"));
-        QCOMPARE(casefile::save(path, cw::family({{Relative::Daughter, 2}}), 1).error, casefile::Error::None);
+        QCOMPARE(casefile::save(path, cw::family({{Relative::Daughter, 2}}), Language::English).error, casefile::Error::None);
         cw::open(details::CaseState{}, 0);
         ui::discard(windows::CaseDetails);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -517,7 +517,7 @@ private slots:
         QVERIFY(details::openFromCommandLine(path));
         auto *w = qobject_cast<CaseWindow *>(ui::loadedWindow(windows::CaseDetails));
         QVERIFY(w && w->isVisible());
-        QCOMPARE(w->language(), 1);
+        QCOMPARE(w->language(), Language::English);
         QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
         QCOMPARE(w->state().count(Relative::Daughter), 2);
         QString text;

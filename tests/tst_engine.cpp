@@ -24,6 +24,16 @@ Family familyOf(const QString &text, const QString &profile, const QString &meth
     if (method == u"excludes")
         f.method = GrandfatherMethod::Excludes;
     for (const QString &item : text.split(u' ', Qt::SkipEmptyParts)) {
+        // "a=b": one grandmother by two routes.
+        if (item.contains(u'=')) {
+            std::vector<Path> routes;
+            for (const QString &route : item.split(u'=')) {
+                routes.push_back(*Path::parse(route.toStdString()));
+                f.members.push_back({routes.back(), 1});
+            }
+            f.samePerson.push_back(routes);
+            continue;
+        }
         const qsizetype star = item.indexOf(u'*');
         const int count = star < 0 ? 1 : item.left(star).toInt();
         const auto path = Path::parse(item.mid(star + 1).toStdString());
@@ -119,6 +129,19 @@ void TestEngine::doctrine_data()
     row("B11 excluded and excluding, Hanafi", "hanafi", "father father.mother mother.mother.mother", "father=1");
     row("B11 Maliki", "maliki", "father father.mother mother.mother.mother", "father=5/6 mother.mother.mother=1/6");
     row("B11 Hanbali", "hanbali", "father father.mother mother.mother.mother", "father=5/6 father.mother=1/6");
+    // One woman by two routes (DOCTRINE A10 c): a head for each route under
+    // Muhammad and the Hanbalis, one head under Abu Yusuf, Malik, al-Shafi'i.
+    const char *twoRoutes = "son mother.mother.mother=father.mother.mother father.father.mother";
+    row("two routes, Hanbali", "hanbali", twoRoutes,
+        "son=5/6 mother.mother.mother=1/18 father.mother.mother=1/18 father.father.mother=1/18");
+    row("two routes, Hanafi", "hanafi", twoRoutes, "son=5/6 mother.mother.mother=1/12 father.father.mother=1/12");
+    row("two routes, Shafi'i", "shafii", twoRoutes, "son=5/6 mother.mother.mother=1/12 father.father.mother=1/12");
+    row("two routes, Maliki: the third line not valid", "maliki", twoRoutes, "son=5/6 mother.mother.mother=1/6");
+    row("two routes, one shut out by a nearer on its side", "shafii",
+        "son father.mother mother.mother.mother=father.mother.mother", "son=5/6 father.mother=1/12 mother.mother.mother=1/12");
+    row("two routes, fourth degree, three routes", "hanafi",
+        "son mother.mother.mother.mother=father.mother.mother.mother=father.father.mother.mother father.father.father.mother",
+        "son=5/6 mother.mother.mother.mother=1/12 father.father.father.mother=1/12");
     row("B12 the grandfather's wife", "hanafi", "father.father father.mother father.father.mother",
         "father.father=5/6 father.mother=1/6");
     row("B13 the grandfather's mother, Hanafi", "hanafi", "father.father father.father.mother daughter",

@@ -300,7 +300,7 @@ void tst_look::window()
         if (auto *caseWindow = qobject_cast<CaseWindow *>(w); caseWindow && tag.contains(QLatin1String("family tree"))) {
             checked = caseWindow->familyTab();
             caseWindow->findChild<QTabWidget *>(QStringLiteral("tabs"))->setCurrentWidget(caseWindow->familyTab());
-            caseWindow->familyTab()->setFamily(treefamilies::family(QString::fromLatin1(treefamilies::Large)), lang,
+            caseWindow->familyTab()->setFamily(treefamilies::family(QString::fromLatin1(treefamilies::Large)), Language(lang),
                                                {});
         }
         w->show();

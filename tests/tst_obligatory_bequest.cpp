@@ -116,12 +116,14 @@ QString shares(const BequestResult &r)
             out << u'+' + counted(x.count, x.path) + u'=' + fraction(x.share);
     if (!r.treasury.isZero())
         out << QStringLiteral("treasury=") + fraction(r.treasury);
+    if (!r.voluntary.isZero())
+        out << QStringLiteral("voluntary=") + fraction(r.voluntary);
     return out.join(u' ');
 }
 
 Rational sum(const BequestResult &r)
 {
-    Rational t = r.treasury;
+    Rational t = r.treasury + r.voluntary;
     for (const Rational &s : r.heirShares)
         t += s;
     for (const BequestRecipient &x : r.recipients)
@@ -149,6 +151,8 @@ class TestObligatoryBequest : public QObject
 private slots:
     void published_data();
     void published();
+    void voluntary_data();
+    void voluntary();
     void wholeBases_data();
     void wholeBases();
     void reasons_data();
@@ -285,6 +289,45 @@ void TestObligatoryBequest::published()
     QFETCH(QString, predeceased);
     QFETCH(QString, expected);
     const BequestResult r = calculateWithBequest(familyOf(family, profile), predeceasedOf(predeceased));
+    QCOMPARE(shares(r), expected);
+    QCOMPARE(sum(r), Rational(1));
+}
+
+// A bequest of the deceased to others comes after the obligatory one
+// (Egypt art. 78): it takes what that leaves of the third, more only as far
+// as the heirs consent; under a school it is the ordinary bequest.
+void TestObligatoryBequest::voluntary_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("voluntary");
+    QTest::addColumn<bool>("consent");
+    QTest::addColumn<QString>("expected");
+    // Each with a son who died before, leaving a son.
+    QTest::newRow("the grandson's third leaves nothing of it")
+        << "egypt" << "son daughter" << "1/10" << false << "son=4/9 daughter=2/9 +son.son=1/3";
+    QTest::newRow("consented: paid beside the third")
+        << "egypt" << "son daughter" << "1/10" << true << "son=17/45 daughter=17/90 +son.son=1/3 voluntary=1/10";
+    QTest::newRow("2/7 leaves 1/21 of the third")
+        << "egypt" << "2*son daughter" << "1/10" << false << "2*son=8/15 daughter=2/15 +son.son=2/7 voluntary=1/21";
+    QTest::newRow("within what the third leaves")
+        << "egypt" << "2*son daughter" << "1/30" << false << "2*son=286/525 daughter=143/1050 +son.son=2/7 voluntary=1/30";
+    QTest::newRow("consented to all: nothing for the heirs")
+        << "egypt" << "son daughter" << "1" << true << "+son.son=1/3 voluntary=2/3";
+    QTest::newRow("hanafi: the ordinary third")
+        << "hanafi" << "son daughter" << "1/2" << false << "son=4/9 daughter=2/9 voluntary=1/3";
+}
+
+void TestObligatoryBequest::voluntary()
+{
+    QFETCH(QString, profile);
+    QFETCH(QString, family);
+    QFETCH(QString, voluntary);
+    QFETCH(bool, consent);
+    QFETCH(QString, expected);
+    const QStringList v = voluntary.split(u'/');
+    const Rational asked(v[0].toLongLong(), v.size() > 1 ? v[1].toLongLong() : 1);
+    const BequestResult r = calculateWithBequest(familyOf(family, profile), predeceasedOf(QStringLiteral("son(son)")), asked, consent);
     QCOMPARE(shares(r), expected);
     QCOMPARE(sum(r), Rational(1));
 }

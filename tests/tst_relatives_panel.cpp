@@ -203,7 +203,7 @@ void tst_relatives_panel::dependsOn()
     for (View d : details::dependentViews(familyOf(family), v))
         got << QLatin1String(viewName(d));
     QCOMPARE(got, views);
-    const QStringList sentences = details::differenceSentences(familyOf(family), v, 1);
+    const QStringList sentences = details::differenceSentences(familyOf(family), v, Language::English);
     QCOMPARE(sentences.size(), views.size());
 }
 
@@ -211,7 +211,7 @@ void tst_relatives_panel::keyboardOnly()
 {
     // The father's paternal uncle's son, two of them, with keys alone.
     RelativesPanel panel;
-    panel.setLanguage(1);
+    panel.setLanguage(Language::English);
     panel.setEditorFamily(familyOf(QStringLiteral("wife")));
     panel.show();
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
@@ -299,8 +299,8 @@ void tst_relatives_panel::printedDocument()
     views->setCurrentIndex(1);   // to the treasury
     panel->findChild<QCheckBox *>(QStringLiteral("chkPrintCompare"))->setChecked(compare);
     const QString html = details::document::html(w->documentParts());
-    QVERIFY(html.contains(report::profileTitle(Profile::Program, 1).toHtmlEscaped()));
-    QVERIFY(html.contains(report::viewTitle(View::Surplus, 1).toHtmlEscaped()));
+    QVERIFY(html.contains(report::profileTitle(Profile::Program, Language::English).toHtmlEscaped()));
+    QVERIFY(html.contains(report::viewTitle(View::Surplus, Language::English).toHtmlEscaped()));
     const QString cousin = report::relativeName(*Path::parse("father.father.paternalBrother.son"), Language::English, 1);
     QCOMPARE(html.contains(cousin.toHtmlEscaped()), added);
     if (added) {
@@ -313,8 +313,8 @@ void tst_relatives_panel::printedDocument()
         for (const QString &line : panel->pathWorking())
             QVERIFY(html.contains(line.toHtmlEscaped()));
     }
-    QCOMPARE(html.contains(details::relativesCaption("grpCompare", 1).toHtmlEscaped()), compare);
-    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, 1).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(details::relativesCaption("grpCompare", Language::English).toHtmlEscaped()), compare);
+    QCOMPARE(html.contains(report::profileTitle(Profile::Hanafi, Language::English).toHtmlEscaped()), compare);
 }
 
 // Saved from the case window and opened again: the added relatives and the
@@ -433,7 +433,7 @@ void tst_relatives_panel::uncertainEstimates()
     const auto *m = panel->estimatesModel();
     for (std::size_t c = 0; c + 1 < expected.claimants.size(); ++c) {
         const engine::Claimant &k = expected.claimants[c];
-        const QString name = k.uncertain >= 0 ? details::uncertainName(f.uncertain[0], 1)
+        const QString name = k.uncertain >= 0 ? details::uncertainName(f.uncertain[0], Language::English)
                                               : report::relativeName(k.path, Language::English, k.count);
         int row = -1;
         for (int r = 0; r < m->rowCount(); ++r)
@@ -455,18 +455,18 @@ void tst_relatives_panel::uncertainEstimates()
         total += m->index(r, m->amountColumn()).data().toString().toDouble();
     QCOMPARE(total, 24000.0);
     const QString summary = panel->findChild<QLabel *>(QStringLiteral("lblEstimatesSummary"))->text();
-    QCOMPARE(summary == details::estimatesCaption("summarySuspended", 1), suspended);
+    QCOMPARE(summary == details::estimatesCaption("summarySuspended", Language::English), suspended);
     // The family list: the person last, paid what the estimates pay him now.
     const auto *list = panel->relativesModel();
     const int last = list->rowCount() - 1;
-    QCOMPARE(list->index(last, details::RelativesModel::Name).data().toString(), details::uncertainName(f.uncertain[0], 1));
+    QCOMPARE(list->index(last, details::RelativesModel::Name).data().toString(), details::uncertainName(f.uncertain[0], Language::English));
     QCOMPARE(list->index(last, details::RelativesModel::Share).data().toString(),
              details::shareText(expected.now[expected.claimants.size() - 2]));
 
     const QString html = details::document::html(w->documentParts());
     for (const QString &text : headers)
         QVERIFY2(html.contains(text.toHtmlEscaped()), qPrintable(text));
-    QVERIFY(html.contains(details::estimatesCaption("heldRow", 1).toHtmlEscaped()));
+    QVERIFY(html.contains(details::estimatesCaption("heldRow", Language::English).toHtmlEscaped()));
     QVERIFY(!panel->estimatesWorking().isEmpty());
     for (const QString &line : panel->estimatesWorking())
         QVERIFY2(html.contains(line.toHtmlEscaped()), qPrintable(line));
@@ -477,7 +477,7 @@ void tst_relatives_panel::uncertainEstimates()
     QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdRemoveRelative")), Qt::LeftButton);
     QVERIFY(panel->uncertainPersons().empty());
     QCOMPARE(list->rowCount(), 3);
-    QVERIFY(!details::document::html(w->documentParts()).contains(details::estimatesCaption("heldRow", 1).toHtmlEscaped()));
+    QVERIFY(!details::document::html(w->documentParts()).contains(details::estimatesCaption("heldRow", Language::English).toHtmlEscaped()));
     QSettings().clear();
 }
 

@@ -137,12 +137,12 @@ void TestSchools::everyValueAttributed()
 {
     QFETCH(int, view);
     const View v = View(view);
-    QVERIFY(!report::viewTitle(v, 0).isEmpty());
-    QVERIFY(!report::viewTitle(v, 1).isEmpty());
+    QVERIFY(!report::viewTitle(v, Language::Arabic).isEmpty());
+    QVERIFY(!report::viewTitle(v, Language::English).isEmpty());
     QStringList seen;
     for (const char *value : viewValueNames(v)) {
-        const QString ar = report::viewAttribution(v, value, 0);
-        const QString en = report::viewAttribution(v, value, 1);
+        const QString ar = report::viewAttribution(v, value, Language::Arabic);
+        const QString en = report::viewAttribution(v, value, Language::English);
         QVERIFY2(!en.isEmpty() && !ar.isEmpty(), value);
         // The Arabic sentence is Arabic, and no two values share a sentence.
         QVERIFY2(ar.contains(QRegularExpression(QStringLiteral("[\\x{0600}-\\x{06FF}]"))), value);

@@ -208,9 +208,9 @@ void tst_tree::places()
     }
     TreeModel m;
     if (uncertain.empty())
-        m.setFamily(f, language, money);
+        m.setFamily(f, Language(language), money);
     else
-        m.setEstimates({f, uncertain}, engine::estimate({f, uncertain}), language);
+        m.setEstimates({f, uncertain}, engine::estimate({f, uncertain}), Language(language));
     QStringList wrong;
     if (const QString broken = invariants(m, f); !broken.isEmpty())
         wrong << broken;
@@ -237,7 +237,7 @@ void tst_tree::picture()
         QStringLiteral("father;mother.mother;wife:2;daughter:2;son.son;son.daughter;brother;maternalSister;"
                        "father.brother.son"));
     TreeModel m;
-    m.setFamily(f, language);
+    m.setFamily(f, Language(language));
     const QSize size = sceneSize(m).toSize();
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -282,7 +282,7 @@ void tst_tree::chart()
     QFETCH(QString, members);
     QFETCH(QStringList, bars);
     TreeModel m;
-    m.setFamily(treefamilies::family(members), 1);
+    m.setFamily(treefamilies::family(members), Language::English);
     QStringList drawn;
     for (int k : chartBars(m))
         drawn << (m.nodes()[k].mark == Mark::Treasury ? QStringLiteral("treasury") : m.nodes()[k].path);
@@ -305,9 +305,9 @@ void tst_tree::exported()
     const QString path = dir.filePath(QStringLiteral("tree"));   // the suffix is added
     details::setFileChooser(std::make_unique<FixedPath>(path));
     TreeModel m;
-    m.setFamily(treefamilies::family(QStringLiteral("father;mother;wife;son;brother")), 1);
+    m.setFamily(treefamilies::family(QStringLiteral("father;mother;wife;son;brother")), Language::English);
     TreeView view;
-    view.applyLanguage(1);
+    view.applyLanguage(Language::English);
     view.setModel(&m);
     QVERIFY(suffix == QLatin1String("png") ? view.exportPng() : view.exportSvg());
     details::setFileChooser(nullptr);

@@ -312,9 +312,9 @@ void tst_working::sentences()
     const CaseWorking w = workCase(family(given));
     QStringList lines;
     for (const Step &s : w.steps)
-        lines << report::stepSentence(s, w, language);
+        lines << report::stepSentence(s, w, Language(language));
     for (const Exclusion &e : w.excluded)
-        lines << report::exclusionSentence(e, language);
+        lines << report::exclusionSentence(e, Language(language));
     const QString text = lines.join(u'\n') + u'\n';
     QFETCH(QStringList, said);
     QFETCH(QStringList, unsaid);

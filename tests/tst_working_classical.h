@@ -353,6 +353,11 @@ inline void addClassicalRows()
         "",
         "GrandFather GrandFatherSharing Sharing residue, FullSister FullSisterRestBesideGrandFather Rest residue",
         "Method2; GrandFather FullSister");
+    row("grandfather, paternal sister: worded as the full sister", "GrandFatherAlive=1 ParentalSisterCount=1",
+        "3 - - 3", "GrandFather 2/2, ParentalSister 1/1",
+        "",
+        "GrandFather GrandFatherSharing Sharing residue, ParentalSister ParentalSisterRestBesideGrandFather Rest residue",
+        "Method2; GrandFather ParentalSister");
     row("grandfather, two full sisters: heads 4", "GrandFatherAlive=1 FullSisterCount=2",
         "4 - - 4", "GrandFather 2/2, FullSister 2/1",
         "",
@@ -366,7 +371,7 @@ inline void addClassicalRows()
     row("al-'Ishriniyya: grandfather, full sister, two paternal sisters", "GrandFatherAlive=1 FullSisterCount=1 ParentalSisterCount=2",
         "5 - - 20", "GrandFather 8/8, FullSister 10/10, ParentalSister 2/1",
         "",
-        "GrandFather GrandFatherSharing Sharing residue, FullSister FullSisterHalfBesideGrandFather HalfOrRest fixed 1/2, ParentalSister SiblingsAfterGrandFather Residue residue",
+        "GrandFather GrandFatherSharing Sharing residue, FullSister FullSisterHalfBesideGrandFather HalfOrRest fixed 1/2, ParentalSister ParentalSisterRestBesideGrandFather Rest residue",
         "Method2; FullSister GrandFather ParentalSister; Muadda; Correction 5>20");
     row("grandfather, full sister, paternal sister: nothing left for her", "GrandFatherAlive=1 FullSisterCount=1 ParentalSisterCount=1",
         "4 - - 4", "GrandFather 2/2, FullSister 2/2",

@@ -149,7 +149,7 @@ int main(int argc, char *argv[])
     for (int k = 0; k < repeats; ++k)
         tree.ms.push_back(timed([&] {
             large.members[sons].count = 1 + k % 5;
-            w->familyTab()->setFamily(large, lang, estate);
+            w->familyTab()->setFamily(large, Language(lang), estate);
             paintWindow(w);
         }));
     // Of which the tree's model alone: worked out, placed, its texts composed.
@@ -158,7 +158,7 @@ int main(int argc, char *argv[])
     for (int k = 0; k < repeats; ++k)
         model.ms.push_back(timed([&] {
             large.members[sons].count = 1 + k % 5;
-            alone.setFamily(large, lang, estate);
+            alone.setFamily(large, Language(lang), estate);
         }));
     // And the tab alone (tree and chart), without the rest of the window,
     // by the clock and in processor time.
@@ -166,7 +166,7 @@ int main(int argc, char *argv[])
     for (int k = 0; k < repeats; ++k) {
         auto change = [&] {
             large.members[sons].count = 1 + k % 5;
-            w->familyTab()->setFamily(large, lang, estate);
+            w->familyTab()->setFamily(large, Language(lang), estate);
             paintWindow(w->familyTab());
         };
         tab.ms.push_back(timed(change));

@@ -33,6 +33,11 @@ struct Family
     Views views;
     Profile profile = Profile::Program;
     GrandfatherMethod method = GrandfatherMethod::NotChosen;
+    // One grandmother reached by more than one route (the mother's mother's
+    // mother who is also the father's mother's mother): her paths, each a
+    // member of count 1. The view `grandmotherByTwoRoutes` decides whether
+    // she is one head in the grandmothers' sixth or a head for each route.
+    std::vector<std::vector<Path>> samePerson;
 };
 
 // The counts a path may have: a husband 0..1, wives 0..4, any other 0..50.

@@ -207,7 +207,8 @@ Family familyWithDescendants(const Family &family, const std::vector<Predeceased
     return f;
 }
 
-BequestResult calculateWithBequest(const Family &family, const std::vector<Predeceased> &predeceased)
+BequestResult calculateWithBequest(const Family &family, const std::vector<Predeceased> &predeceased,
+                                   const Rational &voluntary, bool heirsConsent)
 {
     BequestResult r;
     r.code = family.views.obligatoryBequest;
@@ -264,6 +265,13 @@ BequestResult calculateWithBequest(const Family &family, const std::vector<Prede
         }
         remainder = Rational(1) - r.bequest;
     }
+    if (Rational() < voluntary) {
+        const Rational third(1, 3);
+        const Rational room = heirsConsent ? remainder : r.bequest < third ? third - r.bequest : Rational();
+        r.voluntary = voluntary < room ? voluntary : room;
+        r.voluntaryCut = r.voluntary < voluntary;
+        remainder = remainder - r.voluntary;
+    }
     for (const MemberResult &m : r.heirs.members)
         r.heirShares.push_back(m.share * remainder);
     r.treasury = r.heirs.treasury * remainder;
@@ -278,7 +286,7 @@ std::int64_t wholeBase(const BequestResult &r)
             base = lcm64(base, (r.heirShares[i] / Rational(r.heirs.members[i].count)).den);
     for (const BequestRecipient &x : r.recipients)
         base = lcm64(base, x.perHead().den);
-    return base;
+    return lcm64(base, r.voluntary.den);
 }
 
 } // namespace engine

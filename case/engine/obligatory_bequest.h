@@ -94,6 +94,11 @@ struct BequestResult
     Result heirs;
     std::vector<Rational> heirShares;
     Rational treasury;
+    // A bequest of the deceased to others, as a fraction of the estate: what
+    // it takes after the obligatory bequest (Egypt art. 78), and whether
+    // that is less than he left.
+    Rational voluntary;
+    bool voluntaryCut = false;
 };
 
 // The family's relatives with the predeceased children's descendants, as
@@ -106,7 +111,12 @@ Family familyWithDescendants(const Family &family, const std::vector<Predeceased
 // familyWithDescendants() and nothing is bequeathed. Throws
 // std::invalid_argument for a child or descendant path that is not a chain
 // of sons and daughters.
-BequestResult calculateWithBequest(const Family &family, const std::vector<Predeceased> &predeceased);
+// `voluntary` is what the deceased left to others by his own bequest, as a
+// fraction of the estate: it comes after the obligatory bequest and takes
+// what that leaves of the third, or as much as is left where the heirs
+// consent (Egypt art. 78: "وتقدم على غيرها من الوصايا").
+BequestResult calculateWithBequest(const Family &family, const std::vector<Predeceased> &predeceased,
+                                   const Rational &voluntary = Rational(), bool heirsConsent = false);
 
 // The base of the whole case: the fewest parts in which every head's share
 // of the whole estate (heirs, those who take by the bequest, the treasury)

@@ -56,6 +56,7 @@ enum class Reason : std::uint8_t {
     KinshipWeaker,            // as near, but related by a stronger tie, or his root is shut out
     FartherFromHeir,          // substitution: one of the same direction reaches an heir first
     HeirShutOut,              // substitution: the heir he stands for takes nothing in the heirs' case
+    SameGrandmother,          // a grandmother by two routes counted once: `by` is her route that takes
 };
 
 enum Event : std::uint16_t {

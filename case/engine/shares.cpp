@@ -71,6 +71,31 @@ void sisters(Work &w)
     }
 }
 
+// A grandmother reached by more than one route who is one head in the
+// sixth (Abu Yusuf, Malik, al-Shafi'i): her first route that inherits takes
+// her share, the others are named as the same woman. Counted by routes (the
+// Hanbalis, Muhammad) each route is a head and nothing is done here. Only
+// routes that inherit count: a route shut out, or beyond the lines the views
+// admit, adds nothing.
+void sameGrandmothers(Work &w)
+{
+    if (w.views.grandmotherByTwoRoutes != GrandmotherByTwoRoutes::Once)
+        return;
+    for (const std::vector<Path> &routes : w.family.samePerson) {
+        int first = -1;
+        for (const Path &p : routes) {
+            for (int i = 0; i < w.size(); ++i) {
+                if (w.path(i) != p || !w.in(i) || p.kind() != PathKind::Grandmother || w.heads(i) != 1)
+                    continue;
+                if (first < 0)
+                    first = i;
+                else if (i != first)
+                    w.exclude(i, Reason::SameGrandmother, first);
+            }
+        }
+    }
+}
+
 } // namespace
 
 void fixedShares(Work &w)
@@ -103,6 +128,7 @@ void fixedShares(Work &w)
         }
     }
 
+    sameGrandmothers(w);
     int grandmotherHeads = 0;
     for (int i = 0; i < w.size(); ++i)
         if (w.in(i) && w.path(i).kind() == PathKind::Grandmother)

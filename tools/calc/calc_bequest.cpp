@@ -10,6 +10,7 @@
 #include <QJsonObject>
 
 #include <cmath>
+#include <span>
 
 namespace calccli {
 
@@ -215,14 +216,22 @@ bool readBequestKey(const QString &key, const QJsonValue &value, BequestRequest 
 std::string bequestAnswer(const engine::Family &family, const BequestRequest &request, Language language,
                           const EstateRequest &estate, QString &error)
 {
+    // The deceased's own bequest to others (the key Bequest), as a fraction
+    // of what the costs and debts leave: it comes after the obligatory one.
+    Rational voluntary;
+    std::int64_t net = 0;
     if (estate.given && !estate.input.bequest.empty()) {
-        std::int64_t minor = 0;
-        estate::Error e = estate::Error::None;
-        if (!estate::parseAmount(estate.input.bequest, estate.input.decimals, minor, e) || minor > 0) {
-            error = Where + QStringLiteral("a bequest of the deceased (\"Bequest\") beside the obligatory one is not "
-                                           "worked out; give what he left to the descendants as their \"gifts\"");
+        estate::Input asked = estate.input;
+        asked.heirsConsent = true;
+        const estate::Claimant whole{1, 1, 1};
+        const estate::Result money = estate::divide(asked, std::span(&whole, 1));
+        if (money.error != estate::Error::None) {
+            error = estateErrorText(money, estate.input.decimals);
             return {};
         }
+        net = money.afterCostsAndDebts;
+        if (money.bequestAsked > 0 && net > 0)
+            voluntary = Rational(money.bequestAsked, net);
     }
     std::vector<engine::Predeceased> predeceased = request.predeceased;
     std::size_t next = 0;
@@ -232,7 +241,7 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
     engine::BequestResult r;
     std::int64_t base = 0;
     try {
-        r = engine::calculateWithBequest(family, predeceased);
+        r = engine::calculateWithBequest(family, predeceased, voluntary, estate.input.heirsConsent);
         base = engine::wholeBase(r);
     } catch (const RationalOverflow &) {
         // So many generations and heads that a share has no exact fraction in 64 bits.
@@ -335,7 +344,14 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
     out += std::string("], \"thirdApplied\": ") + (r.thirdApplied ? "true" : "false") + ", ";
     appendText(out, "total", r.bequest.text());
     out += ", ";
-    appendText(out, "remainder", (Rational(1) - r.bequest).text());
+    appendText(out, "remainder", (Rational(1) - r.bequest - r.voluntary).text());
+    if (!voluntary.isZero()) {
+        out += ", \"voluntary\": {";
+        appendText(out, "asked", voluntary.text());
+        out += ", ";
+        appendText(out, "paid", r.voluntary.text());
+        out += std::string(", \"cut\": ") + (r.voluntaryCut ? "true" : "false") + "}";
+    }
     out += ", \"heirs\": ";
     appendShares(out, r.heirs);
     out += ", \"heirsBase\": " + std::to_string(engine::workOf(r.heirs).correctedBase);
@@ -368,7 +384,20 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
     }
     out += "]}";
     if (estate.given) {
-        const estate::Result money = estate::divide(estate.input, claimants);
+        // The voluntary bequest is paid first in whole units, and the rest
+        // divided by the claimants' shares of it.
+        estate::Input in = estate.input;
+        if (!voluntary.isZero() && r.voluntary < Rational(1)) {
+            const auto paid = static_cast<std::int64_t>(static_cast<__int128>(r.voluntary.num) * net / r.voluntary.den);
+            in.bequest = estate::formatMinor(paid, in.decimals);
+            in.heirsConsent = true;
+            const Rational rest = Rational(1) - r.voluntary;
+            for (estate::Claimant &c : claimants) {
+                const Rational scaled = Rational(c.num, c.den) / rest;
+                c = {scaled.num, scaled.den, c.heads};
+            }
+        }
+        const estate::Result money = estate::divide(in, claimants);
         if (money.error != estate::Error::None) {
             error = estateErrorText(money, estate.input.decimals);
             return {};
@@ -388,6 +417,10 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
             out += "}";
         }
         out += "]";
+        if (!voluntary.isZero()) {
+            out += ", ";
+            appendText(out, "voluntaryBequest", estate::formatMinor(money.bequestPaid, estate.input.decimals));
+        }
     }
     out += "}";
     return out;

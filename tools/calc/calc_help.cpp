@@ -53,6 +53,12 @@ Relatives at any depth, and the schools' views (optional):
                   "father.paternalBrother.son", "mother.brother" (maternal
                   uncle: distant kindred). Counts 0..50 (husband 0..1, wives
                   0..4). A relative given here and by a key above is an error.
+  SamePerson      [["mother.mother.mother", "father.mother.mother"], ...]: one
+                  grandmother reached by two routes or more, each route a
+                  grandmother of the same generation given once above; the
+                  view grandmotherByTwoRoutes makes her one head in the
+                  sixth (once: her other routes "sameGrandmother") or a head
+                  for each route (twice)
   Profile         program (default), hanafi, maliki, shafii, hanbali, egypt,
                   syria: the views the case is worked under
   Views           {"view": value, ...} changes single views of the profile:
@@ -90,6 +96,9 @@ Relatives at any depth, and the schools' views (optional):
                   alive), "branches": [{"child", "asAlive", "withinThird",
                   "gifts", "due"}], "thirdApplied", "total", "remainder",
                   "heirs" (the heirs' case of the rest), "base",
+                  "voluntary": {"asked", "paid", "cut"} where "Bequest" is
+                  given: paid after the obligatory bequest, from what it
+                  leaves of the third (all that is left with consent),
                   "recipients": [{"path", "count", "branch", "share" or
                   "reason": heir|outsideTheLines|giftCovers}]}; "exact"
                   gives shares of the whole ("ofRemainder": of the rest) and

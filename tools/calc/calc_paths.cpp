@@ -10,8 +10,10 @@
 #include "report/path_working_text.h"
 #include "report/relative_names.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace calccli {
@@ -80,6 +82,7 @@ const char *reasonName(engine::Reason r)
     case Reason::KinshipWeaker: return "kinshipWeaker";
     case Reason::FartherFromHeir: return "fartherFromHeir";
     case Reason::HeirShutOut: return "heirShutOut";
+    case Reason::SameGrandmother: return "sameGrandmother";
     }
     return "None";
 }
@@ -220,6 +223,30 @@ bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &reque
         }
         return true;
     }
+    if (key == u"SamePerson") {
+        request.given = true;
+        if (!value.isArray()) {
+            error = where + QStringLiteral("not a list of lists of paths");
+            return true;
+        }
+        for (const QJsonValue &person : value.toArray()) {
+            std::vector<Path> routes;
+            for (const QJsonValue &route : person.toArray()) {
+                const auto path = route.isString() ? Path::parse(route.toString().toStdString()) : std::nullopt;
+                if (!path) {
+                    error = where + QStringLiteral("not a list of lists of paths");
+                    return true;
+                }
+                routes.push_back(*path);
+            }
+            if (!person.isArray() || routes.size() < 2) {
+                error = where + QStringLiteral("each person is a list of two paths or more");
+                return true;
+            }
+            request.samePerson.push_back(std::move(routes));
+        }
+        return true;
+    }
     if (key == u"Relatives") {
         request.given = true;
         if (!value.isObject()) {
@@ -264,6 +291,31 @@ std::optional<engine::Family> familyOfLine(const CaseRecord &given, const PathRe
         }
         f.members.push_back(m);
     }
+    // One grandmother by several routes: each route a grandmother of the
+    // family, one person, all of one generation, and no route in two persons.
+    std::vector<Path> seen;
+    for (const std::vector<Path> &routes : request.samePerson) {
+        for (const Path &p : routes) {
+            const QString text = QString::fromStdString(p.text());
+            const auto member = std::find_if(f.members.begin(), f.members.end(),
+                                             [&p](const engine::Member &m) { return m.path == p; });
+            if (p.kind() != PathKind::Grandmother || p.degree() != routes.front().degree()) {
+                error = QStringLiteral("key \"SamePerson\": \"%1\" is not a grandmother of the same generation as \"%2\"")
+                            .arg(text, QString::fromStdString(routes.front().text()));
+                return std::nullopt;
+            }
+            if (member == f.members.end() || member->count != 1) {
+                error = QStringLiteral("key \"SamePerson\": \"%1\" is not one relative of the family").arg(text);
+                return std::nullopt;
+            }
+            if (std::find(seen.begin(), seen.end(), p) != seen.end()) {
+                error = QStringLiteral("key \"SamePerson\": \"%1\" is given twice").arg(text);
+                return std::nullopt;
+            }
+            seen.push_back(p);
+        }
+    }
+    f.samePerson = request.samePerson;
     int husbands = 0, wives = 0;
     for (const engine::Member &m : f.members) {
         husbands += m.path.kind() == PathKind::Husband ? m.count : 0;

@@ -32,6 +32,7 @@ struct PathRequest
     BequestRequest bequest;   // "Predeceased" (tools/calc_bequest.h)
     QJsonObject time;   // "Deaths", "DiedTogether", "Withdrawal" as given (tools/calc_time.cpp)
     EstimateRequest uncertain;   // "Unborn", "Missing", "Hermaphrodite", "ClarityHoped"
+    std::vector<std::vector<Path>> samePerson;   // "SamePerson": a grandmother's routes
 };
 
 // True when `key` is one of the three keys; then `error` holds what is

@@ -149,7 +149,7 @@ void appendExact(std::string &out, const CaseWorking &w)
     out += '}';
 }
 
-void appendExcluded(std::string &out, const CaseWorking &w, int language, bool explain)
+void appendExcluded(std::string &out, const CaseWorking &w, Language language, bool explain)
 {
     out += '[';
     bool first = true;
@@ -179,7 +179,7 @@ void appendExcluded(std::string &out, const CaseWorking &w, int language, bool e
     out += ']';
 }
 
-void appendSteps(std::string &out, const CaseWorking &w, int language)
+void appendSteps(std::string &out, const CaseWorking &w, Language language)
 {
     out += '[';
     bool first = true;
@@ -321,7 +321,7 @@ QString estateErrorText(const estate::Result &r, int decimals)
     return QString();
 }
 
-void appendWorking(std::string &out, const CaseWorking &w, int language, bool explain,
+void appendWorking(std::string &out, const CaseWorking &w, Language language, bool explain,
                    const estate::Result *money, int decimals)
 {
     out += ", \"exact\": ";

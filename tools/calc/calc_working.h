@@ -3,6 +3,7 @@
 
 // tarnavel-calc's output of the working of a case and of the estate in money.
 
+#include "case/case_fields.h"
 #include "case/estate.h"
 #include "case/working.h"
 
@@ -33,7 +34,7 @@ void appendJsonString(std::string &out, const QString &text);
 // Appends `, "exact": ..., "base": ..., "excluded": ...` and, where they
 // apply, "otherMethod", "amounts" (the estate divided, when one was given)
 // and (with explain) "steps".
-void appendWorking(std::string &out, const CaseWorking &w, int language, bool explain,
+void appendWorking(std::string &out, const CaseWorking &w, Language language, bool explain,
                    const estate::Result *money, int decimals);
 
 // The message for an inconsistent family (admitFamily's error key).

@@ -408,7 +408,7 @@ std::string answer(CaseRecord &c, const CaseWorking &w, bool explain, const esta
     appendInteger(out, totals.shares);
     out += '}';
     if (w.exact)
-        calccli::appendWorking(out, w, c.Language, explain, money, decimals);
+        calccli::appendWorking(out, w, languageOf(c), explain, money, decimals);
     out += '}';
     return out;
 }
