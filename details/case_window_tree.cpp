@@ -20,8 +20,10 @@ void CaseWindow::showTree()
         // added by path, and the profile), else the editor's alone.
         const engine::Family family = m_relativesPanel ? m_relativesPanel->family()
                                                        : engine::familyOfRecord(details::familyRecord(m_state, m_language));
-        if (m_relativesPanel && !m_relativesPanel->predeceased().empty()
-            && !m_relativesPanel->bequestResult().heirsFamily.members.empty()) {
+        if (m_relativesPanel && !m_relativesPanel->uncertainPersons().empty()) {
+            m_familyTab->setEstimates(m_relativesPanel->uncertainFamily(), m_relativesPanel->estimates(), m_language);
+        } else if (m_relativesPanel && !m_relativesPanel->predeceased().empty()
+                   && !m_relativesPanel->bequestResult().heirsFamily.members.empty()) {
             // The deceased's own bequest is paid after the obligatory one,
             // at what the calculation left it (Egypt art. 78).
             const Rational own = m_relativesPanel->bequestResult().voluntary;

@@ -74,6 +74,14 @@ void FamilyTab::setBequest(const engine::Family &family, const std::vector<engin
     m_chart->setModel(&m_model);
 }
 
+void FamilyTab::setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates,
+                             Language language)
+{
+    m_model.setEstimates(family, estimates, language);
+    m_view->setModel(&m_model);
+    m_chart->setModel(&m_model);
+}
+
 void FamilyTab::applyLanguage(Language language)
 {
     m_view->applyLanguage(language);

@@ -8,6 +8,7 @@
 // case depends on, and the schools side by side.
 
 #include "case/case_fields.h"
+#include "details/estimates_model.h"
 #include "details/relatives_model.h"
 #include "case/engine/obligatory_bequest.h"
 #include "details/schools_compare.h"
@@ -148,4 +149,35 @@ private:
     void workBequest(const engine::Family &f);
     BequestPanel *m_bequestPage = nullptr;
     engine::BequestResult m_bequest;
+    // Persons whose state is unknown and the estimates of the case
+    // (relatives_panel_estimates.cpp).
+public:
+    const std::vector<engine::UncertainPerson> &uncertainPersons() const { return m_uncertain; }
+    void setUncertain(const std::vector<engine::UncertainPerson> &persons);
+    // The family with them, as the estimates work it out.
+    engine::UncertainFamily uncertainFamily() const;
+    const engine::EstimatesResult &estimates() const { return m_estimatesModel->result(); }
+    details::EstimatesModel *estimatesModel() const { return m_estimatesModel; }
+    // The estimates' working in words (empty without anyone uncertain).
+    QStringList estimatesWorking() const { return m_estimatesWorking; }
+
+private:
+    void buildUncertainRow(QWidget *box, class QVBoxLayout *layout);
+    QWidget *buildEstimatesPage();
+    void languageOfEstimates();
+    void showHope();
+    void addUncertain();
+    bool removeUncertain(int row);
+    void showEstimates();
+
+    std::vector<engine::UncertainPerson> m_uncertain;
+    QStringList m_estimatesWorking;
+    details::EstimatesModel *m_estimatesModel = nullptr;
+    QComboBox *m_uncertainState = nullptr;
+    QCheckBox *m_clarityHoped = nullptr;
+    QPushButton *m_addUncertain = nullptr;
+    QWidget *m_estimatesPage = nullptr;
+    QLabel *m_estimatesSummary = nullptr;
+    QTableView *m_estimatesTable = nullptr;
+    QTextBrowser *m_estimatesText = nullptr;
 };

@@ -34,7 +34,8 @@ engine::Family RelativesPanel::family() const
 
 bool RelativesPanel::beyondEditor() const
 {
-    return !m_added.empty() || !predeceased().empty() || m_profile != Profile::Program || !(m_views == profileViews(Profile::Program));
+    return !m_added.empty() || !predeceased().empty() || !m_uncertain.empty() || m_profile != Profile::Program
+        || !(m_views == profileViews(Profile::Program));
 }
 
 void RelativesPanel::setEditorFamily(const engine::Family &family)
@@ -149,7 +150,7 @@ void RelativesPanel::editCount(int row, int count)
 void RelativesPanel::removeRelative()
 {
     const QModelIndex current = m_relativesTable->currentIndex();
-    if (!current.isValid())
+    if (!current.isValid() || removeUncertain(current.row()))
         return;
     if (m_relatives->fromEditor(current.row())) {
         m_addMessage->setText(relativesCaption("removeInEditor", m_language));
@@ -222,6 +223,7 @@ void RelativesPanel::recompute()
     for (const QString &s : m_pathWorking)
         steps += QStringLiteral("<p>") + s.toHtmlEscaped() + QStringLiteral("</p>");
     m_workingText->setHtml(steps);
+    showEstimates();
     emit familyChanged();
 }
 

@@ -110,7 +110,7 @@ QString TreeModel::markText(Mark m, Language language)
 {
     static const char *const keys[] = {"mark.deceased", "mark.fixed", "mark.residuary", "mark.fixedAndResidue",
                                        "mark.kindred", "mark.treasury", "mark.excluded", "mark.link",
-                                       "mark.predeceased", "mark.bequest"};
+                                       "mark.predeceased", "mark.bequest", "mark.uncertain"};
     return text(keys[int(m)], language);
 }
 

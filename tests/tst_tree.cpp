@@ -39,8 +39,8 @@ int nodeOfPath(const TreeModel &m, const QString &path)
 Mark markNamed(const QString &s)
 {
     const char *names[] = {"Deceased", "Fixed", "Residuary", "FixedAndResidue", "Kindred", "Treasury", "Excluded", "Link",
-                           "Predeceased", "Bequest"};
-    for (int k = 0; k < 10; ++k)
+                           "Predeceased", "Bequest", "Uncertain"};
+    for (int k = 0; k < 11; ++k)
         if (s == QLatin1String(names[k]))
             return Mark(k);
     return Mark(255);
@@ -55,6 +55,7 @@ Mark markNamed(const QString &s)
 //   by <path> <path>          the first is excluded by the second, whose name its reason gives
 //   kindred <path>            marked as distant kindred
 //   died <path> <n>           a child who died before the deceased, <n> descendants drawn below him
+//   uncertain <path>          a person whose state is unknown stands there (said on the node)
 QString check(const TreeModel &m, const QString &line)
 {
     const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -84,6 +85,8 @@ QString check(const TreeModel &m, const QString &line)
         return QStringLiteral("amount of %1 is %2").arg(w[1], n.amount);
     if (op == QLatin1String("kindred") && !n.kindred)
         return w[1] + QStringLiteral(" not marked as distant kindred");
+    if (op == QLatin1String("uncertain") && n.state.isEmpty())
+        return w[1] + QStringLiteral(" says no one uncertain stands there");
     if (op == QLatin1String("before") || op == QLatin1String("by")) {
         const int b = nodeOfPath(m, w.value(2));
         if (b < 0)
@@ -196,6 +199,14 @@ void tst_tree::places_data()
         << QStringLiteral("profile=hanafi;daughter;died=son>son,daughter") << 1 << QString()
         << QStringList{"died son 2", "mark son.son Residuary", "share son.son 1/3 33.33 %",
                        "share son.daughter 1/6 16.67 %", "share daughter 1/2 50.00 %"};
+    // Persons whose state is unknown (unborn=, missing=, hermaphrodite= a place): what is paid now.
+    QTest::newRow("a pregnant widow: the unborn at the son's place, the brother paid nothing now")
+        << QStringLiteral("wife;mother;brother;unborn=son") << 1 << QString() << QStringList{
+        "mark son Uncertain", "uncertain son", "row son 1", "share wife 1/8 12.50 %", "share mother 1/6 16.67 %",
+        "mark brother Excluded"};
+    QTest::newRow("a missing son beside a son, in Arabic: one box says both")
+        << QStringLiteral("son;missing=son") << 0 << QString() << QStringList{
+        "mark son Residuary", "uncertain son", "share son 1/2 50.00 %"};
     QTest::newRow("forty relatives over six generations")
         << QString::fromLatin1(treefamilies::Large) << 1 << QStringLiteral("1000000") << QStringList{
         "row father.father.father -3", "row son.daughter 2", "row father.father.brother.son.son 0",
@@ -233,11 +244,20 @@ void tst_tree::places()
     Money money;
     money.given = !estate.isEmpty();
     money.input.estate = estate.toStdString();
+    std::vector<engine::UncertainPerson> uncertain;
+    for (const QString &item : members.split(QLatin1Char(';'))) {
+        const QString kind = item.section(QLatin1Char('='), 0, 0), place = item.section(QLatin1Char('='), 1);
+        const int k = QStringList{"unborn", "missing", "hermaphrodite"}.indexOf(kind);
+        if (k >= 0)
+            uncertain.push_back({engine::Uncertainty(k), *Path::parse(place.toStdString()), 1, true});
+    }
     TreeModel m;
-    if (died.empty())
-        m.setFamily(f, Language(language), money);
-    else
+    if (!uncertain.empty())
+        m.setEstimates({f, uncertain}, engine::estimate({f, uncertain}), Language(language));
+    else if (!died.empty())
         m.setBequest(f, died, engine::calculateWithBequest(f, died), Language(language), money);
+    else
+        m.setFamily(f, Language(language), money);
     QStringList wrong;
     if (const QString broken = invariants(m, f); !broken.isEmpty())
         wrong << broken;
