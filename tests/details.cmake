@@ -12,7 +12,7 @@ foreach(size 1366x768 1920x1080)
   tarnavel_add_gui_test(tst_case_window_look_${size} SCREEN ${size} SOURCES tst_case_window_look.cpp tst_case_window_support.h)
 endforeach()
 # The family as a tree: its places and marks, and its picture in each language.
-tarnavel_add_gui_test(tst_tree SCREEN 800x600 SOURCES tst_tree.cpp tree_families.h)
+tarnavel_add_gui_test(tst_tree SCREEN 800x600 SOURCES tst_tree.cpp ../tools/tree_families.h)
 target_compile_definitions(tst_tree PRIVATE TARNAVEL_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
 tarnavel_add_gui_test(tst_relatives_panel SOURCES tst_relatives_panel.cpp)
 tarnavel_add_gui_test(tst_bequest_page SOURCES tst_bequest_page.cpp)

@@ -11,7 +11,7 @@
 #include "app.h"
 #include "details/case_window.h"
 #include "details/family_tab.h"
-#include "tests/tree_families.h"
+#include "tools/tree_families.h"
 #include "case/case_record.h"
 #include "details/case_window.h"
 #include "details/relatives_panel.h"

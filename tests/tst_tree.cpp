@@ -6,7 +6,7 @@
 #include "details/file_chooser.h"
 #include "details/share_chart.h"
 #include "details/tree_view.h"
-#include "tests/tree_families.h"
+#include "tools/tree_families.h"
 
 #include <QDir>
 #include <QLabel>

@@ -11,8 +11,9 @@
 #include "app.h"
 #include "details/case_window.h"
 #include "details/family_tab.h"
+#include "details/schools_compare.h"
 #include "details/tree_model.h"
-#include "tests/tree_families.h"
+#include "tools/tree_families.h"
 #include "ui/fonts.h"
 #include "ui/language.h"
 #include "ui/window_registry.h"
@@ -172,6 +173,18 @@ int main(int argc, char *argv[])
         tab.ms.push_back(timed(change));
         tabCpu.ms.push_back(cpuTimed(change));
     }
+    // The schools side by side: the family of forty worked out under every
+    // profile, the table and its sentences composed.
+    Figures schools;
+    details::SchoolsModel compared;
+    compared.setLanguage(Language(lang));
+    for (int k = 0; k < repeats; ++k)
+        schools.ms.push_back(timed([&] {
+            large.members[sons].count = 1 + k % 5;
+            compared.setFamily(large, Profile::Program, 1234567.89);
+        }));
+    std::printf("case window (%s): the family of 40 under all %d profiles compared %.2f ms (slowest %.2f)\n",
+                lang ? "en" : "ar", ProfileCount, schools.median(), schools.slowest());
     std::printf("case window (%s): family of 40 changed to the window painted %.2f ms (slowest %.2f),"
                 " to the family tab painted %.2f ms (slowest %.2f; processor time %.2f ms),"
                 " the tree's model %.2f ms (slowest %.2f)\n",
