@@ -9,6 +9,7 @@
 #include "case/engine/family.h"
 #include "case/estate.h"
 #include "case/working.h"
+#include "details/later_deaths.h"
 
 #include <QString>
 
@@ -48,6 +49,8 @@ struct CaseState
     // changed; none: the profile the user chose last.
     std::optional<Profile> profile;
     std::optional<Views> views;
+    // Heirs who died before the division, in order (the page of later deaths).
+    std::vector<LaterDeath> laterDeaths;
 
     int count(Relative r) const { return counts[std::size_t(r)]; }
     void setCount(Relative r, int n) { counts[std::size_t(r)] = n; }
