@@ -29,6 +29,7 @@ void CaseWindow::buildRelatives()
         m_state.views = m_relativesPanel->views();
         if (m_familyTab)
             showTree();
+        showDeaths();
     });
     // The working page says when its table is not this family's answer.
     m_beyondEditor = new QLabel(m_bases->parentWidget());
@@ -54,6 +55,7 @@ void CaseWindow::showRelatives()
     const int decimals = m_goodEstate ? m_goodEstate->decimals : m_state.estate.decimals;
     const bool money = m_goodEstate && m_goodEstate->given() && m_money.error == estate::Error::None;
     m_relativesPanel->setEstate(money ? double(m_money.distributed) / std::pow(10.0, decimals) : -1.0);
+    showDeaths();
 }
 
 void CaseWindow::loadRelatives()
@@ -70,6 +72,7 @@ void CaseWindow::loadRelatives()
 void CaseWindow::keepRelatives()
 {
     m_state.added = m_relativesPanel->addedRelatives();
+    showDeaths();
     if (m_familyTab)
         showTree();
     if (!m_beyondEditor)

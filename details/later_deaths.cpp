@@ -134,4 +134,42 @@ engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath>
     return c;
 }
 
+void removeDeath(std::vector<LaterDeath> &later, int k)
+{
+    if (k < 1 || k > int(later.size()))
+        return;
+    later.erase(later.begin() + (k - 1));
+    const auto shift = [k](PersonRef &p) {
+        if (p.death == k)
+            p.death = -1;   // no one now
+        else if (p.death > k)
+            --p.death;
+    };
+    for (LaterDeath &d : later) {
+        shift(d.deceased);
+        for (LaterRelative &r : d.relatives)
+            if (r.same)
+                shift(*r.same);
+    }
+}
+
+void prune(const engine::Family &first, std::vector<LaterDeath> &later)
+{
+    for (int k = 1; k <= int(later.size()); ++k) {
+        const auto alive = aliveBefore(first, later, k);
+        const auto isAlive = [&](const PersonRef &p) {
+            return std::any_of(alive.begin(), alive.end(), [&](const Head &h) { return h.ref == p; });
+        };
+        LaterDeath &d = later[std::size_t(k - 1)];
+        if (!isAlive(d.deceased)) {
+            removeDeath(later, k);
+            k = 0;   // from the start: references have shifted
+            continue;
+        }
+        std::erase_if(d.relatives, [&](const LaterRelative &r) {
+            return r.same && (!isAlive(*r.same) || *r.same == d.deceased || r.same->path.male() != r.path.male());
+        });
+    }
+}
+
 } // namespace details

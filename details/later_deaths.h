@@ -69,4 +69,11 @@ std::optional<PersonRef> personOfKey(const std::string &key);
 // as far as the references go (workChain checks the rest).
 engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath> &later, std::string &error);
 
+// Edits that keep the references sound: removing later death `k` (1 for
+// the first) shifts the references past it; then every death whose
+// deceased is no longer one who was alive goes too, and a relative said to
+// be someone no longer there (or who cannot be he) is dropped.
+void removeDeath(std::vector<LaterDeath> &later, int k);
+void prune(const engine::Family &first, std::vector<LaterDeath> &later);
+
 } // namespace details

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page of later deaths driven by its controls as a user would: the
+// science documents' examples of al-munasakhat entered step by step, the
+// classical table against the calculation and the documents' figures, and
+// the printed document with the table.
+#include "ui/window_names.h"
+#include "tests/tst_case_window_support.h"
+#include "tests/tst_successive_support.h"
+#include "tests/tst_acceptance_support.h"
+
+#include "details/deaths_page.h"
+#include "report/ui/printing.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+// Picks the entry of a list or combo box with the keys, as a user would.
+template <class W, class Text> bool pick(W *w, Text text, const QString &wanted)
+{
+    w->setFocus();
+    QTest::keyClick(w, Qt::Key_Home);
+    for (int i = 0; i <= w->count(); ++i) {
+        if (text(w) == wanted)
+            return true;
+        QTest::keyClick(w, Qt::Key_Down);
+    }
+    return false;
+}
+
+QStringList sorted(QStringList l)
+{
+    l.sort();
+    return l;
+}
+
+} // namespace
+
+class tst_case_deaths : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup()
+    {
+        printing::setPrinterChooser(nullptr);
+        ui::resetRegistry();
+        language::applyToApplication(Language::Arabic);
+    }
+
+    void scienceExamples_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QString>("deceased");    // of the first family
+        QTest::addColumn<QString>("relatives");   // path, or path=the first family's path
+        QTest::addColumn<QString>("chain");       // the same chain as tst_successive writes it
+        QTest::addColumn<QString>("relation");
+        QTest::addColumn<QStringList>("parts");   // the document's table
+        QTest::newRow("the son dies, agreement (English)")
+            << 1 << "son" << "mother=wife wife son sister=daughter"
+            << "wife=Hind son=Zayd daughter=Fatima | Zayd: mother=Hind wife son sister=Fatima" << "agree by 2"
+            << QStringList{"64", "84", "21", "119"};
+        QTest::newRow("the daughter dies, prime (Arabic)")
+            << 0 << "daughter" << "husband mother=wife brother=son"
+            << "wife=Hind son=Zayd daughter=Fatima | Fatima: husband mother=Hind brother=Zayd"
+            << QString::fromUtf8("تباين") << QStringList{"32", "91", "21"};
+    }
+    void scienceExamples()
+    {
+        QFETCH(int, language);
+        QFETCH(QString, deceased);
+        QFETCH(QString, relatives);
+        QFETCH(QString, chain);
+        QFETCH(QString, relation);
+        QFETCH(QStringList, parts);
+        const auto lang = Language(language);
+        CaseWindow *w = cw::open(cw::family({{Relative::Wife, 1}, {Relative::Son, 1}, {Relative::Daughter, 1}}), language);
+        auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
+        auto *page = w->findChild<DeathsPage *>(QStringLiteral("tabDeaths"));
+        QVERIFY(tabs && page);
+        tabs->setCurrentWidget(page);
+        const engine::Family first = details::firstFamily(w->state(), lang);
+        const auto name = [&](const char *path) {
+            return details::personName({0, *Path::parse(path), 0}, first, {}, lang);
+        };
+
+        QTest::mouseClick(page->findChild<QPushButton *>(QStringLiteral("cmdAddDeath")), Qt::LeftButton);
+        auto *who = page->findChild<QComboBox *>(QStringLiteral("cmbDeceased"));
+        QVERIFY(pick(who, [](QComboBox *c) { return c->currentText(); }, name(qPrintable(deceased))));
+        auto *steps = page->findChild<QListWidget *>(QStringLiteral("lstDeathSteps"));
+        auto *same = page->findChild<QComboBox *>(QStringLiteral("cmbDeathSame"));
+        auto *add = page->findChild<QPushButton *>(QStringLiteral("cmdAddDeathRelative"));
+        for (const QString &token : relatives.split(' ')) {
+            const QString path = token.section('=', 0, 0);
+            QString prefix;
+            for (const QString &step : path.split('.')) {
+                prefix += (prefix.isEmpty() ? QString() : QStringLiteral(".")) + step;
+                QVERIFY2(pick(steps, [](QListWidget *l) { return l->currentItem()->toolTip(); }, prefix), qPrintable(prefix));
+                QTest::keyClick(steps, Qt::Key_Return);
+            }
+            if (token.contains('='))
+                QVERIFY(pick(same, [](QComboBox *c) { return c->currentText(); }, name(qPrintable(token.section('=', 1)))));
+            QTest::mouseClick(add, Qt::LeftButton);
+        }
+        QCOMPARE(int(w->state().laterDeaths.size()), 1);
+
+        // The table's final parts and fractions are the calculation's.
+        const details::DeathsModel *m = page->model();
+        QVERIFY2(m->error().isEmpty(), qPrintable(m->error()));
+        const engine::ChainResult r = engine::workChain(successive_test::chainOf(chain));
+        QVERIFY(r.ok());
+        QStringList expected, seen, seenParts;
+        for (std::size_t h = 0; h < r.holders.size(); ++h)
+            if (r.finalParts[h] != 0)
+                expected << QStringLiteral("%1 %2").arg(r.finalParts[h]).arg(QString::fromStdString(r.shares[h].text()));
+        for (int row = details::DeathsModel::HeadRows; row < m->rowCount(); ++row) {
+            const QString final = m->index(row, m->finalColumn()).data().toString();
+            if (final.isEmpty())
+                continue;
+            seen << final + QLatin1Char(' ') + m->index(row, m->fractionColumn()).data().toString();
+            seenParts << final;
+        }
+        QCOMPARE(sorted(seen), sorted(expected));
+        QCOMPARE(sorted(seenParts), sorted(parts));
+        QVERIFY(m->index(details::DeathsModel::DeceasedRow, m->caseColumn(1)).data().toString().contains(relation));
+
+        // The printed document holds the table and the steps.
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("deaths.pdf"));
+        printing::setPrinterChooser(std::make_unique<printing::PdfFileChooser>(pdf));
+        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("cmdPrint")), Qt::LeftButton);
+        const QString text = acc::pdfText(pdf);
+        for (const QString &e : {details::deathsCaption("docTitle", lang).section(' ', 0, 1),
+                                 QString::number(r.reducedBase),
+                                 QString::fromStdString(r.shares.back().text())})
+            QVERIFY2(text.contains(e), qPrintable(e + QStringLiteral(" not in\n") + text));
+    }
+};
+
+QTEST_MAIN(tst_case_deaths)
+#include "tst_case_deaths.moc"
