@@ -88,6 +88,17 @@ void DeathsModel::setChain(const engine::Family &first, const std::vector<LaterD
         }
         m_holderNames.push_back(name);
     }
+    // A person met again in a later death is named as he is there too.
+    for (int k = 1; k <= int(later.size()); ++k)
+        for (const LaterRelative &r : later[std::size_t(k - 1)].relatives) {
+            if (!r.same)
+                continue;
+            for (std::size_t h = 0; h < holders.size(); ++h)
+                if (holders[h].person == personKey(*r.same))
+                    m_holderNames[h] = deathsCaption(r.path.male() ? "alsoIn.male" : "alsoIn.female", language)
+                                           .arg(m_holderNames[h], report::relativeName(r.path, language, 1))
+                                           .arg(k + 1);
+        }
     // Each death's case parts by holder.
     for (std::size_t d = 0; d < m_result.steps.size(); ++d) {
         const engine::ChainStep &s = m_result.steps[d];
@@ -179,7 +190,12 @@ QString DeathsModel::cell(int row, int column) const
         return {};
     if (column == 0) {
         const int died = m_result.holders[h].diedAt;
-        return died > 0 ? deathsCaption("died", m_language).arg(m_holderNames[h]).arg(died + 1) : m_holderNames[h];
+        QString name = m_holderNames[h];
+        if (name.startsWith(QLatin1String("the ")))
+            name = name.mid(4);
+        if (!name.isEmpty())
+            name[0] = name[0].toUpper();
+        return died > 0 ? deathsCaption("died", m_language).arg(name).arg(died + 1) : name;
     }
     if (column == finalColumn())
         return number(m_result.finalParts[h]);

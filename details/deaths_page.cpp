@@ -257,7 +257,7 @@ void DeathsPage::showDeath()
         for (const details::LaterRelative &r : d.relatives) {
             QString text = report::relativeName(r.path, m_language, r.count);
             if (r.same)
-                text = deathsCaption("sameItem", m_language)
+                text = deathsCaption(r.path.male() ? "sameItem.male" : "sameItem.female", m_language)
                            .arg(text, details::personName(*r.same, m_first, m_later, m_language));
             else if (r.count > 1)
                 text = deathsCaption("group", m_language).arg(text).arg(r.count);
