@@ -10,6 +10,7 @@
 
 #include "details/deaths_page.h"
 #include "report/ui/printing.h"
+#include "ui/help.h"
 
 #include <QComboBox>
 #include <QListWidget>
@@ -140,6 +141,24 @@ private slots:
                                  QString::number(r.reducedBase),
                                  QString::fromStdString(r.shares.back().text())})
             QVERIFY2(text.contains(e), qPrintable(e + QStringLiteral(" not in\n") + text));
+    }
+
+    // F1 on the page lands on its own section, which both guides have.
+    void helpSection_data()
+    {
+        QTest::addColumn<QString>("guide");
+        QTest::newRow("Arabic") << "guide_ar.html";
+        QTest::newRow("English") << "guide_en.html";
+    }
+    void helpSection()
+    {
+        QFETCH(QString, guide);
+        CaseWindow *w = cw::open(cw::family({{Relative::Son, 1}}), 0);
+        const QWidget *control = w->deathsPage()->findChild<QWidget *>(QStringLiteral("cmbDeathSame"));
+        QCOMPARE(help::sectionFor(control), QStringLiteral("frmDeaths"));
+        QFile file(QStringLiteral(TARNAVEL_DOC_DIR "/") + guide);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("<a name=\"frmDeaths\">"));
     }
 };
 
