@@ -59,7 +59,10 @@ void DeathsModel::setChain(const engine::Family &first, const std::vector<LaterD
     m_caseParts.clear();
     m_steps.clear();
     std::string error;
-    m_chain = chainOf(first, later, error);
+    int bad = 0;
+    m_chain = chainOf(first, later, error, &bad);
+    if (bad > 0)
+        error = deathsCaption("notAlive", language).arg(bad + 1).toStdString();
     if (error.empty() && !later.empty()) {
         m_result = engine::workChain(m_chain);
         error = m_result.error;

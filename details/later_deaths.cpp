@@ -71,7 +71,8 @@ std::optional<PersonRef> personOfKey(const std::string &key)
     return PersonRef{std::stoi(key.substr(0, a)), *path, std::stoi(key.substr(b + 1))};
 }
 
-engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath> &later, std::string &error)
+engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath> &later, std::string &error,
+                      int *death)
 {
     engine::Chain c;
     c.views = first.views;
@@ -94,18 +95,22 @@ engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath>
         };
         if (!isAlive(d.deceased)) {
             error = "death " + std::to_string(k) + ": " + personKey(d.deceased) + " is not one who was alive";
+            if (death)
+                *death = k;
             return c;
         }
         for (const LaterRelative &r : d.relatives)
             if (r.same && (!isAlive(*r.same) || *r.same == d.deceased || r.same->path.male() != r.path.male())) {
                 error = "death " + std::to_string(k) + ": " + personKey(*r.same) + " cannot be his " + r.path.text();
+                if (death)
+                    *death = k;
                 return c;
             }
     }
     for (int k = 0; k <= int(later.size()); ++k) {
-        engine::Death death;
+        engine::Death step;
         if (k > 0)
-            death.person = personKey(later[std::size_t(k - 1)].deceased);
+            step.person = personKey(later[std::size_t(k - 1)].deceased);
         std::vector<engine::Member> groups;
         if (k == 0)
             groups = first.members;
@@ -119,17 +124,17 @@ engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath>
                 const PersonRef p{k, g.path, i};
                 if (std::find(named.begin(), named.end(), p) == named.end())
                     continue;
-                death.relatives.push_back({g.path, 1, personKey(p)});
+                step.relatives.push_back({g.path, 1, personKey(p)});
                 --rest;
             }
             if (rest > 0)
-                death.relatives.push_back({g.path, rest, {}});
+                step.relatives.push_back({g.path, rest, {}});
         }
         if (k > 0)
             for (const LaterRelative &r : later[std::size_t(k - 1)].relatives)
                 if (r.same)
-                    death.relatives.push_back({r.path, 1, personKey(*r.same)});
-        c.deaths.push_back(std::move(death));
+                    step.relatives.push_back({r.path, 1, personKey(*r.same)});
+        c.deaths.push_back(std::move(step));
     }
     return c;
 }

@@ -66,8 +66,10 @@ std::string personKey(const PersonRef &p);
 std::optional<PersonRef> personOfKey(const std::string &key);
 
 // The chain of deaths; `error` says what is wrong, empty when it is sound
-// as far as the references go (workChain checks the rest).
-engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath> &later, std::string &error);
+// as far as the references go (workChain checks the rest), and `death` the
+// later death at fault (1 for the first of them).
+engine::Chain chainOf(const engine::Family &first, const std::vector<LaterDeath> &later, std::string &error,
+                      int *death = nullptr);
 
 // Edits that keep the references sound: removing later death `k` (1 for
 // the first) shifts the references past it; then every death whose

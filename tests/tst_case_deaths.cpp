@@ -13,6 +13,7 @@
 #include "ui/help.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
@@ -141,6 +142,24 @@ private slots:
                                  QString::number(r.reducedBase),
                                  QString::fromStdString(r.shares.back().text())})
             QVERIFY2(text.contains(e), qPrintable(e + QStringLiteral(" not in\n") + text));
+    }
+
+    // A later death whose deceased left the family (the editor's sons set
+    // to none) is said to be wrong, and the document leaves the table out.
+    void deceasedGone()
+    {
+        details::CaseState s = cw::family({{Relative::Wife, 1}, {Relative::Son, 1}});
+        s.laterDeaths = {{{0, *Path::parse("son"), 0}, {{*Path::parse("son"), 2, std::nullopt}}}};
+        CaseWindow *w = cw::open(s, 1);
+        QVERIFY(w->deathsPage()->model()->error().isEmpty());
+        s.setCount(Relative::Son, 0);
+        s.setCount(Relative::Daughter, 1);
+        w->setCase(s);
+        const auto *error = w->deathsPage()->findChild<QLabel *>(QStringLiteral("lblDeathsError"));
+        QVERIFY(!error->isHidden());
+        QVERIFY(error->text().contains(QLatin1String("case 2")));
+        for (const auto &t : w->documentParts().tables)
+            QVERIFY(t.title != details::deathsCaption("docTitle", Language::English));
     }
 
     // F1 on the page lands on its own section, which both guides have.
