@@ -5,6 +5,8 @@
 #include "details/deaths_page.h"
 #include "details/relatives_panel.h"
 
+#include <QBoxLayout>
+#include <QLabel>
 #include <QTabWidget>
 
 void CaseWindow::buildDeaths()
@@ -16,7 +18,16 @@ void CaseWindow::buildDeaths()
     connect(m_deathsPage, &DeathsPage::deathsChanged, this, [this] {
         m_state.laterDeaths = m_deathsPage->deaths();
         m_modified = true;
+        showDeaths();
     });
+    // The working page says when its table is not the final division.
+    auto *note = new QLabel(m_bases->parentWidget());
+    note->setObjectName(QStringLiteral("lblFirstCaseOnly"));
+    note->setWordWrap(true);
+    note->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    note->hide();
+    if (auto *layout = qobject_cast<QBoxLayout *>(m_bases->parentWidget()->layout()))
+        layout->insertWidget(0, note);
 }
 
 void CaseWindow::showDeaths()
@@ -27,6 +38,10 @@ void CaseWindow::showDeaths()
     if (m_goodEstate && m_goodEstate->given() && m_money.error == estate::Error::None)
         money = details::estateInput(*m_goodEstate);
     m_deathsPage->setCase(details::firstFamily(stateToSave(), m_language), m_state.laterDeaths, money);
+    if (auto *note = findChild<QLabel *>(QStringLiteral("lblFirstCaseOnly"))) {
+        note->setText(details::deathsCaption("firstCaseOnly", m_language));
+        note->setVisible(!m_state.laterDeaths.empty());
+    }
 }
 
 void CaseWindow::addDeathsParts(details::document::Parts &p) const
@@ -44,6 +59,6 @@ void CaseWindow::addDeathsParts(details::document::Parts &p) const
             row << m.index(r, c).data().toString();
         t.rows << row;
     }
-    t.notes = m.steps();
+    t.notes << details::deathsCaption("docNote", m_language) << m.steps();
     p.tables << t;
 }
