@@ -203,7 +203,7 @@ QString DeathsModel::cell(int row, int column) const
     if (column == finalColumn())
         return number(m_result.finalParts[h]);
     if (column == fractionColumn())
-        return m_result.shares[h].isZero() ? QString() : QString::fromStdString(m_result.shares[h].text());
+        return m_result.shares[h].isZero() ? QString() : shareText(m_result.shares[h]);
     if (column == percentColumn())
         return m_result.shares[h].isZero() ? QString() : percentText(m_result.shares[h]);
     if (column == amountColumn())

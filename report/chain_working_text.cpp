@@ -24,6 +24,11 @@ QString number(std::int64_t n)
     return QString::number(n);
 }
 
+QString fraction(const Rational &r)
+{
+    return r.isWhole() ? QString::number(r.num) : QStringLiteral("%1/%2").arg(r.num).arg(r.den);
+}
+
 QString fill(QString text, std::initializer_list<std::pair<const char *, QString>> values)
 {
     for (const auto &[key, value] : values)
@@ -52,7 +57,7 @@ QStringList chainSteps(const engine::ChainResult &result, const std::vector<QStr
     for (std::size_t d = 1; d < result.steps.size(); ++d) {
         const engine::ChainStep &s = result.steps[d];
         const QString who = d < deceased.size() ? deceased[d] : QString();
-        QString text = fill(sentence("Death", language), {{"who", who}, {"parts", number(s.deceasedParts)},
+        QString text = fill(sentence(s.relation == Relation::Nothing ? "Death.nothing" : "Death", language), {{"who", who}, {"parts", number(s.deceasedParts)},
                                                           {"combined", number(combined)}, {"base", number(s.base)}});
         const char *key = nullptr;
         switch (s.relation) {
@@ -79,7 +84,7 @@ QStringList chainSteps(const engine::ChainResult &result, const std::vector<QStr
             continue;
         out << fill(sentence("Holding", language),
                     {{"who", holders[h]}, {"parts", number(result.finalParts[h])}, {"base", number(result.reducedBase)},
-                     {"share", isolated(QString::fromStdString(result.shares[h].text()))}});
+                     {"share", isolated(fraction(result.shares[h]))}});
     }
     return out;
 }

@@ -9,6 +9,7 @@
 #include "tests/tst_acceptance_support.h"
 
 #include "details/deaths_page.h"
+#include "details/relatives_model.h"
 #include "report/ui/printing.h"
 #include "ui/help.h"
 
@@ -120,7 +121,7 @@ private slots:
         QStringList expected, seen, seenParts;
         for (std::size_t h = 0; h < r.holders.size(); ++h)
             if (r.finalParts[h] != 0)
-                expected << QStringLiteral("%1 %2").arg(r.finalParts[h]).arg(QString::fromStdString(r.shares[h].text()));
+                expected << QStringLiteral("%1 %2").arg(r.finalParts[h]).arg(details::shareText(r.shares[h]));
         for (int row = details::DeathsModel::HeadRows; row < m->rowCount(); ++row) {
             const QString final = m->index(row, m->finalColumn()).data().toString();
             if (final.isEmpty())
@@ -140,7 +141,7 @@ private slots:
         const QString text = acc::pdfText(pdf);
         for (const QString &e : {details::deathsCaption("docTitle", lang).section(' ', 0, 1),
                                  QString::number(r.reducedBase),
-                                 QString::fromStdString(r.shares.back().text())})
+                                 details::shareText(r.shares.back())})
             QVERIFY2(text.contains(e), qPrintable(e + QStringLiteral(" not in\n") + text));
     }
 
