@@ -107,9 +107,21 @@ void DeathsPage::build()
     m_removeRelative->setAutoDefault(false);
     relativesColumn->addWidget(relativesLabel);
     relativesColumn->addWidget(m_relatives, 1);
-    relativesColumn->addWidget(m_removeRelative);
+    auto *editRow = new QHBoxLayout;
+    auto *editLabel = named(new QLabel(deathBox), "lblDeathRelativeCount");
+    m_relativeCount = named(new QSpinBox(deathBox), "spnDeathRelativeCount");
+    m_relativeCount->setLayoutDirection(Qt::LeftToRight);
+    m_relativeCount->setRange(1, 50);
+    editLabel->setBuddy(m_relativeCount);
+    editRow->addWidget(editLabel);
+    editRow->addWidget(m_relativeCount);
+    editRow->addStretch(1);
+    editRow->addWidget(m_removeRelative);
+    relativesColumn->addLayout(editRow);
     inner->addLayout(relativesColumn, 1);
     connect(m_removeRelative, &QPushButton::clicked, this, [this] { removeRelative(); });
+    connect(m_relatives, &QListWidget::currentRowChanged, this, [this] { showRelativeCount(); });
+    connect(m_relativeCount, &QSpinBox::valueChanged, this, [this](int n) { editCount(n); });
     m_relatives->installEventFilter(this);
 
     // A relative from the later deceased, step by step.
@@ -187,7 +199,8 @@ void DeathsPage::build()
     setTabOrder(m_addDeath, m_removeDeath);
     setTabOrder(m_removeDeath, m_deceased);
     setTabOrder(m_deceased, m_relatives);
-    setTabOrder(m_relatives, m_removeRelative);
+    setTabOrder(m_relatives, m_relativeCount);
+    setTabOrder(m_relativeCount, m_removeRelative);
     setTabOrder(m_removeRelative, m_stepList);
     setTabOrder(m_stepList, m_back);
     setTabOrder(m_back, m_same);
@@ -266,7 +279,37 @@ void DeathsPage::showDeath()
     }
     m_removeRelative->setEnabled(m_relatives->count() > 0);
     m_updating = false;
+    showRelativeCount();
     showSteps();
+}
+
+void DeathsPage::showRelativeCount()
+{
+    // New people are counted; someone met before is one.
+    const int row = m_relatives->currentRow();
+    const details::LaterRelative *r = nullptr;
+    if (m_current > 0 && row >= 0 && std::size_t(row) < m_later[std::size_t(m_current - 1)].relatives.size())
+        r = &m_later[std::size_t(m_current - 1)].relatives[std::size_t(row)];
+    m_updating = true;
+    m_relativeCount->setEnabled(r && !r->same);
+    m_relativeCount->setMaximum(r ? engine::maximumCount(r->path) : 50);
+    m_relativeCount->setValue(r ? r->count : 1);
+    m_updating = false;
+}
+
+void DeathsPage::editCount(int count)
+{
+    const int row = m_relatives->currentRow();
+    if (m_updating || m_current < 1 || row < 0)
+        return;
+    auto &relatives = m_later[std::size_t(m_current - 1)].relatives;
+    if (std::size_t(row) >= relatives.size() || relatives[std::size_t(row)].same)
+        return;
+    relatives[std::size_t(row)].count = count;
+    details::prune(m_first, m_later);
+    changed();
+    m_relatives->setCurrentRow(row);
+    m_relativeCount->setFocus();
 }
 
 void DeathsPage::showSteps()

@@ -58,6 +58,8 @@ private:
     void takeStep(int row);
     void addRelative();
     void removeRelative();
+    void showRelativeCount();
+    void editCount(int count);
 
     Language m_language = Language::Arabic;
     bool m_updating = false;
@@ -78,6 +80,7 @@ private:
     QComboBox *m_deceased = nullptr;
     QListWidget *m_relatives = nullptr;
     QPushButton *m_removeRelative = nullptr;
+    QSpinBox *m_relativeCount = nullptr;   // the chosen relative's count, edited in place
     QLabel *m_pathName = nullptr;
     QListWidget *m_stepList = nullptr;
     QPushButton *m_back = nullptr;

@@ -145,6 +145,36 @@ private slots:
             QVERIFY2(text.contains(e), qPrintable(e + QStringLiteral(" not in\n") + text));
     }
 
+    // A relative's count is changed in place and a relative removed with
+    // the Delete key: the case and the table follow.
+    void editInPlace()
+    {
+        const auto P = [](const char *p) { return *Path::parse(p); };
+        details::CaseState s = cw::family({{Relative::Wife, 1}, {Relative::Son, 1}, {Relative::Daughter, 1}});
+        s.laterDeaths = {{{0, P("son"), 0},
+                          {{P("mother"), 1, details::PersonRef{0, P("wife"), 0}}, {P("wife"), 1, std::nullopt},
+                           {P("son"), 1, std::nullopt}, {P("sister"), 1, details::PersonRef{0, P("daughter"), 0}}}}};
+        CaseWindow *w = cw::open(s, 1);
+        const details::DeathsModel *m = w->deathsPage()->model();
+        const auto finalOf = [m](int holder) {
+            return m->index(m->rowOfHolder(holder), m->finalColumn()).data().toLongLong();
+        };
+        QCOMPARE(finalOf(0), 64);   // the wife, the son's mother
+        auto *list = w->deathsPage()->findChild<QListWidget *>(QStringLiteral("lstDeathRelatives"));
+        auto *count = w->deathsPage()->findChild<QSpinBox *>(QStringLiteral("spnDeathRelativeCount"));
+        list->setFocus();
+        list->setCurrentRow(2);   // his son
+        QTest::keyClick(count, Qt::Key_Up);
+        QCOMPARE(w->state().laterDeaths[0].relatives[2].count, 2);
+        QVERIFY(w->isModified());
+        list->setCurrentRow(0);   // his mother
+        QVERIFY(!count->isEnabled());
+        QTest::keyClick(list, Qt::Key_Delete);
+        QCOMPARE(int(w->state().laterDeaths[0].relatives.size()), 3);
+        QVERIFY(m->error().isEmpty());
+        QCOMPARE(finalOf(0), m->result().reducedBase / 8);   // the wife: her eighth of the first case alone
+    }
+
     // A later death whose deceased left the family (the editor's sons set
     // to none) is said to be wrong, and the document leaves the table out.
     void deceasedGone()
