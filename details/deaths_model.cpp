@@ -8,6 +8,8 @@
 
 #include <QFont>
 
+#include <algorithm>
+
 namespace details {
 
 QString deathsCaption(const char *key, Language language)
@@ -30,6 +32,24 @@ QString deceasedName(int death, const engine::Family &first, const std::vector<L
     if (death == 0 || death > int(later.size()))
         return deathsCaption("firstDeceased", language);
     return personName(later[std::size_t(death - 1)].deceased, first, later, language);
+}
+
+// The one head left unnamed of a group whose others are named (the son 1
+// beside the son 2 who died), or nothing.
+std::optional<PersonRef> restOfGroup(const engine::Holder &h, const engine::Family &first,
+                                     const std::vector<LaterDeath> &later, const std::vector<engine::Holder> &holders)
+{
+    if (h.count != 1 || h.treasury || h.death < 0)
+        return std::nullopt;
+    std::optional<PersonRef> rest;
+    for (const Head &head : headsOf(first, later, h.death)) {
+        if (!(head.ref.path == h.path) || head.count < 2)
+            continue;
+        const std::string key = personKey(head.ref);
+        if (std::none_of(holders.begin(), holders.end(), [&](const engine::Holder &o) { return o.person == key; }))
+            rest = head.ref;
+    }
+    return rest;
 }
 
 } // namespace
@@ -82,6 +102,8 @@ void DeathsModel::setChain(const engine::Family &first, const std::vector<LaterD
             name = deathsCaption("treasury", language);
         } else if (const auto p = personOfKey(h.person)) {
             name = personName(*p, first, later, language);
+        } else if (const auto one = restOfGroup(h, first, later, holders)) {
+            name = personName(*one, first, later, language);
         } else {
             name = report::relativeName(h.path, language, h.count);
             if (h.count > 1)
