@@ -99,6 +99,118 @@ Problem readPaths(const QJsonObject &root, CaseState &s)
     return {};
 }
 
+// The children who died before the deceased (version 3): each
+// {"child": "son", "descendants": [{"path": "daughter", "count": 1,
+// "gift": "1/9"}], "predeceased": [...]}.
+bool onlyDescents(const Path &p)
+{
+    for (int i = 0; i < p.length(); ++i)
+        if (p[i] != PathStep::Son && p[i] != PathStep::Daughter)
+            return false;
+    return true;
+}
+
+// A gift as "a/b", a fraction of the estate from 0 to 1.
+bool giftFraction(const QJsonValue &v, Rational &out)
+{
+    if (v.isUndefined()) {
+        out = Rational();
+        return true;
+    }
+    const QStringList parts = v.toString().split(QLatin1Char('/'));
+    if (!v.isString() || parts.size() != 2)
+        return false;
+    bool okN = false, okD = false;
+    const qint64 n = parts[0].trimmed().toLongLong(&okN);
+    const qint64 d = parts[1].trimmed().toLongLong(&okD);
+    if (!okN || !okD || n < 0 || d <= 0 || n > d)
+        return false;
+    out = Rational(n, d);
+    return true;
+}
+
+Problem readChild(const QJsonValue &value, int depth, engine::Predeceased &out)
+{
+    const QString where = QStringLiteral("predeceased");
+    if (!value.isObject())
+        return problem(Error::BadValue, where);
+    const QJsonObject o = value.toObject();
+    const QString child = o.value(QStringLiteral("child")).toString();
+    if (child != QLatin1String("son") && child != QLatin1String("daughter"))
+        return problem(Error::UnknownRelative, child.isEmpty() ? where : child);
+    out.child = *Path::parse(child.toStdString());
+    const QJsonValue descendants = o.value(QStringLiteral("descendants"));
+    if (!descendants.isUndefined() && (!descendants.isArray() || descendants.toArray().size() > 50))
+        return problem(Error::BadValue, where);
+    for (const QJsonValue &v : descendants.toArray()) {
+        const QJsonObject d = v.toObject();
+        const QString text = d.value(QStringLiteral("path")).toString();
+        const auto path = Path::parse(text.toStdString());
+        if (!v.isObject() || !path || !onlyDescents(*path) || depth + path->length() > MaxPathLength)
+            return problem(Error::UnknownRelative, text);
+        int n = 0;
+        if (!wholeNumber(d.value(QStringLiteral("count")), 1, 50, n))
+            return problem(Error::BadValue, text);
+        for (const auto &m : out.descendants)
+            if (m.path == *path)
+                return problem(Error::Inconsistent, text);
+        Rational gift;
+        if (!giftFraction(d.value(QStringLiteral("gift")), gift))
+            return problem(Error::BadValue, QStringLiteral("gift"));
+        out.descendants.push_back({*path, n});
+        if (!gift.isZero())
+            out.gifts.push_back({*path, gift});
+    }
+    const QJsonValue below = o.value(QStringLiteral("predeceased"));
+    if (!below.isUndefined() && (!below.isArray() || depth + 1 >= MaxPathLength))
+        return problem(Error::BadValue, where);
+    for (const QJsonValue &v : below.toArray()) {
+        out.predeceased.emplace_back();
+        if (const Problem p = readChild(v, depth + 1, out.predeceased.back()); p.error != Error::None)
+            return p;
+    }
+    return {};
+}
+
+Problem readPredeceased(const QJsonObject &root, CaseState &s)
+{
+    const QJsonValue list = root.value(QStringLiteral("predeceased"));
+    if (list.isUndefined())
+        return {};
+    if (!list.isArray() || list.toArray().size() > 50)
+        return problem(Error::BadValue, QStringLiteral("predeceased"));
+    std::vector<engine::Predeceased> read;
+    for (const QJsonValue &v : list.toArray()) {
+        read.emplace_back();
+        if (const Problem p = readChild(v, 1, read.back()); p.error != Error::None)
+            return p;
+    }
+    s.predeceased = std::move(read);
+    return {};
+}
+
+QJsonObject childJson(const engine::Predeceased &p)
+{
+    QJsonArray descendants;
+    for (const engine::Member &m : p.descendants) {
+        QJsonObject d{{QStringLiteral("path"), QString::fromStdString(m.path.text())},
+                      {QStringLiteral("count"), m.count}};
+        for (const engine::Gift &g : p.gifts)
+            if (g.descendant == m.path && !g.amount.isZero())
+                d.insert(QStringLiteral("gift"), QString::fromStdString(g.amount.text()));
+        descendants.append(d);
+    }
+    QJsonObject o{{QStringLiteral("child"), QString::fromStdString(p.child.text())},
+                  {QStringLiteral("descendants"), descendants}};
+    if (!p.predeceased.empty()) {
+        QJsonArray below;
+        for (const engine::Predeceased &q : p.predeceased)
+            below.append(childJson(q));
+        o.insert(QStringLiteral("predeceased"), below);
+    }
+    return o;
+}
+
 // Heirs who died before the division (version 3).
 QJsonObject personJson(const PersonRef &p)
 {
@@ -222,8 +334,21 @@ QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved)
     const bool otherViews = s.profile
         && (*s.profile != Profile::Program || (s.views && !(*s.views == profileViews(Profile::Program))));
     const bool beyondFirst = !s.added.empty() || otherViews;
-    root.insert(QStringLiteral("formatVersion"),
-                !s.laterDeaths.empty() ? FormatVersion : beyondFirst ? PathsVersion : 1);
+    if (beyondFirst)
+        root.insert(QStringLiteral("formatVersion"), FormatVersion);
+    else
+        root.insert(QStringLiteral("formatVersion"), 1);
+    if (!s.predeceased.empty()) {
+        QJsonArray predeceased;
+        for (const engine::Predeceased &p : s.predeceased)
+            predeceased.append(childJson(p));
+        root.insert(QStringLiteral("predeceased"), predeceased);
+        root.insert(QStringLiteral("formatVersion"), FormatVersion);
+    } else if (beyondFirst) {
+        root.insert(QStringLiteral("formatVersion"), 2);
+    }
+    if (!s.laterDeaths.empty())
+        root.insert(QStringLiteral("formatVersion"), FormatVersion);
     if (!s.added.empty()) {
         QJsonArray relatives;
         for (const auto &m : s.added)
@@ -332,6 +457,8 @@ Problem fromJson(const QByteArray &bytes, Contents &out)
     }
 
     if (const Problem p = readPaths(root, c.state); p.error != Error::None)
+        return p;
+    if (const Problem p = readPredeceased(root, c.state); p.error != Error::None)
         return p;
     if (const Problem p = readLaterDeaths(root, c.state, c.language); p.error != Error::None)
         return p;

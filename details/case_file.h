@@ -13,12 +13,11 @@
 
 namespace details::casefile {
 
-// Version 2 adds relatives by path, the profile and changed views; a file
-// without them is still written as version 1, which every version reads.
-// Version 3 adds heirs who died before the division; only a case with them
-// is written as version 3.
+// Version 2 adds relatives by path, the profile and changed views; version 3
+// the children who died before the deceased and the heirs who died before
+// the division. A file is written with the lowest version that holds what
+// it carries, so older versions read it.
 inline constexpr int FormatVersion = 3;
-inline constexpr int PathsVersion = 2;
 inline constexpr const char *FormatName = "tarnavel-case";
 inline constexpr const char *Suffix = "tarnavel";
 inline constexpr const char *MimeType = "application/x-tarnavel-case";

@@ -7,6 +7,7 @@
 
 #include "case/case_fields.h"
 #include "case/engine/family.h"
+#include "case/engine/obligatory_bequest.h"
 #include "case/estate.h"
 #include "case/working.h"
 #include "details/later_deaths.h"
@@ -49,6 +50,9 @@ struct CaseState
     // changed; none: the profile the user chose last.
     std::optional<Profile> profile;
     std::optional<Views> views;
+    // Children of the deceased who died before him, with their descendants
+    // and what he gave them (the obligatory bequest of the national codes).
+    std::vector<engine::Predeceased> predeceased;
     // Heirs who died before the division, in order (the page of later deaths).
     std::vector<LaterDeath> laterDeaths;
 

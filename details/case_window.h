@@ -104,6 +104,7 @@ private:
     void keepRelatives();
     details::CaseState stateToSave() const;
     void addRelativesParts(details::document::Parts &p) const;
+    void addBequestParts(details::document::Parts &p) const;
     // case_window_deaths.cpp
     void buildDeaths();
     void showDeaths();

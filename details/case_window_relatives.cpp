@@ -62,9 +62,11 @@ void CaseWindow::loadRelatives()
 {
     // The panel tells back what it holds as it changes: read the case first.
     const auto added = m_state.added;
+    const auto predeceased = m_state.predeceased;
     const auto profile = m_state.profile;
     const Views views = m_state.views.value_or(profileViews(profile.value_or(Profile::Program)));
     m_relativesPanel->setAdded(added);
+    m_relativesPanel->setPredeceased(predeceased);
     if (profile)
         m_relativesPanel->setProfile(*profile, views);
 }
@@ -72,6 +74,7 @@ void CaseWindow::loadRelatives()
 void CaseWindow::keepRelatives()
 {
     m_state.added = m_relativesPanel->addedRelatives();
+    m_state.predeceased = m_relativesPanel->predeceased();
     showDeaths();
     if (m_familyTab)
         showTree();
@@ -127,6 +130,7 @@ void CaseWindow::addRelativesParts(details::document::Parts &p) const
         t.notes = m_relativesPanel->pathWorking();
         p.tables << t;
     }
+    addBequestParts(p);
     if (m_relativesPanel->printCompare()) {
         auto t = textTable(*m_relativesPanel->schoolsModel(), details::relativesCaption("grpCompare", m_language), true);
         t.header[0] = details::relativesCaption("colRelative", m_language);

@@ -20,7 +20,12 @@ void CaseWindow::showTree()
         // added by path, and the profile), else the editor's alone.
         const engine::Family family = m_relativesPanel ? m_relativesPanel->family()
                                                        : engine::familyOfRecord(details::familyRecord(m_state, m_language));
-        m_familyTab->setFamily(family, m_language, money);
+        if (m_relativesPanel && !m_relativesPanel->predeceased().empty()
+            && !m_relativesPanel->bequestResult().heirsFamily.members.empty())
+            m_familyTab->setBequest(family, m_relativesPanel->predeceased(), m_relativesPanel->bequestResult(),
+                                    m_language, money);
+        else
+            m_familyTab->setFamily(family, m_language, money);
     } catch (const std::exception &) {
         // A count beyond what the calculation takes: the tables say so; the
         // tree shows the deceased alone.

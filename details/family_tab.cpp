@@ -64,6 +64,14 @@ void FamilyTab::setFamily(const engine::Family &family, Language language, const
     m_chart->setModel(&m_model);
 }
 
+void FamilyTab::setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
+                           const engine::BequestResult &bequest, Language language, const Money &money)
+{
+    m_model.setBequest(family, predeceased, bequest, language, money);
+    m_view->setModel(&m_model);
+    m_chart->setModel(&m_model);
+}
+
 void FamilyTab::applyLanguage(Language language)
 {
     m_view->applyLanguage(language);

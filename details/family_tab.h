@@ -25,6 +25,9 @@ public:
     explicit FamilyTab(QWidget *parent = nullptr);
 
     void setFamily(const engine::Family &family, Language language, const Money &money);
+    // The family with the children who died before the deceased.
+    void setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
+                    const engine::BequestResult &bequest, Language language, const Money &money);
     void applyLanguage(Language language);
     const TreeModel &model() const { return m_model; }
     TreeView *view() const { return m_view; }

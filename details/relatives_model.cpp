@@ -129,7 +129,8 @@ QVariant RelativesModel::headerData(int section, Qt::Orientation o, int role) co
 Qt::ItemFlags RelativesModel::flags(const QModelIndex &index) const
 {
     auto f = QAbstractTableModel::flags(index);
-    if (index.isValid() && index.column() == Count && !fromEditor(index.row()))
+    if (index.isValid() && index.column() == Count && !fromEditor(index.row())
+        && (m_editableRows < 0 || index.row() < m_editableRows))
         f |= Qt::ItemIsEditable;
     return f;
 }

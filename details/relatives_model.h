@@ -42,6 +42,9 @@ public:
     void setLanguage(Language language);
     const engine::Family &family() const { return m_family; }
     bool fromEditor(int row) const { return row < m_editorRows; }
+    // Rows from `rows` on (the descendants of a child who died before the
+    // deceased) are edited on the page of the bequest; -1: every row here.
+    void setEditableRows(int rows) { m_editableRows = rows; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -59,6 +62,7 @@ private:
     engine::Result m_result;
     int m_editorRows = 0;
     Language m_language = Language::Arabic;
+    int m_editableRows = -1;
 };
 
 } // namespace details

@@ -2,6 +2,7 @@
 // The page of relatives and schools: its controls, layout and captions.
 // What they do is in relatives_panel_actions.cpp.
 #include "details/relatives_panel.h"
+#include "details/bequest_panel.h"
 
 #include "report/relative_names.h"
 #include "report/schools_text.h"
@@ -111,6 +112,7 @@ void RelativesPanel::build()
     m_pages->addTab(buildFamilyPage(), QString());
     m_pages->addTab(buildViewsPage(), QString());
     m_pages->addTab(buildComparePage(), QString());
+    m_pages->addTab(buildBequestPage(), QString());
     top->addWidget(m_pages, 1);
 }
 
@@ -271,6 +273,8 @@ void RelativesPanel::setLanguage(Language language)
     m_pages->setTabText(0, relativesCaption("pageFamily", language));
     m_pages->setTabText(1, relativesCaption("pageViews", language));
     m_pages->setTabText(2, relativesCaption("pageCompare", language));
+    m_pages->setTabText(3, details::bequestCaption("pageBequest", language));
+    m_bequestPage->setLanguage(language);
     for (int k = 0; k < ViewCount; ++k) {
         const auto v = View(k);
         auto *box = m_viewBoxes[std::size_t(k)];

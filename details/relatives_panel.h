@@ -9,10 +9,12 @@
 
 #include "case/case_fields.h"
 #include "details/relatives_model.h"
+#include "case/engine/obligatory_bequest.h"
 #include "details/schools_compare.h"
 
 #include <QWidget>
 
+class BequestPanel;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -65,6 +67,13 @@ public:
 
     // The profile stored in the settings for new cases.
     static Profile storedProfile();
+
+    // The children who died before the deceased (the page of the obligatory
+    // bequest), and the case worked out with them.
+    const std::vector<engine::Predeceased> &predeceased() const;
+    void setPredeceased(const std::vector<engine::Predeceased> &predeceased);
+    const engine::BequestResult &bequestResult() const { return m_bequest; }
+    BequestPanel *bequestPage() const { return m_bequestPage; }
 
 signals:
     void familyChanged();
@@ -125,4 +134,10 @@ private:
     QTableView *m_compareTable = nullptr;
     QTextBrowser *m_differencesText = nullptr;
     QCheckBox *m_printCompare = nullptr;
+
+    // The obligatory bequest (relatives_panel_bequest.cpp).
+    QWidget *buildBequestPage();
+    void workBequest(const engine::Family &f);
+    BequestPanel *m_bequestPage = nullptr;
+    engine::BequestResult m_bequest;
 };

@@ -34,7 +34,7 @@ engine::Family RelativesPanel::family() const
 
 bool RelativesPanel::beyondEditor() const
 {
-    return !m_added.empty() || m_profile != Profile::Program || !(m_views == profileViews(Profile::Program));
+    return !m_added.empty() || !predeceased().empty() || m_profile != Profile::Program || !(m_views == profileViews(Profile::Program));
 }
 
 void RelativesPanel::setEditorFamily(const engine::Family &family)
@@ -195,6 +195,7 @@ void RelativesPanel::recompute()
         m_differences = {relativesCaption("tooLarge", m_language)};
         m_pathWorking = m_differences;
     }
+    workBequest(f);
     QStringList titles;
     for (View v : m_depends)
         titles << report::viewTitle(v, m_language);

@@ -16,6 +16,8 @@ constexpr double BarH = 22, Gap = 6, Pad = 8;
 
 double shareOf(const TreeModel &model, const Node &n)
 {
+    if (n.value >= 0)
+        return n.value;
     if (n.member >= 0)
         return model.result().members[std::size_t(n.member)].share.toDouble();
     return n.mark == Mark::Treasury ? model.result().treasury.toDouble() : 0.0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "details/tree_model.h"
 
+#include "report/bequest_working_text.h"
 #include "report/composition.h"
 #include "report/path_working_text.h"
 #include "report/relative_names.h"
@@ -108,7 +109,8 @@ Mark markOf(const engine::MemberResult &m)
 QString TreeModel::markText(Mark m, Language language)
 {
     static const char *const keys[] = {"mark.deceased", "mark.fixed", "mark.residuary", "mark.fixedAndResidue",
-                                       "mark.kindred", "mark.treasury", "mark.excluded", "mark.link"};
+                                       "mark.kindred", "mark.treasury", "mark.excluded", "mark.link",
+                                       "mark.predeceased", "mark.bequest"};
     return text(keys[int(m)], language);
 }
 
@@ -125,11 +127,30 @@ void TreeModel::setFamily(const engine::Family &family, Language language, const
     setResult(family, engine::calculate(family), language, money);
 }
 
+void TreeModel::setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
+                           const engine::BequestResult &bequest, Language language, const Money &money)
+{
+    // Every heir's share of the whole estate; the living family placed as
+    // always (its members come first in the heirs' family), the branches
+    // beside.
+    m_result = bequest.heirs;
+    for (std::size_t i = 0; i < m_result.members.size(); ++i)
+        m_result.members[i].share = bequest.heirShares[i];
+    m_result.treasury = bequest.treasury;
+    m_language = language;
+    m_predeceased = predeceased;
+    m_bequest = bequest;
+    place(family);
+    texts(bequest.heirsFamily, money);
+    m_predeceased.clear();
+}
+
 void TreeModel::setResult(const engine::Family &family, const engine::Result &result, Language language,
                           const Money &money)
 {
     m_result = result;
     m_language = language;
+    m_predeceased.clear();
     place(family);
     texts(family, money);
 }
@@ -181,6 +202,76 @@ void TreeModel::place(const engine::Family &family)
         const int index = ensure(ensure, family.members[k].path);
         m_nodes[work[std::size_t(index)].node].member = int(k);
     }
+
+    // The children who died before the deceased, each under the deceased
+    // beside the living, his descendants below him (a descendant's path of
+    // several steps passes through one dead person on each step, as the
+    // calculation reads it), the recipients in the calculation's order.
+    int recipient = 0;
+    auto branchNode = [&](const Path &path, int parent, Mark mark, int count) {
+        Node n;
+        n.path = QString::fromStdString(path.text());
+        n.parent = parent;
+        n.tie = Tie::Child;
+        n.row = m_nodes[work[std::size_t(parent)].node].row + 1;
+        n.mark = mark;
+        n.count = count;
+        Work w;
+        w.path = path;
+        w.node = int(m_nodes.size());
+        m_nodes.append(n);
+        work.push_back(w);
+        const int index = int(work.size()) - 1;
+        work[std::size_t(parent)].children.push_back(index);
+        return index;
+    };
+    struct Person
+    {
+        Path path;
+        bool alive = false;
+        int count = 0;
+        std::vector<Person> children;
+    };
+    auto personOf = [](auto &&self, const engine::Predeceased &p, const Path &path) -> Person {
+        Person top{path, false, 1, {}};
+        for (const engine::Member &m : p.descendants) {
+            if (m.count <= 0)
+                continue;
+            Person *at = &top;
+            for (int i = 0; i < m.path.length(); ++i) {
+                const bool last = i + 1 == m.path.length();
+                const auto below = Path::parse(at->path.text() + '.' + stepWord(m.path[i]));
+                Person *next = nullptr;
+                for (Person &c : at->children)
+                    if (c.path == *below && c.alive == last)
+                        next = &c;
+                if (!next) {
+                    at->children.push_back({*below, last, last ? 0 : 1, {}});
+                    next = &at->children.back();
+                }
+                at = next;
+            }
+            at->count += m.count;
+        }
+        for (const engine::Predeceased &q : p.predeceased)
+            top.children.push_back(self(self, q, *Path::parse(path.text() + '.' + q.child.text())));
+        return top;
+    };
+    auto placePerson = [&](auto &&self, const Person &person, int parent) -> void {
+        const int index = branchNode(person.path, parent, person.alive ? Mark::Excluded : Mark::Predeceased, person.count);
+        Node &n = m_nodes[work[std::size_t(index)].node];
+        if (person.alive) {
+            if (m_bequest.code != ObligatoryBequest::None)
+                n.recipient = recipient++;
+            for (std::size_t i = m_bequest.heirs.members.size(); i-- > family.members.size();)
+                if (m_bequest.heirs.members[i].path == person.path)
+                    n.heir = int(i);
+        }
+        for (const Person &c : person.children)
+            self(self, c, index);
+    };
+    for (const engine::Predeceased &p : m_predeceased)
+        placePerson(placePerson, personOf(personOf, p, p.child), 0);
 
     // Children in a fixed order: sons before daughters, then by path.
     for (Work &w : work)
@@ -335,6 +426,40 @@ void TreeModel::place(const engine::Family &family)
             n.column = m_columns - 1 - n.column;
 }
 
+Rational TreeModel::branchShare(const Node &n) const
+{
+    if (n.recipient >= 0 && std::size_t(n.recipient) < m_bequest.recipients.size()) {
+        const engine::BequestRecipient &r = m_bequest.recipients[std::size_t(n.recipient)];
+        if (r.reason != engine::BequestReason::Heir)
+            return r.share;
+    }
+    return n.heir >= 0 ? m_result.members[std::size_t(n.heir)].share : Rational();
+}
+
+Rational TreeModel::branchTexts(const engine::Family &family, Node &n) const
+{
+    // A descendant of a predeceased child: by the bequest, as an heir, or
+    // nothing and why.
+    const Language lang = m_language;
+    const Path path = *Path::parse(n.path.toStdString());
+    n.name = report::relativeName(path, lang, n.count);
+    const engine::BequestRecipient *r = n.recipient >= 0 && std::size_t(n.recipient) < m_bequest.recipients.size()
+        ? &m_bequest.recipients[std::size_t(n.recipient)] : nullptr;
+    if (r && r->reason != engine::BequestReason::Heir) {
+        n.mark = r->reason == engine::BequestReason::None ? Mark::Bequest : Mark::Excluded;
+        if (n.mark == Mark::Excluded)
+            n.reason = report::bequestRecipientSentence(*r, lang);
+    } else if (n.heir >= 0) {
+        const engine::MemberResult &m = m_result.members[std::size_t(n.heir)];
+        n.mark = markOf(m);
+        if (n.mark == Mark::Excluded)
+            n.reason = report::pathExclusionSentence(family, m_result, n.heir, lang);
+    }
+    const Rational share = branchShare(n);
+    n.value = share.toDouble();
+    return share;
+}
+
 void TreeModel::texts(const engine::Family &family, const Money &money)
 {
     const Language lang = m_language;
@@ -344,10 +469,11 @@ void TreeModel::texts(const engine::Family &family, const Money &money)
     for (int k = 0; k < m_nodes.size(); ++k) {
         const Node &n = m_nodes[k];
         const Rational share = n.member >= 0 ? m_result.members[std::size_t(n.member)].share
-                             : n.mark == Mark::Treasury ? m_result.treasury : Rational();
+                             : n.mark == Mark::Treasury ? m_result.treasury : branchShare(n);
         if (share.isZero())
             continue;
-        const int heads = n.member >= 0 ? std::max(1, m_result.members[std::size_t(n.member)].count) : 1;
+        const int heads = n.member >= 0 ? std::max(1, m_result.members[std::size_t(n.member)].count)
+                                        : std::max(1, n.count);
         const Rational each = share / Rational(heads);
         claimants.push_back({each.num, each.den, heads});
         claimantNode.push_back(k);
@@ -376,6 +502,10 @@ void TreeModel::texts(const engine::Family &family, const Money &money)
         } else if (n.mark == Mark::Treasury) {
             n.name = text("treasury", m_language);
             share = m_result.treasury;
+        } else if (n.mark == Mark::Predeceased) {
+            n.name = report::predeceasedName(*Path::parse(n.path.toStdString()), lang);
+        } else if (n.recipient >= 0 || n.heir >= 0) {
+            share = branchTexts(family, n);
         } else if (const auto p = Path::parse(n.path.toStdString())) {
             // A link: the relative the line passes through, named as one.
             n.name = report::relativeName(*p, lang, 1);

@@ -17,6 +17,7 @@
 
 #include "case/case_fields.h"
 #include "case/engine/family.h"
+#include "case/engine/obligatory_bequest.h"
 #include "case/engine/result.h"
 #include "case/estate.h"
 
@@ -37,6 +38,8 @@ enum class Mark : std::uint8_t {
     Treasury,
     Excluded,         // receives nothing: reason and who decides it
     Link,             // an ancestor a line passes through, not in the family
+    Predeceased,      // a child (or grandchild) who died before the deceased
+    Bequest,          // takes by the obligatory bequest
 };
 
 // How a node hangs from its `parent` node.
@@ -65,6 +68,12 @@ struct Node
     QString amount;      // of the estate, when one is given
     QString reason;      // why an excluded relative receives nothing, and who decides it
     int by = -1;         // node index of who excludes, or -1
+    // A predeceased child's line: the descendant's entry in the bequest's
+    // recipients and in the heirs' family (or -1), and his share of the
+    // whole estate as a number (-1 outside such a line).
+    int recipient = -1;
+    int heir = -1;
+    double value = -1;
 };
 
 // The money of the estate as the case window has it: the entries, and
@@ -83,6 +92,12 @@ public:
     // Places a family already worked out (`result` of `family`).
     void setResult(const engine::Family &family, const engine::Result &result, Language language,
                    const Money &money = {});
+    // Places the family with the children who died before the deceased,
+    // worked out with the obligatory bequest (`bequest` of the two): each
+    // such child beside the living ones, his descendants below him with
+    // what each takes of the whole estate, by the bequest or as an heir.
+    void setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
+                    const engine::BequestResult &bequest, Language language, const Money &money = {});
 
     const QList<Node> &nodes() const { return m_nodes; }
     Language language() const { return m_language; }
@@ -100,6 +115,8 @@ public:
 private:
     void place(const engine::Family &family);
     void texts(const engine::Family &family, const Money &money);
+    Rational branchShare(const Node &n) const;
+    Rational branchTexts(const engine::Family &family, Node &n) const;
 
     QList<Node> m_nodes;
     engine::Result m_result;
@@ -107,6 +124,8 @@ private:
     int m_minRow = 0;
     int m_maxRow = 0;
     double m_columns = 1;
+    std::vector<engine::Predeceased> m_predeceased;
+    engine::BequestResult m_bequest;
 };
 
 // The tree's caption of a key (resources/captions/frmCaseTree.json).

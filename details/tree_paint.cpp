@@ -174,7 +174,7 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
 
 void paintLegend(QPainter &p, const TreeModel &model, const QSizeF &size)
 {
-    bool present[8] = {};
+    bool present[10] = {};
     for (const Node &n : model.nodes()) {
         present[int(n.mark)] = true;
         if (n.kindred)
@@ -186,7 +186,7 @@ void paintLegend(QPainter &p, const TreeModel &model, const QSizeF &size)
     double x = rtl ? size.width() - Margin : Margin;
     const double y = size.height() - LegendH + 12;
     for (Mark m : {Mark::Fixed, Mark::Residuary, Mark::FixedAndResidue, Mark::Kindred, Mark::Treasury,
-                   Mark::Excluded, Mark::Link}) {
+                   Mark::Bequest, Mark::Excluded, Mark::Predeceased, Mark::Link}) {
         if (!present[int(m)])
             continue;
         const QString label = TreeModel::markText(m, model.language());
@@ -220,6 +220,8 @@ Colours colours(Mark m)
     case Mark::Treasury: return {QColor(0xe6, 0xda, 0xf3), QColor(0x5e, 0x35, 0xb1)};
     case Mark::Excluded: return {QColor(0xee, 0xee, 0xee), QColor(0x80, 0x80, 0x80)};
     case Mark::Link: return {QColor(0xff, 0xff, 0xff), QColor(0x99, 0x99, 0x99)};
+    case Mark::Predeceased: return {QColor(0xf4, 0xf4, 0xf4), QColor(0x33, 0x33, 0x33)};
+    case Mark::Bequest: return {QColor(0xf7, 0xef, 0xc6), QColor(0x8a, 0x6d, 0x00)};
     }
     return {};
 }
@@ -258,6 +260,22 @@ void paintSign(QPainter &p, Mark m, const QRectF &r)
         p.drawRect(q);
         break;
     case Mark::Link:
+        break;
+    case Mark::Predeceased: {
+        // A cross: died before the deceased.
+        p.setPen(QPen(ink, 2.2));
+        const double x = q.center().x();
+        p.drawLine(QPointF(x, q.top()), QPointF(x, q.bottom()));
+        p.drawLine(QPointF(q.left() + q.width() / 6, q.top() + q.height() / 3),
+                   QPointF(q.right() - q.width() / 6, q.top() + q.height() / 3));
+        break;
+    }
+    case Mark::Bequest:
+        // A square, its lower half filled: a part given before the heirs.
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(q);
+        p.setBrush(ink);
+        p.drawRect(QRectF(q.left(), q.center().y(), q.width(), q.height() / 2));
         break;
     }
     p.restore();

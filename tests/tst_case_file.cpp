@@ -69,15 +69,24 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("method");
-        QTest::newRow("Arabic, second method") << 0 << 2;
-        QTest::newRow("English, first method") << 1 << 1;
+        QTest::addColumn<bool>("predeceased");
+        QTest::newRow("Arabic, second method") << 0 << 2 << false;
+        QTest::newRow("English, first method") << 1 << 1 << false;
+        QTest::newRow("predeceased children, a gift, a grandchild who died before: version 3") << 0 << 2 << true;
     }
     void roundTrip()
     {
         QFETCH(int, language);
         QFETCH(int, method);
+        QFETCH(bool, predeceased);
         CaseState s = example();
         s.method = method;
+        if (predeceased) {
+            engine::Predeceased son{*Path::parse("son"), {{*Path::parse("daughter"), 2}, {*Path::parse("son.son"), 1}},
+                                    {{*Path::parse("daughter"), {}, {}, {}}}, {{*Path::parse("son.son"), Rational(1, 9)}}};
+            son.predeceased[0].descendants.push_back({*Path::parse("son"), 3});
+            s.predeceased = {son, {*Path::parse("daughter"), {{*Path::parse("daughter"), 1}}, {}, {}}};
+        }
         s.woman = language == 1;
         if (s.woman) {
             s.setCount(Relative::Wife, 0);
@@ -89,6 +98,9 @@ private slots:
         casefile::Contents back;
         QCOMPARE(casefile::open(path, back).error, casefile::Error::None);
         QVERIFY(back.state == s);
+        QFile written(path);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll().contains("\"formatVersion\": 3"), predeceased);
         QCOMPARE(back.language, Language(language));
         QVERIFY(back.saved.isValid());
         // Only the temporary file's rename makes the file: nothing else is left.
@@ -216,6 +228,23 @@ private slots:
                                       << casefile::Error::BadValue << QStringLiteral("awl");
         QTest::newRow("value not the view's") << valid("{}", ", \"profile\": \"hanafi\", \"views\": {\"surplus\": \"shared\"}").replace("\"formatVersion\": 1", two)
                                               << casefile::Error::BadValue << QStringLiteral("surplus");
+        const QByteArray three = "\"formatVersion\": 3";
+        const auto child = [&](const QByteArray &entry) {
+            return valid("{}", ", \"predeceased\": [" + entry + "]").replace("\"formatVersion\": 1", three);
+        };
+        QTest::newRow("predeceased not a list") << valid("{}", ", \"predeceased\": {}").replace("\"formatVersion\": 1", three)
+                                                << casefile::Error::BadValue << QStringLiteral("predeceased");
+        QTest::newRow("predeceased father") << child("{\"child\": \"father\"}") << casefile::Error::UnknownRelative << QStringLiteral("father");
+        QTest::newRow("descendant not of sons and daughters") << child("{\"child\": \"son\", \"descendants\": [{\"path\": \"son.wife\", \"count\": 1}]}")
+                                                              << casefile::Error::UnknownRelative << QStringLiteral("son.wife");
+        QTest::newRow("descendant count 51") << child("{\"child\": \"son\", \"descendants\": [{\"path\": \"son\", \"count\": 51}]}")
+                                             << casefile::Error::BadValue << QStringLiteral("son");
+        QTest::newRow("descendant twice") << child("{\"child\": \"son\", \"descendants\": [{\"path\": \"son\", \"count\": 1}, {\"path\": \"son\", \"count\": 2}]}")
+                                          << casefile::Error::Inconsistent << QStringLiteral("son");
+        QTest::newRow("gift above the estate") << child("{\"child\": \"son\", \"descendants\": [{\"path\": \"son\", \"count\": 1, \"gift\": \"3/2\"}]}")
+                                               << casefile::Error::BadValue << QStringLiteral("gift");
+        QTest::newRow("gift as a number") << child("{\"child\": \"son\", \"descendants\": [{\"path\": \"son\", \"count\": 1, \"gift\": 0.1}]}")
+                                          << casefile::Error::BadValue << QStringLiteral("gift");
         const QByteArray son = "{\"death\": 0, \"path\": \"son\", \"which\": 0}";
         QTest::newRow("later deaths not a list") << withDeaths("{}") << casefile::Error::BadValue << QStringLiteral("laterDeaths");
         QTest::newRow("later deceased of his own death") << withDeaths("[{\"deceased\": {\"death\": 1, \"path\": \"son\", \"which\": 0}, \"relatives\": []}]")

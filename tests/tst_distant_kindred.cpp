@@ -258,6 +258,8 @@ void TestDistantKindred::reasons_data()
     row("farther from an heir", "hanbali", "daughter.daughter.son son.daughter.daughter", 0, Reason::FartherFromHeir, 1);
     row("the heir shut out", "hanbali", "brother.daughter father.sister", 0, Reason::HeirShutOut, 1);
     row("shut out in the heir's own case", "hanbali", "mother.brother mother.father", 0, Reason::ExcludedBy, 1);
+    row("nothing left in the heir's own case", "hanbali", "mother.paternalBrother 2*mother.sister 2*mother.maternalBrother", 0,
+        Reason::NothingLeft, -1);
     row("beside an heir", "hanafi", "daughter.son sister", 0, Reason::DistantKindred, -1);
     row("the view gives them nothing", "hanafi distantKindred=none", "daughter.son", 0, Reason::DistantKindred, -1);
 }

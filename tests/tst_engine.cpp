@@ -187,6 +187,8 @@ void TestEngine::doctrine_data()
     row("B32 the emancipator before the return", "hanbali", "daughter emancipator", "daughter=1/2 emancipator=1/2");
     row("B33 the emancipator's son, not his daughter", "shafii", "wife emancipator.son emancipator.daughter",
         "wife=1/4 emancipator.son=3/4");
+    row("B33 the emancipator's father before his brother", "shafii", "emancipator.father emancipator.brother",
+        "emancipator.father=1");
     row("B34 siblings shut out still reduce the mother", "shafii", "wife mother 2*maternalBrother father.father.father",
         "wife=1/4 mother=1/6 father.father.father=7/12");
     // The points on which the schools differ.
@@ -199,6 +201,8 @@ void TestEngine::doctrine_data()
         "3*daughter=2/3 father.father=1/3");
     row("A1 three daughters and a sister, Egypt", "egypt", "3*daughter father.father sister",
         "3*daughter=2/3 father.father=2/9 sister=1/9");
+    row("A1 two full sisters' two thirds shut out the paternal sister, Egypt", "egypt",
+        "father.father 2*sister paternalSister", "father.father=1/3 2*sister=2/3");
     row("A2 mu'adda", "shafii", "father.father brother paternalBrother", "father.father=1/3 brother=2/3");
     row("A2 Egypt counts no paternal brother", "egypt", "father.father brother paternalBrother",
         "father.father=1/2 brother=1/2");
@@ -218,6 +222,10 @@ void TestEngine::doctrine_data()
         "husband=1/2 mother=1/6 father.father=1/3");
     row("A4 not al-Malikiyya", "shafii", "husband mother father.father paternalBrother 2*maternalBrother",
         "husband=1/2 mother=1/6 father.father=1/6 paternalBrother=1/6");
+    row("A4 al-Malikiyya with the mother's mother", "maliki", "husband mother.mother father.father brother 2*maternalBrother",
+        "husband=1/2 mother.mother=1/6 father.father=1/3");
+    row("A4 no al-Malikiyya without a mother or grandmother", "maliki",
+        "husband father.father brother 2*maternalBrother", "husband=1/2 father.father=1/4 brother=1/4");
     row("A5 husband, mother, grandfather", "shafii", "husband mother father.father",
         "husband=1/2 mother=1/3 father.father=1/6");
     row("A6 al-Mushtaraka shared", "shafii", "husband mother 2*maternalBrother brother",

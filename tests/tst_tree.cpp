@@ -35,8 +35,9 @@ int nodeOfPath(const TreeModel &m, const QString &path)
 
 Mark markNamed(const QString &s)
 {
-    const char *names[] = {"Deceased", "Fixed", "Residuary", "FixedAndResidue", "Kindred", "Treasury", "Excluded", "Link"};
-    for (int k = 0; k < 8; ++k)
+    const char *names[] = {"Deceased", "Fixed", "Residuary", "FixedAndResidue", "Kindred", "Treasury", "Excluded", "Link",
+                           "Predeceased", "Bequest"};
+    for (int k = 0; k < 10; ++k)
         if (s == QLatin1String(names[k]))
             return Mark(k);
     return Mark(255);
@@ -50,9 +51,21 @@ Mark markNamed(const QString &s)
 //   before <path> <path>      the first is drawn left of the second
 //   by <path> <path>          the first is excluded by the second, whose name its reason gives
 //   kindred <path>            marked as distant kindred
+//   died <path> <n>           a child who died before the deceased, <n> descendants drawn below him
 QString check(const TreeModel &m, const QString &line)
 {
     const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (w[0] == QLatin1String("died")) {
+        for (int k = 0; k < m.nodes().size(); ++k) {
+            if (m.nodes()[k].path != w[1] || m.nodes()[k].mark != Mark::Predeceased)
+                continue;
+            int below = 0;
+            for (const Node &c : m.nodes())
+                below += c.parent == k ? 1 : 0;
+            return below == w[2].toInt() ? QString() : QStringLiteral("%1 descendants below %2").arg(below).arg(w[1]);
+        }
+        return QStringLiteral("no predeceased node for ") + w[1];
+    }
     const int a = nodeOfPath(m, w.value(1));
     if (a < 0)
         return QStringLiteral("no node for ") + w.value(1);
@@ -168,6 +181,17 @@ void tst_tree::places_data()
     QTest::newRow("the treasury takes the wife's rest")
         << QStringLiteral("profile=maliki;wife") << 1 << QString() << QStringList{
         "mark treasury Treasury", "share wife 1/4 25.00 %", "share treasury 3/4 75.00 %", "before wife treasury"};
+    // "died=son>son,daughter": a son who died before the deceased with his
+    // living son and daughter; ">daughter:1/9" gives her a ninth.
+    QTest::newRow("obligatory bequest (Egypt): a cross over the branch, the grandson's bequest")
+        << QStringLiteral("profile=egypt;wife;son;daughter;died=son>son,daughter:1/9") << 1 << QStringLiteral("120000")
+        << QStringList{"died son 2", "row son.son 2", "mark son.son Bequest", "share son.son 2/9 22.22 %",
+                       "amount son.son 26666.67", "mark son.daughter Excluded", "share wife 7/72 9.72 %",
+                       "share son 49/108 45.37 %", "mark son Residuary"};
+    QTest::newRow("no bequest (Hanafi): the grandchildren inherit beside a daughter")
+        << QStringLiteral("profile=hanafi;daughter;died=son>son,daughter") << 1 << QString()
+        << QStringList{"died son 2", "mark son.son Residuary", "share son.son 1/3 33.33 %",
+                       "share son.daughter 1/6 16.67 %", "share daughter 1/2 50.00 %"};
     QTest::newRow("forty relatives over six generations")
         << QString::fromLatin1(treefamilies::Large) << 1 << QStringLiteral("1000000") << QStringList{
         "row father.father.father -3", "row son.daughter 2", "row father.father.brother.son.son 0",
@@ -182,13 +206,34 @@ void tst_tree::places()
     QFETCH(int, language);
     QFETCH(QString, estate);
     QFETCH(QStringList, checks);
-    const engine::Family f = treefamilies::family(members);
+    std::vector<engine::Predeceased> died;
+    QStringList living;
+    for (const QString &item : members.split(QLatin1Char(';'))) {
+        if (!item.startsWith(QLatin1String("died="))) {
+            living << item;
+            continue;
+        }
+        const QStringList parts = item.mid(5).split(QLatin1Char('>'));
+        engine::Predeceased p{*Path::parse(parts[0].toStdString()), {}, {}, {}};
+        for (const QString &d : parts[1].split(QLatin1Char(','))) {
+            const QStringList given = d.split(QLatin1Char(':'));
+            const Path path = *Path::parse(given[0].toStdString());
+            p.descendants.push_back({path, 1});
+            if (given.size() > 1)
+                p.gifts.push_back({path, Rational(given[1].section('/', 0, 0).toLongLong(), given[1].section('/', 1).toLongLong())});
+        }
+        died.push_back(p);
+    }
+    const engine::Family f = treefamilies::family(living.join(QLatin1Char(';')));
     QVERIFY(!f.members.empty());
     Money money;
     money.given = !estate.isEmpty();
     money.input.estate = estate.toStdString();
     TreeModel m;
-    m.setFamily(f, Language(language), money);
+    if (died.empty())
+        m.setFamily(f, Language(language), money);
+    else
+        m.setBequest(f, died, engine::calculateWithBequest(f, died), Language(language), money);
     QStringList wrong;
     if (const QString broken = invariants(m, f); !broken.isEmpty())
         wrong << broken;

@@ -106,6 +106,42 @@ void caseWindowShots(int lang)
     w->setCase(g);
     tabs->setCurrentIndex(0);
     grab(w, QStringLiteral("frmCase-grandfather"));
+
+    // The obligatory bequest under the Egyptian code: a wife, a son and a
+    // daughter, and a son who died before the deceased leaving a son and a
+    // daughter, one of them given a ninth of the estate, and a daughter who
+    // also died before, leaving a son.
+    details::CaseState b;
+    b.name = s.name;
+    for (auto r : {Relative::Wife, Relative::Son, Relative::Daughter})
+        b.setCount(r, 1);
+    b.estate.value = QStringLiteral("120000");
+    b.profile = Profile::Egypt;
+    b.views = profileViews(Profile::Egypt);
+    b.predeceased = {{*Path::parse("son"), {{*Path::parse("son"), 1}, {*Path::parse("daughter"), 1}},
+                      {{*Path::parse("daughter"), {{*Path::parse("son"), 1}}, {}, {}}},
+                      {{*Path::parse("daughter"), Rational(1, 9)}}}};
+    w->setCase(b);
+    if (auto *page = w->findChild<QWidget *>(QStringLiteral("tabRelatives"))) {
+        tabs->setCurrentWidget(page);
+        if (auto *inner = page->findChild<QTabWidget *>(QStringLiteral("tabsRelatives"))) {
+            inner->setCurrentIndex(0);
+            grab(w, QStringLiteral("frmCase-bequest-family"));
+            inner->setCurrentWidget(inner->findChild<QWidget *>(QStringLiteral("pageBequest")));
+        }
+        grab(w, QStringLiteral("frmCase-bequest"));
+    }
+    if (auto *tree = w->findChild<QWidget *>(QStringLiteral("tabTree")))
+        tabs->setCurrentWidget(tree);
+    w->show();
+    QTest::qWait(150);
+    click(w, "cmdFit");
+    grab(w, QStringLiteral("frmCase-bequest-tree"));
+    QPrinter bequestPrinter(QPrinter::HighResolution);
+    bequestPrinter.setOutputFormat(QPrinter::PdfFormat);
+    bequestPrinter.setOutputFileName(
+        QStringLiteral("%1/frmCase-bequest-%2.pdf").arg(outDir, lang == 1 ? QStringLiteral("en") : QStringLiteral("ar")));
+    details::document::print(w->documentParts(), bequestPrinter);
     w->hide();
 }
 

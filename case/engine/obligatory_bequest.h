@@ -26,6 +26,7 @@ struct Gift
 {
     Path descendant;   // one of the paths of `descendants` (all its heads together)
     Rational amount;
+    friend bool operator==(const Gift &, const Gift &) = default;
 };
 
 // A child who died before the deceased, with his own descendants.
@@ -43,6 +44,7 @@ struct Predeceased
     std::vector<Member> descendants;
     std::vector<Predeceased> predeceased;
     std::vector<Gift> gifts;
+    friend bool operator==(const Predeceased &, const Predeceased &) = default;
 };
 
 // Why a living descendant of a predeceased child takes nothing by the bequest.
