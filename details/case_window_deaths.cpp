@@ -35,7 +35,9 @@ void CaseWindow::showDeaths()
     if (!m_deathsPage || !m_relativesPanel)
         return;
     std::optional<estate::Input> money;
-    if (m_goodEstate && m_goodEstate->given() && m_money.error == estate::Error::None)
+    // With an obligatory bequest the heirs divide what it leaves, which the
+    // chain does not take off: no amounts rather than wrong ones.
+    if (m_goodEstate && m_goodEstate->given() && m_money.error == estate::Error::None && m_state.predeceased.empty())
         money = details::estateInput(*m_goodEstate);
     m_deathsPage->setCase(details::firstFamily(stateToSave(), m_language), m_state.laterDeaths, money);
     if (auto *note = findChild<QLabel *>(QStringLiteral("lblFirstCaseOnly"))) {
