@@ -347,6 +347,8 @@ void CaseWindow::applyLanguage()
     m_tabs->setTabText(m_tabs->indexOf(m_deathsPage), details::deathsCaption("tabDeaths", m_language));
     m_deathsPage->setLanguage(m_language);
     m_tabs->setTabText(m_tabs->indexOf(m_familyTab), details::tree::text("tabTree", m_language));
+    for (int i = 0; i < m_tabs->count(); ++i)   // the whole caption where a small screen shortens it
+        m_tabs->setTabToolTip(i, m_tabs->tabText(i));
     m_familyTab->applyLanguage(m_language);
     for (int k = 0; k < RelativeCount; ++k) {
         const auto r = Relative(k);

@@ -15,6 +15,9 @@ void CaseWindow::buildDeaths()
     // grows by two columns a death and needs the window's width.
     m_deathsPage = new DeathsPage(m_tabs);
     m_tabs->addTab(m_deathsPage, QString());
+    // On a small screen the tabs' captions are shortened rather than
+    // scrolled, so that every page stays one click away.
+    m_tabs->setElideMode(Qt::ElideRight);
     connect(m_deathsPage, &DeathsPage::deathsChanged, this, [this] {
         m_state.laterDeaths = m_deathsPage->deaths();
         m_modified = true;

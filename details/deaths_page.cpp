@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -58,7 +59,12 @@ void DeathsPage::build()
     splitter->setChildrenCollapsible(false);
     top->addWidget(splitter);
 
-    auto *editor = new QWidget(splitter);
+    // The entries scroll on a small screen rather than widen the window.
+    auto *scroll = named(new QScrollArea(splitter), "scrDeaths");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto *editor = new QWidget(scroll);
+    scroll->setWidget(editor);
     auto *row = new QHBoxLayout(editor);
     row->setContentsMargins(0, 0, 0, 0);
 
