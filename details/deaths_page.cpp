@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTableView>
@@ -59,12 +58,7 @@ void DeathsPage::build()
     splitter->setChildrenCollapsible(false);
     top->addWidget(splitter);
 
-    // The entries scroll on a small screen rather than widen the window.
-    auto *scroll = named(new QScrollArea(splitter), "scrDeaths");
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto *editor = new QWidget(scroll);
-    scroll->setWidget(editor);
+    auto *editor = new QWidget(splitter);
     auto *row = new QHBoxLayout(editor);
     row->setContentsMargins(0, 0, 0, 0);
 
@@ -73,7 +67,8 @@ void DeathsPage::build()
     auto *listLayout = new QVBoxLayout(listBox);
     m_deathList = named(new QListWidget(listBox), "lstDeaths");
     listLayout->addWidget(m_deathList, 1);
-    auto *listButtons = new QHBoxLayout;
+    // One above the other: the page fits a window on a screen 800 wide.
+    auto *listButtons = new QVBoxLayout;
     m_addDeath = named(new QPushButton(listBox), "cmdAddDeath");
     m_removeDeath = named(new QPushButton(listBox), "cmdRemoveDeath");
     for (QPushButton *b : {m_addDeath, m_removeDeath}) {
