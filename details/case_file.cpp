@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cmath>
 
 namespace details::casefile {
@@ -211,6 +212,64 @@ QJsonObject childJson(const engine::Predeceased &p)
     return o;
 }
 
+// The persons whose state is unknown (version 3).
+const char *const UncertainKinds[] = {"unborn", "missing", "hermaphrodite"};
+
+QJsonArray uncertainJson(const std::vector<engine::UncertainPerson> &persons)
+{
+    QJsonArray out;
+    for (const engine::UncertainPerson &u : persons) {
+        QJsonObject o{{QStringLiteral("kind"), QLatin1String(UncertainKinds[int(u.kind)])},
+                      {QStringLiteral("place"), QString::fromStdString(u.place.text())}};
+        if (u.kind != engine::Uncertainty::Unborn)
+            o.insert(QStringLiteral("count"), u.count);
+        if (u.kind == engine::Uncertainty::Hermaphrodite)
+            o.insert(QStringLiteral("clarityHoped"), u.clarityHoped);
+        out.append(o);
+    }
+    return out;
+}
+
+Problem readUncertain(const QJsonObject &root, CaseState &s)
+{
+    const QJsonValue list = root.value(QStringLiteral("uncertain"));
+    if (list.isUndefined())
+        return {};
+    if (!list.isArray() || list.toArray().size() > 20)
+        return problem(Error::BadValue, QStringLiteral("uncertain"));
+    for (const QJsonValue &v : list.toArray()) {
+        const QJsonObject o = v.toObject();
+        const QString kind = o.value(QStringLiteral("kind")).toString();
+        const auto known = std::find(std::begin(UncertainKinds), std::end(UncertainKinds), kind.toStdString());
+        if (!v.isObject() || known == std::end(UncertainKinds))
+            return problem(Error::BadValue, QStringLiteral("kind"));
+        engine::UncertainPerson u;
+        u.kind = engine::Uncertainty(known - std::begin(UncertainKinds));
+        const QString text = o.value(QStringLiteral("place")).toString();
+        const auto place = Path::parse(text.toStdString());
+        if (!place)
+            return problem(Error::UnknownRelative, text);
+        u.place = *place;
+        // The unborn is one child, however many are born.
+        const QJsonValue count = o.value(QStringLiteral("count"));
+        const int most = u.kind == engine::Uncertainty::Unborn ? 1 : 6;
+        if (!count.isUndefined() && !wholeNumber(count, 1, most, u.count))
+            return problem(Error::BadValue, text);
+        const QJsonValue hoped = o.value(QStringLiteral("clarityHoped"));
+        if (!hoped.isUndefined() && !hoped.isBool())
+            return problem(Error::BadValue, QStringLiteral("clarityHoped"));
+        u.clarityHoped = hoped.toBool(true);
+        s.uncertain.push_back(u);
+    }
+    // Where they stand and how many: the estimates' own checks (no one else
+    // is needed for them).
+    const engine::EstimatesError e = engine::estimate({engine::Family{}, s.uncertain}).error;
+    if (e == engine::EstimatesError::NotAPlace || e == engine::EstimatesError::TooMany
+        || e == engine::EstimatesError::BadCount)
+        return problem(Error::Inconsistent, QStringLiteral("uncertain"));
+    return {};
+}
+
 // Heirs who died before the division (version 3).
 QJsonObject personJson(const PersonRef &p)
 {
@@ -335,7 +394,7 @@ QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved)
         && (*s.profile != Profile::Program || (s.views && !(*s.views == profileViews(Profile::Program))));
     const bool beyondFirst = !s.added.empty() || otherViews;
     if (beyondFirst)
-        root.insert(QStringLiteral("formatVersion"), FormatVersion);
+        root.insert(QStringLiteral("formatVersion"), 2);
     else
         root.insert(QStringLiteral("formatVersion"), 1);
     if (!s.predeceased.empty()) {
@@ -343,12 +402,16 @@ QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved)
         for (const engine::Predeceased &p : s.predeceased)
             predeceased.append(childJson(p));
         root.insert(QStringLiteral("predeceased"), predeceased);
-        root.insert(QStringLiteral("formatVersion"), FormatVersion);
-    } else if (beyondFirst) {
-        root.insert(QStringLiteral("formatVersion"), 2);
+        root.insert(QStringLiteral("formatVersion"), 3);
     }
-    if (!s.laterDeaths.empty())
-        root.insert(QStringLiteral("formatVersion"), FormatVersion);
+    if (!s.uncertain.empty()) {
+        root.insert(QStringLiteral("formatVersion"), 3);
+        root.insert(QStringLiteral("uncertain"), uncertainJson(s.uncertain));
+    }
+    if (!s.laterDeaths.empty()) {
+        root.insert(QStringLiteral("formatVersion"), 3);
+        root.insert(QStringLiteral("laterDeaths"), laterDeathsJson(s.laterDeaths));
+    }
     if (!s.added.empty()) {
         QJsonArray relatives;
         for (const auto &m : s.added)
@@ -368,8 +431,6 @@ QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved)
         if (!changed.isEmpty())
             root.insert(QStringLiteral("views"), changed);
     }
-    if (!s.laterDeaths.empty())
-        root.insert(QStringLiteral("laterDeaths"), laterDeathsJson(s.laterDeaths));
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
@@ -459,6 +520,8 @@ Problem fromJson(const QByteArray &bytes, Contents &out)
     if (const Problem p = readPaths(root, c.state); p.error != Error::None)
         return p;
     if (const Problem p = readPredeceased(root, c.state); p.error != Error::None)
+        return p;
+    if (const Problem p = readUncertain(root, c.state); p.error != Error::None)
         return p;
     if (const Problem p = readLaterDeaths(root, c.state, c.language); p.error != Error::None)
         return p;

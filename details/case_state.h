@@ -6,6 +6,7 @@
 // window's own copy; the questionnaires' record is never touched.
 
 #include "case/case_fields.h"
+#include "case/engine/estimates.h"
 #include "case/engine/family.h"
 #include "case/engine/obligatory_bequest.h"
 #include "case/estate.h"
@@ -53,6 +54,9 @@ struct CaseState
     // Children of the deceased who died before him, with their descendants
     // and what he gave them (the obligatory bequest of the national codes).
     std::vector<engine::Predeceased> predeceased;
+    // Persons whose state is not yet known: the unborn child, the missing,
+    // the hermaphrodite (worked out by estimates, the rest held).
+    std::vector<engine::UncertainPerson> uncertain;
     // Heirs who died before the division, in order (the page of later deaths).
     std::vector<LaterDeath> laterDeaths;
 

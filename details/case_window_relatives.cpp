@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <cmath>
 
 void CaseWindow::buildRelatives()
@@ -55,6 +56,10 @@ void CaseWindow::showRelatives()
     const int decimals = m_goodEstate ? m_goodEstate->decimals : m_state.estate.decimals;
     const bool money = m_goodEstate && m_goodEstate->given() && m_money.error == estate::Error::None;
     m_relativesPanel->setEstate(money ? double(m_money.distributed) / std::pow(10.0, decimals) : -1.0);
+    const bool own = money && m_money.bequestAsked > 0 && m_money.afterCostsAndDebts > 0;
+    m_relativesPanel->setOwnBequest(own ? Rational(m_money.bequestAsked, m_money.afterCostsAndDebts) : Rational(),
+                                    m_goodEstate && m_goodEstate->heirsConsent,
+                                    money ? double(m_money.afterCostsAndDebts) / std::pow(10.0, decimals) : -1.0);
     showDeaths();
 }
 
@@ -63,18 +68,21 @@ void CaseWindow::loadRelatives()
     // The panel tells back what it holds as it changes: read the case first.
     const auto added = m_state.added;
     const auto predeceased = m_state.predeceased;
+    const auto uncertain = m_state.uncertain;
     const auto profile = m_state.profile;
     const Views views = m_state.views.value_or(profileViews(profile.value_or(Profile::Program)));
     m_relativesPanel->setAdded(added);
     m_relativesPanel->setPredeceased(predeceased);
     if (profile)
         m_relativesPanel->setProfile(*profile, views);
+    m_relativesPanel->setUncertain(uncertain);
 }
 
 void CaseWindow::keepRelatives()
 {
     m_state.added = m_relativesPanel->addedRelatives();
     m_state.predeceased = m_relativesPanel->predeceased();
+    m_state.uncertain = m_relativesPanel->uncertainPersons();
     showDeaths();
     if (m_familyTab)
         showTree();
@@ -131,6 +139,34 @@ void CaseWindow::addRelativesParts(details::document::Parts &p) const
         p.tables << t;
     }
     addBequestParts(p);
+    // With someone whose state is unknown: the estimates, then what is paid
+    // now and held, each table narrow enough for a page.
+    if (!m_relativesPanel->uncertainPersons().empty()) {
+        const details::EstimatesModel &m = *m_relativesPanel->estimatesModel();
+        const auto columns = [&](const QString &title, int from, int to) {
+            details::document::TextTable t = textTable(m, title, false);
+            const auto keep = [&](QStringList row) {
+                QStringList out{row.value(0)};
+                for (int c = from; c < to; ++c)
+                    out << row.value(c);
+                return out;
+            };
+            t.header = keep(t.header);
+            for (QStringList &row : t.rows)
+                row = keep(row);
+            return t;
+        };
+        const int estimates = m.paidColumn() - 1;
+        for (int from = 0; from < estimates; from += 6) {
+            auto t = columns(details::estimatesCaption(from ? "docEstimatesMore" : "docEstimates", m_language),
+                             1 + from, 1 + std::min(estimates, from + 6));
+            t.rows.removeLast();   // what is held is in the next table
+            p.tables << t;
+        }
+        auto paid = columns(details::estimatesCaption("docPaidAndHeld", m_language), m.paidColumn(), m.columnCount());
+        paid.notes = m_relativesPanel->estimatesWorking();
+        p.tables << paid;
+    }
     if (m_relativesPanel->printCompare()) {
         auto t = textTable(*m_relativesPanel->schoolsModel(), details::relativesCaption("grpCompare", m_language), true);
         t.header[0] = details::relativesCaption("colRelative", m_language);

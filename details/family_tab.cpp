@@ -3,6 +3,7 @@
 
 #include "details/share_chart.h"
 #include "details/tree_view.h"
+#include "ui/help.h"
 
 #include <QCheckBox>
 #include <QSettings>
@@ -30,6 +31,7 @@ FamilyTab::FamilyTab(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("tabTree"));
+    setProperty(help::SectionProperty, QStringLiteral("frmCaseTree"));
     auto *layout = new QVBoxLayout(this);
     m_split = new QSplitter(Qt::Vertical, this);
     m_split->setObjectName(QStringLiteral("treeSplitter"));
@@ -68,6 +70,14 @@ void FamilyTab::setBequest(const engine::Family &family, const std::vector<engin
                            const engine::BequestResult &bequest, Language language, const Money &money)
 {
     m_model.setBequest(family, predeceased, bequest, language, money);
+    m_view->setModel(&m_model);
+    m_chart->setModel(&m_model);
+}
+
+void FamilyTab::setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates,
+                             Language language)
+{
+    m_model.setEstimates(family, estimates, language);
     m_view->setModel(&m_model);
     m_chart->setModel(&m_model);
 }

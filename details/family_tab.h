@@ -28,6 +28,8 @@ public:
     // The family with the children who died before the deceased.
     void setBequest(const engine::Family &family, const std::vector<engine::Predeceased> &predeceased,
                     const engine::BequestResult &bequest, Language language, const Money &money);
+    // With persons whose state is unknown: what is paid now (TreeModel::setEstimates).
+    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, Language language);
     void applyLanguage(Language language);
     const TreeModel &model() const { return m_model; }
     TreeView *view() const { return m_view; }

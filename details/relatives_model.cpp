@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "details/relatives_model.h"
 
+#include "details/estimates_model.h"
 #include "details/working_model.h"
 #include "report/path_working_text.h"
 #include "report/relative_names.h"
@@ -60,6 +61,8 @@ void RelativesModel::setFamily(const engine::Family &family, int editorRows, con
     m_family = family;
     m_editorRows = editorRows;
     m_result = result;
+    if (m_now.size() != family.members.size() + m_uncertain.size())
+        m_now.clear();   // until the estimates of this family are set
     endResetModel();
 }
 
@@ -72,7 +75,7 @@ void RelativesModel::setLanguage(Language language)
 
 int RelativesModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_family.members.size());
+    return parent.isValid() ? 0 : int(m_family.members.size() + m_uncertain.size());
 }
 
 int RelativesModel::columnCount(const QModelIndex &parent) const
@@ -84,6 +87,8 @@ QVariant RelativesModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
+    if (!m_now.empty() || uncertainOf(index.row()) >= 0)
+        return paidNowData(index, role);
     const auto &m = m_family.members[std::size_t(index.row())];
     const engine::MemberResult *r = std::size_t(index.row()) < m_result.members.size()
             ? &m_result.members[std::size_t(index.row())] : nullptr;
@@ -122,6 +127,8 @@ QVariant RelativesModel::headerData(int section, Qt::Orientation o, int role) co
 {
     if (o != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
+    if (section == Share && !m_now.empty())
+        return estimatesCaption("colPaid", m_language);
     static const char *const keys[] = {"colRelative", "colCount", "colShare", "colPercent"};
     return section >= 0 && section < ColumnCount ? relativesCaption(keys[section], m_language) : QVariant();
 }
@@ -130,7 +137,7 @@ Qt::ItemFlags RelativesModel::flags(const QModelIndex &index) const
 {
     auto f = QAbstractTableModel::flags(index);
     if (index.isValid() && index.column() == Count && !fromEditor(index.row())
-        && (m_editableRows < 0 || index.row() < m_editableRows))
+        && (m_editableRows < 0 || index.row() < m_editableRows) && uncertainOf(index.row()) < 0)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -146,6 +153,52 @@ bool RelativesModel::setData(const QModelIndex &index, const QVariant &value, in
         return false;
     emit countEdited(index.row(), n);
     return true;
+}
+
+void RelativesModel::setUncertain(const std::vector<engine::UncertainPerson> &persons, const std::vector<Rational> &now)
+{
+    beginResetModel();
+    m_uncertain = persons;
+    m_now = now.size() == m_family.members.size() + persons.size() ? now : std::vector<Rational>();
+    endResetModel();
+}
+
+int RelativesModel::uncertainOf(int row) const
+{
+    const int k = row - int(m_family.members.size());
+    return k >= 0 && std::size_t(k) < m_uncertain.size() ? k : -1;
+}
+
+QVariant RelativesModel::paidNowData(const QModelIndex &index, int role) const
+{
+    // With someone uncertain the shares are what is paid now; the estimates
+    // page has the rest.
+    const int u = uncertainOf(index.row());
+    const bool paid = !m_now.empty();   // not when the estimates cannot be worked out
+    const Rational now = paid ? m_now[std::size_t(index.row())] : Rational();
+    if (role == Qt::DisplayRole || role == Qt::EditRole) {
+        switch (index.column()) {
+        case Name:
+            return u >= 0 ? uncertainName(m_uncertain[std::size_t(u)], m_language)
+                          : report::relativeName(m_family.members[std::size_t(index.row())].path, m_language,
+                                                 m_family.members[std::size_t(index.row())].count);
+        case Count:
+            return u >= 0 ? m_uncertain[std::size_t(u)].count : m_family.members[std::size_t(index.row())].count;
+        case Share:
+            return paid ? shareText(now) : QString();
+        case Percent:
+            return paid ? percentText(now) : QString();
+        default:
+            return {};
+        }
+    }
+    if (role == Qt::TextAlignmentRole && index.column() != Name)
+        return int(Qt::AlignCenter);
+    if (role == Qt::ToolTipRole && paid)
+        return estimatesCaption("paidTip", m_language);
+    if (role == Qt::ForegroundRole && paid && now.isZero())
+        return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
+    return {};
 }
 
 } // namespace details

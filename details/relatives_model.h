@@ -6,6 +6,7 @@
 // the steps a relative's path may take next, as the path grammar allows.
 
 #include "case/case_fields.h"
+#include "case/engine/estimates.h"
 #include "case/engine/result.h"
 
 #include <QAbstractTableModel>
@@ -53,6 +54,13 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
+    // The persons whose state is unknown, as rows after the family's, and
+    // what every row is paid now (members, then those persons); the share
+    // columns then say what is paid now. None: the shares of the result.
+    void setUncertain(const std::vector<engine::UncertainPerson> &persons, const std::vector<Rational> &now);
+    // The index of the uncertain person of a row, or -1.
+    int uncertainOf(int row) const;
+
 signals:
     // A relative added here has a new count (0 removes it).
     void countEdited(int row, int count);
@@ -63,6 +71,9 @@ private:
     int m_editorRows = 0;
     Language m_language = Language::Arabic;
     int m_editableRows = -1;
+    std::vector<engine::UncertainPerson> m_uncertain;
+    std::vector<Rational> m_now;
+    QVariant paidNowData(const QModelIndex &index, int role) const;
 };
 
 } // namespace details

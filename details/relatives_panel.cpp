@@ -25,6 +25,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextBrowser>
@@ -76,6 +77,7 @@ RelativesPanel::RelativesPanel(QWidget *parent)
     setProperty(help::SectionProperty, QStringLiteral("frmRelatives"));
     m_relatives = new details::RelativesModel(this);
     m_schools = new details::SchoolsModel(this);
+    m_estimatesModel = new details::EstimatesModel(this);
     build();
     setLanguage(Language::Arabic);
 }
@@ -109,10 +111,15 @@ void RelativesPanel::build()
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("tabsRelatives"));
+    // Five pages on a small screen: the captions shorten to fit rather than
+    // hide behind scroll arrows; each tab's tooltip keeps the whole caption.
+    m_pages->setUsesScrollButtons(false);
+    m_pages->tabBar()->setElideMode(Qt::ElideRight);
     m_pages->addTab(buildFamilyPage(), QString());
     m_pages->addTab(buildViewsPage(), QString());
     m_pages->addTab(buildComparePage(), QString());
     m_pages->addTab(buildBequestPage(), QString());
+    m_pages->addTab(buildEstimatesPage(), QString());
     top->addWidget(m_pages, 1);
 }
 
@@ -141,6 +148,7 @@ QWidget *RelativesPanel::buildFamilyPage()
     stepsRow->addStretch(1);
     addLayout->addLayout(stepsRow);
     addLayout->addWidget(m_stepList, 1);
+    m_stepList->installEventFilter(this);   // Enter takes the step, and only that
     connect(m_stepList, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { takeStep(m_stepList->row(item)); });
     auto *countRow = new QHBoxLayout;
@@ -171,6 +179,7 @@ QWidget *RelativesPanel::buildFamilyPage()
     setTabOrder(m_stepList, m_back);
     setTabOrder(m_back, m_count);
     setTabOrder(m_count, m_add);
+    buildUncertainRow(addBox, addLayout);
 
     // The whole family with counts and shares.
     auto *listBox = new QGroupBox(page);
@@ -275,6 +284,9 @@ void RelativesPanel::setLanguage(Language language)
     m_pages->setTabText(2, relativesCaption("pageCompare", language));
     m_pages->setTabText(3, details::bequestCaption("pageBequest", language));
     m_bequestPage->setLanguage(language);
+    languageOfEstimates();
+    for (int i = 0; i < m_pages->count(); ++i)
+        m_pages->setTabToolTip(i, m_pages->tabText(i));
     for (int k = 0; k < ViewCount; ++k) {
         const auto v = View(k);
         auto *box = m_viewBoxes[std::size_t(k)];
@@ -334,6 +346,8 @@ void RelativesPanel::showSteps()
         m_stepList->setCurrentRow(0);
     m_back->setEnabled(!m_steps.empty());
     m_add->setEnabled(path.has_value());
+    if (m_addUncertain)
+        m_addUncertain->setEnabled(path.has_value());
     m_count->setMaximum(path ? engine::maximumCount(*path) : 50);
 }
 
@@ -343,6 +357,15 @@ bool RelativesPanel::eventFilter(QObject *watched, QEvent *event)
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Delete) {
         removeRelative();
         return true;
+    }
+    if (watched == m_stepList && event->type() == QEvent::KeyPress) {
+        // Taken here: left to the list, the key goes on to the case window's
+        // dialog, which presses Add as well.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            takeStep(m_stepList->currentRow());
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 // case depends on, and the schools side by side.
 
 #include "case/case_fields.h"
+#include "details/estimates_model.h"
 #include "details/relatives_model.h"
 #include "case/engine/obligatory_bequest.h"
 #include "details/schools_compare.h"
@@ -36,6 +37,11 @@ public:
     void setEditorFamily(const engine::Family &family);
     // The net estate to divide, or a negative number when none is given.
     void setEstate(double estate);
+    // The deceased's own bequest, as a part of what costs and debts leave,
+    // with the heirs' consent, and that amount (negative when none is
+    // given): beside children who died before, the obligatory bequest comes
+    // first and the amounts are of the whole.
+    void setOwnBequest(const Rational &part, bool consent, double net);
     void setLanguage(Language language);
 
     // What a case file keeps of this page.
@@ -106,6 +112,9 @@ private:
     Profile m_profile = Profile::Program;
     Views m_views;
     double m_estate = -1.0;
+    Rational m_ownBequest;
+    bool m_ownBequestConsent = false;
+    double m_net = -1.0;
     std::vector<PathStep> m_steps;
     std::vector<PathStep> m_offered;
     engine::Result m_result;
@@ -140,4 +149,35 @@ private:
     void workBequest(const engine::Family &f);
     BequestPanel *m_bequestPage = nullptr;
     engine::BequestResult m_bequest;
+    // Persons whose state is unknown and the estimates of the case
+    // (relatives_panel_estimates.cpp).
+public:
+    const std::vector<engine::UncertainPerson> &uncertainPersons() const { return m_uncertain; }
+    void setUncertain(const std::vector<engine::UncertainPerson> &persons);
+    // The family with them, as the estimates work it out.
+    engine::UncertainFamily uncertainFamily() const;
+    const engine::EstimatesResult &estimates() const { return m_estimatesModel->result(); }
+    details::EstimatesModel *estimatesModel() const { return m_estimatesModel; }
+    // The estimates' working in words (empty without anyone uncertain).
+    QStringList estimatesWorking() const { return m_estimatesWorking; }
+
+private:
+    void buildUncertainRow(QWidget *box, class QVBoxLayout *layout);
+    QWidget *buildEstimatesPage();
+    void languageOfEstimates();
+    void showHope();
+    void addUncertain();
+    bool removeUncertain(int row);
+    void showEstimates();
+
+    std::vector<engine::UncertainPerson> m_uncertain;
+    QStringList m_estimatesWorking;
+    details::EstimatesModel *m_estimatesModel = nullptr;
+    QComboBox *m_uncertainState = nullptr;
+    QCheckBox *m_clarityHoped = nullptr;
+    QPushButton *m_addUncertain = nullptr;
+    QWidget *m_estimatesPage = nullptr;
+    QLabel *m_estimatesSummary = nullptr;
+    QTableView *m_estimatesTable = nullptr;
+    QTextBrowser *m_estimatesText = nullptr;
 };

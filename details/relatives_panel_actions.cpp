@@ -34,7 +34,8 @@ engine::Family RelativesPanel::family() const
 
 bool RelativesPanel::beyondEditor() const
 {
-    return !m_added.empty() || !predeceased().empty() || m_profile != Profile::Program || !(m_views == profileViews(Profile::Program));
+    return !m_added.empty() || !predeceased().empty() || !m_uncertain.empty() || m_profile != Profile::Program
+        || !(m_views == profileViews(Profile::Program));
 }
 
 void RelativesPanel::setEditorFamily(const engine::Family &family)
@@ -56,6 +57,16 @@ void RelativesPanel::setEstate(double estate)
     if (estate == m_estate)
         return;
     m_estate = estate;
+    recompute();
+}
+
+void RelativesPanel::setOwnBequest(const Rational &part, bool consent, double net)
+{
+    if (part == m_ownBequest && consent == m_ownBequestConsent && net == m_net)
+        return;
+    m_ownBequest = part;
+    m_ownBequestConsent = consent;
+    m_net = net;
     recompute();
 }
 
@@ -139,7 +150,7 @@ void RelativesPanel::editCount(int row, int count)
 void RelativesPanel::removeRelative()
 {
     const QModelIndex current = m_relativesTable->currentIndex();
-    if (!current.isValid())
+    if (!current.isValid() || removeUncertain(current.row()))
         return;
     if (m_relatives->fromEditor(current.row())) {
         m_addMessage->setText(relativesCaption("removeInEditor", m_language));
@@ -212,6 +223,7 @@ void RelativesPanel::recompute()
     for (const QString &s : m_pathWorking)
         steps += QStringLiteral("<p>") + s.toHtmlEscaped() + QStringLiteral("</p>");
     m_workingText->setHtml(steps);
+    showEstimates();
     emit familyChanged();
 }
 

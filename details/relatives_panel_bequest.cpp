@@ -46,7 +46,7 @@ void RelativesPanel::workBequest(const engine::Family &f)
         return;
     }
     try {
-        m_bequest = engine::calculateWithBequest(f, predeceased());
+        m_bequest = engine::calculateWithBequest(f, predeceased(), m_ownBequest, m_ownBequestConsent);
         // The family with the descendants who inherit; every share of the
         // whole estate, what the bequest takes out first.
         engine::Result whole = m_bequest.heirs;
@@ -60,7 +60,7 @@ void RelativesPanel::workBequest(const engine::Family &f)
         // The heirs' case is of what the bequest leaves.
         if (const QString rest = report::bequestRemainderSentence(m_bequest, m_language); !rest.isEmpty())
             m_pathWorking.prepend(rest);
-        m_bequestPage->showResult(m_bequest, m_views, m_estate);
+        m_bequestPage->showResult(m_bequest, m_views, m_net);
     } catch (const RationalOverflow &) {
         m_bequest = {};
         m_bequestPage->showNothing(details::relativesCaption("tooLarge", m_language));

@@ -110,7 +110,7 @@ QString TreeModel::markText(Mark m, Language language)
 {
     static const char *const keys[] = {"mark.deceased", "mark.fixed", "mark.residuary", "mark.fixedAndResidue",
                                        "mark.kindred", "mark.treasury", "mark.excluded", "mark.link",
-                                       "mark.predeceased", "mark.bequest"};
+                                       "mark.predeceased", "mark.bequest", "mark.uncertain"};
     return text(keys[int(m)], language);
 }
 
@@ -474,7 +474,7 @@ void TreeModel::texts(const engine::Family &family, const Money &money)
             continue;
         const int heads = n.member >= 0 ? std::max(1, m_result.members[std::size_t(n.member)].count)
                                         : std::max(1, n.count);
-        const Rational each = share / Rational(heads);
+        const Rational each = share / money.rest / Rational(heads);
         claimants.push_back({each.num, each.den, heads});
         claimantNode.push_back(k);
     }

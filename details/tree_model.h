@@ -16,6 +16,7 @@
 // the right.
 
 #include "case/case_fields.h"
+#include "case/engine/estimates.h"
 #include "case/engine/family.h"
 #include "case/engine/obligatory_bequest.h"
 #include "case/engine/result.h"
@@ -40,6 +41,7 @@ enum class Mark : std::uint8_t {
     Link,             // an ancestor a line passes through, not in the family
     Predeceased,      // a child (or grandchild) who died before the deceased
     Bequest,          // takes by the obligatory bequest
+    Uncertain,        // the unborn, the missing, the hermaphrodite: his share held
 };
 
 // How a node hangs from its `parent` node.
@@ -74,6 +76,7 @@ struct Node
     int recipient = -1;
     int heir = -1;
     double value = -1;
+    QString state;       // a person whose state is unknown at this place, and what waits for him
 };
 
 // The money of the estate as the case window has it: the entries, and
@@ -82,12 +85,16 @@ struct Money
 {
     estate::Input input;
     bool given = false;
+    // What the shares divide when a bequest of the deceased's own is paid
+    // first at its exact part of the estate (beside the obligatory bequest):
+    // the shares, of the whole, are divided by it.
+    Rational rest{1};
 };
 
 class TreeModel
 {
 public:
-    // Works the family out and places it. Language: 0 Arabic, 1 English.
+    // Works the family out and places it.
     void setFamily(const engine::Family &family, Language language, const Money &money = {});
     // Places a family already worked out (`result` of `family`).
     void setResult(const engine::Family &family, const engine::Result &result, Language language,
@@ -108,6 +115,11 @@ public:
     int minRow() const { return m_minRow; }
     double columns() const { return m_columns; }   // the widest column + 1
     const engine::Result &result() const { return m_result; }
+
+    // A family with persons whose state is unknown: everyone with what he
+    // is paid now (engine::estimate), the uncertain persons marked at their
+    // places. No amounts: part of the estate is held.
+    void setEstimates(const engine::UncertainFamily &family, const engine::EstimatesResult &estimates, Language language);
 
     // The mark's word in a language ("fixed share", "فرض").
     static QString markText(Mark m, Language language);

@@ -129,6 +129,9 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
     // Solid borders: a dashed outline costs more to paint than the rest of
     // the box; the grey, the cross and the italic name tell these apart.
     QPen border(c.ink, n.mark == Mark::Deceased ? 3 : n.mark == Mark::Link ? 1 : 1.6);
+    // A person whose state is unknown: dashed, so that it tells in black and white too.
+    if (n.mark == Mark::Uncertain || !n.state.isEmpty())
+        border.setStyle(Qt::DashLine);
     p.setPen(border);
     p.setBrush(n.mark == Mark::Link ? QBrush(Qt::NoBrush) : QBrush(c.fill));
     p.drawRoundedRect(r, 7, 7);
@@ -141,6 +144,8 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
         paintSign(p, n.mark, sign);
     if (n.kindred && n.mark != Mark::Kindred)
         paintSign(p, Mark::Kindred, sign.translated(rtl ? -s - 3 : s + 3, 0));
+    if (!n.state.isEmpty() && n.mark != Mark::Uncertain)
+        paintSign(p, Mark::Uncertain, sign.translated(rtl ? -s - 3 : s + 3, 0));
 
     const QRectF inner = r.adjusted(8, 6 + s, -8, -5);
     p.setPen(faint ? QColor(0x70, 0x70, 0x70) : QColor(Qt::black));
@@ -162,6 +167,8 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
         lines << isolated(n.amount);
     if (n.mark == Mark::Excluded)
         lines << (note > 0 ? text_note(note) : text("noShare", model.language()));
+    if (!n.state.isEmpty())
+        lines << n.state;
     const QFont figures = treeFont(model.language(), 13);
     p.setFont(figures);
     const double spacing = QFontMetricsF(figures).lineSpacing();
@@ -174,9 +181,11 @@ void paintNode(QPainter &p, const TreeModel &model, int k, int note)
 
 void paintLegend(QPainter &p, const TreeModel &model, const QSizeF &size)
 {
-    bool present[10] = {};
+    bool present[11] = {};
     for (const Node &n : model.nodes()) {
         present[int(n.mark)] = true;
+        if (!n.state.isEmpty())
+            present[int(Mark::Uncertain)] = true;
         if (n.kindred)
             present[int(Mark::Kindred)] = true;
     }
@@ -186,7 +195,7 @@ void paintLegend(QPainter &p, const TreeModel &model, const QSizeF &size)
     double x = rtl ? size.width() - Margin : Margin;
     const double y = size.height() - LegendH + 12;
     for (Mark m : {Mark::Fixed, Mark::Residuary, Mark::FixedAndResidue, Mark::Kindred, Mark::Treasury,
-                   Mark::Bequest, Mark::Excluded, Mark::Predeceased, Mark::Link}) {
+                   Mark::Bequest, Mark::Excluded, Mark::Predeceased, Mark::Link, Mark::Uncertain}) {
         if (!present[int(m)])
             continue;
         const QString label = TreeModel::markText(m, model.language());
@@ -222,6 +231,7 @@ Colours colours(Mark m)
     case Mark::Link: return {QColor(0xff, 0xff, 0xff), QColor(0x99, 0x99, 0x99)};
     case Mark::Predeceased: return {QColor(0xf4, 0xf4, 0xf4), QColor(0x33, 0x33, 0x33)};
     case Mark::Bequest: return {QColor(0xf7, 0xef, 0xc6), QColor(0x8a, 0x6d, 0x00)};
+    case Mark::Uncertain: return {QColor(0xff, 0xf3, 0xc4), QColor(0x7a, 0x52, 0x00)};
     }
     return {};
 }
@@ -277,6 +287,17 @@ void paintSign(QPainter &p, Mark m, const QRectF &r)
         p.setBrush(ink);
         p.drawRect(QRectF(q.left(), q.center().y(), q.width(), q.height() / 2));
         break;
+    case Mark::Uncertain: {
+        // A question mark in a ring.
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(q);
+        QFont f = p.font();
+        f.setBold(true);
+        f.setPixelSize(int(q.height() * 0.8));
+        p.setFont(f);
+        p.drawText(q, Qt::AlignCenter, QStringLiteral("?"));
+        break;
+    }
     }
     p.restore();
 }
@@ -337,6 +358,8 @@ QString tipText(const TreeModel &model, int node)
         lines << shareLine(n);
     if (!n.amount.isEmpty())
         lines << isolated(n.amount);
+    if (!n.state.isEmpty())
+        lines << n.state;
     if (!n.reason.isEmpty())
         lines << n.reason;
     return lines.join(QLatin1Char('\n'));

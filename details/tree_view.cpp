@@ -106,6 +106,7 @@ TreeView::TreeView(QWidget *parent)
     m_scroll->setBackgroundRole(QPalette::Base);
     m_canvas = new TreeCanvas;
     m_scroll->setWidget(m_canvas);
+    m_scroll->viewport()->installEventFilter(this);
     layout->addWidget(m_scroll, 1);
 }
 
@@ -152,11 +153,14 @@ void TreeView::refit()
     m_canvas->setZoom(zoom);
 }
 
-void TreeView::resizeEvent(QResizeEvent *event)
+// Fitted to the room the scroll area really gives: its viewport is laid out
+// after this widget, and a page shown for the first time (or again after
+// the family changed while it was hidden) only then has its size.
+bool TreeView::eventFilter(QObject *watched, QEvent *event)
 {
-    QWidget::resizeEvent(event);
-    if (m_fit)
+    if (watched == m_scroll->viewport() && event->type() == QEvent::Resize && m_fit)
         refit();
+    return QWidget::eventFilter(watched, event);
 }
 
 void TreeView::wheelEvent(QWheelEvent *event)

@@ -53,7 +53,7 @@ public slots:
     bool exportSvg();
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:

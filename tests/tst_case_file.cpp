@@ -30,6 +30,19 @@ CaseState example()
     return s;
 }
 
+// "unborn:son,missing:brother:2,hermaphrodite:son:1:unhoped"
+std::vector<engine::UncertainPerson> uncertainOf(const QString &text)
+{
+    std::vector<engine::UncertainPerson> out;
+    for (const QString &entry : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList f = entry.split(QLatin1Char(':'));
+        const auto kind = f[0] == u"unborn" ? engine::Uncertainty::Unborn
+                        : f[0] == u"missing" ? engine::Uncertainty::Missing : engine::Uncertainty::Hermaphrodite;
+        out.push_back({kind, *Path::parse(f[1].toStdString()), f.value(2, QStringLiteral("1")).toInt(), f.value(3) != u"unhoped"});
+    }
+    return out;
+}
+
 QByteArray valid(const QByteArray &family = "{\"Father\": 1, \"Son\": 2}", const QByteArray &extra = {})
 {
     return "{\"format\": \"tarnavel-case\", \"formatVersion\": 1, \"language\": \"en\", \"family\": " + family
@@ -70,15 +83,20 @@ private slots:
         QTest::addColumn<int>("language");
         QTest::addColumn<int>("method");
         QTest::addColumn<bool>("predeceased");
-        QTest::newRow("Arabic, second method") << 0 << 2 << false;
-        QTest::newRow("English, first method") << 1 << 1 << false;
-        QTest::newRow("predeceased children, a gift, a grandchild who died before: version 3") << 0 << 2 << true;
+        QTest::addColumn<QString>("uncertain");
+        QTest::newRow("Arabic, second method") << 0 << 2 << false << QString();
+        QTest::newRow("English, first method") << 1 << 1 << false << QString();
+        QTest::newRow("predeceased children, a gift, a grandchild who died before: version 3") << 0 << 2 << true << QString();
+        QTest::newRow("an unborn child of the deceased") << 0 << 2 << false << "unborn:son";
+        QTest::newRow("a son's unborn, a missing brother, two hermaphrodite uncles' sons beyond hope")
+            << 1 << 2 << false << "unborn:son.son,missing:brother,hermaphrodite:father.brother.son:2:unhoped";
     }
     void roundTrip()
     {
         QFETCH(int, language);
         QFETCH(int, method);
         QFETCH(bool, predeceased);
+        QFETCH(QString, uncertain);
         CaseState s = example();
         s.method = method;
         if (predeceased) {
@@ -87,6 +105,7 @@ private slots:
             son.predeceased[0].descendants.push_back({*Path::parse("son"), 3});
             s.predeceased = {son, {*Path::parse("daughter"), {{*Path::parse("daughter"), 1}}, {}, {}}};
         }
+        s.uncertain = uncertainOf(uncertain);
         s.woman = language == 1;
         if (s.woman) {
             s.setCount(Relative::Wife, 0);
@@ -98,9 +117,11 @@ private slots:
         casefile::Contents back;
         QCOMPARE(casefile::open(path, back).error, casefile::Error::None);
         QVERIFY(back.state == s);
+        // Version 3 only for a case with a child who died before or someone
+        // whose state is unknown.
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll().contains("\"formatVersion\": 3"), predeceased);
+        QCOMPARE(written.readAll().contains("\"formatVersion\": 3"), predeceased || !uncertain.isEmpty());
         QCOMPARE(back.language, Language(language));
         QVERIFY(back.saved.isValid());
         // Only the temporary file's rename makes the file: nothing else is left.
@@ -245,6 +266,24 @@ private slots:
                                                << casefile::Error::BadValue << QStringLiteral("gift");
         QTest::newRow("gift as a number") << child("{\"child\": \"son\", \"descendants\": [{\"path\": \"son\", \"count\": 1, \"gift\": 0.1}]}")
                                           << casefile::Error::BadValue << QStringLiteral("gift");
+        const auto withUncertain = [&](const QByteArray &list) {
+            return valid("{\"Wife\": 1}", ", \"uncertain\": " + list).replace("\"formatVersion\": 1", three);
+        };
+        QTest::newRow("uncertain not a list") << withUncertain("{}") << casefile::Error::BadValue << QStringLiteral("uncertain");
+        QTest::newRow("uncertain kind unknown") << withUncertain("[{\"kind\": \"captive\", \"place\": \"son\"}]")
+                                                << casefile::Error::BadValue << QStringLiteral("kind");
+        QTest::newRow("uncertain place refused") << withUncertain("[{\"kind\": \"missing\", \"place\": \"son.father\"}]")
+                                                 << casefile::Error::UnknownRelative << QStringLiteral("son.father");
+        QTest::newRow("unborn twins as a count") << withUncertain("[{\"kind\": \"unborn\", \"place\": \"son\", \"count\": 2}]")
+                                                 << casefile::Error::BadValue << QStringLiteral("son");
+        QTest::newRow("seven missing at one place") << withUncertain("[{\"kind\": \"missing\", \"place\": \"brother\", \"count\": 7}]")
+                                                    << casefile::Error::BadValue << QStringLiteral("brother");
+        QTest::newRow("clarity hoped as text") << withUncertain("[{\"kind\": \"hermaphrodite\", \"place\": \"son\", \"clarityHoped\": \"yes\"}]")
+                                               << casefile::Error::BadValue << QStringLiteral("clarityHoped");
+        QTest::newRow("an unborn father") << withUncertain("[{\"kind\": \"unborn\", \"place\": \"father\"}]")
+                                          << casefile::Error::Inconsistent << QStringLiteral("uncertain");
+        QTest::newRow("two unborn children") << withUncertain("[{\"kind\": \"unborn\", \"place\": \"son\"}, {\"kind\": \"unborn\", \"place\": \"brother\"}]")
+                                             << casefile::Error::Inconsistent << QStringLiteral("uncertain");
         const QByteArray son = "{\"death\": 0, \"path\": \"son\", \"which\": 0}";
         QTest::newRow("later deaths not a list") << withDeaths("{}") << casefile::Error::BadValue << QStringLiteral("laterDeaths");
         QTest::newRow("later deceased of his own death") << withDeaths("[{\"deceased\": {\"death\": 1, \"path\": \"son\", \"which\": 0}, \"relatives\": []}]")

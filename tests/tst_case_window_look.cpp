@@ -2,10 +2,12 @@
 // The case window on common screens: every column of both grandfather
 // methods' tables in view, without scrolling sideways, in both languages.
 // With TARNAVEL_SHOTS=<folder> the window is also saved as a picture there.
+#include "details/relatives_panel.h"
 #include "tests/tst_case_window_support.h"
 
 #include <QDir>
 #include <QHeaderView>
+#include <QToolButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -91,6 +93,59 @@ private slots:
                 QVERIFY2(size >= static_cast<QAbstractItemView *>(t)->sizeHintForColumn(c),
                          qPrintable(QStringLiteral("%1 column %2 cut").arg(tableName).arg(c)));
             }
+        }
+    }
+
+    // A pregnant widow's case on the relatives page: the estimates side by
+    // side with every column in view, the family page and the tree beside.
+    void estimatesInView_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::newRow("ar") << 0;
+        QTest::newRow("en") << 1;
+    }
+    void estimatesInView()
+    {
+        QFETCH(int, language);
+        details::CaseState s = cw::family({{Relative::Wife, 1}, {Relative::Mother, 1}, {Relative::FullBrother, 1}});
+        s.estate.value = QStringLiteral("24000");
+        s.uncertain = {{engine::Uncertainty::Unborn, *Path::parse("son"), 1, true}};
+        CaseWindow *w = cw::open(s, language);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
+        auto *pages = w->findChild<QTabWidget *>(QStringLiteral("tabsRelatives"));
+        const QString shots = qEnvironmentVariable("TARNAVEL_SHOTS");
+        const auto shot = [&](const QString &name) {
+            if (shots.isEmpty())
+                return;
+            QDir().mkpath(shots);
+            const QSize size = QGuiApplication::primaryScreen()->size();
+            w->grab().save(QStringLiteral("%1/frmCase-%2-%3-%4x%5.png")
+                               .arg(shots, name, language ? QStringLiteral("en") : QStringLiteral("ar"))
+                               .arg(size.width())
+                               .arg(size.height()));
+        };
+        tabs->setCurrentWidget(w->relativesPanel());
+        pages->setCurrentIndex(0);
+        QTest::qWait(20);
+        shot(QStringLiteral("unborn-relatives"));
+        tabs->setCurrentWidget(w->findChild<QWidget *>(QStringLiteral("tabTree")));
+        QTest::qWait(20);
+        QTest::mouseClick(w->findChild<QToolButton *>(QStringLiteral("cmdFit")), Qt::LeftButton);
+        QTest::qWait(20);
+        shot(QStringLiteral("unborn-tree"));
+        tabs->setCurrentWidget(w->relativesPanel());
+        pages->setCurrentWidget(w->findChild<QWidget *>(QStringLiteral("pageEstimates")));
+        QTest::qWait(20);
+        shot(QStringLiteral("unborn-estimates"));
+        auto *t = w->findChild<QTableView *>(QStringLiteral("tblEstimates"));
+        QVERIFY(t->isVisible());
+        QTRY_COMPARE(t->horizontalScrollBar()->maximum(), 0);
+        for (int c = 0; c < t->model()->columnCount(); ++c) {
+            const int left = t->horizontalHeader()->sectionViewportPosition(c);
+            const int size = t->horizontalHeader()->sectionSize(c);
+            QVERIFY2(left >= 0 && left + size <= t->viewport()->width(), qPrintable(QString::number(c)));
+            QVERIFY2(size >= static_cast<QAbstractItemView *>(t)->sizeHintForColumn(c), qPrintable(QString::number(c)));
         }
     }
 };

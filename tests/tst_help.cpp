@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -97,6 +98,8 @@ private slots:
     void entryPoints();
     void f1LandsOnTheWindowsSection_data();
     void f1LandsOnTheWindowsSection();
+    void f1OnACaseWindowPage_data();
+    void f1OnACaseWindowPage();
     void linksResolve_data();
     void linksResolve();
     void everyWindowHasItsSection();
@@ -226,6 +229,47 @@ void tst_help::f1LandsOnTheWindowsSection()
     // the end of the guide).
     QVERIFY2(qAbs(seen.scroll - qMin(seen.anchorTop, seen.scrollMax)) <= 20,
              qPrintable(QStringLiteral("scrolled to %1, section at %2").arg(seen.scroll).arg(seen.anchorTop)));
+    w->hide();
+}
+
+// The case window's pages with a section of their own land there; the
+// others on the window's section.
+void tst_help::f1OnACaseWindowPage_data()
+{
+    QTest::addColumn<int>("lang");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("section");
+    for (int lang : {0, 1}) {
+        const char *l = lang ? "English" : "Arabic";
+        QTest::addRow("%s working", l) << lang << "tabWorking" << "frmCase";
+        QTest::addRow("%s relatives and schools", l) << lang << "tabRelatives" << "frmRelatives";
+        QTest::addRow("%s family tree", l) << lang << "tabTree" << "frmCaseTree";
+    }
+}
+
+void tst_help::f1OnACaseWindowPage()
+{
+    QFETCH(int, lang);
+    QFETCH(QString, page);
+    QFETCH(QString, section);
+    chooseLanguage(lang);
+    QWidget *w = ui::window(QStringLiteral("frmCase"));
+    QVERIFY(w);
+    auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
+    auto *shown = tabs->findChild<QWidget *>(page);
+    QVERIFY(shown);
+    tabs->setCurrentWidget(shown);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w));
+    // From a control inside the page.
+    QWidget *target = shown->findChild<QWidget *>();
+    QVERIFY(target);
+    Seen seen;
+    recordNextDocument(&seen);
+    QTest::keyClick(target, Qt::Key_F1);
+    QCOMPARE(seen.document, lang ? QStringLiteral("guide_en.html") : QStringLiteral("guide_ar.html"));
+    QCOMPARE(seen.fragment, section);
+    QVERIFY2(seen.anchorTop > 0, "the guide has no section for the page");
     w->hide();
 }
 

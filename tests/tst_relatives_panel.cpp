@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +90,9 @@ private slots:
     void obligatoryBequest_data();
     void obligatoryBequest();
     void bequestKeyboardOnly();
+    void ownBequestAfterObligatory();
+    void uncertainEstimates_data();
+    void uncertainEstimates();
 };
 
 void tst_relatives_panel::initTestCase()
@@ -518,6 +522,157 @@ void tst_relatives_panel::bequestKeyboardOnly()
     // Removing him leaves her as she was.
     QTest::mouseClick(panel.findChild<QPushButton *>(QStringLiteral("cmdRemovePredeceased")), Qt::LeftButton);
     QVERIFY(panel.predeceased() == std::vector<engine::Predeceased>{expected});
+}
+
+// The deceased's own bequest of 150 of 2100 beside a predeceased son's son:
+// the obligatory 2/7 (600) is paid first and leaves 100 of the third for it.
+void tst_relatives_panel::ownBequestAfterObligatory()
+{
+    CaseWindow *w = cw::open(cw::family({{Relative::Son, 2}, {Relative::Daughter, 1}}), 1);
+    const auto type = [w](const char *name, const QString &text) {
+        auto *edit = w->findChild<QLineEdit *>(QLatin1String(name));
+        edit->setFocus();
+        edit->selectAll();
+        QKeyEvent commit(QEvent::KeyPress, 0, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(edit, &commit);
+    };
+    type("txtEstate", QStringLiteral("2100"));
+    type("txtBequest", QStringLiteral("150"));
+    RelativesPanel *panel = w->relativesPanel();
+    panel->findChild<QComboBox *>(QStringLiteral("cmbProfile"))->setCurrentIndex(int(Profile::Egypt));
+    panel->findChild<QComboBox *>(QStringLiteral("cmbPredeceasedChild"))->setCurrentIndex(0);
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddPredeceased")), Qt::LeftButton);
+    auto *paths = panel->findChild<QComboBox *>(QStringLiteral("cmbDescendantPath"));
+    paths->setCurrentIndex(paths->findData(QStringLiteral("son")));
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddDescendant")), Qt::LeftButton);
+    QCOMPARE(panel->bequestResult().voluntary, Rational(1, 21));
+    const auto *page = panel->bequestPage();
+    QCOMPARE(page->recipientsModel()->index(0, details::BequestModel::Amount).data().toString(), QStringLiteral("600.00"));
+    QCOMPARE(page->heirsModel()->index(0, details::BequestModel::Share).data().toString(), QStringLiteral("8/15"));
+    QCOMPARE(page->heirsModel()->index(0, details::BequestModel::Amount).data().toString(), QStringLiteral("1120.00"));
+    QSettings().clear();
+}
+
+// A pregnant widow's case and its kin, entered on the page as a user would:
+// the estimates table pays now and holds what engine::estimate gives, the
+// family list says what is paid now, and the printed document carries it.
+void tst_relatives_panel::uncertainEstimates_data()
+{
+    QTest::addColumn<QString>("profile");
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("supposes");   // one column's caption
+    QTest::addColumn<QString>("held");       // wife 1/8 and mother 1/6 at most beside a son or a daughter
+    QTest::addColumn<bool>("suspended");
+    QTest::addColumn<bool>("hoped");        // the hermaphrodite may yet show his sex
+    const int unborn = int(engine::Uncertainty::Unborn), missing = int(engine::Uncertainty::Missing);
+    const int hermaphrodite = int(engine::Uncertainty::Hermaphrodite);
+    QTest::newRow("unborn son, two children reserved") << "program" << unborn << "a male and a female" << "17/24" << false << true;
+    QTest::newRow("unborn son, hanafi: one child") << "hanafi" << unborn << "born a male" << "17/24" << false << true;
+    QTest::newRow("unborn son, maliki: the division waits") << "maliki" << unborn << "born dead" << "1" << true << true;
+    QTest::newRow("missing son") << "program" << missing << "alive" << "17/24" << false << true;
+    // As a daughter the child takes 1/2 and the brother the 5/24 left: held 5/24.
+    QTest::newRow("hermaphrodite son, shafii: least held") << "shafii" << hermaphrodite << "as female" << "5/24" << false << true;
+    // Beyond hope, the Hanbalis give half of the two shares: nothing held.
+    QTest::newRow("hermaphrodite son, hanbali, no sign to hope for") << "hanbali" << hermaphrodite << "as male" << "0" << false << false;
+}
+
+void tst_relatives_panel::uncertainEstimates()
+{
+    QFETCH(QString, profile);
+    QFETCH(int, state);
+    QFETCH(QString, supposes);
+    QFETCH(QString, held);
+    QFETCH(bool, suspended);
+    QFETCH(bool, hoped);
+    const Profile p = *profileFromName(profile.toStdString());
+    details::CaseState s = cw::family({{Relative::Wife, 1}, {Relative::Mother, 1}, {Relative::FullBrother, 1}});
+    s.estate.value = QStringLiteral("24000");
+    CaseWindow *w = cw::open(s, 1);
+    RelativesPanel *panel = w->relativesPanel();
+    auto *tabs = panel->parentWidget()->parentWidget();
+    qobject_cast<QTabWidget *>(tabs)->setCurrentWidget(panel);
+    panel->findChild<QComboBox *>(QStringLiteral("cmbProfile"))->setCurrentIndex(int(p));
+    auto *steps = panel->findChild<QListWidget *>(QStringLiteral("lstSteps"));
+    steps->setFocus();
+    for (int i = 0; i < steps->count(); ++i)
+        if (steps->item(i)->toolTip() == u"son")
+            steps->setCurrentRow(i);
+    QTest::keyClick(steps, Qt::Key_Return);
+    // Enter takes the step and adds no one (the window's Add is not pressed with it).
+    QCOMPARE(words(panel->steps()), QStringList{QStringLiteral("son")});
+    QVERIFY(panel->addedRelatives().empty());
+    // Keys alone: Tab goes on from Add to the state, and from it to Add in this state.
+    auto *stateBox = panel->findChild<QComboBox *>(QStringLiteral("cmbUncertainState"));
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    auto *add = panel->findChild<QPushButton *>(QStringLiteral("cmdAddRelative"));
+    add->setFocus();
+    QTest::keyClick(add, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), stateBox);
+    QTest::keyClick(stateBox, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), panel->findChild<QPushButton *>(QStringLiteral("cmdAddUncertain")));
+    panel->findChild<QComboBox *>(QStringLiteral("cmbUncertainState"))->setCurrentIndex(state);
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdAddUncertain")), Qt::LeftButton);
+    QCOMPARE(panel->uncertainPersons().size(), std::size_t(1));
+    // Whether he may yet show his sex is asked where there is a hermaphrodite.
+    QCOMPARE(!panel->findChild<QCheckBox *>(QStringLiteral("chkClarityHoped"))->isHidden(),
+             state == int(engine::Uncertainty::Hermaphrodite));
+    panel->findChild<QCheckBox *>(QStringLiteral("chkClarityHoped"))->setChecked(hoped);
+
+    engine::UncertainFamily f{familyOf(QStringLiteral("wife,mother,brother")),
+                              {{engine::Uncertainty(state), *Path::parse("son"), 1, hoped}}};
+    f.known.profile = p;
+    f.known.views = profileViews(p);
+    const engine::EstimatesResult expected = engine::estimate(f);
+    QCOMPARE(expected.held, Rational(int(valueOf(held) * 24), 24));
+    const auto *m = panel->estimatesModel();
+    for (std::size_t c = 0; c + 1 < expected.claimants.size(); ++c) {
+        const engine::Claimant &k = expected.claimants[c];
+        const QString name = k.uncertain >= 0 ? details::uncertainName(f.uncertain[0], Language::English)
+                                              : report::relativeName(k.path, Language::English, k.count);
+        int row = -1;
+        for (int r = 0; r < m->rowCount(); ++r)
+            row = m->index(r, 0).data().toString() == name ? r : row;
+        QVERIFY2(row >= 0, qPrintable(name));
+        QCOMPARE(m->index(row, m->paidColumn()).data().toString(), details::shareText(expected.now[c]));
+        QCOMPARE(m->index(row, m->partsColumn()).data().toString(), QString::number(expected.nowParts[c]));
+    }
+    QCOMPARE(m->index(m->heldRow(), m->heldColumn()).data().toString(), held);
+    QCOMPARE(m->index(m->heldRow(), m->partsColumn()).data().toString(), QString::number(expected.heldParts));
+    QStringList headers;
+    for (int c = 0; c < m->columnCount(); ++c)
+        headers << m->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    QVERIFY2(headers.contains(supposes), qPrintable(headers.join(u'|')));
+    // Paid now and held in money add up to the estate.
+    QVERIFY(m->amountColumn() > 0);
+    double total = 0;
+    for (int r = 0; r < m->rowCount(); ++r)
+        total += m->index(r, m->amountColumn()).data().toString().toDouble();
+    QCOMPARE(total, 24000.0);
+    const QString summary = panel->findChild<QLabel *>(QStringLiteral("lblEstimatesSummary"))->text();
+    QCOMPARE(summary == details::estimatesCaption("summarySuspended", Language::English), suspended);
+    // The family list: the person last, paid what the estimates pay him now.
+    const auto *list = panel->relativesModel();
+    const int last = list->rowCount() - 1;
+    QCOMPARE(list->index(last, details::RelativesModel::Name).data().toString(), details::uncertainName(f.uncertain[0], Language::English));
+    QCOMPARE(list->index(last, details::RelativesModel::Share).data().toString(),
+             details::shareText(expected.now[expected.claimants.size() - 2]));
+
+    const QString html = details::document::html(w->documentParts());
+    for (const QString &text : headers)
+        QVERIFY2(html.contains(text.toHtmlEscaped()), qPrintable(text));
+    QVERIFY(html.contains(details::estimatesCaption("heldRow", Language::English).toHtmlEscaped()));
+    QVERIFY(!panel->estimatesWorking().isEmpty());
+    for (const QString &line : panel->estimatesWorking())
+        QVERIFY2(html.contains(line.toHtmlEscaped()), qPrintable(line));
+
+    // Removed from the family list, it leaves the case as it was.
+    auto *table = panel->findChild<QTableView *>(QStringLiteral("tblRelatives"));
+    table->setCurrentIndex(list->index(last, 0));
+    QTest::mouseClick(panel->findChild<QPushButton *>(QStringLiteral("cmdRemoveRelative")), Qt::LeftButton);
+    QVERIFY(panel->uncertainPersons().empty());
+    QCOMPARE(list->rowCount(), 3);
+    QVERIFY(!details::document::html(w->documentParts()).contains(details::estimatesCaption("heldRow", Language::English).toHtmlEscaped()));
+    QSettings().clear();
 }
 
 QTEST_MAIN(tst_relatives_panel)

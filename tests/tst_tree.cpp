@@ -9,6 +9,9 @@
 #include "tests/tree_families.h"
 
 #include <QDir>
+#include <QLabel>
+#include <QScrollArea>
+#include <QTabWidget>
 #include <QImage>
 #include <QFile>
 #include <QPainter>
@@ -36,8 +39,8 @@ int nodeOfPath(const TreeModel &m, const QString &path)
 Mark markNamed(const QString &s)
 {
     const char *names[] = {"Deceased", "Fixed", "Residuary", "FixedAndResidue", "Kindred", "Treasury", "Excluded", "Link",
-                           "Predeceased", "Bequest"};
-    for (int k = 0; k < 10; ++k)
+                           "Predeceased", "Bequest", "Uncertain"};
+    for (int k = 0; k < 11; ++k)
         if (s == QLatin1String(names[k]))
             return Mark(k);
     return Mark(255);
@@ -52,6 +55,7 @@ Mark markNamed(const QString &s)
 //   by <path> <path>          the first is excluded by the second, whose name its reason gives
 //   kindred <path>            marked as distant kindred
 //   died <path> <n>           a child who died before the deceased, <n> descendants drawn below him
+//   uncertain <path>          a person whose state is unknown stands there (said on the node)
 QString check(const TreeModel &m, const QString &line)
 {
     const QStringList w = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -81,6 +85,8 @@ QString check(const TreeModel &m, const QString &line)
         return QStringLiteral("amount of %1 is %2").arg(w[1], n.amount);
     if (op == QLatin1String("kindred") && !n.kindred)
         return w[1] + QStringLiteral(" not marked as distant kindred");
+    if (op == QLatin1String("uncertain") && n.state.isEmpty())
+        return w[1] + QStringLiteral(" says no one uncertain stands there");
     if (op == QLatin1String("before") || op == QLatin1String("by")) {
         const int b = nodeOfPath(m, w.value(2));
         if (b < 0)
@@ -141,6 +147,7 @@ private slots:
     void chart();
     void exported_data();
     void exported();
+    void fitsWhenShown();
 };
 
 void tst_tree::places_data()
@@ -192,6 +199,14 @@ void tst_tree::places_data()
         << QStringLiteral("profile=hanafi;daughter;died=son>son,daughter") << 1 << QString()
         << QStringList{"died son 2", "mark son.son Residuary", "share son.son 1/3 33.33 %",
                        "share son.daughter 1/6 16.67 %", "share daughter 1/2 50.00 %"};
+    // Persons whose state is unknown (unborn=, missing=, hermaphrodite= a place): what is paid now.
+    QTest::newRow("a pregnant widow: the unborn at the son's place, the brother paid nothing now")
+        << QStringLiteral("wife;mother;brother;unborn=son") << 1 << QString() << QStringList{
+        "mark son Uncertain", "uncertain son", "row son 1", "share wife 1/8 12.50 %", "share mother 1/6 16.67 %",
+        "mark brother Excluded"};
+    QTest::newRow("a missing son beside a son, in Arabic: one box says both")
+        << QStringLiteral("son;missing=son") << 0 << QString() << QStringList{
+        "mark son Residuary", "uncertain son", "share son 1/2 50.00 %"};
     QTest::newRow("forty relatives over six generations")
         << QString::fromLatin1(treefamilies::Large) << 1 << QStringLiteral("1000000") << QStringList{
         "row father.father.father -3", "row son.daughter 2", "row father.father.brother.son.son 0",
@@ -229,11 +244,20 @@ void tst_tree::places()
     Money money;
     money.given = !estate.isEmpty();
     money.input.estate = estate.toStdString();
+    std::vector<engine::UncertainPerson> uncertain;
+    for (const QString &item : members.split(QLatin1Char(';'))) {
+        const QString kind = item.section(QLatin1Char('='), 0, 0), place = item.section(QLatin1Char('='), 1);
+        const int k = QStringList{"unborn", "missing", "hermaphrodite"}.indexOf(kind);
+        if (k >= 0)
+            uncertain.push_back({engine::Uncertainty(k), *Path::parse(place.toStdString()), 1, true});
+    }
     TreeModel m;
-    if (died.empty())
-        m.setFamily(f, Language(language), money);
-    else
+    if (!uncertain.empty())
+        m.setEstimates({f, uncertain}, engine::estimate({f, uncertain}), Language(language));
+    else if (!died.empty())
         m.setBequest(f, died, engine::calculateWithBequest(f, died), Language(language), money);
+    else
+        m.setFamily(f, Language(language), money);
     QStringList wrong;
     if (const QString broken = invariants(m, f); !broken.isEmpty())
         wrong << broken;
@@ -347,6 +371,29 @@ void tst_tree::exported()
         QVERIFY(text.contains(QLatin1String("<svg")));
         QVERIFY2(text.contains(QLatin1String("the full brother")), "the names are not text in the SVG");
     }
+}
+
+// A family changed while the tree's page is hidden is fitted to the page's
+// room once the page is shown, not to the size it had before its layout.
+void tst_tree::fitsWhenShown()
+{
+    QTabWidget tabs;
+    tabs.addTab(new QLabel(QStringLiteral("first")), QStringLiteral("first"));
+    auto *view = new TreeView;
+    tabs.addTab(view, QStringLiteral("tree"));
+    tabs.resize(900, 600);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    TreeModel m;
+    m.setFamily(treefamilies::family(QString::fromLatin1(treefamilies::Large)), Language::English);
+    view->setModel(&m);
+    tabs.setCurrentIndex(1);
+    QCoreApplication::processEvents();
+    const QSize room = view->findChild<QScrollArea *>(QStringLiteral("treeScroll"))->viewport()->size() - QSize(4, 4);
+    const QSize canvas = view->canvas()->size();
+    QVERIFY2(canvas.width() <= room.width() && canvas.height() <= room.height()
+                 && (room.width() - canvas.width() <= 2 || room.height() - canvas.height() <= 2),
+             qPrintable(QStringLiteral("canvas %1x%2 in %3x%4").arg(canvas.width()).arg(canvas.height()).arg(room.width()).arg(room.height())));
 }
 
 QTEST_MAIN(tst_tree)

@@ -8,6 +8,7 @@
 #include "app.h"
 #include "case/calculation.h"
 #include "case/case_record.h"
+#include "case/path.h"
 #include "details/case_window.h"
 #include "details/working_document.h"
 #include "ui/language.h"
@@ -30,7 +31,7 @@ namespace {
 QString outDir;
 QString guideDir;
 
-void grab(QWidget *w, const QString &name)
+void grab(QWidget *w, const QString &name, int guideWidth = 520)
 {
     w->show();
     QTest::qWait(150);
@@ -46,7 +47,7 @@ void grab(QWidget *w, const QString &name)
     if (!guideDir.isEmpty() && name != windows::Family) {
         const QString page = QStringLiteral("%1/%2-%3.png")
                                  .arg(guideDir, name, language::isEnglish() ? QStringLiteral("en") : QStringLiteral("ar"));
-        picture.scaledToWidth(qMin(picture.width(), 520), Qt::SmoothTransformation).save(page);
+        picture.scaledToWidth(qMin(picture.width(), guideWidth), Qt::SmoothTransformation).save(page);
         printf("%s\n", qPrintable(page));
     }
 }
@@ -57,6 +58,18 @@ void click(QWidget *w, const char *name)
         b->click();
 }
 
+// Shows the page named `page` of the tab widget named `tabs` inside `w`;
+// false when either is missing, so that no picture shows the wrong page.
+bool showPage(QWidget *w, const char *tabs, const char *page)
+{
+    auto *t = w->findChild<QTabWidget *>(QLatin1String(tabs));
+    QWidget *p = t ? t->findChild<QWidget *>(QLatin1String(page)) : nullptr;
+    if (!p || t->indexOf(p) < 0)
+        return false;
+    t->setCurrentWidget(p);
+    return true;
+}
+
 // The example of a man leaving his father, mother, a wife and one son.
 void exampleCase(CaseRecord &c)
 {
@@ -64,6 +77,35 @@ void exampleCase(CaseRecord &c)
     c.MotherAlive = 1;
     c.WifeCount = 1;
     c.SonCount = 1;
+}
+
+// The case window's pages are read in the guide: wider than the others.
+constexpr int CaseWidth = 640;
+
+// The pages of relatives and schools and of the family tree, with a family
+// beyond the questionnaires: a wife, the father's father's father, two full
+// brothers, the father's paternal uncle's son and the mother's brother.
+void relativesShots(CaseWindow *w, const QString &name)
+{
+    details::CaseState r;
+    r.name = name;
+    r.setCount(Relative::Wife, 1);
+    r.setCount(Relative::FullBrother, 2);
+    r.profile = Profile::Program;
+    for (const char *path : {"father.father.father", "father.father.paternalBrother.son", "mother.brother"})
+        if (const auto p = Path::parse(path))
+            r.added.push_back({*p, 1});
+    w->setCase(r);
+    if (showPage(w, "tabs", "tabRelatives") && showPage(w, "tabsRelatives", "pageFamily"))
+        grab(w, QStringLiteral("frmRelatives"), CaseWidth);
+    if (showPage(w, "tabs", "tabRelatives") && showPage(w, "tabsRelatives", "pageCompare"))
+        grab(w, QStringLiteral("frmRelatives-compare"), CaseWidth);
+    if (showPage(w, "tabs", "tabTree")) {
+        QTest::qWait(50);
+        // Fit, as a user would on a page first opened after the family changed.
+        click(w, "cmdFit");
+        grab(w, QStringLiteral("frmCaseTree"), CaseWidth);
+    }
 }
 
 // The case window: the worked example with an estate, the estate tab with
@@ -84,11 +126,10 @@ void caseWindowShots(int lang)
     s.estate.debts = QStringLiteral("10000");
     s.estate.bequest = QStringLiteral("50000");
     w->setCase(s);
-    auto *tabs = w->findChild<QTabWidget *>(QStringLiteral("tabs"));
-    tabs->setCurrentIndex(0);
-    grab(w, windows::CaseDetails);
-    tabs->setCurrentIndex(1);
-    grab(w, QStringLiteral("frmCase-estate"));
+    if (showPage(w, "tabs", "tabWorking"))
+        grab(w, windows::CaseDetails, CaseWidth);
+    if (showPage(w, "tabs", "tabEstate"))
+        grab(w, QStringLiteral("frmCase-estate"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QStringLiteral("%1/frmCase-%2.pdf").arg(outDir, lang == 1 ? QStringLiteral("en") : QStringLiteral("ar")));
@@ -104,8 +145,8 @@ void caseWindowShots(int lang)
     g.setCount(Relative::FullBrother, 2);
     g.setCount(Relative::ParentalBrother, 1);
     w->setCase(g);
-    tabs->setCurrentIndex(0);
-    grab(w, QStringLiteral("frmCase-grandfather"));
+    if (showPage(w, "tabs", "tabWorking"))
+        grab(w, QStringLiteral("frmCase-grandfather"));
 
     // The obligatory bequest under the Egyptian code: a wife, a son and a
     // daughter, and a son who died before the deceased leaving a son and a
@@ -122,26 +163,23 @@ void caseWindowShots(int lang)
                       {{*Path::parse("daughter"), {{*Path::parse("son"), 1}}, {}, {}}},
                       {{*Path::parse("daughter"), Rational(1, 9)}}}};
     w->setCase(b);
-    if (auto *page = w->findChild<QWidget *>(QStringLiteral("tabRelatives"))) {
-        tabs->setCurrentWidget(page);
-        if (auto *inner = page->findChild<QTabWidget *>(QStringLiteral("tabsRelatives"))) {
-            inner->setCurrentIndex(0);
-            grab(w, QStringLiteral("frmCase-bequest-family"));
-            inner->setCurrentWidget(inner->findChild<QWidget *>(QStringLiteral("pageBequest")));
-        }
+    if (showPage(w, "tabs", "tabRelatives") && showPage(w, "tabsRelatives", "pageFamily"))
+        grab(w, QStringLiteral("frmCase-bequest-family"));
+    if (showPage(w, "tabs", "tabRelatives") && showPage(w, "tabsRelatives", "pageBequest"))
         grab(w, QStringLiteral("frmCase-bequest"));
+    if (showPage(w, "tabs", "tabTree")) {
+        w->show();
+        QTest::qWait(150);
+        click(w, "cmdFit");
+        grab(w, QStringLiteral("frmCase-bequest-tree"));
     }
-    if (auto *tree = w->findChild<QWidget *>(QStringLiteral("tabTree")))
-        tabs->setCurrentWidget(tree);
-    w->show();
-    QTest::qWait(150);
-    click(w, "cmdFit");
-    grab(w, QStringLiteral("frmCase-bequest-tree"));
     QPrinter bequestPrinter(QPrinter::HighResolution);
     bequestPrinter.setOutputFormat(QPrinter::PdfFormat);
     bequestPrinter.setOutputFileName(
         QStringLiteral("%1/frmCase-bequest-%2.pdf").arg(outDir, lang == 1 ? QStringLiteral("en") : QStringLiteral("ar")));
     details::document::print(w->documentParts(), bequestPrinter);
+
+    relativesShots(w, s.name);
     w->hide();
 }
 

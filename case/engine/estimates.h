@@ -33,6 +33,7 @@ struct UncertainPerson
     Path place;
     int count = 1;             // missing or hermaphrodite persons there; the unborn: 1
     bool clarityHoped = true;  // a hermaphrodite who may yet show his sex (the view byHope)
+    bool operator==(const UncertainPerson &) const = default;
 };
 
 struct UncertainFamily
