@@ -131,6 +131,9 @@ details::document::TextTable textTable(const QAbstractItemModel &m, const QStrin
 void CaseWindow::addRelativesParts(details::document::Parts &p) const
 {
     p.particulars << m_relativesPanel->profileLine();
+    // Printed, the working table comes first: say whose answer it is.
+    if (m_relativesPanel->beyondEditor())
+        p.particulars << details::relativesCaption("docBeyondEditor", m_language).arg(m_relativesPanel->profileLine());
     // The working table speaks of the editor's family under the program's
     // views; anything beyond it is worked out over paths.
     if (m_relativesPanel->beyondEditor()) {
