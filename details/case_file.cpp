@@ -270,6 +270,96 @@ Problem readUncertain(const QJsonObject &root, CaseState &s)
     return {};
 }
 
+// Heirs who died before the division (version 3).
+QJsonObject personJson(const PersonRef &p)
+{
+    return {{QStringLiteral("death"), p.death},
+            {QStringLiteral("path"), QString::fromStdString(p.path.text())},
+            {QStringLiteral("which"), p.which}};
+}
+
+QJsonArray laterDeathsJson(const std::vector<LaterDeath> &deaths)
+{
+    QJsonArray out;
+    for (const LaterDeath &d : deaths) {
+        QJsonArray relatives;
+        for (const LaterRelative &r : d.relatives) {
+            QJsonObject o{{QStringLiteral("path"), QString::fromStdString(r.path.text())}};
+            if (r.same)
+                o.insert(QStringLiteral("same"), personJson(*r.same));
+            else
+                o.insert(QStringLiteral("count"), r.count);
+            relatives.append(o);
+        }
+        out.append(QJsonObject{{QStringLiteral("deceased"), personJson(d.deceased)},
+                               {QStringLiteral("relatives"), relatives}});
+    }
+    return out;
+}
+
+// A person of an earlier death than `death`.
+bool readPerson(const QJsonValue &v, int death, PersonRef &out)
+{
+    const QJsonObject o = v.toObject();
+    const auto path = Path::parse(o.value(QStringLiteral("path")).toString().toStdString());
+    if (!v.isObject() || !path || !wholeNumber(o.value(QStringLiteral("death")), 0, death - 1, out.death)
+        || !wholeNumber(o.value(QStringLiteral("which")), 0, engine::maximumCount(*path) - 1, out.which))
+        return false;
+    out.path = *path;
+    return true;
+}
+
+Problem readLaterDeaths(const QJsonObject &root, CaseState &s, Language language)
+{
+    const QJsonValue value = root.value(QStringLiteral("laterDeaths"));
+    if (value.isUndefined())
+        return {};
+    const QString key = QStringLiteral("laterDeaths");
+    if (!value.isArray() || value.toArray().size() > 50)
+        return problem(Error::BadValue, key);
+    std::vector<LaterDeath> deaths;
+    for (const QJsonValue &d : value.toArray()) {
+        const int k = int(deaths.size()) + 1;
+        LaterDeath death;
+        const QJsonValue relatives = d.toObject().value(QStringLiteral("relatives"));
+        if (!d.isObject() || !readPerson(d.toObject().value(QStringLiteral("deceased")), k, death.deceased)
+            || !relatives.isArray() || relatives.toArray().size() > 200)
+            return problem(Error::BadValue, key);
+        for (const QJsonValue &v : relatives.toArray()) {
+            const QJsonObject o = v.toObject();
+            const QString text = o.value(QStringLiteral("path")).toString();
+            const auto path = Path::parse(text.toStdString());
+            if (!v.isObject() || !path)
+                return problem(Error::UnknownRelative, text);
+            LaterRelative r{*path, 1, {}};
+            if (o.contains(QStringLiteral("same"))) {
+                PersonRef p;
+                if (!readPerson(o.value(QStringLiteral("same")), k, p))
+                    return problem(Error::BadValue, text);
+                r.same = p;
+            } else if (!wholeNumber(o.value(QStringLiteral("count")), 1, engine::maximumCount(*path), r.count)) {
+                return problem(Error::BadValue, text);
+            }
+            // One unnamed group per path in a death.
+            for (const LaterRelative &e : death.relatives)
+                if (!r.same && !e.same && e.path == r.path)
+                    return problem(Error::Inconsistent, text);
+            death.relatives.push_back(r);
+        }
+        deaths.push_back(std::move(death));
+    }
+    // Every person referred to is one of the case, and the chain is one the
+    // calculation works.
+    std::string error;
+    const engine::Chain chain = chainOf(firstFamily(s, language), deaths, error);
+    if (error.empty())
+        error = engine::workChain(chain).error;
+    if (!error.empty())
+        return problem(Error::Inconsistent, QString::fromStdString(error));
+    s.laterDeaths = std::move(deaths);
+    return {};
+}
+
 } // namespace
 
 QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved)
@@ -317,6 +407,10 @@ QByteArray toJson(const CaseState &s, Language language, const QDateTime &saved)
     if (!s.uncertain.empty()) {
         root.insert(QStringLiteral("formatVersion"), 3);
         root.insert(QStringLiteral("uncertain"), uncertainJson(s.uncertain));
+    }
+    if (!s.laterDeaths.empty()) {
+        root.insert(QStringLiteral("formatVersion"), 3);
+        root.insert(QStringLiteral("laterDeaths"), laterDeathsJson(s.laterDeaths));
     }
     if (!s.added.empty()) {
         QJsonArray relatives;
@@ -428,6 +522,8 @@ Problem fromJson(const QByteArray &bytes, Contents &out)
     if (const Problem p = readPredeceased(root, c.state); p.error != Error::None)
         return p;
     if (const Problem p = readUncertain(root, c.state); p.error != Error::None)
+        return p;
+    if (const Problem p = readLaterDeaths(root, c.state, c.language); p.error != Error::None)
         return p;
 
     // The family must be one the calculation admits.

@@ -14,9 +14,10 @@
 namespace details::casefile {
 
 // Version 2 adds relatives by path, the profile and changed views; version 3
-// the children who died before the deceased and the persons whose state is
-// unknown. A file is written with the lowest version that holds what it
-// carries, so older versions read it.
+// the children who died before the deceased, the persons whose state is
+// unknown and the heirs who died before the division. A file is written
+// with the lowest version that holds what it carries, so older versions
+// read it.
 inline constexpr int FormatVersion = 3;
 inline constexpr const char *FormatName = "tarnavel-case";
 inline constexpr const char *Suffix = "tarnavel";

@@ -11,6 +11,7 @@
 #include "case/engine/obligatory_bequest.h"
 #include "case/estate.h"
 #include "case/working.h"
+#include "details/later_deaths.h"
 
 #include <QString>
 
@@ -56,6 +57,8 @@ struct CaseState
     // Persons whose state is not yet known: the unborn child, the missing,
     // the hermaphrodite (worked out by estimates, the rest held).
     std::vector<engine::UncertainPerson> uncertain;
+    // Heirs who died before the division, in order (the page of later deaths).
+    std::vector<LaterDeath> laterDeaths;
 
     int count(Relative r) const { return counts[std::size_t(r)]; }
     void setCount(Relative r, int n) { counts[std::size_t(r)] = n; }

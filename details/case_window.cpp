@@ -4,6 +4,7 @@
 #include "details/case_window.h"
 #include "details/family_tab.h"
 #include "details/relatives_panel.h"
+#include "details/deaths_page.h"
 #include "ui/window_names.h"
 
 #include "report/working_text.h"
@@ -133,6 +134,7 @@ void CaseWindow::build()
     m_tabs->addTab(buildWorking(), QString());
     m_tabs->addTab(buildEstate(), QString());
     buildRelatives();
+    buildDeaths();
     m_familyTab = new details::tree::FamilyTab(m_tabs);
     m_tabs->addTab(m_familyTab, QString());
     splitter->addWidget(m_tabs);
@@ -342,7 +344,11 @@ void CaseWindow::applyLanguage()
     m_tabs->setTabText(1, caption("tabEstate", m_language));
     m_tabs->setTabText(m_tabs->indexOf(m_relativesPanel), details::relativesCaption("tabRelatives", m_language));
     m_relativesPanel->setLanguage(m_language);
+    m_tabs->setTabText(m_tabs->indexOf(m_deathsPage), details::deathsCaption("tabDeaths", m_language));
+    m_deathsPage->setLanguage(m_language);
     m_tabs->setTabText(m_tabs->indexOf(m_familyTab), details::tree::text("tabTree", m_language));
+    for (int i = 0; i < m_tabs->count(); ++i)   // the whole caption where a small screen shortens it
+        m_tabs->setTabToolTip(i, m_tabs->tabText(i));
     m_familyTab->applyLanguage(m_language);
     for (int k = 0; k < RelativeCount; ++k) {
         const auto r = Relative(k);

@@ -26,6 +26,7 @@ class QTableView;
 class QTextBrowser;
 namespace details::tree { class FamilyTab; }
 class RelativesPanel;
+class DeathsPage;
 
 // The case details window: the family of a case editable in place, its
 // working, who receives nothing and why, the steps, both grandfather
@@ -55,6 +56,8 @@ public:
     details::tree::FamilyTab *familyTab() const { return m_familyTab; }
     // The page of relatives of any degree, the profile and the schools.
     RelativesPanel *relativesPanel() const { return m_relativesPanel; }
+    // The page of heirs who died before the division.
+    DeathsPage *deathsPage() const { return m_deathsPage; }
 
     // Opens a case file; on a bad file a message in the current language,
     // and nothing changes. Returns whether the case was opened.
@@ -102,6 +105,10 @@ private:
     details::CaseState stateToSave() const;
     void addRelativesParts(details::document::Parts &p) const;
     void addBequestParts(details::document::Parts &p) const;
+    // case_window_deaths.cpp
+    void buildDeaths();
+    void showDeaths();
+    void addDeathsParts(details::document::Parts &p) const;
     void markEstateField(estate::Field field, const QString &message);
     QString estateErrorText(estate::Error e) const;
     QString methodTitle(int method) const;
@@ -157,4 +164,5 @@ private:
     details::tree::FamilyTab *m_familyTab = nullptr;
     RelativesPanel *m_relativesPanel = nullptr;
     QLabel *m_beyondEditor = nullptr;   // on the working page: the shares are on the relatives page
+    DeathsPage *m_deathsPage = nullptr;
 };

@@ -484,6 +484,7 @@ details::document::Parts CaseWindow::documentParts() const
     p.tree = &m_familyTab->model();
     p.chart = m_familyTab->chartShown();
     addRelativesParts(p);
+    addDeathsParts(p);
     return p;
 }
 

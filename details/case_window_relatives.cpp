@@ -30,6 +30,7 @@ void CaseWindow::buildRelatives()
         m_state.views = m_relativesPanel->views();
         if (m_familyTab)
             showTree();
+        showDeaths();
     });
     // The working page says when its table is not this family's answer.
     m_beyondEditor = new QLabel(m_bases->parentWidget());
@@ -59,6 +60,7 @@ void CaseWindow::showRelatives()
     m_relativesPanel->setOwnBequest(own ? Rational(m_money.bequestAsked, m_money.afterCostsAndDebts) : Rational(),
                                     m_goodEstate && m_goodEstate->heirsConsent,
                                     money ? double(m_money.afterCostsAndDebts) / std::pow(10.0, decimals) : -1.0);
+    showDeaths();
 }
 
 void CaseWindow::loadRelatives()
@@ -81,6 +83,7 @@ void CaseWindow::keepRelatives()
     m_state.added = m_relativesPanel->addedRelatives();
     m_state.predeceased = m_relativesPanel->predeceased();
     m_state.uncertain = m_relativesPanel->uncertainPersons();
+    showDeaths();
     if (m_familyTab)
         showTree();
     if (!m_beyondEditor)

@@ -16,3 +16,6 @@ tarnavel_add_gui_test(tst_tree SCREEN 800x600 SOURCES tst_tree.cpp ../tools/tree
 target_compile_definitions(tst_tree PRIVATE TARNAVEL_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/data")
 tarnavel_add_gui_test(tst_relatives_panel SOURCES tst_relatives_panel.cpp)
 tarnavel_add_gui_test(tst_bequest_page SOURCES tst_bequest_page.cpp)
+# The page of later deaths: the science documents' examples entered by its controls.
+tarnavel_add_gui_test(tst_case_deaths SCREEN 1366x768 SOURCES tst_case_deaths.cpp tst_case_window_support.h)
+target_compile_definitions(tst_case_deaths PRIVATE TARNAVEL_DOC_DIR="${CMAKE_SOURCE_DIR}/resources/doc")

@@ -14,6 +14,7 @@ using namespace details;
 namespace casefile = details::casefile;
 
 Q_DECLARE_METATYPE(casefile::Error)
+Q_DECLARE_METATYPE(std::vector<details::LaterDeath>)
 
 namespace {
 
@@ -46,6 +47,28 @@ QByteArray valid(const QByteArray &family = "{\"Father\": 1, \"Son\": 2}", const
 {
     return "{\"format\": \"tarnavel-case\", \"formatVersion\": 1, \"language\": \"en\", \"family\": " + family
         + extra + "}";
+}
+
+PersonRef person(int death, const char *path, int which = 0)
+{
+    return {death, *Path::parse(path), which};
+}
+
+LaterRelative relative(const char *path, int count = 1)
+{
+    return {*Path::parse(path), count, std::nullopt};
+}
+
+LaterRelative same(const char *path, PersonRef who)
+{
+    return {*Path::parse(path), 1, who};
+}
+
+// A case with later deaths: {"death": d, "path": p, "which": w} names a person.
+QByteArray withDeaths(const QByteArray &deaths)
+{
+    return valid("{\"Wife\": 1, \"Son\": 2, \"Daughter\": 1}", ", \"laterDeaths\": " + deaths)
+        .replace("\"formatVersion\": 1", "\"formatVersion\": 3");
 }
 
 } // namespace
@@ -148,6 +171,35 @@ private slots:
         QVERIFY(back.state.added.empty());
     }
 
+    // Later deaths come back as they were, and only they make version 3.
+    void roundTripDeaths_data()
+    {
+        QTest::addColumn<std::vector<LaterDeath>>("deaths");
+        QTest::newRow("a son dies: his mother is the wife, his sister the daughter")
+            << std::vector<LaterDeath>{{person(0, "son", 1),
+                                        {same("mother", person(0, "wife")), relative("wife"), relative("son"),
+                                         same("sister", person(0, "daughter"))}}};
+        QTest::newRow("the son's son dies after him, then the daughter")
+            << std::vector<LaterDeath>{{person(0, "son"), {same("mother", person(0, "wife")), relative("son", 2)}},
+                                       {person(1, "son", 1), {same("brother", person(1, "son")), relative("mother")}},
+                                       {person(0, "daughter"), {same("mother", person(0, "wife")), relative("husband")}}};
+    }
+    void roundTripDeaths()
+    {
+        QFETCH(std::vector<LaterDeath>, deaths);
+        CaseState s;
+        s.setCount(Relative::Wife, 1);
+        s.setCount(Relative::Son, 2);
+        s.setCount(Relative::Daughter, 1);
+        s.laterDeaths = deaths;
+        const QByteArray bytes = casefile::toJson(s, Language::Arabic, QDateTime::currentDateTimeUtc());
+        QVERIFY(bytes.contains("\"formatVersion\": 3"));
+        casefile::Contents back;
+        const casefile::Problem p = casefile::fromJson(bytes, back);
+        QVERIFY2(p.error == casefile::Error::None, qPrintable(p.detail));
+        QVERIFY(back.state == s);
+    }
+
     void badFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -232,6 +284,24 @@ private slots:
                                           << casefile::Error::Inconsistent << QStringLiteral("uncertain");
         QTest::newRow("two unborn children") << withUncertain("[{\"kind\": \"unborn\", \"place\": \"son\"}, {\"kind\": \"unborn\", \"place\": \"brother\"}]")
                                              << casefile::Error::Inconsistent << QStringLiteral("uncertain");
+        const QByteArray son = "{\"death\": 0, \"path\": \"son\", \"which\": 0}";
+        QTest::newRow("later deaths not a list") << withDeaths("{}") << casefile::Error::BadValue << QStringLiteral("laterDeaths");
+        QTest::newRow("later deceased of his own death") << withDeaths("[{\"deceased\": {\"death\": 1, \"path\": \"son\", \"which\": 0}, \"relatives\": []}]")
+                                                         << casefile::Error::BadValue << QStringLiteral("laterDeaths");
+        QTest::newRow("later deceased not in the case") << withDeaths("[{\"deceased\": {\"death\": 0, \"path\": \"father\", \"which\": 0}, \"relatives\": []}]")
+                                                        << casefile::Error::Inconsistent << QString();
+        QTest::newRow("a third son of two") << withDeaths("[{\"deceased\": {\"death\": 0, \"path\": \"son\", \"which\": 2}, \"relatives\": []}]")
+                                            << casefile::Error::Inconsistent << QString();
+        QTest::newRow("the same son dies twice") << withDeaths("[{\"deceased\": " + son + ", \"relatives\": []}, {\"deceased\": " + son + ", \"relatives\": []}]")
+                                                 << casefile::Error::Inconsistent << QString();
+        QTest::newRow("the wife as his father") << withDeaths("[{\"deceased\": " + son + ", \"relatives\": [{\"path\": \"father\", \"same\": {\"death\": 0, \"path\": \"wife\", \"which\": 0}}]}]")
+                                                << casefile::Error::Inconsistent << QString();
+        QTest::newRow("later relative count 0") << withDeaths("[{\"deceased\": " + son + ", \"relatives\": [{\"path\": \"son\", \"count\": 0}]}]")
+                                                << casefile::Error::BadValue << QStringLiteral("son");
+        QTest::newRow("later relative the grammar refuses") << withDeaths("[{\"deceased\": " + son + ", \"relatives\": [{\"path\": \"father.son\", \"count\": 1}]}]")
+                                                            << casefile::Error::UnknownRelative << QStringLiteral("father.son");
+        QTest::newRow("later relatives' group twice") << withDeaths("[{\"deceased\": " + son + ", \"relatives\": [{\"path\": \"son\", \"count\": 1}, {\"path\": \"son\", \"count\": 2}]}]")
+                                                      << casefile::Error::Inconsistent << QStringLiteral("son");
         QTest::newRow("sex unknown") << valid("{}", ", \"deceased\": {\"sex\": \"x\"}") << casefile::Error::BadValue << QStringLiteral("sex");
     }
     void badFiles()
