@@ -97,6 +97,12 @@ Problem readPaths(const QJsonObject &root, CaseState &s)
                 return problem(Error::BadValue, it.key());
         }
     }
+    // The program's own views said outright are what a file without a
+    // profile means: read alike, so that the case writes back the same.
+    if (s.profile == Profile::Program && s.views == profileViews(Profile::Program)) {
+        s.profile.reset();
+        s.views.reset();
+    }
     return {};
 }
 
@@ -258,7 +264,9 @@ Problem readUncertain(const QJsonObject &root, CaseState &s)
         const QJsonValue hoped = o.value(QStringLiteral("clarityHoped"));
         if (!hoped.isUndefined() && !hoped.isBool())
             return problem(Error::BadValue, QStringLiteral("clarityHoped"));
-        u.clarityHoped = hoped.toBool(true);
+        // Only a hermaphrodite's sex can become clear: for the others the
+        // key means nothing, and is not written back.
+        u.clarityHoped = u.kind != engine::Uncertainty::Hermaphrodite || hoped.toBool(true);
         s.uncertain.push_back(u);
     }
     // Where they stand and how many: the estimates' own checks (no one else
