@@ -250,14 +250,9 @@ std::string bequestAnswer(const engine::Family &family, const BequestRequest &re
     }
 
     std::string out = "{";
-    appendText(out, "profile", profileName(family.profile));
-    out += ", \"views\": {";
-    for (int v = 0; v < ViewCount; ++v) {
-        out += v ? ", " : "";
-        appendText(out, viewName(static_cast<View>(v)), viewValue(family.views, static_cast<View>(v)));
-    }
+    appendProfileAndViews(out, family);
     // The whole estate: the heirs, then the treasury.
-    out += "}, \"exact\": {";
+    out += ", \"exact\": {";
     bool first = true;
     std::vector<estate::Claimant> claimants;
     std::vector<QString> heirs;

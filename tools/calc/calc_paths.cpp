@@ -178,6 +178,17 @@ const char *const EventNames[] = {"awl", "return", "restToSpouse", "treasury", "
 
 const char *eventName(int bit) { return EventNames[bit]; }
 
+void appendProfileAndViews(std::string &out, const engine::Family &family)
+{
+    appendText(out, "profile", profileName(family.profile));
+    out += ", \"views\": {";
+    for (int v = 0; v < ViewCount; ++v) {
+        out += v ? ", " : "";
+        appendText(out, viewName(static_cast<View>(v)), viewValue(family.views, static_cast<View>(v)));
+    }
+    out += "}";
+}
+
 bool readPathKey(const QString &key, const QJsonValue &value, PathRequest &request, std::optional<QString> &error)
 {
     if (readBequestKey(key, value, request.bequest, error) || readEstimateKey(key, value, request.uncertain, error))
@@ -336,13 +347,8 @@ std::string pathAnswer(const engine::Family &family, Language language, const Es
     const engine::Result r = engine::calculate(family);
     const engine::Working working = engine::workOf(r);
     std::string out = "{";
-    appendText(out, "profile", profileName(family.profile));
-    out += ", \"views\": {";
-    for (int v = 0; v < ViewCount; ++v) {
-        out += v ? ", " : "";
-        appendText(out, viewName(static_cast<View>(v)), viewValue(family.views, static_cast<View>(v)));
-    }
-    out += "}, \"exact\": {";
+    appendProfileAndViews(out, family);
+    out += ", \"exact\": {";
     bool first = true;
     std::vector<estate::Claimant> claimants;
     std::vector<QString> heirs;

@@ -56,5 +56,7 @@ const char *shareRuleKey(engine::ShareRule r);
 const char *reasonName(engine::Reason r);
 QString memberKey(const Path &p);
 const char *eventName(int bit);
+// "profile": ..., "views": {every view and its value}.
+void appendProfileAndViews(std::string &out, const engine::Family &family);
 
 } // namespace calccli
